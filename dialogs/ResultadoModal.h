@@ -1,0 +1,8 @@
+#pragma once
+
+// Modal results of the program's dialogs, as QDialog::exec() returns them.
+enum TResultadoModal : int {
+    mrNone = 0,
+    mrOk = 1,
+    mrCancel = 2, // also closing by the close button, Esc or the frame
+};

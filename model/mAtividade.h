@@ -1,0 +1,100 @@
+#pragma once
+
+#include "mReceptorMensagens.h"
+
+#include <QList>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+class TDesenvolvedor;
+
+// Activity type codes.
+enum : std::uint8_t {
+    TipoAnalise = 0,
+    TipoArquitetura = 1,
+    TipoProjeto = 2,
+    TipoCodificacao = 3,
+    TipoTeste = 4,
+    TipoInspecao = 5,
+};
+
+// The word shown for each type code ("Analysis", "Design", "Design",
+// "Programming", "Testing", "Inspection").
+QString NomeTipoAtividade(std::uint8_t tipo);
+
+// One node of the project's precedence network.
+class TAtividade {
+public:
+    TAtividade(const QString& nome, std::uint8_t tipo, std::int32_t posicaoX, std::int32_t posicaoY,
+               double percentualEsforco, double tamanho);
+
+    const QString& Nome() const { return FNome; }
+    std::uint8_t Tipo() const { return FTipo; }
+    std::int32_t PosicaoX() const { return FPosicaoX; }
+    std::int32_t PosicaoY() const { return FPosicaoY; }
+    double PercentualEsforco() const { return FPercentualEsforco; }
+    double Tamanho() const { return FTamanho; }
+    double TempoExecutado() const { return FTempoExecutado; }
+    double Duracao() const { return FDuracao; }
+    void SetDuracao(double duracao) { FDuracao = duracao; }
+    double Erros() const { return FErros; }
+    double ErrosEncontrados() const { return FErrosEncontrados; }
+    double ErrosInformados() const { return FErrosInformados; }
+    bool Iniciada() const { return FIniciada; }
+    TDesenvolvedor* Desenvolvedor() const { return FDesenvolvedor; }
+    void SetDesenvolvedor(TDesenvolvedor* desenvolvedor) { FDesenvolvedor = desenvolvedor; }
+
+    int NumeroPredecessoras() const { return static_cast<int>(FPredecessoras.size()); }
+    TAtividade* Predecessora(int i) const { return FPredecessoras.at(i); }
+    int NumeroSucessoras() const { return static_cast<int>(FSucessoras.size()); }
+    TAtividade* Sucessora(int i) const { return FSucessoras.at(i); }
+    // Appends a to the predecessors and this activity to a's successors.
+    void AdicionarPredecessora(TAtividade* a);
+
+    double DuracaoMinima() const;
+    double DuracaoMedia() const;
+    double DuracaoMaxima() const;
+    double NivelQualidade() const;
+    // Fraction concluded, 0 to 1 (an inspection cut below its executed time reports more).
+    double Percentual() const;
+
+    bool Pronta() const;
+    bool Concluida() const;
+    bool EmExecucao() const;
+    bool EmExecucaoPor(const TDesenvolvedor* d) const;
+    bool Planejada() const;
+
+    // One day's work with the developer time offered; usado receives the days
+    // of developer time consumed. painel may be null.
+    void Trabalhar(TReceptorMensagens* painel, double& usado, double disponivel, double dia);
+    void Reiniciar();
+
+    // Model constants.
+    static constexpr double TamanhoTotal = 63.51;
+    static constexpr double FatorDuracaoMinima = 0.74645434187608858;
+    static constexpr double FatorDuracaoMedia = 1.0791366906474820;
+    static constexpr double FatorDuracaoMaxima = 1.9467878001297859;
+    static constexpr std::array<double, 4> TaxaErros = {0.6, 0.1800778715120052, 0.5699221284879948,
+                                                        1.05};
+
+private:
+    void Iniciar();
+    double Estimativa(double fator) const;
+
+    TDesenvolvedor* FDesenvolvedor = nullptr;
+    QList<TAtividade*> FPredecessoras;
+    QList<TAtividade*> FSucessoras;
+    QString FNome;
+    std::uint8_t FTipo = 0;
+    std::int32_t FPosicaoX = 0;
+    std::int32_t FPosicaoY = 0;
+    double FPercentualEsforco = 0.0;
+    double FTempoExecutado = 0.0;
+    double FDuracao = 0.0;
+    double FErros = 0.0;
+    double FErrosEncontrados = 0.0;
+    double FErrosInformados = 0.0;
+    bool FIniciada = false;
+    double FTamanho = 0.0;
+};
