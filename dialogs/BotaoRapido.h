@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QToolButton>
+
+// The program's flat speed button: a 16 x 16 glyph beside a white caption in
+// the small dialog font, drawn flat on the dark panels of the dialogs. The
+// caption may carry an '&' accelerator ("&Close" answers Alt+C). A glyph that
+// cannot be loaded leaves the button without an icon. Geometry is the caller's.
+class TBotaoRapido : public QToolButton {
+    Q_OBJECT
+public:
+    TBotaoRapido(const QString& caption, const QString& glyph, QWidget* parent = nullptr);
+
+    // Resource paths of the glyphs shared by the dialogs' buttons.
+    static const QString GlyphOk;
+    static const QString GlyphFecha;
+};

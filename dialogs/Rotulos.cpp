@@ -1,0 +1,60 @@
+#include "Rotulos.h"
+
+#include <QFrame>
+#include <QPalette>
+
+QFont FonteDialogo(int pixelSize, bool negrito) {
+    QFont fonte(QStringLiteral("DejaVu Sans"));
+    fonte.setStyleHint(QFont::SansSerif);
+    fonte.setPixelSize(pixelSize);
+    fonte.setBold(negrito);
+    return fonte;
+}
+
+void DefineCores(QWidget* w, const QColor& fundo, const QColor& texto) {
+    QPalette paleta = w->palette();
+    paleta.setColor(QPalette::Window, fundo);
+    paleta.setColor(QPalette::Base, fundo);
+    paleta.setColor(QPalette::WindowText, texto);
+    paleta.setColor(QPalette::Text, texto);
+    w->setPalette(paleta);
+    w->setAutoFillBackground(true);
+}
+
+QLabel* CriaRotuloLegenda(QWidget* parent, const QString& nome, const QString& texto, int x, int y,
+                          int w, int h) {
+    auto* rotulo = new QLabel(texto, parent);
+    rotulo->setObjectName(nome);
+    rotulo->setFont(FonteDialogo(11));
+    DefineCores(rotulo, Qt::black, CorLima);
+    rotulo->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    rotulo->setGeometry(x, y, w, h);
+    return rotulo;
+}
+
+QLabel* CriaRotuloValor(QWidget* parent, const QString& nome, int x, int y, int w, int h) {
+    auto* rotulo = new QLabel(parent);
+    rotulo->setObjectName(nome);
+    rotulo->setFont(FonteDialogo(11));
+    DefineCores(rotulo, CorFundoValor, Qt::white);
+    rotulo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    rotulo->setGeometry(x, y, w, h);
+    return rotulo;
+}
+
+QWidget* CriaPainel(QWidget* parent, const QString& nome, const QColor& cor, int x, int y, int w,
+                    int h, bool bevel) {
+    QWidget* painel;
+    if (bevel) {
+        auto* moldura = new QFrame(parent);
+        moldura->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        moldura->setLineWidth(1);
+        painel = moldura;
+    } else {
+        painel = new QWidget(parent);
+    }
+    painel->setObjectName(nome);
+    DefineCores(painel, cor, Qt::white);
+    painel->setGeometry(x, y, w, h);
+    return painel;
+}

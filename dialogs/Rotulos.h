@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QString>
+
+// Colours shared by the dialogs.
+inline const QColor CorLima(0, 255, 0);        // clLime
+inline const QColor CorPrata(192, 192, 192);   // clSilver
+inline const QColor CorFundoValor(63, 63, 63); // 4144959
+inline const QColor CorFundoNome(60, 60, 60);  // 3947580
+
+// The dialogs' sans-serif font at a pixel height.
+QFont FonteDialogo(int pixelSize, bool negrito = false);
+
+// Sets the widget's background (painted, not inherited) and text colour.
+void DefineCores(QWidget* w, const QColor& fundo, const QColor& texto);
+
+// A caption label of the information sheets: lime on black, right-aligned,
+// fixed box at (x, y, w, h).
+QLabel* CriaRotuloLegenda(QWidget* parent, const QString& nome, const QString& texto, int x, int y,
+                          int w, int h);
+
+// A value label of the information sheets: white on RGB(63,63,63), left-aligned
+// and vertically centred, fixed box.
+QLabel* CriaRotuloValor(QWidget* parent, const QString& nome, int x, int y, int w, int h);
+
+// A plain panel of a flat colour at a fixed box; with bevel a 1-px raised frame.
+QWidget* CriaPainel(QWidget* parent, const QString& nome, const QColor& cor, int x, int y, int w,
+                    int h, bool bevel = false);
