@@ -15,6 +15,7 @@
 #include <QTextStream>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -34,6 +35,29 @@ bool salvaBmp(const QImage& imagem, const QString& caminho) {
 QImage novaImagem(int largura, int altura, QColor fundo) {
     QImage imagem(largura, altura, QImage::Format_ARGB32);
     imagem.fill(fundo);
+    return imagem;
+}
+
+// Builds a picture from rows of characters: each character is looked up in
+// `cores`; a character missing from it leaves the ground colour.
+struct CorMapa {
+    char codigo;
+    QColor cor;
+};
+
+QImage mapaPixels(const std::vector<const char*>& linhas, const std::vector<CorMapa>& cores,
+                  QColor fundo) {
+    const int altura = int(linhas.size());
+    const int largura = altura ? int(std::strlen(linhas.front())) : 0;
+    QImage imagem = novaImagem(largura, altura, fundo);
+    for (int y = 0; y < altura; ++y) {
+        for (int x = 0; x < largura && linhas[y][x] != '\0'; ++x) {
+            for (const CorMapa& c : cores) {
+                if (c.codigo == linhas[y][x])
+                    imagem.setPixelColor(x, y, c.cor);
+            }
+        }
+    }
     return imagem;
 }
 
@@ -371,6 +395,67 @@ bool geraRetratos(const QDir& imagens) {
     return ok;
 }
 
+// ---------------------------------------------------------------- flags
+
+// Both flags are 14 x 14 on a pure black ground, which the team panel shows as
+// transparent; nothing inside a figure is pure black.
+const std::vector<CorMapa> coresBandeira = {
+    {'k', QColor(255, 215, 0)},   // pole knob
+    {'p', QColor(210, 210, 214)}, // pole
+    {'q', QColor(120, 120, 128)}, // pole foot
+    {'Y', QColor(255, 230, 40)},  {'O', QColor(255, 140, 0)},   {'o', QColor(190, 96, 0)},
+    {'R', QColor(230, 24, 24)},   {'r', QColor(130, 10, 10)},   {'W', QColor(255, 255, 255)},
+    {'G', QColor(176, 176, 188)}, {'g', QColor(100, 100, 112)},
+};
+
+QImage bandeiraTrabalhoDuro() {
+    return mapaPixels(
+        {
+            ".k............",
+            ".poooooooo....",
+            ".pYYYYYYYYoo..",
+            ".pYYYYYYYYYYo.",
+            ".pOOOOOOOOOOo.",
+            ".pOOOOOOOOOOo.",
+            ".pYYYYYYYYYYo.",
+            ".pYYYYYYYYoo..",
+            ".poooooooo....",
+            ".p............",
+            ".p............",
+            ".p............",
+            ".p............",
+            "qpq...........",
+        },
+        coresBandeira, Qt::black);
+}
+
+QImage bandeiraEscravidao() {
+    return mapaPixels(
+        {
+            ".k............",
+            ".prrrrrrrr....",
+            ".pRRRRRRRRrr..",
+            ".pRRRWRRWRRRr.",
+            ".pRRRRWWRRRRr.",
+            ".pRRRRWWRRRRr.",
+            ".pRRRWRRWRRRr.",
+            ".pRRRRRRRRrr..",
+            ".prrrrrrrr....",
+            ".p............",
+            ".p.GGGG..GGGG.",
+            ".p.G..gGGg..G.",
+            ".p.GGGG..GGGG.",
+            "qpq...........",
+        },
+        coresBandeira, Qt::black);
+}
+
+bool geraBandeiras(const QDir& imagens) {
+    bool ok = salvaBmp(bandeiraTrabalhoDuro(), imagens.filePath("bd_trabalhoduro.bmp"));
+    ok &= salvaBmp(bandeiraEscravidao(), imagens.filePath("bd_escravidao.bmp"));
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -392,5 +477,6 @@ int main(int argc, char** argv) {
     }
     const QDir imagens(raiz.filePath("imagens"));
     bool ok = geraRetratos(imagens);
+    ok &= geraBandeiras(imagens);
     return ok ? 0 : 1;
 }
