@@ -91,6 +91,8 @@ protected:
 
 private:
     void TrataTemporizador();
+    void TrataPassagem(QToolButton* botao);
+    void AjustaAreaDesenho();
 
     bool FRolagemAutomatica = true;
     int FPassoRolagem = 20;
@@ -101,4 +103,6 @@ private:
     QTimer* FTemporizador = nullptr;
     int FDeslocamento = 0;
     int FAlturaConteudo = 0;
+    // The buttons are the 10-pixel strips at the top and bottom edges.
+    bool FBotoesAlinhados = false;
 };
