@@ -1,0 +1,119 @@
+#include "controls/CommandButton.h"
+
+#include "controls/Cores.h"
+
+#include <QEnterEvent>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+TCommandButton::TCommandButton(QWidget* parent) : QWidget(parent) {
+    resize(30, 30);
+}
+
+QImage TCommandButton::ComTransparencia(const QImage& imagem) {
+    if (imagem.isNull()) {
+        return QImage();
+    }
+    QImage resultado = imagem.convertToFormat(QImage::Format_ARGB32);
+    const QRgb verde = ColorToRGB(clGreen).rgb();
+    for (int y = 0; y < resultado.height(); ++y) {
+        auto* linha = reinterpret_cast<QRgb*>(resultado.scanLine(y));
+        for (int x = 0; x < resultado.width(); ++x) {
+            if ((linha[x] | 0xFF000000u) == verde) {
+                linha[x] = 0;
+            }
+        }
+    }
+    return resultado;
+}
+
+void TCommandButton::SetPictureBase(const QImage& imagem) {
+    FPictureBase = imagem.copy();
+    FDesenhoBase = ComTransparencia(FPictureBase);
+    repaint();
+}
+
+void TCommandButton::SetPictureDisable(const QImage& imagem) {
+    FPictureDisable = imagem.copy();
+    FDesenhoDisable = ComTransparencia(FPictureDisable);
+    repaint();
+}
+
+void TCommandButton::SetTitle(const QString& titulo) {
+    if (titulo == FTitle) {
+        return;
+    }
+    FTitle = titulo;
+    repaint();
+}
+
+QFont TCommandButton::FonteTitulo(bool negrito) {
+    QFont fonte(QStringLiteral("DejaVu Sans"));
+    fonte.setStyleHint(QFont::SansSerif);
+    fonte.setPixelSize(11);
+    fonte.setBold(negrito);
+    return fonte;
+}
+
+void TCommandButton::paintEvent(QPaintEvent*) {
+    QPainter canvas(this);
+    const bool habilitado = isEnabled();
+    const QImage& figura = habilitado ? FDesenhoBase : FDesenhoDisable;
+    if (!figura.isNull()) {
+        canvas.drawImage((width() - figura.width()) / 2, (height() - 10 - figura.height()) / 2,
+                         figura);
+    }
+
+    const QFont fonte = FonteTitulo(FDestacado && habilitado);
+    const QFontMetrics medidas(fonte);
+    const int tw = medidas.horizontalAdvance(FTitle);
+    const int th = medidas.height();
+    canvas.setFont(fonte);
+    canvas.setPen(habilitado ? QColor(255, 255, 255) : QColor(128, 128, 128));
+    canvas.setBrush(Qt::NoBrush);
+    canvas.drawText((width() - tw) / 2, height() - th - 2 + medidas.ascent(), FTitle);
+}
+
+void TCommandButton::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    if (!FDestacado) {
+        FDestacado = true;
+        repaint();
+    }
+}
+
+void TCommandButton::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (FDestacado) {
+        FDestacado = false;
+        repaint();
+    }
+}
+
+void TCommandButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        FPressionado = true;
+    }
+    event->accept();
+}
+
+void TCommandButton::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton || !FPressionado) {
+        return;
+    }
+    FPressionado = false;
+    if (isEnabled() && rect().contains(event->position().toPoint()) && OnClick) {
+        OnClick(this);
+    }
+}
+
+// A press that was under way when the button got disabled never completes.
+void TCommandButton::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange) {
+        FPressionado = false;
+        update();
+    }
+    QWidget::changeEvent(event);
+}
