@@ -8,11 +8,13 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QString>
 #include <QTextStream>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -26,6 +28,14 @@ bool salvaBmp(const QImage& imagem, const QString& caminho) {
     // 24-bit plain bitmap: no alpha, no palette.
     const QImage rgb = imagem.convertToFormat(QImage::Format_RGB888);
     if (!rgb.save(caminho, "BMP")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(caminho));
+        return false;
+    }
+    return true;
+}
+
+bool salvaPng(const QImage& imagem, const QString& caminho) {
+    if (!imagem.save(caminho, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(caminho));
         return false;
     }
@@ -456,6 +466,425 @@ bool geraBandeiras(const QDir& imagens) {
     return ok;
 }
 
+// ---------------------------------------------------------------- scroll glyphs
+
+// 7 x 4, black on white; the scroll buttons make white transparent.
+QImage glifoSobe() {
+    return mapaPixels(
+        {
+            "...X...",
+            "..XXX..",
+            ".XXXXX.",
+            "XXXXXXX",
+        },
+        {{'X', Qt::black}}, Qt::white);
+}
+
+QImage glifoDesce() {
+    return glifoSobe().mirrored(false, true);
+}
+
+// ---------------------------------------------------------------- command buttons
+
+// The command pictures keep to the sixteen classic colours and are drawn
+// without smoothing, on a ground of this green, which the button leaves out.
+const QColor verdeChao(0, 128, 0);
+const QColor branco(255, 255, 255);
+const QColor preto(0, 0, 0);
+const QColor prata(192, 192, 192);
+const QColor cinza(128, 128, 128);
+const QColor amarelo(255, 255, 0);
+const QColor ciano(0, 255, 255);
+const QColor ciano2(0, 128, 128);
+const QColor vermelho(255, 0, 0);
+const QColor limao(0, 255, 0);
+
+QImage imagemBotao(int largura, int altura) {
+    return novaImagem(largura, altura, verdeChao).convertToFormat(QImage::Format_RGB32);
+}
+
+// Head and shoulders of a person; `x` is the centre line, `y` the top of the head.
+void silhueta(QPainter& p, int x, int y, QColor cor) {
+    p.setPen(preto);
+    p.setBrush(cor);
+    QPainterPath ombros;
+    ombros.moveTo(x - 7, y + 19);
+    ombros.lineTo(x - 7, y + 14);
+    ombros.cubicTo(x - 7, y + 10, x - 4, y + 9, x, y + 9);
+    ombros.cubicTo(x + 4, y + 9, x + 7, y + 10, x + 7, y + 14);
+    ombros.lineTo(x + 7, y + 19);
+    ombros.closeSubpath();
+    p.drawPath(ombros);
+    p.drawEllipse(QRect(x - 4, y, 8, 8));
+}
+
+QImage botaoDefineEquipe() {
+    QImage imagem = imagemBotao(30, 30);
+    QPainter p(&imagem);
+    silhueta(p, 19, 4, branco);
+    silhueta(p, 11, 10, branco);
+    return imagem;
+}
+
+QImage botaoAumentaTrabalho() {
+    QImage imagem = imagemBotao(30, 30);
+    QPainter p(&imagem);
+    silhueta(p, 9, 6, branco);
+    p.setPen(preto);
+    p.setBrush(amarelo);
+    // Plus sign above a minus sign.
+    p.drawPolygon(QPolygon({QPoint(22, 2), QPoint(25, 2), QPoint(25, 6), QPoint(29, 6),
+                            QPoint(29, 9), QPoint(25, 9), QPoint(25, 13), QPoint(22, 13),
+                            QPoint(22, 9), QPoint(18, 9), QPoint(18, 6), QPoint(22, 6)}));
+    p.drawRect(QRect(18, 19, 11, 3));
+    return imagem;
+}
+
+void engrenagem(QPainter& p, QPointF centro, qreal externo, qreal interno, int dentes, qreal fase) {
+    QPolygonF contornoDentes;
+    const qreal passo = 2 * M_PI / dentes;
+    for (int i = 0; i < dentes; ++i) {
+        const qreal a = fase + i * passo;
+        const qreal angulos[] = {a - passo * 0.22, a + passo * 0.22, a + passo * 0.32,
+                                 a + passo * 0.68, a + passo * 0.78};
+        const qreal raios[] = {externo, externo, interno, interno, externo};
+        for (int k = 0; k < 4; ++k)
+            contornoDentes << centro + QPointF(raios[k] * std::cos(angulos[k]),
+                                               raios[k] * std::sin(angulos[k]));
+    }
+    p.setPen(preto);
+    p.setBrush(ciano);
+    p.drawPolygon(contornoDentes);
+    p.setBrush(ciano2);
+    const qreal cubo = interno * 0.4;
+    p.drawEllipse(centro, cubo, cubo);
+}
+
+QImage botaoTempoTarefa() {
+    QImage imagem = imagemBotao(30, 30);
+    QPainter p(&imagem);
+    engrenagem(p, QPointF(9.5, 22.5), 6.5, 4.8, 8, 0);
+    engrenagem(p, QPointF(20.5, 22.5), 6.5, 4.8, 8, M_PI / 8);
+    // Clock face with quarter marks and hands at ten past twelve... three.
+    p.setPen(preto);
+    p.setBrush(branco);
+    p.drawEllipse(QRect(7, 1, 16, 16));
+    p.drawPoint(15, 3);
+    p.drawPoint(15, 15);
+    p.drawPoint(9, 9);
+    p.drawPoint(21, 9);
+    p.drawLine(15, 9, 15, 5);
+    p.drawLine(15, 9, 19, 9);
+    p.setPen(vermelho);
+    p.drawLine(15, 9, 12, 12);
+    return imagem;
+}
+
+QImage botaoPassaTempo() {
+    QImage imagem = imagemBotao(35, 17);
+    QPainter p(&imagem);
+    // Back sheet, then front sheet with its red header and a red 7.
+    for (const QPoint origem : {QPoint(1, 0), QPoint(6, 3)}) {
+        p.setPen(preto);
+        p.setBrush(origem.x() == 1 ? prata : branco);
+        p.drawRect(QRect(origem, QSize(12, 13)));
+        p.setBrush(origem.x() == 1 ? cinza : vermelho);
+        p.drawRect(QRect(origem, QSize(12, 3)));
+    }
+    p.setPen(preto);
+    p.drawPoint(9, 2);
+    p.drawPoint(15, 2);
+    p.setPen(vermelho);
+    p.drawLine(9, 8, 15, 8);
+    p.drawLine(9, 9, 15, 9);
+    p.drawLine(14, 10, 12, 14);
+    p.drawLine(15, 10, 13, 14);
+    // Double arrow pointing right.
+    p.setPen(preto);
+    p.setBrush(limao);
+    p.drawPolygon(QPolygon({QPoint(20, 2), QPoint(26, 8), QPoint(20, 14), QPoint(20, 11),
+                            QPoint(23, 8), QPoint(20, 5)}));
+    p.drawPolygon(QPolygon({QPoint(26, 2), QPoint(32, 8), QPoint(26, 14), QPoint(26, 11),
+                            QPoint(29, 8), QPoint(26, 5)}));
+    return imagem;
+}
+
+// The disabled look: every colour of the figure turned to a grey, raised by a
+// white edge one pixel down and right.
+QImage gravado(const QImage& base) {
+    QImage imagem = imagemBotao(base.width(), base.height());
+    const auto figura = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < base.width() && y < base.height() &&
+               base.pixelColor(x, y) != verdeChao;
+    };
+    for (int y = 0; y < base.height(); ++y) {
+        for (int x = 0; x < base.width(); ++x) {
+            if (figura(x, y))
+                imagem.setPixelColor(x, y, qGray(base.pixel(x, y)) >= 150 ? prata : cinza);
+            else if (figura(x - 1, y - 1))
+                imagem.setPixelColor(x, y, branco);
+        }
+    }
+    return imagem;
+}
+
+// ---------------------------------------------------------------- status strip logo
+
+QImage logotipo() {
+    QImage imagem = novaImagem(41, 49, Qt::black).convertToFormat(QImage::Format_RGB32);
+    QPainter p(&imagem);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF nos[] = {{11, 10}, {30, 24}, {12, 39}};
+    const QColor lima(120, 255, 40);
+    p.setPen(QPen(lima, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(nos[0], nos[1]);
+    p.drawLine(nos[0], nos[2]);
+    p.drawLine(nos[2], nos[1]);
+    for (int i = 0; i < 3; ++i) {
+        p.setPen(QPen(lima, 2));
+        p.setBrush(QColor(40, 40, 40));
+        p.drawEllipse(nos[i], 7.5, 7.5);
+        // Each node is further along: a growing yellow sector.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 230, 0));
+        p.drawPie(QRectF(nos[i] - QPointF(5.5, 5.5), QSizeF(11, 11)), 90 * 16, -(i + 1) * 120 * 16);
+    }
+    return imagem;
+}
+
+// ---------------------------------------------------------------- dialog pictures
+
+void cabecaDesenhada(QPainter& p, const Aparencia& a, QPointF centro, qreal escala) {
+    p.save();
+    p.translate(centro);
+    p.scale(escala, escala);
+    p.translate(-50, -48);
+    cabeloAtras(p, a);
+    rosto(p, a);
+    cabeloFrente(p, a);
+    p.restore();
+}
+
+QImage apresentacao() {
+    QImage imagem = novaImagem(85, 127, Qt::black).convertToFormat(QImage::Format_RGB32);
+    QPainter p(&imagem);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // The chart on the wall.
+    p.setPen(QPen(QColor(170, 170, 180), 2));
+    p.setBrush(QColor(18, 34, 70));
+    p.drawRoundedRect(QRectF(4, 4, 77, 56), 3, 3);
+    const QPointF nos[] = {{15, 18}, {33, 12}, {33, 34}, {52, 22}, {70, 32}, {54, 48}};
+    const int ligacoes[][2] = {{0, 1}, {0, 2}, {1, 3}, {2, 3}, {3, 4}, {2, 5}, {5, 4}};
+    p.setPen(QPen(QColor(0, 255, 0), 1.4));
+    for (const auto& l : ligacoes)
+        p.drawLine(nos[l[0]], nos[l[1]]);
+    for (int i = 0; i < 6; ++i) {
+        p.setPen(QPen(QColor(200, 255, 200), 1));
+        p.setBrush(i < 3 ? QColor(0, 190, 0) : QColor(240, 240, 240));
+        p.drawEllipse(nos[i], 4.5, 4.5);
+    }
+
+    // The manager: suit, shirt and tie, pointing at the chart.
+    const QColor terno(50, 56, 86);
+    p.setPen(QPen(terno.darker(160), 1.2));
+    p.setBrush(terno);
+    QPainterPath corpo;
+    corpo.moveTo(10, 128);
+    corpo.lineTo(12, 96);
+    corpo.cubicTo(14, 88, 22, 86, 30, 85);
+    corpo.lineTo(44, 85);
+    corpo.cubicTo(52, 86, 58, 88, 60, 96);
+    corpo.lineTo(62, 128);
+    corpo.closeSubpath();
+    p.drawPath(corpo);
+    // Raised arm.
+    QPainterPath braco;
+    braco.moveTo(55, 90);
+    braco.lineTo(70, 66);
+    braco.lineTo(77, 70);
+    braco.lineTo(61, 99);
+    braco.closeSubpath();
+    p.drawPath(braco);
+    p.setPen(QPen(QColor(150, 100, 60), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(74, 64), QPointF(70, 35));
+    p.setPen(QPen(QColor(180, 130, 100), 1));
+    p.setBrush(QColor(240, 196, 160));
+    p.drawEllipse(QPointF(73.5, 65), 4, 4);
+    p.setPen(QPen(QColor(200, 200, 200), 1));
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF({{29, 85}, {45, 85}, {37, 104}}));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 20, 30));
+    p.drawPolygon(QPolygonF({{35.5, 88}, {38.5, 88}, {39.5, 100}, {37, 104}, {34.5, 100}}));
+    p.setPen(QPen(terno.darker(180), 1));
+    p.drawLine(QPointF(37, 106), QPointF(37, 127));
+
+    const Aparencia gerente = {"",
+                               Qt::black,
+                               QColor(240, 196, 160),
+                               QColor(60, 40, 28),
+                               Cabelo::Repartido,
+                               terno,
+                               Gola::Gravata,
+                               Barba::Nenhuma,
+                               false,
+                               false,
+                               false,
+                               QColor(60, 80, 120)};
+    contorno(p, gerente.pele);
+    p.drawRect(QRectF(33, 78, 8, 8));
+    cabecaDesenhada(p, gerente, QPointF(37, 68), 0.48);
+    return imagem;
+}
+
+QPainterPath estrela(QPointF centro, qreal raio) {
+    QPainterPath caminho;
+    for (int i = 0; i < 10; ++i) {
+        const qreal r = i % 2 ? raio * 0.42 : raio;
+        const qreal a = -M_PI / 2 + i * M_PI / 5;
+        const QPointF ponto = centro + QPointF(r * std::cos(a), r * std::sin(a));
+        if (i == 0)
+            caminho.moveTo(ponto);
+        else
+            caminho.lineTo(ponto);
+    }
+    caminho.closeSubpath();
+    return caminho;
+}
+
+QImage projetoConcluido() {
+    QImage imagem = novaImagem(110, 135, Qt::black).convertToFormat(QImage::Format_RGB32);
+    QPainter p(&imagem);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // Confetti.
+    const struct {
+        qreal x, y, angulo;
+        QColor cor;
+    } confetes[] = {
+        {12, 14, 20, QColor(255, 60, 60)},  {26, 36, -30, QColor(60, 200, 255)},
+        {90, 12, 45, QColor(0, 255, 0)},    {98, 40, -15, QColor(255, 120, 220)},
+        {8, 62, 60, QColor(255, 255, 0)},   {102, 70, 30, QColor(255, 60, 60)},
+        {18, 96, -40, QColor(0, 255, 0)},   {94, 100, 10, QColor(60, 200, 255)},
+        {40, 6, 70, QColor(255, 120, 220)}, {70, 4, -60, QColor(255, 255, 0)},
+    };
+    p.setPen(Qt::NoPen);
+    for (const auto& c : confetes) {
+        p.save();
+        p.translate(c.x, c.y);
+        p.rotate(c.angulo);
+        p.setBrush(c.cor);
+        p.drawRect(QRectF(-3, -1.2, 6, 2.4));
+        p.restore();
+    }
+    p.setBrush(QColor(255, 240, 120));
+    p.drawPath(estrela(QPointF(16, 80), 5));
+    p.drawPath(estrela(QPointF(94, 84), 4));
+    p.drawPath(estrela(QPointF(86, 26), 3.5));
+
+    QLinearGradient ouro(24, 0, 86, 0);
+    ouro.setColorAt(0, QColor(150, 100, 10));
+    ouro.setColorAt(0.35, QColor(255, 230, 110));
+    ouro.setColorAt(0.6, QColor(240, 190, 40));
+    ouro.setColorAt(1, QColor(140, 90, 10));
+    const QPen borda(QColor(110, 70, 0), 1.2);
+
+    // Handles behind the cup.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(110, 70, 0), 6.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(15, 26, 22, 26), 90 * 16, 180 * 16);
+    p.drawArc(QRectF(73, 26, 22, 26), 90 * 16, -180 * 16);
+    p.setPen(QPen(QBrush(ouro), 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(15, 26, 22, 26), 90 * 16, 180 * 16);
+    p.drawArc(QRectF(73, 26, 22, 26), 90 * 16, -180 * 16);
+
+    // Cup, stem, base.
+    p.setPen(borda);
+    p.setBrush(ouro);
+    QPainterPath taca;
+    taca.moveTo(26, 24);
+    taca.lineTo(84, 24);
+    taca.cubicTo(84, 52, 72, 70, 59, 74);
+    taca.lineTo(51, 74);
+    taca.cubicTo(38, 70, 26, 52, 26, 24);
+    p.drawPath(taca);
+    p.drawRect(QRectF(51, 74, 8, 14));
+    p.drawEllipse(QPointF(55, 80), 6, 3);
+    p.drawPolygon(QPolygonF({{42, 96}, {68, 96}, {63, 88}, {47, 88}}));
+    p.setBrush(QColor(255, 240, 160));
+    p.drawEllipse(QRectF(26, 20, 58, 8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 250, 210, 160));
+    p.drawRoundedRect(QRectF(34, 32, 4, 26), 2, 2);
+    p.setBrush(QColor(255, 255, 255));
+    p.drawPath(estrela(QPointF(55, 44), 9));
+
+    // Plinth with a plaque.
+    p.setPen(QPen(QColor(40, 20, 10), 1));
+    p.setBrush(QColor(100, 54, 28));
+    p.drawRect(QRectF(32, 96, 46, 24));
+    p.setBrush(QColor(74, 38, 18));
+    p.drawRect(QRectF(28, 120, 54, 7));
+    p.setPen(QPen(QColor(110, 70, 0), 1));
+    p.setBrush(ouro);
+    p.drawRect(QRectF(40, 102, 30, 12));
+    p.setPen(QPen(QColor(110, 70, 0), 1.2));
+    p.drawLine(QPointF(45, 106), QPointF(65, 106));
+    p.drawLine(QPointF(48, 110), QPointF(62, 110));
+    return imagem;
+}
+
+// ---------------------------------------------------------------- dialog button glyphs
+
+QImage glifo(const QPainterPath& traco, QColor cor) {
+    QImage imagem = novaImagem(16, 16, Qt::transparent);
+    QPainter p(&imagem);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(cor.darker(220), 4.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(traco);
+    p.setPen(QPen(cor, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(traco);
+    return imagem;
+}
+
+QImage glifoOk() {
+    QPainterPath visto;
+    visto.moveTo(3, 8.5);
+    visto.lineTo(6.5, 12);
+    visto.lineTo(13, 3.5);
+    return glifo(visto, QColor(40, 210, 40));
+}
+
+QImage glifoFecha() {
+    QPainterPath xis;
+    xis.moveTo(4, 4);
+    xis.lineTo(12, 12);
+    xis.moveTo(12, 4);
+    xis.lineTo(4, 12);
+    return glifo(xis, QColor(240, 40, 40));
+}
+
+bool geraRecursos(const QDir& recursos) {
+    bool ok = salvaBmp(glifoSobe(), recursos.filePath("UP.bmp"));
+    ok &= salvaBmp(glifoDesce(), recursos.filePath("DOWN.bmp"));
+    ok &= salvaBmp(botaoDefineEquipe(), recursos.filePath("BtDefineEquipe.bmp"));
+    const QImage trabalho = botaoAumentaTrabalho();
+    ok &= salvaBmp(trabalho, recursos.filePath("BtAumentaTrabalho.bmp"));
+    ok &= salvaBmp(gravado(trabalho), recursos.filePath("BtAumentaTrabalhoDisable.bmp"));
+    const QImage tempo = botaoTempoTarefa();
+    ok &= salvaBmp(tempo, recursos.filePath("BtTempoTarefa.bmp"));
+    ok &= salvaBmp(gravado(tempo), recursos.filePath("BtTempoTarefaDisable.bmp"));
+    ok &= salvaBmp(botaoPassaTempo(), recursos.filePath("BtPassaTempo.bmp"));
+    ok &= salvaPng(logotipo(), recursos.filePath("Logo.png"));
+    ok &= salvaPng(apresentacao(), recursos.filePath("Apresentacao.png"));
+    ok &= salvaPng(projetoConcluido(), recursos.filePath("ProjetoConcluido.png"));
+    ok &= salvaPng(glifoOk(), recursos.filePath("GlyphOk.png"));
+    ok &= salvaPng(glifoFecha(), recursos.filePath("GlyphFecha.png"));
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -478,5 +907,6 @@ int main(int argc, char** argv) {
     const QDir imagens(raiz.filePath("imagens"));
     bool ok = geraRetratos(imagens);
     ok &= geraBandeiras(imagens);
+    ok &= geraRecursos(QDir(raiz.filePath("resources")));
     return ok ? 0 : 1;
 }
