@@ -81,6 +81,10 @@ public:
 private:
     void Iniciar();
     double Estimativa(double fator) const;
+    // The activity's own completion test, leaving the predecessors aside.
+    bool TrabalhoCumprido() const;
+    // Posts the started and accomplished messages for a day's work r.
+    void AvisaProgresso(TReceptorMensagens* painel, double r, double dia) const;
 
     TDesenvolvedor* FDesenvolvedor = nullptr;
     QList<TAtividade*> FPredecessoras;

@@ -33,6 +33,9 @@ public:
     double FatorHoras() const;
     double Produtividade(std::uint8_t tipo) const;
     double FatorErros(std::uint8_t tipo) const;
+    // Exhaustion gained by a working day at the current hours (0.0 at 8 hours,
+    // 0.3, 0.7, 1.3 and 2.2 at 9 to 12 hours).
+    double IncrementoExaustao() const;
 
     void Reiniciar();
     // Daily update after the project's part of a day. painel may be null.

@@ -7,8 +7,7 @@
 // A file the program needs could not be read. what() names the full path tried.
 class EErroArquivo : public std::runtime_error {
 public:
-    explicit EErroArquivo(const QString& mensagem)
-        : std::runtime_error(mensagem.toStdString()) {}
+    explicit EErroArquivo(const QString& mensagem) : std::runtime_error(mensagem.toStdString()) {}
 };
 
 // Folder holding the running program's file (without a trailing separator).

@@ -1,0 +1,213 @@
+#include "mAtividade.h"
+
+#include "MaxMin.h"
+#include "mDesenvolvedor.h"
+#include "mTabela.h"
+
+namespace {
+
+constexpr double FatorQualidade = 0.05;
+constexpr double FatorRegeneracaoErros = 0.24;
+constexpr double EscalaEsforcoDeteccao = 0.28;
+constexpr double LimiteInicio = 0.001;
+constexpr double LimitePlanejamento = 0.001;
+
+// Regeneration of inherited errors, indexed by error density (steps of 1).
+constexpr std::array<double, 11> TabelaFatorRegeneracao = {1.0, 1.1, 1.2,  1.325, 1.45, 1.6,
+                                                           2.0, 2.5, 3.25, 4.35,  6.0};
+
+// Effort to find one error, indexed by 10 x error density (steps of 0.1).
+constexpr std::array<double, 11> TabelaEsforcoDeteccao = {8.0, 6.75, 5.25, 4.0, 3.0, 2.0,
+                                                          1.8, 1.6,  1.2,  1.1, 1.0};
+
+const QChar Aspas = QLatin1Char('"');
+
+} // namespace
+
+QString NomeTipoAtividade(std::uint8_t tipo) {
+    switch (tipo) {
+    case TipoAnalise:
+        return QStringLiteral("Analysis");
+    case TipoArquitetura:
+    case TipoProjeto:
+        return QStringLiteral("Design");
+    case TipoCodificacao:
+        return QStringLiteral("Programming");
+    case TipoTeste:
+        return QStringLiteral("Testing");
+    case TipoInspecao:
+        return QStringLiteral("Inspection");
+    default:
+        return QString();
+    }
+}
+
+TAtividade::TAtividade(const QString& nome, std::uint8_t tipo, std::int32_t posicaoX,
+                       std::int32_t posicaoY, double percentualEsforco, double tamanho)
+    : FNome(nome), FTipo(tipo), FPosicaoX(posicaoX), FPosicaoY(posicaoY),
+      FPercentualEsforco(percentualEsforco), FTamanho(tamanho) {
+    Reiniciar();
+}
+
+void TAtividade::AdicionarPredecessora(TAtividade* a) {
+    FPredecessoras.append(a);
+    a->FSucessoras.append(this);
+}
+
+double TAtividade::Estimativa(double fator) const {
+    if (FTipo == TipoInspecao) {
+        return FDuracao;
+    }
+    return FPercentualEsforco * TamanhoTotal / 100.0 * (FTamanho / TamanhoTotal * fator);
+}
+
+double TAtividade::DuracaoMinima() const {
+    return Estimativa(FatorDuracaoMinima);
+}
+double TAtividade::DuracaoMedia() const {
+    return Estimativa(FatorDuracaoMedia);
+}
+double TAtividade::DuracaoMaxima() const {
+    return Estimativa(FatorDuracaoMaxima);
+}
+
+double TAtividade::NivelQualidade() const {
+    return (TaxaErros[0] + TaxaErros[1] + TaxaErros[2] + TaxaErros[3]) *
+           (FatorQualidade * FTamanho);
+}
+
+double TAtividade::Percentual() const {
+    if (FTipo == TipoTeste) {
+        const double denominador = FErros + FErrosEncontrados - NivelQualidade();
+        if (!(denominador > 0.0)) {
+            return 0.0;
+        }
+        return Min(Max(FErrosEncontrados / denominador, 0.0), 1.0);
+    }
+    if (FDuracao > 0.0) {
+        return Max(1.0 - (FDuracao - FTempoExecutado) / FDuracao, 0.0);
+    }
+    return 1.0;
+}
+
+bool TAtividade::Pronta() const {
+    for (const TAtividade* p : FPredecessoras) {
+        if (!p->Concluida()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TAtividade::TrabalhoCumprido() const {
+    if (FTipo == TipoTeste) {
+        return NivelQualidade() >= FErros;
+    }
+    return FTempoExecutado >= FDuracao;
+}
+
+// The activity's own test comes first: it is cheap and, when it fails, spares
+// the walk up the network.
+bool TAtividade::Concluida() const {
+    return TrabalhoCumprido() && Pronta();
+}
+
+bool TAtividade::EmExecucao() const {
+    return !TrabalhoCumprido() && Pronta();
+}
+
+bool TAtividade::EmExecucaoPor(const TDesenvolvedor* d) const {
+    return FDesenvolvedor == d && EmExecucao();
+}
+
+bool TAtividade::Planejada() const {
+    return !(FTipo == TipoInspecao && FDuracao <= LimitePlanejamento);
+}
+
+void TAtividade::Iniciar() {
+    for (const TAtividade* p : FPredecessoras) {
+        FErros += p->FErros / p->NumeroSucessoras();
+    }
+    if (FTipo <= TipoCodificacao) {
+        FErros += ConsultaTabela(TabelaFatorRegeneracao, FErros / FTamanho) *
+                  (FatorRegeneracaoErros * FErros);
+    }
+}
+
+void TAtividade::Trabalhar(TReceptorMensagens* painel, double& usado, double disponivel,
+                           double dia) {
+    // Only the predecessors decide whether the activity is ready, and nothing
+    // below changes them, so the answer holds for the whole call.
+    const bool pronta = Pronta();
+    if (pronta && !FIniciada) {
+        FIniciada = true;
+        Iniciar();
+    }
+    if (!FDesenvolvedor || !pronta || TrabalhoCumprido()) {
+        usado = 0.0;
+        return;
+    }
+    const double p = FDesenvolvedor->Produtividade(FTipo);
+    if (FTipo <= TipoCodificacao) {
+        const double r = Min(disponivel * p, FDuracao - FTempoExecutado);
+        AvisaProgresso(painel, r, dia);
+        FTempoExecutado += r;
+        usado = r / p;
+        const double f = FDesenvolvedor->FatorErros(FTipo);
+        FErros += TaxaErros[FTipo] * f * FTamanho * (r / FDuracao);
+        return;
+    }
+    const double r =
+        FTipo == TipoInspecao ? Min(disponivel, FDuracao - FTempoExecutado) : disponivel;
+    AvisaProgresso(painel, r, dia);
+    FTempoExecutado += r;
+    usado = r;
+    const double esforco = ConsultaTabela(TabelaEsforcoDeteccao, (FErros / FTamanho) * 10.0);
+    double encontrados = r * p / (esforco * EscalaEsforcoDeteccao);
+    if (encontrados > FErros) {
+        encontrados = FErros;
+    }
+    FErrosEncontrados += encontrados;
+    FErros -= encontrados;
+    if (FErrosEncontrados - FErrosInformados >= 1.0) {
+        if (painel) {
+            const auto n = static_cast<long long>(FErrosEncontrados - FErrosInformados);
+            painel->AdicionaMensagem(QStringLiteral("The ") + Aspas + FNome + Aspas +
+                                         QStringLiteral(" activity has found and corrected ") +
+                                         QString::number(n) + QStringLiteral(" error(s)"),
+                                     dia);
+        }
+        FErrosInformados = FErrosEncontrados;
+    }
+    if (FTipo == TipoTeste && TrabalhoCumprido() && painel) {
+        painel->AdicionaMensagem(QStringLiteral("Error detection in the ") + Aspas + FNome + Aspas +
+                                     QStringLiteral(" activity suffices the desired quality level"),
+                                 dia);
+    }
+}
+
+void TAtividade::AvisaProgresso(TReceptorMensagens* painel, double r, double dia) const {
+    if (!painel) {
+        return;
+    }
+    if (FTempoExecutado < LimiteInicio && r > 0.0) {
+        painel->AdicionaMensagem(QStringLiteral("The ") + Aspas + FNome + Aspas +
+                                     QStringLiteral(" activity has just started"),
+                                 dia);
+    }
+    if (FTempoExecutado + r == FDuracao) {
+        painel->AdicionaMensagem(QStringLiteral("The ") + Aspas + FNome + Aspas +
+                                     QStringLiteral(" activity was accomplished"),
+                                 dia);
+    }
+}
+
+void TAtividade::Reiniciar() {
+    FDesenvolvedor = nullptr;
+    FTempoExecutado = 0.0;
+    FErros = 0.0;
+    FErrosEncontrados = 0.0;
+    FErrosInformados = 0.0;
+    FIniciada = false;
+    FDuracao = FTipo == TipoInspecao ? 0.0 : DuracaoMedia();
+}
