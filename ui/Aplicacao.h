@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QApplication>
+#include <QString>
+#include <functional>
+
+// The game's application object. Its notify is the program's general error
+// handler: an exception escaping any event handler ends that handler, its
+// message is shown in a message box, and the program goes on.
+class TAplicacao : public QApplication {
+    Q_OBJECT
+public:
+    // Shows one error message to the player.
+    using TExibeErro = std::function<void(const QString& mensagem)>;
+
+    TAplicacao(int& argc, char** argv);
+
+    bool notify(QObject* receptor, QEvent* evento) override;
+
+    // Reports an error as the general handler does: through the installed
+    // display, or a critical message box titled with the application name.
+    static void MostraErro(const QString& mensagem);
+    // Replaces how errors are shown (tests observe them); an empty function
+    // restores the message box.
+    static void DefineExibicaoErro(TExibeErro exibe);
+
+private:
+    static TExibeErro FExibeErro;
+    static int FExibindo;
+};

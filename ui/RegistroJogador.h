@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+
+// The player record file, Orvanta.INI beside the program: section "Orvanta"
+// with the game counter "NTimes" and the manager's name "Manager", and one
+// section "#<n>" per recorded game with its "Cost" and "Time".
+//
+// Every operation opens the file by its full path, does its reads and writes
+// and lets it go; nothing is cached. Reads never fail: a missing file, section
+// or key gives the default. Section and key names match without regard to
+// case; other sections, keys and comments already in the file are kept. Each
+// write replaces the whole file at once (a temporary file in the same folder
+// renamed over the old one), so the file is always either the old one or the
+// new one, and a file that exists but cannot be read is never overwritten.
+class TRegistroJogador {
+public:
+    explicit TRegistroJogador(const QString& caminho = CaminhoPadrao());
+
+    // PastaPrograma() + "/Orvanta.INI".
+    static QString CaminhoPadrao();
+    const QString& Caminho() const { return FCaminho; }
+    void DefineCaminho(const QString& caminho) { FCaminho = caminho; }
+
+    // The stored text of chave in secao, or padrao when the key is absent.
+    QString LeValor(const QString& secao, const QString& chave, const QString& padrao) const;
+    // Stores valor; throws EErroGravacao when the file cannot be written.
+    void GravaValor(const QString& secao, const QString& chave, const QString& valor) const;
+
+    // Counts one more game in "NTimes". Throws EErroConversao when the stored
+    // count is not a whole number (nothing is written then), EErroGravacao
+    // when the file cannot be written.
+    void IncrementaPartidas() const;
+    // The stored manager's name; empty when none.
+    QString Gerente() const;
+    // Stores the name as given. Throws EErroGravacao.
+    void DefineGerente(const QString& nome) const;
+    // Writes "Cost" then "Time" into section "#" + the stored "NTimes" text.
+    // Throws EErroGravacao; a failed "Cost" write leaves "Time" unwritten.
+    void RegistraResultado(double custo, double tempo) const;
+
+    // Shortest decimal form with at most 15 significant digits, the regional
+    // decimal separator and no grouping: 812.5, 16200, 1.5E20.
+    static QString FormataReal(double valor);
+    // A signed 32-bit whole decimal number; throws EErroConversao
+    // ("'abc' is not a valid integer value") for anything else.
+    static int ConverteInteiro(const QString& texto);
+
+    static const QString SecaoJogo;     // "Orvanta"
+    static const QString ChavePartidas; // "NTimes"
+    static const QString ChaveGerente;  // "Manager"
+    static const QString ChaveCusto;    // "Cost"
+    static const QString ChaveTempo;    // "Time"
+
+private:
+    QString FCaminho;
+};
