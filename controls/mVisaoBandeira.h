@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QRgb>
+#include <QString>
+
+// A flag view: a small picture shown on a card while a condition on the
+// object holds.
+class TVisaoBandeira {
+public:
+    // Loads the picture from the program's folder joined with caminhoRelativo
+    // ("imagens/bd_trabalhoduro.bmp"); black pixels become transparent.
+    // Throws EErroArquivo naming the file when it is missing or unreadable.
+    explicit TVisaoBandeira(const QString& caminhoRelativo);
+    virtual ~TVisaoBandeira() = default;
+    TVisaoBandeira(const TVisaoBandeira&) = delete;
+    TVisaoBandeira& operator=(const TVisaoBandeira&) = delete;
+
+    // The picture, with its transparent colour turned into alpha 0.
+    const QImage& ImagemBandeira() const { return FImagemBandeira; }
+
+    virtual bool Visivel(const void* objeto) const = 0;
+
+    // A 32-bit copy of imagem in which every pixel of colour transparente
+    // (alpha ignored) is fully transparent.
+    static QImage ComTransparencia(const QImage& imagem, QRgb transparente);
+
+private:
+    QImage FImagemBandeira;
+};
+
+// Shown for more than 8 and at most 11 daily work hours (objects are TDesenvolvedor).
+class TVisaoBandeiraTrabalhoDuro : public TVisaoBandeira {
+public:
+    using TVisaoBandeira::TVisaoBandeira;
+    bool Visivel(const void* objeto) const override;
+    static bool Condicao(double horasTrabalho) {
+        return horasTrabalho > 8.0 && horasTrabalho <= 11.0;
+    }
+};
+
+// Shown for more than 11 daily work hours (objects are TDesenvolvedor).
+class TVisaoBandeiraEscravidao : public TVisaoBandeira {
+public:
+    using TVisaoBandeira::TVisaoBandeira;
+    bool Visivel(const void* objeto) const override;
+    static bool Condicao(double horasTrabalho) { return horasTrabalho > 11.0; }
+};

@@ -1,0 +1,297 @@
+// Developer indicators: the view controller, its thermometer and flag views.
+#include "controls/mDesenvolvedorVisao.h"
+#include "controls/mVisaoBandeira.h"
+#include "controls/mVisaoTermometro.h"
+#include "model/mDesenvolvedor.h"
+#include "model/mImagens.h"
+#include "model/mSimulador.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+// A thermometer whose objects are plain doubles.
+class TTermometroNumero : public TVisaoTermometro {
+public:
+    using TVisaoTermometro::TVisaoTermometro;
+    double Valor(const void* objeto) const override { return *static_cast<const double*>(objeto); }
+};
+
+// Restores the program folder on leaving the scope.
+struct TPastaTemporaria {
+    explicit TPastaTemporaria(const QString& pasta) { DefinePastaPrograma(pasta); }
+    ~TPastaTemporaria() { DefinePastaPrograma(QString()); }
+};
+
+} // namespace
+
+class TstIndicadores : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void valorRelativo_data();
+    void valorRelativo();
+    void escalaVaziaNaoDaNumeroInvalido();
+    void alturaBarra_data();
+    void alturaBarra();
+    void termometroExaustaoLeDesenvolvedor();
+
+    void bandeiraPorHoras_data();
+    void bandeiraPorHoras();
+    void controladorJaTemAsVisoes();
+    void controladorDaNomeEImagem();
+    void indiceForaDaListaNaoQuebra();
+
+    void transparencia_data();
+    void transparencia();
+    void imagensDasBandeiras();
+    void arquivoAusenteOuIlegivel_data();
+    void arquivoAusenteOuIlegivel();
+    void controladorSemBandeiraFalha();
+
+private:
+    std::unique_ptr<TSimuladorProjeto> FSimulador;
+    TDesenvolvedor* FDesenvolvedor = nullptr;
+};
+
+void TstIndicadores::initTestCase() {
+    FSimulador = std::make_unique<TSimuladorProjeto>();
+    QVERIFY(!FSimulador->Desenvolvedores().isEmpty());
+    FDesenvolvedor = FSimulador->Desenvolvedores().first();
+}
+
+void TstIndicadores::cleanupTestCase() {
+    FSimulador.reset();
+}
+
+void TstIndicadores::valorRelativo_data() {
+    QTest::addColumn<double>("minimo");
+    QTest::addColumn<double>("maximo");
+    QTest::addColumn<double>("valor");
+    QTest::addColumn<double>("esperado");
+    QTest::newRow("zero") << 0.0 << 50.0 << 0.0 << 0.0;
+    QTest::newRow("half") << 0.0 << 50.0 << 25.0 << 0.5;
+    QTest::newRow("full") << 0.0 << 50.0 << 50.0 << 1.0;
+    QTest::newRow("above clamps to 1") << 0.0 << 50.0 << 75.0 << 1.0;
+    QTest::newRow("negative clamps to 0") << 0.0 << 50.0 << -5.0 << 0.0;
+    QTest::newRow("offset scale") << 10.0 << 20.0 << 12.5 << 0.25;
+    QTest::newRow("below offset scale") << 10.0 << 20.0 << 5.0 << 0.0;
+    QTest::newRow("reversed scale") << 50.0 << 0.0 << 10.0 << 0.8;
+}
+
+void TstIndicadores::valorRelativo() {
+    QFETCH(double, minimo);
+    QFETCH(double, maximo);
+    QFETCH(double, valor);
+    QFETCH(double, esperado);
+    const TTermometroNumero t(clRed, minimo, maximo);
+    QCOMPARE(t.ValorRelativo(&valor), esperado);
+}
+
+void TstIndicadores::escalaVaziaNaoDaNumeroInvalido() {
+    const TTermometroNumero t(clRed, 10.0, 10.0);
+    for (double v : {9.0, 10.0, 11.0}) {
+        const double r = t.ValorRelativo(&v);
+        QVERIFY2(r >= 0.0 && r <= 1.0, qPrintable(QString::number(v)));
+    }
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    QCOMPARE(t.ValorRelativo(&nan), 0.0);
+}
+
+void TstIndicadores::alturaBarra_data() {
+    QTest::addColumn<double>("exaustao");
+    QTest::addColumn<int>("altura");
+    QTest::newRow("0") << 0.0 << 0;
+    QTest::newRow("negative") << -2.5 << 0;
+    QTest::newRow("0.5 px") << 0.4 << 0;
+    QTest::newRow("25") << 25.0 << 31;
+    QTest::newRow("49.9") << 49.9 << 61;
+    QTest::newRow("50") << 50.0 << 62;
+    QTest::newRow("75") << 75.0 << 62;
+}
+
+void TstIndicadores::alturaBarra() {
+    QFETCH(double, exaustao);
+    QFETCH(int, altura);
+    const TTermometroNumero t(clRed, 0.0, 50.0);
+    QCOMPARE(TVisaoTermometro::AlturaBarra(t.ValorRelativo(&exaustao), 62), altura);
+}
+
+void TstIndicadores::termometroExaustaoLeDesenvolvedor() {
+    TControladorVisaoDesenvolvedores c;
+    const TVisaoTermometro* t = c.Termometro(0);
+    TDesenvolvedor* d = FDesenvolvedor;
+    d->Reiniciar();
+    QCOMPARE(t->Valor(d), 0.0);
+    // Ten working days at 12 hours, then the same idle: the view follows each day.
+    d->SetHorasTrabalho(12.0);
+    for (int dia = 0; dia < 10; ++dia)
+        d->AtualizarDia(true, true, nullptr, 1.0, dia);
+    QVERIFY(d->Exaustao() > 0.0);
+    QCOMPARE(t->Valor(d), d->Exaustao());
+    QCOMPARE(t->ValorRelativo(d), d->Exaustao() / 50.0);
+    for (int dia = 0; dia < 20; ++dia)
+        d->AtualizarDia(true, false, nullptr, 1.0, dia);
+    QVERIFY(d->Exaustao() < 0.0);
+    QCOMPARE(t->Valor(d), d->Exaustao());
+    QCOMPARE(t->ValorRelativo(d), 0.0);
+    d->Reiniciar();
+}
+
+void TstIndicadores::bandeiraPorHoras_data() {
+    QTest::addColumn<double>("horas");
+    QTest::addColumn<bool>("trabalhoDuro");
+    QTest::addColumn<bool>("escravidao");
+    QTest::newRow("8") << 8.0 << false << false;
+    QTest::newRow("8.5") << 8.5 << true << false;
+    QTest::newRow("10") << 10.0 << true << false;
+    QTest::newRow("11") << 11.0 << true << false;
+    QTest::newRow("11.01") << 11.01 << false << true;
+    QTest::newRow("11.5") << 11.5 << false << true;
+    QTest::newRow("12") << 12.0 << false << true;
+}
+
+void TstIndicadores::bandeiraPorHoras() {
+    QFETCH(double, horas);
+    QFETCH(bool, trabalhoDuro);
+    QFETCH(bool, escravidao);
+    TControladorVisaoDesenvolvedores c;
+    FDesenvolvedor->SetHorasTrabalho(horas);
+    QCOMPARE(c.Bandeira(0)->Visivel(FDesenvolvedor), trabalhoDuro);
+    QCOMPARE(c.Bandeira(1)->Visivel(FDesenvolvedor), escravidao);
+    FDesenvolvedor->Reiniciar();
+}
+
+void TstIndicadores::controladorJaTemAsVisoes() {
+    TControladorVisaoDesenvolvedores c;
+    QCOMPARE(c.NumeroTermometros(), 1);
+    QCOMPARE(c.NumeroBandeiras(), 2);
+    const TVisaoTermometro* t = c.Termometro(0);
+    QVERIFY(dynamic_cast<const TTermometroExaustao*>(t));
+    QCOMPARE(t->Cor(), TColor(255));
+    QCOMPARE(t->Minimo(), 0.0);
+    QCOMPARE(t->Maximo(), 50.0);
+    QVERIFY(dynamic_cast<const TVisaoBandeiraTrabalhoDuro*>(c.Bandeira(0)));
+    QVERIFY(dynamic_cast<const TVisaoBandeiraEscravidao*>(c.Bandeira(1)));
+}
+
+void TstIndicadores::controladorDaNomeEImagem() {
+    TControladorVisaoDesenvolvedores c;
+    for (const TDesenvolvedor* d : FSimulador->Desenvolvedores()) {
+        QCOMPARE(c.NomeObjeto(d), d->Nome());
+        QCOMPARE(&c.ImagemObjeto(d), &d->ImagemPequena());
+        QCOMPARE(c.ImagemObjeto(d).size(), QSize(42, 48));
+    }
+}
+
+void TstIndicadores::indiceForaDaListaNaoQuebra() {
+    TControladorVisaoDesenvolvedores c;
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, c.Termometro(1));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, c.Bandeira(-1));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, c.Bandeira(2));
+}
+
+void TstIndicadores::transparencia_data() {
+    QTest::addColumn<QRgb>("cor");
+    QTest::addColumn<bool>("transparente");
+    QTest::newRow("black") << qRgb(0, 0, 0) << true;
+    QTest::newRow("near black red") << qRgb(1, 0, 0) << false;
+    QTest::newRow("near black blue") << qRgb(0, 0, 1) << false;
+    QTest::newRow("white") << qRgb(255, 255, 255) << false;
+    QTest::newRow("red") << qRgb(255, 0, 0) << false;
+}
+
+void TstIndicadores::transparencia() {
+    QFETCH(QRgb, cor);
+    QFETCH(bool, transparente);
+    QImage origem(3, 2, QImage::Format_RGB888);
+    origem.fill(QColor(10, 20, 30));
+    origem.setPixel(1, 1, cor);
+    const QImage r = TVisaoBandeira::ComTransparencia(origem, qRgb(0, 0, 0));
+    QCOMPARE(r.size(), origem.size());
+    QCOMPARE(qAlpha(r.pixel(1, 1)), transparente ? 0 : 255);
+    if (!transparente)
+        QCOMPARE(r.pixel(1, 1) & RGB_MASK, cor & RGB_MASK);
+    QCOMPARE(r.pixel(0, 0), qRgb(10, 20, 30));
+}
+
+void TstIndicadores::imagensDasBandeiras() {
+    TControladorVisaoDesenvolvedores c;
+    const QStringList arquivos = {QStringLiteral("imagens/bd_trabalhoduro.bmp"),
+                                  QStringLiteral("imagens/bd_escravidao.bmp")};
+    for (int i = 0; i < c.NumeroBandeiras(); ++i) {
+        const QImage& b = c.Bandeira(i)->ImagemBandeira();
+        QCOMPARE(b.size(), QSize(14, 14));
+        const QImage arquivo(PastaPrograma() + QLatin1Char('/') + arquivos[i]);
+        QCOMPARE(arquivo.size(), b.size());
+        int transparentes = 0;
+        int opacos = 0;
+        for (int y = 0; y < b.height(); ++y) {
+            for (int x = 0; x < b.width(); ++x) {
+                const bool preto = (arquivo.pixel(x, y) & RGB_MASK) == 0;
+                QCOMPARE(qAlpha(b.pixel(x, y)), preto ? 0 : 255);
+                (preto ? transparentes : opacos)++;
+            }
+        }
+        // The picture is drawn on a black ground that shows the card through it.
+        QVERIFY(transparentes > 0);
+        QVERIFY(opacos > 0);
+    }
+}
+
+void TstIndicadores::arquivoAusenteOuIlegivel_data() {
+    QTest::addColumn<QByteArray>("conteudo");
+    QTest::addColumn<bool>("cria");
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("not a picture") << QByteArray("this is no bitmap") << true;
+    QTest::newRow("empty file") << QByteArray() << true;
+}
+
+void TstIndicadores::arquivoAusenteOuIlegivel() {
+    QFETCH(QByteArray, conteudo);
+    QFETCH(bool, cria);
+    QTemporaryDir pasta;
+    QVERIFY(pasta.isValid());
+    QVERIFY(QDir(pasta.path()).mkdir(QStringLiteral("imagens")));
+    if (cria) {
+        QFile f(pasta.filePath(QStringLiteral("imagens/bd_trabalhoduro.bmp")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(conteudo);
+    }
+    const TPastaTemporaria programa(pasta.path());
+    try {
+        TVisaoBandeiraTrabalhoDuro b(QStringLiteral("imagens/bd_trabalhoduro.bmp"));
+        QFAIL("no error for an unusable picture");
+    } catch (const EErroArquivo& e) {
+        const QString mensagem = QString::fromStdString(e.what());
+        QVERIFY2(mensagem.contains(pasta.filePath(QStringLiteral("imagens/bd_trabalhoduro.bmp"))),
+                 e.what());
+    }
+}
+
+void TstIndicadores::controladorSemBandeiraFalha() {
+    QTemporaryDir pasta;
+    QVERIFY(pasta.isValid());
+    QVERIFY(QDir(pasta.path()).mkdir(QStringLiteral("imagens")));
+    // The first flag is there, the second is not: the second's file is named.
+    QVERIFY(QFile::copy(PastaPrograma() + QStringLiteral("/imagens/bd_trabalhoduro.bmp"),
+                        pasta.filePath(QStringLiteral("imagens/bd_trabalhoduro.bmp"))));
+    const TPastaTemporaria programa(pasta.path());
+    try {
+        TControladorVisaoDesenvolvedores c;
+        QFAIL("controller built without its second flag");
+    } catch (const EErroArquivo& e) {
+        QVERIFY2(QString::fromStdString(e.what()).contains(QStringLiteral("bd_escravidao.bmp")),
+                 e.what());
+    }
+}
+
+QTEST_MAIN(TstIndicadores)
+#include "tst_indicadores.moc"
