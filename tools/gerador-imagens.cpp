@@ -1,4 +1,4 @@
-// Redraw every picture: build the target orvanta-pictures, then run `orvanta-pictures SOURCE_ROOT`.
+// To redraw every picture: build orvanta-pictures, then run `orvanta-pictures SOURCE_ROOT`.
 //
 // Draws the developer portraits and flags loaded at run time (imagens/) and
 // the pictures compiled into the program (resources/). Everything is drawn
@@ -13,11 +13,10 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QString>
-#include <QTextStream>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <numbers>
 #include <vector>
 
 namespace {
@@ -434,7 +433,7 @@ QImage bandeiraTrabalhoDuro() {
             ".p............",
             ".p............",
             ".p............",
-            "qpq...........",
+            ".q............",
         },
         coresBandeira, Qt::black);
 }
@@ -455,7 +454,7 @@ QImage bandeiraEscravidao() {
             ".p.GGGG..GGGG.",
             ".p.G..gGGg..G.",
             ".p.GGGG..GGGG.",
-            "qpq...........",
+            ".q............",
         },
         coresBandeira, Qt::black);
 }
@@ -542,7 +541,7 @@ QImage botaoAumentaTrabalho() {
 
 void engrenagem(QPainter& p, QPointF centro, qreal externo, qreal interno, int dentes, qreal fase) {
     QPolygonF contornoDentes;
-    const qreal passo = 2 * M_PI / dentes;
+    const qreal passo = 2 * std::numbers::pi / dentes;
     for (int i = 0; i < dentes; ++i) {
         const qreal a = fase + i * passo;
         const qreal angulos[] = {a - passo * 0.22, a + passo * 0.22, a + passo * 0.32,
@@ -564,8 +563,8 @@ QImage botaoTempoTarefa() {
     QImage imagem = imagemBotao(30, 30);
     QPainter p(&imagem);
     engrenagem(p, QPointF(9.5, 22.5), 6.5, 4.8, 8, 0);
-    engrenagem(p, QPointF(20.5, 22.5), 6.5, 4.8, 8, M_PI / 8);
-    // Clock face with quarter marks and hands at ten past twelve... three.
+    engrenagem(p, QPointF(20.5, 22.5), 6.5, 4.8, 8, std::numbers::pi / 8);
+    // Clock face with quarter marks, hands at three o'clock and a red second hand.
     p.setPen(preto);
     p.setBrush(branco);
     p.drawEllipse(QRect(7, 1, 16, 16));
@@ -742,7 +741,7 @@ QPainterPath estrela(QPointF centro, qreal raio) {
     QPainterPath caminho;
     for (int i = 0; i < 10; ++i) {
         const qreal r = i % 2 ? raio * 0.42 : raio;
-        const qreal a = -M_PI / 2 + i * M_PI / 5;
+        const qreal a = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
         const QPointF ponto = centro + QPointF(r * std::cos(a), r * std::sin(a));
         if (i == 0)
             caminho.moveTo(ponto);
