@@ -1,7 +1,11 @@
 #include "Rotulos.h"
 
 #include <QFrame>
+#include <QGuiApplication>
+#include <QLocale>
 #include <QPalette>
+#include <QPixmap>
+#include <QScreen>
 
 QFont FonteDialogo(int pixelSize, bool negrito) {
     QFont fonte(QStringLiteral("DejaVu Sans"));
@@ -28,6 +32,12 @@ QLabel* CriaRotuloLegenda(QWidget* parent, const QString& nome, const QString& t
     rotulo->setFont(FonteDialogo(11));
     DefineCores(rotulo, Qt::black, CorLima);
     rotulo->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    // A caption wider than its box grows to the left, keeping its right edge.
+    const int largura = rotulo->fontMetrics().horizontalAdvance(texto);
+    if (largura > w) {
+        x -= largura - w;
+        w = largura;
+    }
     rotulo->setGeometry(x, y, w, h);
     return rotulo;
 }
@@ -57,4 +67,31 @@ QWidget* CriaPainel(QWidget* parent, const QString& nome, const QColor& cor, int
     DefineCores(painel, cor, Qt::white);
     painel->setGeometry(x, y, w, h);
     return painel;
+}
+
+void CentraNaTela(QWidget* janela) {
+    QScreen* tela = janela->screen();
+    if (!tela)
+        tela = QGuiApplication::primaryScreen();
+    if (!tela)
+        return;
+    QRect area = tela->availableGeometry();
+    QRect moldura = janela->frameGeometry();
+    moldura.moveCenter(area.center());
+    janela->move(moldura.topLeft());
+}
+
+void MostraImagem(QLabel* imagem, const QImage& figura) {
+    if (figura.isNull()) {
+        imagem->clear();
+        return;
+    }
+    imagem->setPixmap(QPixmap::fromImage(figura));
+    imagem->resize(figura.size());
+}
+
+QString FormataNumero(double valor, int casas) {
+    QLocale local;
+    local.setNumberOptions(QLocale::OmitGroupSeparator);
+    return local.toString(valor, 'f', casas);
 }

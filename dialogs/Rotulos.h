@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QLabel>
 #include <QString>
 
@@ -18,7 +19,7 @@ QFont FonteDialogo(int pixelSize, bool negrito = false);
 void DefineCores(QWidget* w, const QColor& fundo, const QColor& texto);
 
 // A caption label of the information sheets: lime on black, right-aligned,
-// fixed box at (x, y, w, h).
+// box at (x, y, w, h), widened to the left when the text would not fit.
 QLabel* CriaRotuloLegenda(QWidget* parent, const QString& nome, const QString& texto, int x, int y,
                           int w, int h);
 
@@ -29,3 +30,13 @@ QLabel* CriaRotuloValor(QWidget* parent, const QString& nome, int x, int y, int 
 // A plain panel of a flat colour at a fixed box; with bevel a 1-px raised frame.
 QWidget* CriaPainel(QWidget* parent, const QString& nome, const QColor& cor, int x, int y, int w,
                     int h, bool bevel = false);
+
+// Moves the window to the centre of its screen's available area.
+void CentraNaTela(QWidget* janela);
+
+// A picture that sizes itself to its image; a null image leaves the box as it is.
+void MostraImagem(QLabel* imagem, const QImage& figura);
+
+// A number with exactly casas decimals, taken to the nearest value, with the
+// regional decimal separator and no thousands grouping ("0", "0.00").
+QString FormataNumero(double valor, int casas);

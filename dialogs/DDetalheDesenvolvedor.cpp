@@ -1,0 +1,105 @@
+#include "DDetalheDesenvolvedor.h"
+
+#include "BotaoRapido.h"
+#include "ResultadoModal.h"
+#include "Rotulos.h"
+#include "model/mDesenvolvedor.h"
+
+#include <cstdint>
+
+namespace {
+
+constexpr int LarguraValor = 165;
+constexpr int AlturaValor = 15;
+
+struct TLinhaExperiencia {
+    const char* Legenda;
+    const char* NomeLegenda;
+    const char* NomeValor;
+    std::uint8_t Tipo;
+    int Y;
+};
+
+constexpr TLinhaExperiencia LinhasExperiencia[] = {
+    {"Analysis Experience:", "Label6", "LbExperienciaAnalise", 0, 132},
+    {"Design Experience:", "Label2", "LbExperienciaProjeto", 2, 156},
+    {"Program. Experience:", "Label10", "LbExperienciaProgramacao", 3, 180},
+    {"Testing Experience:", "Label7", "LbExperienciaTestes", 4, 204},
+    {"Inspection Experience:", "Label8", "LbExperienciaQA", 5, 228},
+};
+
+} // namespace
+
+TDlgDetalhesDesenvolvedor::TDlgDetalhesDesenvolvedor(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    setWindowTitle(QStringLiteral("Developer Details"));
+    setFont(FonteDialogo(11));
+    setFixedSize(472, 292);
+
+    QWidget* painel = CriaPainel(this, QStringLiteral("Panel1"), Qt::black, 0, 0, 472, 292, true);
+
+    FImagem = new QLabel(painel);
+    FImagem->setObjectName(QStringLiteral("Imagem"));
+    FImagem->setGeometry(16, 16, 135, 110);
+
+    auto valor = [painel](const char* nome, int y) {
+        return CriaRotuloValor(painel, QString::fromLatin1(nome), 292, y, LarguraValor,
+                               AlturaValor);
+    };
+    CriaRotuloLegenda(painel, QStringLiteral("Label1"), QStringLiteral("Developer Name:"), 176, 13,
+                      105, 13);
+    FLbNome = valor("LbNome", 12);
+    CriaRotuloLegenda(painel, QStringLiteral("Label5"), QStringLiteral("Cost per Hour ($):"), 176,
+                      37, 105, 13);
+    FLbCusto = valor("LbCusto", 36);
+    CriaRotuloLegenda(painel, QStringLiteral("Label3"), QStringLiteral("Working Hours:"), 176, 61,
+                      105, 13);
+    FLbHorasTrabalho = valor("LbHorasTrabalho", 60);
+    CriaRotuloLegenda(painel, QStringLiteral("Label4"), QStringLiteral("Exhaustion Level:"), 176,
+                      85, 105, 13);
+    FLbExaustao = valor("LbExaustao", 84);
+    CriaRotuloLegenda(painel, QStringLiteral("Label11"), QStringLiteral("Time in Project (Days):"),
+                      160, 110, 121, 13);
+    FLbTempoProjeto = valor("LbTempoProjeto", 108);
+    for (const TLinhaExperiencia& linha : LinhasExperiencia) {
+        CriaRotuloLegenda(painel, QString::fromLatin1(linha.NomeLegenda),
+                          QString::fromLatin1(linha.Legenda), 160, linha.Y + 1, 121, 13);
+        FLbExperiencia.append(valor(linha.NomeValor, linha.Y));
+    }
+
+    FBtFecha = new TBotaoRapido(QStringLiteral("&Close"), TBotaoRapido::GlyphFecha, painel);
+    FBtFecha->setObjectName(QStringLiteral("BtFecha"));
+    FBtFecha->setGeometry(370, 257, 89, 25);
+    connect(FBtFecha, &QToolButton::clicked, this, [this] { done(mrCancel); });
+}
+
+QString TDlgDetalhesDesenvolvedor::TextoExaustao(double x) {
+    if (x < 0.8)
+        return QStringLiteral("I am fine, thanks.");
+    if (x >= 1.0)
+        return QStringLiteral("I thought slavery was ilegal ...");
+    // Also NaN, which compares false both ways.
+    return QStringLiteral("We are working too hard ...");
+}
+
+void TDlgDetalhesDesenvolvedor::MostraDesenvolvedor(const TDesenvolvedor* d) {
+    if (!d)
+        return;
+    MostraImagem(FImagem, d->ImagemGrande());
+    FLbNome->setText(d->Nome());
+    FLbCusto->setText(FormataNumero(d->Custo(), 2));
+    FLbHorasTrabalho->setText(FormataNumero(d->HorasTrabalho(), 0));
+    FLbExaustao->setText(TextoExaustao(d->Exaustao()));
+    FLbTempoProjeto->setText(FormataNumero(d->TempoProjeto(), 0));
+    for (int i = 0; i < FLbExperiencia.size(); ++i)
+        FLbExperiencia[i]->setText(d->NivelExperiencia(LinhasExperiencia[i].Tipo));
+}
+
+void TDlgDetalhesDesenvolvedor::reject() {
+    done(mrCancel);
+}
+
+void TDlgDetalhesDesenvolvedor::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    CentraNaTela(this);
+}

@@ -1,0 +1,87 @@
+#include "DNumeroHoras.h"
+
+#include "BotaoRapido.h"
+#include "EdInteiro.h"
+#include "ResultadoModal.h"
+#include "Rotulos.h"
+#include "model/mDesenvolvedor.h"
+
+#include <QLineEdit>
+#include <cmath>
+
+TDlgNumeroHorasDesenvolvedor::TDlgNumeroHorasDesenvolvedor(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setWindowTitle(QStringLiteral("Work Hours per Day"));
+    setFont(FonteDialogo(11));
+    setFixedSize(350, 153);
+
+    QWidget* painel = CriaPainel(this, QStringLiteral("Panel1"), Qt::black, 0, 0, 350, 153);
+
+    FImagem = new QLabel(painel);
+    FImagem->setObjectName(QStringLiteral("Imagem"));
+    FImagem->setGeometry(8, 8, 129, 137);
+
+    FLbNome = new QLabel(painel);
+    FLbNome->setObjectName(QStringLiteral("LbNome"));
+    FLbNome->setFont(FonteDialogo(24, true));
+    DefineCores(FLbNome, CorFundoNome, CorLima);
+    FLbNome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    FLbNome->setGeometry(152, 8, 185, 29);
+
+    auto* label1 = new QLabel(QStringLiteral("Work hours:"), painel);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setFont(FonteDialogo(16, true));
+    DefineCores(label1, Qt::black, Qt::white);
+    label1->move(152, 63);
+    label1->adjustSize();
+
+    FEdNumeroHoras = new TEdInteiro(painel);
+    FEdNumeroHoras->setObjectName(QStringLiteral("EdNumeroHoras"));
+    FEdNumeroHoras->setFont(FonteDialogo(19));
+    FEdNumeroHoras->setGeometry(256, 56, 81, 34);
+    FEdNumeroHoras->DefineFaixa(MinimoHoras, MaximoHoras);
+    FEdNumeroHoras->DefineValor(8);
+
+    FBtOk = new TBotaoRapido(QStringLiteral("&Ok"), TBotaoRapido::GlyphOk, painel);
+    FBtOk->setObjectName(QStringLiteral("BtOk"));
+    FBtOk->setGeometry(158, 120, 89, 25);
+    FBtFecha = new TBotaoRapido(QStringLiteral("&Cancel"), TBotaoRapido::GlyphFecha, painel);
+    FBtFecha->setObjectName(QStringLiteral("BtFecha"));
+    FBtFecha->setGeometry(253, 120, 89, 25);
+
+    connect(FBtOk, &QToolButton::clicked, this, [this] { done(mrOk); });
+    connect(FBtFecha, &QToolButton::clicked, this, [this] { done(mrCancel); });
+    connect(FEdNumeroHoras, &TEdInteiro::Confirmado, this, [this] { done(mrOk); });
+    connect(FEdNumeroHoras, &TEdInteiro::Cancelado, this, [this] { done(mrCancel); });
+    FEdNumeroHoras->setFocus();
+}
+
+void TDlgNumeroHorasDesenvolvedor::MostraDesenvolvedor(const TDesenvolvedor* d) {
+    if (!d)
+        return;
+    FLbNome->setText(d->Nome());
+    MostraImagem(FImagem, d->ImagemGrande());
+    const double horas = d->HorasTrabalho();
+    // Truncation toward zero; NaN and values beyond int fall to the bounds.
+    int inteiro = MinimoHoras;
+    if (std::isfinite(horas))
+        inteiro = static_cast<int>(
+            std::clamp(std::trunc(horas), double(MinimoHoras), double(MaximoHoras)));
+    FEdNumeroHoras->DefineValor(inteiro);
+}
+
+double TDlgNumeroHorasDesenvolvedor::NumeroHoras() const {
+    return FEdNumeroHoras->Valor();
+}
+
+void TDlgNumeroHorasDesenvolvedor::reject() {
+    done(mrCancel);
+}
+
+void TDlgNumeroHorasDesenvolvedor::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    CentraNaTela(this);
+    FEdNumeroHoras->setFocus();
+    FEdNumeroHoras->Edicao()->selectAll();
+}
