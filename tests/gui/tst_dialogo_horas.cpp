@@ -1,0 +1,443 @@
+// The integer spin field, the work hours dialog and the task dedication dialog.
+#include "dialogs/BotaoRapido.h"
+#include "dialogs/DDedicacaoAtividade.h"
+#include "dialogs/DNumeroHoras.h"
+#include "dialogs/EdInteiro.h"
+#include "dialogs/ResultadoModal.h"
+#include "model/mAtividade.h"
+#include "model/mDesenvolvedor.h"
+#include "model/mProjeto.h"
+#include "model/mSimulador.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <cmath>
+#include <limits>
+#include <memory>
+
+namespace {
+
+// Replaces the field's text by typing: select all, erase, then type each character.
+void Digita(TEdInteiro* campo, const QString& texto) {
+    QLineEdit* edicao = campo->Edicao();
+    edicao->selectAll();
+    QTest::keyClick(edicao, Qt::Key_Backspace);
+    for (QChar ch : texto)
+        QTest::keyClick(edicao, ch.toLatin1());
+}
+
+TAtividade* PrimeiraDoTipo(TProjetoSoftware* projeto, std::uint8_t tipo) {
+    for (TAtividade* a : projeto->Atividades())
+        if (a->Tipo() == tipo)
+            return a;
+    return nullptr;
+}
+
+// Runs dialogo modally; acao runs inside the modal loop. A dialog that does not
+// close within five seconds ends with -1.
+int ExecutaModal(QDialog& dialogo, const std::function<void()>& acao) {
+    QTimer::singleShot(0, &dialogo, acao);
+    QTimer::singleShot(5000, &dialogo, [&dialogo] {
+        if (dialogo.isVisible())
+            dialogo.done(-1);
+    });
+    return dialogo.exec();
+}
+
+} // namespace
+
+class TstDialogoHoras : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void campoDigitado_data();
+    void campoDigitado();
+    void todoCaractereFicaNaFaixa();
+    void coladoInvalidoRecusado();
+    void perdaDeFocoCorrigeFaixa_data();
+    void perdaDeFocoCorrigeFaixa();
+    void botoesESetasPassoUm();
+    void faixaInvertidaEOrdenada();
+
+    void horasAbre_data();
+    void horasAbre();
+    void horasTeclasEBotoes_data();
+    void horasTeclasEBotoes();
+    void horasModalEnterEEsc();
+    void horasMostraNomeEImagem();
+
+    void dedicacaoAbre_data();
+    void dedicacaoAbre();
+    void dedicacaoDigitada_data();
+    void dedicacaoDigitada();
+    void dedicacaoTruncaMeiaHora();
+    void dedicacaoAtividadeNaoInspecaoUsaMedia();
+    void dedicacaoBotoesSeguemCantoAoRedimensionar();
+    void dedicacaoFechaPelaMoldura();
+
+private:
+    std::unique_ptr<TSimuladorProjeto> FSimulador;
+};
+
+void TstDialogoHoras::initTestCase() {
+    FSimulador = std::make_unique<TSimuladorProjeto>();
+    QVERIFY(PrimeiraDoTipo(FSimulador->Projeto(), TipoInspecao));
+}
+
+void TstDialogoHoras::campoDigitado_data() {
+    QTest::addColumn<QString>("digitado");
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<int>("valor");
+    QTest::newRow("in range") << "12"
+                              << "12" << 12;
+    QTest::newRow("above") << "15"
+                           << "15" << 12;
+    QTest::newRow("below") << "7"
+                           << "7" << 8;
+    QTest::newRow("empty") << ""
+                           << "" << 8;
+    QTest::newRow("plus sign") << "+10"
+                               << "+10" << 10;
+    QTest::newRow("negative") << "-3"
+                              << "-3" << 8;
+    QTest::newRow("two signs") << "--9"
+                               << "--9" << 8;
+    QTest::newRow("lone sign") << "-"
+                               << "-" << 8;
+    QTest::newRow("decimal") << "9.5"
+                             << "9.5" << 8;
+    QTest::newRow("letters refused") << "1x1"
+                                     << "11" << 11;
+    QTest::newRow("space refused") << "1 0"
+                                   << "10" << 10;
+    QTest::newRow("huge") << "99999999999999999999"
+                          << "99999999999999999999" << 12;
+    QTest::newRow("huge negative") << "-99999999999999999999"
+                                   << "-99999999999999999999" << 8;
+}
+
+void TstDialogoHoras::campoDigitado() {
+    QFETCH(QString, digitado);
+    QFETCH(QString, texto);
+    QFETCH(int, valor);
+    TEdInteiro campo;
+    campo.DefineFaixa(8, 12);
+    campo.DefineValor(9);
+    Digita(&campo, digitado);
+    QCOMPARE(campo.Texto(), texto);
+    QCOMPARE(campo.Valor(), valor);
+}
+
+void TstDialogoHoras::todoCaractereFicaNaFaixa() {
+    TEdInteiro campo;
+    campo.DefineFaixa(0, 200);
+    // Every printable character, alone and after digits, and runs of them.
+    for (char c = 32; c < 127; ++c) {
+        for (const QString& prefixo : {QString(), QStringLiteral("5"), QStringLiteral("-")}) {
+            Digita(&campo, prefixo + QChar(c) + QStringLiteral("7"));
+            const int valor = campo.Valor();
+            QVERIFY2(valor >= 0 && valor <= 200, qPrintable(campo.Texto()));
+            for (QChar ch : campo.Texto())
+                QVERIFY2(TEdInteiro::CaractereValido(ch), qPrintable(campo.Texto()));
+        }
+        const bool aceito = (c >= '0' && c <= '9') || c == '+' || c == '-' ||
+                            QLocale().decimalPoint() == QString(QChar(c));
+        QCOMPARE(TEdInteiro::CaractereValido(QChar(c)), aceito);
+    }
+}
+
+void TstDialogoHoras::coladoInvalidoRecusado() {
+    TEdInteiro campo;
+    campo.DefineFaixa(8, 12);
+    campo.DefineValor(10);
+    campo.Edicao()->selectAll();
+    campo.Edicao()->insert(QStringLiteral("abc"));
+    QCOMPARE(campo.Texto(), QStringLiteral("10"));
+    campo.Edicao()->selectAll();
+    campo.Edicao()->insert(QStringLiteral("11"));
+    QCOMPARE(campo.Valor(), 11);
+}
+
+void TstDialogoHoras::perdaDeFocoCorrigeFaixa_data() {
+    QTest::addColumn<QString>("digitado");
+    QTest::addColumn<QString>("depois");
+    QTest::newRow("above") << "15"
+                           << "12";
+    QTest::newRow("below") << "3"
+                           << "8";
+    QTest::newRow("in range kept") << "+9"
+                                   << "+9";
+    QTest::newRow("not an integer kept") << "1.5"
+                                         << "1.5";
+}
+
+void TstDialogoHoras::perdaDeFocoCorrigeFaixa() {
+    QFETCH(QString, digitado);
+    QFETCH(QString, depois);
+    TEdInteiro campo;
+    campo.DefineFaixa(8, 12);
+    Digita(&campo, digitado);
+    QFocusEvent saida(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(campo.Edicao(), &saida);
+    QCOMPARE(campo.Texto(), depois);
+}
+
+void TstDialogoHoras::botoesESetasPassoUm() {
+    TEdInteiro campo;
+    campo.DefineFaixa(8, 12);
+    campo.DefineValor(8);
+    campo.BotaoBaixo()->click();
+    QCOMPARE(campo.Texto(), QStringLiteral("8"));
+    campo.BotaoCima()->click();
+    QCOMPARE(campo.Valor(), 9);
+    QTest::keyClick(campo.Edicao(), Qt::Key_Up);
+    QTest::keyClick(campo.Edicao(), Qt::Key_Up);
+    QTest::keyClick(campo.Edicao(), Qt::Key_Up);
+    QTest::keyClick(campo.Edicao(), Qt::Key_Up);
+    QCOMPARE(campo.Texto(), QStringLiteral("12"));
+    QTest::keyClick(campo.Edicao(), Qt::Key_Down);
+    QCOMPARE(campo.Valor(), 11);
+    // Stepping from a text outside the range starts from the value it reads as.
+    Digita(&campo, QStringLiteral("40"));
+    campo.BotaoBaixo()->click();
+    QCOMPARE(campo.Texto(), QStringLiteral("11"));
+    Digita(&campo, QStringLiteral("x"));
+    campo.BotaoCima()->click();
+    QCOMPARE(campo.Texto(), QStringLiteral("9"));
+}
+
+void TstDialogoHoras::faixaInvertidaEOrdenada() {
+    TEdInteiro campo;
+    campo.DefineValor(50);
+    campo.DefineFaixa(12, 8);
+    QCOMPARE(campo.Minimo(), 8);
+    QCOMPARE(campo.Maximo(), 12);
+    QCOMPARE(campo.Texto(), QStringLiteral("12"));
+}
+
+void TstDialogoHoras::horasAbre_data() {
+    QTest::addColumn<double>("horas");
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("normal day") << 8.0 << "8";
+    QTest::newRow("overtime") << 11.0 << "11";
+    QTest::newRow("fraction truncated") << 10.9 << "10";
+    QTest::newRow("above range") << 15.0 << "12";
+    QTest::newRow("below range") << 4.5 << "8";
+    QTest::newRow("negative") << -3.0 << "8";
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << "8";
+    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << "8";
+}
+
+void TstDialogoHoras::horasAbre() {
+    QFETCH(double, horas);
+    QFETCH(QString, texto);
+    TDesenvolvedor* d = FSimulador->Desenvolvedores().at(0);
+    const double antes = d->HorasTrabalho();
+    d->SetHorasTrabalho(horas);
+    TDlgNumeroHorasDesenvolvedor dialogo;
+    dialogo.MostraDesenvolvedor(d);
+    d->SetHorasTrabalho(antes);
+    QCOMPARE(dialogo.EdNumeroHoras()->Texto(), texto);
+    QCOMPARE(dialogo.NumeroHoras(), texto.toDouble());
+}
+
+void TstDialogoHoras::horasTeclasEBotoes_data() {
+    QTest::addColumn<QString>("digitado");
+    QTest::addColumn<int>("fecho"); // 0 Enter, 1 Esc, 2 Ok button, 3 Cancel button, 4 frame
+    QTest::addColumn<int>("resultado");
+    QTest::addColumn<double>("horas");
+    QTest::newRow("12 Enter") << "12" << 0 << int(mrOk) << 12.0;
+    QTest::newRow("15 Enter") << "15" << 0 << int(mrOk) << 12.0;
+    QTest::newRow("15 Ok") << "15" << 2 << int(mrOk) << 12.0;
+    QTest::newRow("empty Ok") << "" << 2 << int(mrOk) << 8.0;
+    QTest::newRow("10 Esc") << "10" << 1 << int(mrCancel) << 10.0;
+    QTest::newRow("10 Cancel") << "10" << 3 << int(mrCancel) << 10.0;
+    QTest::newRow("10 frame") << "10" << 4 << int(mrCancel) << 10.0;
+}
+
+void TstDialogoHoras::horasTeclasEBotoes() {
+    QFETCH(QString, digitado);
+    QFETCH(int, fecho);
+    QFETCH(int, resultado);
+    QFETCH(double, horas);
+    TDlgNumeroHorasDesenvolvedor dialogo;
+    dialogo.MostraDesenvolvedor(FSimulador->Desenvolvedores().at(1));
+    dialogo.show();
+    Digita(dialogo.EdNumeroHoras(), digitado);
+    QLineEdit* edicao = dialogo.EdNumeroHoras()->Edicao();
+    switch (fecho) {
+    case 0:
+        QTest::keyClick(edicao, Qt::Key_Return);
+        break;
+    case 1:
+        QTest::keyClick(edicao, Qt::Key_Escape);
+        break;
+    case 2:
+        dialogo.BtOk()->click();
+        break;
+    case 3:
+        dialogo.BtFecha()->click();
+        break;
+    default:
+        dialogo.close();
+        break;
+    }
+    QVERIFY(!dialogo.isVisible());
+    QCOMPARE(dialogo.result(), resultado);
+    QCOMPARE(dialogo.NumeroHoras(), horas);
+}
+
+void TstDialogoHoras::horasModalEnterEEsc() {
+    TDesenvolvedor* d = FSimulador->Desenvolvedores().at(2);
+    TDlgNumeroHorasDesenvolvedor dialogo;
+    dialogo.MostraDesenvolvedor(d);
+    int resultado = ExecutaModal(dialogo, [&dialogo] {
+        QLineEdit* edicao = dialogo.EdNumeroHoras()->Edicao();
+        // The field starts with its text selected: typing replaces it.
+        QTest::keyClicks(edicao, QStringLiteral("11"));
+        QTest::keyClick(edicao, Qt::Key_Enter);
+    });
+    QCOMPARE(resultado, int(mrOk));
+    QCOMPARE(dialogo.NumeroHoras(), 11.0);
+
+    // Each showing starts again from the developer.
+    dialogo.MostraDesenvolvedor(d);
+    QCOMPARE(dialogo.EdNumeroHoras()->Texto(), QStringLiteral("8"));
+    resultado = ExecutaModal(dialogo, [&dialogo] {
+        QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
+    });
+    QCOMPARE(resultado, int(mrCancel));
+    QCOMPARE(d->HorasTrabalho(), 8.0);
+}
+
+void TstDialogoHoras::horasMostraNomeEImagem() {
+    TDesenvolvedor* d = FSimulador->Desenvolvedores().at(3);
+    TDlgNumeroHorasDesenvolvedor dialogo;
+    QCOMPARE(dialogo.size(), QSize(350, 153));
+    QCOMPARE(dialogo.windowTitle(), QStringLiteral("Work Hours per Day"));
+    QCOMPARE(dialogo.EdNumeroHoras()->Minimo(), 8);
+    QCOMPARE(dialogo.EdNumeroHoras()->Maximo(), 12);
+    dialogo.MostraDesenvolvedor(d);
+    QCOMPARE(dialogo.LbNome()->text(), d->Nome());
+    QCOMPARE(dialogo.Imagem()->size(), d->ImagemGrande().size());
+    QCOMPARE(dialogo.Imagem()->pos(), QPoint(8, 8));
+    QCOMPARE(dialogo.BtOk()->text(), QStringLiteral("&Ok"));
+    QCOMPARE(dialogo.BtFecha()->text(), QStringLiteral("&Cancel"));
+    // A missing developer changes nothing.
+    dialogo.MostraDesenvolvedor(nullptr);
+    QCOMPARE(dialogo.LbNome()->text(), d->Nome());
+}
+
+void TstDialogoHoras::dedicacaoAbre_data() {
+    QTest::addColumn<double>("duracao");
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<double>("dias");
+    QTest::newRow("no time yet") << 0.0 << "0" << 0.0;
+    QTest::newRow("1.3 days") << 1.3 << "10" << 1.25;
+    QTest::newRow("just under an hour") << 0.124 << "0" << 0.0;
+    QTest::newRow("whole hours kept") << 2.375 << "19" << 2.375;
+    QTest::newRow("largest") << 25.0 << "200" << 25.0;
+    QTest::newRow("above largest") << 40.0 << "200" << 25.0;
+    QTest::newRow("negative") << -1.0 << "0" << 0.0;
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << "0" << 0.0;
+}
+
+void TstDialogoHoras::dedicacaoAbre() {
+    QFETCH(double, duracao);
+    QFETCH(QString, texto);
+    QFETCH(double, dias);
+    TAtividade* inspecao = PrimeiraDoTipo(FSimulador->Projeto(), TipoInspecao);
+    const double antes = inspecao->Duracao();
+    inspecao->SetDuracao(duracao);
+    TDlgDedicacaoAtividade dialogo;
+    dialogo.MostraAtividade(inspecao);
+    inspecao->SetDuracao(antes);
+    QCOMPARE(dialogo.LbNome()->text(), inspecao->Nome());
+    QCOMPARE(dialogo.EdNumeroHoras()->Texto(), texto);
+    dialogo.show();
+    QTest::keyClick(dialogo.EdNumeroHoras()->Edicao(), Qt::Key_Return);
+    QCOMPARE(dialogo.result(), int(mrOk));
+    QCOMPARE(dialogo.Dedicacao(), dias);
+}
+
+void TstDialogoHoras::dedicacaoDigitada_data() {
+    QTest::addColumn<QString>("digitado");
+    QTest::addColumn<double>("dias");
+    QTest::newRow("200 hours") << "200" << 25.0;
+    QTest::newRow("above") << "250" << 25.0;
+    QTest::newRow("one hour") << "1" << 0.125;
+    QTest::newRow("37 hours") << "37" << 4.625;
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("negative") << "-5" << 0.0;
+    QTest::newRow("decimal") << "7.5" << 0.0;
+}
+
+void TstDialogoHoras::dedicacaoDigitada() {
+    QFETCH(QString, digitado);
+    QFETCH(double, dias);
+    TDlgDedicacaoAtividade dialogo;
+    QCOMPARE(dialogo.EdNumeroHoras()->Texto(), QStringLiteral("4"));
+    dialogo.show();
+    Digita(dialogo.EdNumeroHoras(), digitado);
+    dialogo.BtOk()->click();
+    QCOMPARE(dialogo.result(), int(mrOk));
+    QCOMPARE(dialogo.Dedicacao(), dias);
+    QCOMPARE(std::fmod(dialogo.Dedicacao(), 0.125), 0.0);
+}
+
+void TstDialogoHoras::dedicacaoTruncaMeiaHora() {
+    // Confirming unchanged still drops the fraction of an hour.
+    TAtividade* inspecao = PrimeiraDoTipo(FSimulador->Projeto(), TipoInspecao);
+    const double antes = inspecao->Duracao();
+    inspecao->SetDuracao(1.3);
+    TDlgDedicacaoAtividade dialogo;
+    dialogo.MostraAtividade(inspecao);
+    const int resultado = ExecutaModal(dialogo, [&dialogo] {
+        QTest::keyClick(dialogo.EdNumeroHoras()->Edicao(), Qt::Key_Return);
+    });
+    QCOMPARE(resultado, int(mrOk));
+    inspecao->SetDuracao(dialogo.Dedicacao());
+    QCOMPARE(inspecao->Duracao(), 1.25);
+    inspecao->SetDuracao(antes);
+}
+
+void TstDialogoHoras::dedicacaoAtividadeNaoInspecaoUsaMedia() {
+    TAtividade* analise = PrimeiraDoTipo(FSimulador->Projeto(), TipoAnalise);
+    QVERIFY(analise);
+    QVERIFY(analise->DuracaoMedia() > 0.0);
+    TDlgDedicacaoAtividade dialogo;
+    dialogo.MostraAtividade(analise);
+    const int esperado = std::min(200, static_cast<int>(analise->DuracaoMedia() * 8));
+    QCOMPARE(dialogo.EdNumeroHoras()->Valor(), esperado);
+}
+
+void TstDialogoHoras::dedicacaoBotoesSeguemCantoAoRedimensionar() {
+    TDlgDedicacaoAtividade dialogo;
+    dialogo.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialogo));
+    QCOMPARE(dialogo.size(), QSize(436, 136));
+    QCOMPARE(dialogo.BtOk()->geometry(), QRect(244, 103, 89, 25));
+    QCOMPARE(dialogo.BtFecha()->geometry(), QRect(339, 103, 89, 25));
+    dialogo.resize(500, 180);
+    QTRY_COMPARE(dialogo.size(), QSize(500, 180));
+    QCOMPARE(dialogo.BtOk()->pos(), QPoint(244 + 64, 103 + 44));
+    QCOMPARE(dialogo.BtFecha()->pos(), QPoint(339 + 64, 103 + 44));
+    QCOMPARE(dialogo.LbNome()->pos(), QPoint(8, 8));
+    QCOMPARE(dialogo.EdNumeroHoras()->pos(), QPoint(152, 48));
+}
+
+void TstDialogoHoras::dedicacaoFechaPelaMoldura() {
+    TDlgDedicacaoAtividade dialogo;
+    const int resultado = ExecutaModal(dialogo, [&dialogo] { dialogo.close(); });
+    QCOMPARE(resultado, int(mrCancel));
+    const int cancelado = ExecutaModal(dialogo, [&dialogo] { dialogo.BtFecha()->click(); });
+    QCOMPARE(cancelado, int(mrCancel));
+}
+
+QTEST_MAIN(TstDialogoHoras)
+#include "tst_dialogo_horas.moc"
