@@ -1,0 +1,240 @@
+#include "ui/PainelTarefas.h"
+
+#include "controls/Backdrop.h"
+#include "model/mAtividade.h"
+#include "model/mDesenvolvedor.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+const QColor CorLigacao(255, 255, 0);
+const QColor CorContorno(0, 0, 0);
+const QColor CorContornoSelecionada(0, 0, 255);
+const QColor CorSelecionada(0, 255, 255);
+const QColor CorPlanejada(255, 255, 255);
+const QColor CorNaoPlanejada(192, 192, 192);
+const QColor CorSetor(0, 255, 0);
+const QColor CorNome(255, 255, 255);
+const QColor CorPercentual(0, 0, 0);
+
+// The 2-pixel outline straddles the circle's box by one pixel on every side.
+constexpr int MargemContorno = 1;
+
+// At 1 % and below no sector is drawn; the allowance keeps a percentage that
+// is 1 % up to rounding on the same side.
+constexpr double PercentualMinimoSetor = 0.01 + 1e-9;
+
+QRect CaixaCirculo(int x, int y) {
+    const int r = TPainelAtividades::Raio;
+    return QRect(x - r, y - r, 2 * r, 2 * r);
+}
+
+int Largura(const QFontMetrics& metricas, const QString& texto) {
+    return metricas.horizontalAdvance(texto);
+}
+
+} // namespace
+
+TPainelAtividades::TPainelAtividades(QWidget* parent) : TPainelDesenhoVertical(parent) {
+    SetEstiloBotoes(1);
+    SetRolagemAutomatica(false);
+    SetPassoRolagem(50);
+    CriaControles();
+}
+
+void TPainelAtividades::CriaControles() {
+    // Created first, so it lies beneath the drawing area and shows wherever the
+    // chart does not paint.
+    FFundo = new TBackDrop(this);
+    FFundo->SetColor(clBlack);
+    FFundo->SetBackColor(clGreen);
+    FFundo->SetStrength(2.0);
+    FFundo->SetDirection(bdDown);
+    FFundo->show();
+    TPainelDesenhoVertical::CriaControles();
+}
+
+void TPainelAtividades::DefineAtividades(const QList<TAtividade*>* lista) {
+    FListaAtividades = lista;
+    SetAlturaConteudo(CalculaAltura());
+    if (AreaDesenho())
+        AreaDesenho()->update();
+}
+
+int TPainelAtividades::CalculaAltura() const {
+    int maior = 0;
+    if (FListaAtividades) {
+        for (const TAtividade* a : *FListaAtividades)
+            maior = std::max(maior, a->PosicaoY() + Raio);
+    }
+    return maior + MargemAltura;
+}
+
+TAtividade* TPainelAtividades::AtividadeEm(int x, int y) const {
+    if (!FListaAtividades)
+        return nullptr;
+    const qint64 deslocamento = Deslocamento();
+    for (TAtividade* a : *FListaAtividades) {
+        const qint64 dx = qint64(x) - a->PosicaoX();
+        const qint64 dy = qint64(y) - (a->PosicaoY() - deslocamento);
+        if (std::abs(dx) <= Raio && std::abs(dy) <= Raio)
+            return a;
+    }
+    return nullptr;
+}
+
+QRect TPainelAtividades::RetanguloAtividade(const TAtividade* a) const {
+    if (!a)
+        return QRect();
+    const QRect caixa = CaixaCirculo(a->PosicaoX(), a->PosicaoY() - Deslocamento());
+    return caixa.adjusted(-MargemContorno, -MargemContorno, MargemContorno + 1, MargemContorno + 1);
+}
+
+void TPainelAtividades::RedesenhaAtividade(const TAtividade* a) {
+    if (a && AreaDesenho())
+        AreaDesenho()->update(RetanguloAtividade(a));
+}
+
+void TPainelAtividades::SelecionaAtividade(TAtividade* a) {
+    if (a == FSelecionada)
+        return;
+    TAtividade* antiga = FSelecionada;
+    FSelecionada = a;
+    RedesenhaAtividade(antiga);
+    RedesenhaAtividade(a);
+}
+
+void TPainelAtividades::TrataClique(const TEstadoShift& shift, int x, int y) {
+    TAtividade* atingida = AtividadeEm(x, y - Deslocamento());
+    if (atingida != FSelecionada) {
+        TAtividade* antiga = FSelecionada;
+        FSelecionada = atingida;
+        RedesenhaAtividade(antiga);
+        RedesenhaAtividade(atingida);
+    }
+    if (OnSelect)
+        OnSelect(this);
+    if (shift.DuploClique && OnDblClick)
+        OnDblClick(this);
+}
+
+std::pair<QString, QString> TPainelAtividades::DivideNome(const QFontMetrics& metricas,
+                                                          const QString& nome) {
+    QString linha1 = nome;
+    while (!linha1.isEmpty() && Largura(metricas, linha1) > LarguraNome)
+        linha1.chop(1);
+    if (linha1.size() == nome.size())
+        return {nome, QString()};
+    while (!linha1.isEmpty() && !linha1.endsWith(QLatin1Char(' ')))
+        linha1.chop(1);
+    if (linha1.isEmpty())
+        return {nome, QString()};
+    // The second line is whatever follows the first, however wide it is.
+    return {linha1.trimmed(), nome.mid(linha1.size()).trimmed()};
+}
+
+void TPainelAtividades::DesenhaConteudo(QPainter& canvas, int deslocamento) {
+    if (!FListaAtividades)
+        return;
+    for (const TAtividade* a : *FListaAtividades)
+        DesenhaLigacoes(canvas, deslocamento, a);
+    for (const TAtividade* a : *FListaAtividades)
+        DesenhaAtividade(canvas, deslocamento, a);
+}
+
+void TPainelAtividades::DesenhaLigacoes(QPainter& canvas, int deslocamento,
+                                        const TAtividade* a) const {
+    QPen caneta(CorLigacao);
+    caneta.setWidth(2);
+    canvas.setPen(caneta);
+    const QPoint origem(a->PosicaoX(), a->PosicaoY() - deslocamento);
+    for (int i = 0; i < a->NumeroSucessoras(); ++i) {
+        const TAtividade* b = a->Sucessora(i);
+        canvas.drawLine(origem, QPoint(b->PosicaoX(), b->PosicaoY() - deslocamento));
+    }
+}
+
+void TPainelAtividades::DesenhaAtividade(QPainter& canvas, int deslocamento,
+                                         const TAtividade* a) const {
+    if (!a)
+        return;
+    const int x = a->PosicaoX();
+    const int y = a->PosicaoY() - deslocamento;
+    const bool selecionada = a == FSelecionada;
+    const bool planejada = a->Planejada();
+
+    QPen contorno(selecionada ? CorContornoSelecionada : CorContorno);
+    contorno.setWidth(2);
+    canvas.setPen(contorno);
+    canvas.setBrush(selecionada ? CorSelecionada : planejada ? CorPlanejada : CorNaoPlanejada);
+    canvas.drawEllipse(CaixaCirculo(x, y));
+
+    DesenhaNome(canvas, x, y, a->Nome());
+    if (!planejada)
+        return;
+
+    double p = a->Percentual();
+    if (!std::isfinite(p))
+        p = 0.0;
+    if (p > PercentualMinimoSetor)
+        DesenhaSetor(canvas, x, y, p);
+
+    QFont fonte = canvas.font();
+    fonte.setBold(false);
+    canvas.setFont(fonte);
+    const QFontMetrics metricas(fonte);
+    const QString texto = QString::number(std::round(p * 100.0), 'f', 0) + QStringLiteral(" %");
+    canvas.setPen(CorPercentual);
+    canvas.drawText(x - Largura(metricas, texto) / 2, y - metricas.height() / 2 + metricas.ascent(),
+                    texto);
+
+    if (const TDesenvolvedor* d = a->Desenvolvedor()) {
+        // The rim point at 45 degrees up and right.
+        const double meio = std::numbers::sqrt2 / 2.0;
+        const int cx = x + int(std::trunc(Raio * meio));
+        const int cy = y - int(std::trunc(Raio * meio));
+        canvas.drawImage(QRect(cx - 10, cy - 15, 20, 30), d->ImagemPequena());
+    }
+}
+
+void TPainelAtividades::DesenhaNome(QPainter& canvas, int x, int y, const QString& nome) const {
+    const QFont original = canvas.font();
+    QFont negrito = original;
+    negrito.setBold(true);
+    canvas.setFont(negrito);
+    canvas.setPen(CorNome);
+    const QFontMetrics metricas(negrito);
+    const auto [linha1, linha2] = DivideNome(metricas, nome);
+    const int topo1 = y + Raio + 2;
+    canvas.drawText(x - Largura(metricas, linha1) / 2, topo1 + metricas.ascent(), linha1);
+    if (!linha2.isEmpty()) {
+        const int topo2 = y + Raio + 3 + metricas.height();
+        canvas.drawText(x - Largura(metricas, linha2) / 2, topo2 + metricas.ascent(), linha2);
+    }
+    canvas.setFont(original);
+}
+
+// The sector starts at 9 o'clock and grows clockwise on the screen: its start
+// radial passes through (x - trunc(R cos t), y - trunc(R sin t)) with
+// t = p x 2 pi, and it runs counter-clockwise from there back to 9 o'clock.
+// QPainter angles are in 1/16 degree, counter-clockwise from 3 o'clock with y
+// pointing up.
+void TPainelAtividades::DesenhaSetor(QPainter& canvas, int x, int y, double percentual) const {
+    const double teta = percentual * 2.0 * std::numbers::pi;
+    const int dx = int(std::trunc(Raio * std::cos(teta)));
+    const int dy = int(std::trunc(Raio * std::sin(teta)));
+    const double inicio = std::atan2(double(dy), double(-dx)) * 180.0 / std::numbers::pi;
+    int arco = int(std::lround(std::fmod(180.0 - inicio + 720.0, 360.0) * 16.0));
+    // Both radials on the same line: the whole disc.
+    if (arco <= 0 || arco >= 360 * 16)
+        arco = 360 * 16;
+    canvas.setPen(Qt::NoPen);
+    canvas.setBrush(CorSetor);
+    canvas.drawPie(CaixaCirculo(x, y), int(std::lround(inicio * 16.0)), arco);
+}
