@@ -11,7 +11,8 @@ public:
 };
 
 // Folder holding the running program's file (without a trailing separator).
-// Taken from the operating system; DefinePastaPrograma overrides it (tests).
+// Taken from the operating system; DefinePastaPrograma overrides it (tests),
+// and an empty folder given to it goes back to the operating system's answer.
 QString PastaPrograma();
 void DefinePastaPrograma(const QString& pasta);
 
