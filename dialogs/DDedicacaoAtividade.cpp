@@ -40,6 +40,7 @@ TDlgDedicacaoAtividade::TDlgDedicacaoAtividade(QWidget* parent)
     label1->setFont(FonteDialogo(16, true));
     DefineCores(label1, Qt::black, Qt::white);
     label1->move(8, 55);
+    AjustaFonte(label1, 135);
     label1->adjustSize();
 
     FEdNumeroHoras = new TEdInteiro(FPainel);
@@ -54,6 +55,7 @@ TDlgDedicacaoAtividade::TDlgDedicacaoAtividade(QWidget* parent)
     label2->setFont(FonteDialogo(16, true));
     DefineCores(label2, Qt::black, Qt::white);
     label2->move(240, 55);
+    AjustaFonte(label2, 46);
     label2->adjustSize();
 
     FBtOk = new TBotaoRapido(QStringLiteral("&Ok"), TBotaoRapido::GlyphOk, FPainel);
@@ -73,7 +75,7 @@ TDlgDedicacaoAtividade::TDlgDedicacaoAtividade(QWidget* parent)
 void TDlgDedicacaoAtividade::MostraAtividade(const TAtividade* a) {
     if (!a)
         return;
-    FLbNome->setText(a->Nome());
+    MostraTexto(FLbNome, a->Nome());
     const double horas = a->DuracaoMedia() * HorasPorDia;
     // Truncation to whole hours; NaN reads as no time, huge values as the maximum.
     int inteiro = MinimoHoras;

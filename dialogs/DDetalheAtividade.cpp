@@ -88,19 +88,20 @@ void TDlgDetalhesAtividade::MostraAtividade(TProjetoSoftware* projeto, TAtividad
         return;
 
     const std::uint8_t tipo = a->Tipo();
-    FLbNome->setText(a->Nome());
-    FLbTipo->setText(NomeTipoAtividade(tipo));
-    FLbPercentual->setText(FormataNumero(a->Percentual() * 100.0, 0) + QStringLiteral(" %"));
-    FLbTempoExecutado->setText(FormataNumero(a->TempoExecutado(), 2) + QStringLiteral(" days"));
+    MostraTexto(FLbNome, a->Nome());
+    MostraTexto(FLbTipo, NomeTipoAtividade(tipo));
+    MostraTexto(FLbPercentual, FormataNumero(a->Percentual() * 100.0, 0) + QStringLiteral(" %"));
+    MostraTexto(FLbTempoExecutado, FormataNumero(a->TempoExecutado(), 2) + QStringLiteral(" days"));
     if (tipo == TipoInspecao)
-        FLbDuracao->setText(FormataNumero(a->Duracao(), 2) + QStringLiteral(" days"));
+        MostraTexto(FLbDuracao, FormataNumero(a->Duracao(), 2) + QStringLiteral(" days"));
     else
-        FLbDuracao->setText(QStringLiteral("Min: ") + FormataNumero(a->DuracaoMinima(), 2) +
-                            QStringLiteral(" .. Avg: ") + FormataNumero(a->DuracaoMedia(), 2) +
-                            QStringLiteral(" .. Max: ") + FormataNumero(a->DuracaoMaxima(), 2) +
-                            QStringLiteral(" days"));
-    FLbErrosEncontrados->setText(FormataNumero(a->ErrosEncontrados(), 0) +
-                                 QStringLiteral(" errors"));
+        MostraTexto(FLbDuracao, QStringLiteral("Min: ") + FormataNumero(a->DuracaoMinima(), 2) +
+                                    QStringLiteral(" .. Avg: ") +
+                                    FormataNumero(a->DuracaoMedia(), 2) +
+                                    QStringLiteral(" .. Max: ") +
+                                    FormataNumero(a->DuracaoMaxima(), 2) + QStringLiteral(" days"));
+    MostraTexto(FLbErrosEncontrados,
+                FormataNumero(a->ErrosEncontrados(), 0) + QStringLiteral(" errors"));
     FPnErros->setVisible(tipo == TipoTeste || tipo == TipoInspecao);
 }
 

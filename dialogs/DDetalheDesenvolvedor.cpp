@@ -86,13 +86,13 @@ void TDlgDetalhesDesenvolvedor::MostraDesenvolvedor(const TDesenvolvedor* d) {
     if (!d)
         return;
     MostraImagem(FImagem, d->ImagemGrande());
-    FLbNome->setText(d->Nome());
-    FLbCusto->setText(FormataNumero(d->Custo(), 2));
-    FLbHorasTrabalho->setText(FormataNumero(d->HorasTrabalho(), 0));
-    FLbExaustao->setText(TextoExaustao(d->Exaustao()));
-    FLbTempoProjeto->setText(FormataNumero(d->TempoProjeto(), 0));
+    MostraTexto(FLbNome, d->Nome());
+    MostraTexto(FLbCusto, FormataNumero(d->Custo(), 2));
+    MostraTexto(FLbHorasTrabalho, FormataNumero(d->HorasTrabalho(), 0));
+    MostraTexto(FLbExaustao, TextoExaustao(d->Exaustao()));
+    MostraTexto(FLbTempoProjeto, FormataNumero(d->TempoProjeto(), 0));
     for (int i = 0; i < FLbExperiencia.size(); ++i)
-        FLbExperiencia[i]->setText(d->NivelExperiencia(LinhasExperiencia[i].Tipo));
+        MostraTexto(FLbExperiencia[i], d->NivelExperiencia(LinhasExperiencia[i].Tipo));
 }
 
 void TDlgDetalhesDesenvolvedor::reject() {

@@ -34,6 +34,7 @@ TDlgNumeroHorasDesenvolvedor::TDlgNumeroHorasDesenvolvedor(QWidget* parent)
     label1->setFont(FonteDialogo(16, true));
     DefineCores(label1, Qt::black, Qt::white);
     label1->move(152, 63);
+    AjustaFonte(label1, 97);
     label1->adjustSize();
 
     FEdNumeroHoras = new TEdInteiro(painel);
@@ -60,7 +61,7 @@ TDlgNumeroHorasDesenvolvedor::TDlgNumeroHorasDesenvolvedor(QWidget* parent)
 void TDlgNumeroHorasDesenvolvedor::MostraDesenvolvedor(const TDesenvolvedor* d) {
     if (!d)
         return;
-    FLbNome->setText(d->Nome());
+    MostraTexto(FLbNome, d->Nome());
     MostraImagem(FImagem, d->ImagemGrande());
     const double horas = d->HorasTrabalho();
     // Truncation toward zero; NaN and values beyond int fall to the bounds.

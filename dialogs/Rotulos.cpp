@@ -1,11 +1,13 @@
 #include "Rotulos.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
+#include <algorithm>
 
 QFont FonteDialogo(int pixelSize, bool negrito) {
     QFont fonte(QStringLiteral("DejaVu Sans"));
@@ -25,6 +27,26 @@ void DefineCores(QWidget* w, const QColor& fundo, const QColor& texto) {
     w->setAutoFillBackground(true);
 }
 
+void AjustaFonte(QLabel* rotulo, int largura) {
+    QFont fonte = rotulo->font();
+    fonte.setStretch(QFont::Unstretched);
+    const int natural = QFontMetrics(fonte).horizontalAdvance(rotulo->text());
+    if (natural > largura && largura > 0) {
+        // Narrow the face just enough, never below half its width.
+        int estreitamento = std::max(50, 100 * largura / natural);
+        fonte.setStretch(estreitamento);
+        while (estreitamento > 50 &&
+               QFontMetrics(fonte).horizontalAdvance(rotulo->text()) > largura)
+            fonte.setStretch(--estreitamento);
+    }
+    rotulo->setFont(fonte);
+}
+
+void MostraTexto(QLabel* rotulo, const QString& texto) {
+    rotulo->setText(texto);
+    AjustaFonte(rotulo, rotulo->contentsRect().width());
+}
+
 QLabel* CriaRotuloLegenda(QWidget* parent, const QString& nome, const QString& texto, int x, int y,
                           int w, int h) {
     auto* rotulo = new QLabel(texto, parent);
@@ -32,13 +54,8 @@ QLabel* CriaRotuloLegenda(QWidget* parent, const QString& nome, const QString& t
     rotulo->setFont(FonteDialogo(11));
     DefineCores(rotulo, Qt::black, CorLima);
     rotulo->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    // A caption wider than its box grows to the left, keeping its right edge.
-    const int largura = rotulo->fontMetrics().horizontalAdvance(texto);
-    if (largura > w) {
-        x -= largura - w;
-        w = largura;
-    }
     rotulo->setGeometry(x, y, w, h);
+    AjustaFonte(rotulo, w);
     return rotulo;
 }
 

@@ -18,8 +18,15 @@ QFont FonteDialogo(int pixelSize, bool negrito = false);
 // Sets the widget's background (painted, not inherited) and text colour.
 void DefineCores(QWidget* w, const QColor& fundo, const QColor& texto);
 
+// A label whose text is wider than largura gets its font narrowed (stretched
+// below 100 %) until the text fits, down to half its width.
+void AjustaFonte(QLabel* rotulo, int largura);
+// Sets the text of a fixed-size label, narrowing the font when the text would
+// not fit its box.
+void MostraTexto(QLabel* rotulo, const QString& texto);
+
 // A caption label of the information sheets: lime on black, right-aligned,
-// box at (x, y, w, h), widened to the left when the text would not fit.
+// fixed box at (x, y, w, h).
 QLabel* CriaRotuloLegenda(QWidget* parent, const QString& nome, const QString& texto, int x, int y,
                           int w, int h);
 
