@@ -416,6 +416,10 @@ QString Posicao(const QByteArray& dados, qsizetype deslocamento) {
     return QStringLiteral("line %1, column %2").arg(linha).arg(coluna);
 }
 
+QString NomePlano(const QString& caminho) {
+    return caminho == QLatin1String("-") ? QStringLiteral("standard input") : caminho;
+}
+
 QByteArray LePlano(const QString& caminho) {
     QFile arquivo;
     bool aberto = false;
@@ -426,13 +430,13 @@ QByteArray LePlano(const QString& caminho) {
         aberto = arquivo.open(QIODevice::ReadOnly);
     }
     if (!aberto) {
-        throw EPlano{
-            QStringLiteral("cannot read the plan %1: %2").arg(caminho, arquivo.errorString())};
+        throw EPlano{QStringLiteral("cannot read the plan %1: %2")
+                         .arg(NomePlano(caminho), arquivo.errorString())};
     }
     QByteArray dados = arquivo.readAll();
     if (arquivo.error() != QFileDevice::NoError) {
-        throw EPlano{
-            QStringLiteral("cannot read the plan %1: %2").arg(caminho, arquivo.errorString())};
+        throw EPlano{QStringLiteral("cannot read the plan %1: %2")
+                         .arg(NomePlano(caminho), arquivo.errorString())};
     }
     return dados;
 }
@@ -451,8 +455,12 @@ int Executa(const QString& caminho, bool json) {
         QJsonParseError erro{};
         const QJsonDocument documento = QJsonDocument::fromJson(dados, &erro);
         if (erro.error != QJsonParseError::NoError) {
+            // The parser stops one character past the one it could not take,
+            // except for trailing garbage, where it points at the garbage itself.
+            const qsizetype onde =
+                erro.error == QJsonParseError::GarbageAtEnd ? erro.offset : erro.offset - 1;
             throw EPlano{QStringLiteral("%1: malformed JSON at %2: %3")
-                             .arg(caminho, Posicao(dados, erro.offset), erro.errorString())};
+                             .arg(NomePlano(caminho), Posicao(dados, onde), erro.errorString())};
         }
         plano = TLeitorPlano(*sim).Le(documento);
     } catch (const EPlano& e) {
