@@ -48,9 +48,17 @@ TDlgApresentacao::TDlgApresentacao(QWidget* parent)
     FImage1->setGeometry(16, 8, 85, 127);
     MostraImagem(FImage1, QImage(QStringLiteral(":/Apresentacao.png")));
 
-    Rotulo(painel, QStringLiteral("Label1"), QStringLiteral("Welcome to"), 120, 8, Qt::white, 24,
-           true);
-    Rotulo(painel, QStringLiteral("Label2"), QStringLiteral("Orvanta"), 272, 8, CorLima, 24, true);
+    QLabel* label1 = Rotulo(painel, QStringLiteral("Label1"), QStringLiteral("Welcome to"), 120, 8,
+                            Qt::white, 24, true);
+    QLabel* label2 = Rotulo(painel, QStringLiteral("Label2"), QStringLiteral("Orvanta"), 272, 8,
+                            CorLima, 24, true);
+    // With a font wider than the one the layout was drawn for, the name keeps
+    // a space's distance from the greeting instead of running into it.
+    const int depoisSaudacao =
+        label1->geometry().right() + 1 + label1->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    if (label2->x() < depoisSaudacao) {
+        label2->move(depoisSaudacao, label2->y());
+    }
     Rotulo(painel, QStringLiteral("Label3"),
            QStringLiteral("Here you are the software project manager !!!"), 120, 48, Qt::white, 13,
            false);

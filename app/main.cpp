@@ -1,0 +1,23 @@
+// Orvanta: the software project management game.
+#include "ui/Aplicacao.h"
+#include "ui/Formularios.h"
+#include "ui/JanelaPrincipal.h"
+
+#include <QMessageBox>
+#include <exception>
+
+int main(int argc, char** argv) {
+    TAplicacao aplicacao(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvanta"));
+
+    std::unique_ptr<TMainWindow> janela;
+    try {
+        janela = CriaFormularios();
+    } catch (const std::exception& erro) {
+        // A picture the game needs is missing or unreadable: say which, then leave.
+        QMessageBox::critical(nullptr, QStringLiteral("Orvanta"), QString::fromUtf8(erro.what()));
+        return 1;
+    }
+    janela->show();
+    return aplicacao.exec();
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+// A main window playing against a record file in a temporary folder, and the
+// pointer actions a player uses on its panels.
+#include "controls/PainelVisao.h"
+#include "model/mAtividade.h"
+#include "model/mProjeto.h"
+#include "ui/JanelaPrincipal.h"
+#include "ui/PainelTarefas.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+struct TJogoTeste {
+    QTemporaryDir Pasta;
+    std::unique_ptr<TMainWindow> Janela;
+    int Perguntas = 0;
+    bool Resposta = true;
+
+    // conteudoIni: the record file's text before the window exists (none when null).
+    explicit TJogoTeste(const char* conteudoIni = "[Orvanta]\nManager=Tester\n") {
+        if (conteudoIni) {
+            QFile arquivo(CaminhoIni());
+            if (arquivo.open(QIODevice::WriteOnly)) {
+                arquivo.write(conteudoIni);
+            }
+        }
+    }
+
+    QString CaminhoIni() const { return Pasta.filePath(QStringLiteral("Orvanta.INI")); }
+    QByteArray Ini() const {
+        QFile arquivo(CaminhoIni());
+        return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
+    }
+
+    // Points the window at the temporary record file and answers the turn's
+    // question with Resposta, counting the questions.
+    void Prepara(std::unique_ptr<TMainWindow> janela) {
+        Janela = std::move(janela);
+        Janela->Registro().DefineCaminho(CaminhoIni());
+        Janela->DefinePergunta([this](const QString&) {
+            ++Perguntas;
+            return Resposta;
+        });
+    }
+
+    TProjetoSoftware* Projeto() const { return Janela->Projeto(); }
+    TAtividade* Atividade(int i) const { return Projeto()->Atividade(i); }
+
+    // Scrolls the chart until the activity's circle is inside the drawing area
+    // and returns its centre in drawing-area coordinates.
+    QPoint MostraAtividade(const TAtividade* a) const {
+        TPainelAtividades* painel = Janela->PainelAtividades();
+        const int altura = painel->AreaDesenho()->height();
+        for (int passo = 0; passo < 50; ++passo) {
+            const int y = a->PosicaoY() - painel->Deslocamento();
+            if (y > altura - 31) {
+                painel->RolaParaBaixo();
+            } else if (y < 31) {
+                painel->RolaParaCima();
+            } else {
+                break;
+            }
+        }
+        return QPoint(a->PosicaoX(), a->PosicaoY() - painel->Deslocamento());
+    }
+
+    void ClicaAtividade(int i) const {
+        QTest::mouseClick(Janela->PainelAtividades()->AreaDesenho(), Qt::LeftButton, {},
+                          MostraAtividade(Atividade(i)));
+    }
+
+    // A press on the chart far from every circle.
+    void ClicaFundoGrafico() const {
+        TPainelAtividades* painel = Janela->PainelAtividades();
+        for (int passo = 0; passo < 50 && painel->Deslocamento() > 0; ++passo) {
+            painel->RolaParaCima();
+        }
+        QTest::mouseClick(painel->AreaDesenho(), Qt::LeftButton, {}, QPoint(200, 120));
+    }
+
+    // A press on the card of team member i (the team panel shows the first ones).
+    void ClicaDesenvolvedor(int i) const {
+        TPainelVisao* painel = Janela->PainelVisao();
+        QTest::mouseClick(
+            painel->AreaDesenho(), Qt::LeftButton, {},
+            QPoint(painel->EsquerdaCartao() + 10, 80 * i + 40 - painel->Deslocamento()));
+    }
+
+    // Drops the team panel's selected developer on activity i, as a drag from
+    // the team panel does.
+    bool SoltaNaAtividade(int i) const {
+        const QPoint centro = MostraAtividade(Atividade(i));
+        if (!Janela->AreaDesenhoDragOver(Janela->PainelVisao(), centro.x(), centro.y())) {
+            return false;
+        }
+        Janela->AreaDesenhoDragDrop(Janela->PainelVisao(), centro.x(), centro.y());
+        return true;
+    }
+};

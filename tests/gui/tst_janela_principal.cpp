@@ -1,0 +1,422 @@
+// Main window: layout, start state, read-out formats, the selection rules of
+// the two selection-dependent commands, drag and drop onto the chart, the
+// keys, and the general error handler.
+#include "JogoTeste.h"
+#include "RoboModal.h"
+#include "controls/CommandButton.h"
+#include "model/mDesenvolvedor.h"
+#include "model/mSimulador.h"
+#include "ui/Aplicacao.h"
+#include "ui/PainelMensagens.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QTimer>
+#include <QtTest>
+#include <stdexcept>
+
+namespace {
+
+// Adds pool developers to the team and shows them.
+void FormaEquipe(TJogoTeste& jogo, std::initializer_list<int> indices) {
+    for (int i : indices) {
+        jogo.Projeto()->Equipe().append(jogo.Janela->Simulador()->Desenvolvedores().at(i));
+    }
+    jogo.Janela->PainelVisao()->Atualiza();
+}
+
+// Works the developer at 12 hours a day until he is exhausted.
+void Exaure(TDesenvolvedor* d) {
+    d->SetHorasTrabalho(12);
+    for (int dia = 1; dia < 200 && !d->Exausto(); ++dia) {
+        d->AtualizarDia(true, true, nullptr, 1.0, dia);
+    }
+}
+
+QList<TDesenvolvedor*> Atribuicoes(const TProjetoSoftware* projeto) {
+    QList<TDesenvolvedor*> lista;
+    for (int i = 0; i < projeto->NumeroAtividades(); ++i) {
+        lista.append(projeto->Atividade(i)->Desenvolvedor());
+    }
+    return lista;
+}
+
+} // namespace
+
+class TstJanelaPrincipal : public QObject {
+    Q_OBJECT
+
+    QStringList FErros;
+
+    // A shown main window without dialogs whose first activation has run.
+    void Abre(TJogoTeste& jogo) {
+        jogo.Prepara(std::make_unique<TMainWindow>());
+        jogo.Janela->show();
+        QTRY_VERIFY(!jogo.Janela->PrimeiraAtivacao());
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(qobject_cast<TAplicacao*>(qApp));
+        TAplicacao::DefineExibicaoErro([this](const QString& m) { FErros.append(m); });
+    }
+    void init() {
+        FErros.clear();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void Layout_data() {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QRect>("caixa");
+        QTest::newRow("PnComandos") << "PnComandos" << QRect(0, 0, 82, 380);
+        QTest::newRow("PnCentral") << "PnCentral" << QRect(82, 0, 571, 380);
+        QTest::newRow("PnVisoes") << "PnVisoes" << QRect(653, 0, 89, 380);
+        QTest::newRow("PnMensagens") << "PnMensagens" << QRect(0, 380, 742, 57);
+        QTest::newRow("BackDrop2") << "BackDrop2" << QRect(1, 1, 80, 378);
+        QTest::newRow("BtDefineEquipe") << "BtDefineEquipe" << QRect(1, 0, 80, 56);
+        QTest::newRow("BtAumentaTrabalho") << "BtAumentaTrabalho" << QRect(1, 56, 80, 56);
+        QTest::newRow("BtTempoTarefa") << "BtTempoTarefa" << QRect(1, 112, 80, 56);
+        QTest::newRow("Bevel1") << "Bevel1" << QRect(8, 174, 65, 3);
+        QTest::newRow("BtPassaTempo") << "BtPassaTempo" << QRect(1, 176, 80, 56);
+        QTest::newRow("Panel1") << "Panel1" << QRect(1, 1, 96, 55);
+        QTest::newRow("Image1") << "Image1" << QRect(4, 4, 41, 49);
+        QTest::newRow("PnVariaveis") << "PnVariaveis" << QRect(603, 1, 138, 55);
+        QTest::newRow("LbTempoDesenvolvimento")
+            << "LbTempoDesenvolvimento" << QRect(68, 10, 68, 15);
+        QTest::newRow("LbCustoProjeto") << "LbCustoProjeto" << QRect(68, 32, 68, 15);
+        QTest::newRow("PainelMensagens") << "PainelMensagens" << QRect(97, 1, 506, 55);
+        QTest::newRow("PainelAtividades") << "PainelAtividades" << QRect(1, 1, 569, 378);
+        QTest::newRow("PainelVisao") << "PainelVisao" << QRect(1, 1, 87, 378);
+    }
+    void Layout() {
+        QFETCH(QString, nome);
+        QFETCH(QRect, caixa);
+        TJogoTeste jogo;
+        jogo.Prepara(std::make_unique<TMainWindow>());
+        auto* componente = jogo.Janela->findChild<QWidget*>(nome);
+        QVERIFY2(componente, qPrintable(nome));
+        QCOMPARE(componente->geometry(), caixa);
+    }
+
+    void StartState() {
+        TJogoTeste jogo;
+        jogo.Prepara(std::make_unique<TMainWindow>());
+        TMainWindow& janela = *jogo.Janela;
+        QCOMPARE(janela.windowTitle(), QStringLiteral("Orvanta"));
+        QCOMPARE(janela.size(), QSize(742, 437));
+        QCOMPARE(janela.minimumSize(), janela.maximumSize());
+        QVERIFY(!(janela.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(janela.PainelMensagens()->Mensagens(),
+                 QStringList{QStringLiteral("Day 0: Simulation started")});
+        QCOMPARE(janela.LbTempoDesenvolvimento()->text(), QStringLiteral("0"));
+        QCOMPARE(janela.LbCustoProjeto()->text(), QStringLiteral("0.00"));
+        QCOMPARE(janela.LbTempoDesenvolvimento()->toolTip(), QStringLiteral("Days"));
+        QCOMPARE(janela.LbCustoProjeto()->toolTip(), QStringLiteral("1000 US$"));
+        QCOMPARE(janela.BtDefineEquipe()->Title(), QStringLiteral("Define Team"));
+        QCOMPARE(janela.BtAumentaTrabalho()->Title(), QStringLiteral("Work Hours"));
+        QCOMPARE(janela.BtTempoTarefa()->Title(), QStringLiteral("Task Time"));
+        QCOMPARE(janela.BtPassaTempo()->Title(), QStringLiteral("Next Turn"));
+        QVERIFY(janela.BtDefineEquipe()->isEnabled());
+        QVERIFY(janela.BtPassaTempo()->isEnabled());
+        QVERIFY(!janela.BtAumentaTrabalho()->isEnabled());
+        QVERIFY(!janela.BtTempoTarefa()->isEnabled());
+        QVERIFY(!janela.BtPassaTempo()->PictureBase().isNull());
+        QVERIFY(!janela.BtTempoTarefa()->PictureDisable().isNull());
+        QVERIFY(janela.PrimeiraAtivacao());
+        QVERIFY(!janela.NovoJogo());
+        for (const QWidget* filho : janela.findChildren<QWidget*>()) {
+            QVERIFY2(filho->focusPolicy() == Qt::NoFocus, qPrintable(filho->objectName()));
+        }
+        QVERIFY(janela.PainelAtividades()->AtividadeSelecionada() == nullptr);
+        QVERIFY(janela.PainelVisao()->DesenvolvedorSelecionado() == nullptr);
+    }
+
+    void ReadOutFormats_data() {
+        QTest::addColumn<QString>("local");
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<QString>("dias");
+        QTest::addColumn<QString>("custo");
+        QTest::newRow("zero") << "C" << 0.0 << "0"
+                              << "0.00";
+        QTest::newRow("grouped") << "C" << 1234.5 << "1,235"
+                                 << "1,234.50";
+        QTest::newRow("run A") << "C" << 16200.0 << "16,200"
+                               << "16,200.00";
+        QTest::newRow("half day up") << "C" << 2.5 << "3"
+                                     << "2.50";
+        QTest::newRow("rounded cents") << "C" << 218.4549 << "218"
+                                       << "218.45";
+        QTest::newRow("millions") << "C" << 1234567.891 << "1,234,568"
+                                  << "1,234,567.89";
+        QTest::newRow("german") << "de_DE" << 1234.5 << "1.235"
+                                << "1.234,50";
+        QTest::newRow("french") << "fr_FR" << 1234.5 << QString("1\u202f235")
+                                << QString("1\u202f234,50");
+    }
+    void ReadOutFormats() {
+        QFETCH(QString, local);
+        QFETCH(double, valor);
+        QFETCH(QString, dias);
+        QFETCH(QString, custo);
+        QLocale::setDefault(QLocale(local));
+        QCOMPARE(TMainWindow::FormataDias(valor), dias);
+        QCOMPARE(TMainWindow::FormataCusto(valor), custo);
+    }
+
+    // Actions: "A<i>" press on activity i, "D<i>" press on team member i,
+    // "E" press on empty chart space, "X<i>" exhaust team member i.
+    void SelectionRules_data() {
+        QTest::addColumn<QStringList>("acoes");
+        QTest::addColumn<bool>("horas");
+        QTest::addColumn<bool>("tempo");
+        QTest::addColumn<bool>("comDesenvolvedor");
+        QTest::addColumn<bool>("comAtividade");
+        QTest::newRow("nothing") << QStringList{} << false << false << false << false;
+        QTest::newRow("analysis") << QStringList{"A0"} << false << false << false << true;
+        QTest::newRow("architecture") << QStringList{"A3"} << false << false << false << true;
+        QTest::newRow("inspection without time")
+            << QStringList{"A7"} << false << true << false << true;
+        QTest::newRow("other inspection") << QStringList{"A9"} << false << true << false << true;
+        QTest::newRow("coding") << QStringList{"A10"} << false << false << false << true;
+        QTest::newRow("testing") << QStringList{"A15"} << false << false << false << true;
+        QTest::newRow("developer") << QStringList{"D0"} << true << false << true << false;
+        QTest::newRow("second developer") << QStringList{"D1"} << true << false << true << false;
+        QTest::newRow("exhausted developer")
+            << QStringList{"X0", "D0"} << false << false << true << false;
+        QTest::newRow("developer clears inspection")
+            << QStringList{"A7", "D0"} << true << false << true << false;
+        QTest::newRow("inspection clears developer")
+            << QStringList{"D0", "A8"} << false << true << false << true;
+        QTest::newRow("empty chart clears both")
+            << QStringList{"D1", "E"} << false << false << false << false;
+        QTest::newRow("empty chart after inspection")
+            << QStringList{"A7", "E"} << false << false << false << false;
+        QTest::newRow("exhaustion after selection keeps the button")
+            << QStringList{"D0", "X0"} << true << false << true << false;
+    }
+    void SelectionRules() {
+        QFETCH(QStringList, acoes);
+        QFETCH(bool, horas);
+        QFETCH(bool, tempo);
+        QFETCH(bool, comDesenvolvedor);
+        QFETCH(bool, comAtividade);
+        TJogoTeste jogo;
+        Abre(jogo);
+        FormaEquipe(jogo, {0, 1});
+        for (const QString& acao : acoes) {
+            const int i = acao.mid(1).toInt();
+            switch (acao.at(0).toLatin1()) {
+            case 'A':
+                jogo.ClicaAtividade(i);
+                QCOMPARE(jogo.Janela->PainelAtividades()->AtividadeSelecionada(),
+                         jogo.Atividade(i));
+                break;
+            case 'D':
+                jogo.ClicaDesenvolvedor(i);
+                QCOMPARE(jogo.Janela->PainelVisao()->DesenvolvedorSelecionado(),
+                         jogo.Projeto()->Equipe().at(i));
+                break;
+            case 'E':
+                jogo.ClicaFundoGrafico();
+                break;
+            case 'X':
+                Exaure(jogo.Projeto()->Equipe().at(i));
+                QVERIFY(jogo.Projeto()->Equipe().at(i)->Exausto());
+                break;
+            }
+        }
+        QCOMPARE(jogo.Janela->BtAumentaTrabalho()->isEnabled(), horas);
+        QCOMPARE(jogo.Janela->BtTempoTarefa()->isEnabled(), tempo);
+        QCOMPARE(jogo.Janela->PainelVisao()->DesenvolvedorSelecionado() != nullptr,
+                 comDesenvolvedor);
+        QCOMPARE(jogo.Janela->PainelAtividades()->AtividadeSelecionada() != nullptr, comAtividade);
+        QVERIFY(jogo.Janela->BtDefineEquipe()->isEnabled());
+        QVERIFY(jogo.Janela->BtPassaTempo()->isEnabled());
+    }
+
+    void DragOver_data() {
+        QTest::addColumn<int>("fonte"); // 0 team panel, 1 chart, 2 none
+        QTest::addColumn<QPoint>("desvio");
+        QTest::addColumn<bool>("aceito");
+        QTest::newRow("centre") << 0 << QPoint(0, 0) << true;
+        QTest::newRow("square corner") << 0 << QPoint(30, -30) << true;
+        QTest::newRow("just outside") << 0 << QPoint(31, 0) << false;
+        QTest::newRow("below") << 0 << QPoint(0, 31) << false;
+        QTest::newRow("chart as source") << 1 << QPoint(0, 0) << false;
+        QTest::newRow("no source") << 2 << QPoint(0, 0) << false;
+    }
+    void DragOver() {
+        QFETCH(int, fonte);
+        QFETCH(QPoint, desvio);
+        QFETCH(bool, aceito);
+        TJogoTeste jogo;
+        jogo.Prepara(std::make_unique<TMainWindow>());
+        QObject* origens[] = {jogo.Janela->PainelVisao(), jogo.Janela->PainelAtividades(), nullptr};
+        for (int i : {0, 5, 13}) {
+            const QPoint p = jogo.MostraAtividade(jogo.Atividade(i)) + desvio;
+            QCOMPARE(jogo.Janela->AreaDesenhoDragOver(origens[fonte], p.x(), p.y()), aceito);
+        }
+    }
+
+    void DropAssignsReplacesAndMisses() {
+        TJogoTeste jogo;
+        Abre(jogo);
+        FormaEquipe(jogo, {0, 1});
+        TDesenvolvedor* corvin = jogo.Projeto()->Equipe().at(0);
+        TDesenvolvedor* fennick = jogo.Projeto()->Equipe().at(1);
+        jogo.ClicaDesenvolvedor(0);
+        QVERIFY(jogo.SoltaNaAtividade(4));
+        QCOMPARE(jogo.Atividade(4)->Desenvolvedor(), corvin);
+        // Any activity in any state takes the developer.
+        QVERIFY(jogo.SoltaNaAtividade(7));
+        QCOMPARE(jogo.Atividade(7)->Desenvolvedor(), corvin);
+        jogo.ClicaDesenvolvedor(1);
+        QVERIFY(jogo.SoltaNaAtividade(4));
+        QCOMPARE(jogo.Atividade(4)->Desenvolvedor(), fennick);
+        // Outside every circle nothing changes.
+        const auto antes = Atribuicoes(jogo.Projeto());
+        jogo.Janela->AreaDesenhoDragDrop(jogo.Janela->PainelVisao(), 200, 10);
+        QCOMPARE(Atribuicoes(jogo.Projeto()), antes);
+    }
+
+    void LowerCaseKeysDoNothing() {
+        TJogoTeste jogo;
+        Abre(jogo);
+        FormaEquipe(jogo, {2});
+        QTest::keyClick(jogo.Janela.get(), 'q');
+        QTest::keyClick(jogo.Janela.get(), 'r');
+        QCOMPARE(Atribuicoes(jogo.Projeto()), QList<TDesenvolvedor*>(16, nullptr));
+        QCOMPARE(jogo.Projeto()->Equipe().size(), 1);
+        QCOMPARE(jogo.Projeto()->Tempo(), 0.0);
+        QCOMPARE(jogo.Perguntas, 0);
+        QVERIFY(FErros.isEmpty());
+    }
+
+    void QGivesEveryActivityTheFirstMember() {
+        TJogoTeste jogo;
+        Abre(jogo);
+        FormaEquipe(jogo, {3, 0});
+        QTest::keyClick(jogo.Janela.get(), 'Q');
+        QCOMPARE(Atribuicoes(jogo.Projeto()),
+                 QList<TDesenvolvedor*>(16, jogo.Janela->Simulador()->Desenvolvedores().at(3)));
+        QVERIFY(FErros.isEmpty());
+    }
+
+    void QWithEmptyTeamIsReportedAndChangesNothing() {
+        TJogoTeste jogo;
+        Abre(jogo);
+        QTest::keyClick(jogo.Janela.get(), 'Q');
+        QCOMPARE(FErros, QStringList{QStringLiteral("List index out of bounds (0)")});
+        QCOMPARE(Atribuicoes(jogo.Projeto()), QList<TDesenvolvedor*>(16, nullptr));
+        // The program goes on: the next key works.
+        FormaEquipe(jogo, {0});
+        QTest::keyClick(jogo.Janela.get(), 'Q');
+        QCOMPARE(jogo.Atividade(15)->Desenvolvedor(), jogo.Projeto()->Equipe().at(0));
+        QCOMPARE(FErros.size(), 1);
+    }
+
+    void RTwiceAppendsTwiceAndPlays26TurnsEach() {
+        TJogoTeste jogo;
+        Abre(jogo);
+        TDesenvolvedor* primeiro = jogo.Janela->Simulador()->Desenvolvedores().at(0);
+        QTest::keyClick(jogo.Janela.get(), 'R');
+        QCOMPARE(jogo.Projeto()->Equipe(), QList<TDesenvolvedor*>{primeiro});
+        QCOMPARE(Atribuicoes(jogo.Projeto()), QList<TDesenvolvedor*>(16, primeiro));
+        QCOMPARE(jogo.Projeto()->Tempo(), 26.0);
+        QCOMPARE(jogo.Janela->LbTempoDesenvolvimento()->text(), QStringLiteral("26"));
+        QTest::keyClick(jogo.Janela.get(), 'R');
+        QCOMPARE(jogo.Projeto()->Equipe(), (QList<TDesenvolvedor*>{primeiro, primeiro}));
+        QCOMPARE(jogo.Projeto()->Tempo(), 52.0);
+        QCOMPARE(jogo.Janela->LbTempoDesenvolvimento()->text(), QStringLiteral("52"));
+        // He always had work: no question was asked.
+        QCOMPARE(jogo.Perguntas, 0);
+        // The game was counted once, at its first turn.
+        QVERIFY(jogo.Ini().contains("NTimes=1"));
+        QVERIFY(FErros.isEmpty());
+    }
+
+    void PlusPassesADay_data() {
+        QTest::addColumn<int>("modificadores");
+        QTest::newRow("main keyboard") << int(Qt::ShiftModifier);
+        QTest::newRow("keypad") << int(Qt::KeypadModifier);
+    }
+    void PlusPassesADay() {
+        QFETCH(int, modificadores);
+        TJogoTeste jogo;
+        Abre(jogo);
+        QTest::keyClick(jogo.Janela.get(), Qt::Key_Plus, Qt::KeyboardModifiers(modificadores));
+        // Nobody has work: the question is asked, Yes passes one day.
+        QCOMPARE(jogo.Perguntas, 1);
+        QCOMPARE(jogo.Projeto()->Tempo(), 1.0);
+        QCOMPARE(jogo.Janela->LbTempoDesenvolvimento()->text(), QStringLiteral("1"));
+        jogo.Resposta = false;
+        QTest::keyClick(jogo.Janela.get(), Qt::Key_Plus, Qt::KeyboardModifiers(modificadores));
+        QCOMPARE(jogo.Perguntas, 2);
+        QCOMPARE(jogo.Projeto()->Tempo(), 1.0);
+    }
+
+    void F7Restarts_data() {
+        QTest::addColumn<int>("modificadores");
+        QTest::newRow("plain") << int(Qt::NoModifier);
+        QTest::newRow("shift") << int(Qt::ShiftModifier);
+        QTest::newRow("control alt") << int(Qt::ControlModifier | Qt::AltModifier);
+    }
+    void F7Restarts() {
+        QFETCH(int, modificadores);
+        TJogoTeste jogo;
+        Abre(jogo);
+        FormaEquipe(jogo, {0, 1});
+        QTest::keyClick(jogo.Janela.get(), 'Q');
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(jogo.Janela.get(), '+');
+        }
+        QCOMPARE(jogo.Projeto()->Tempo(), 5.0);
+        QVERIFY(!jogo.Janela->NovoJogo());
+        jogo.ClicaDesenvolvedor(1);
+        TDesenvolvedor* selecionado = jogo.Janela->PainelVisao()->DesenvolvedorSelecionado();
+        QVERIFY(jogo.Janela->BtAumentaTrabalho()->isEnabled());
+
+        QTest::keyClick(jogo.Janela.get(), Qt::Key_F7, Qt::KeyboardModifiers(modificadores));
+        QCOMPARE(jogo.Projeto()->Tempo(), 0.0);
+        QCOMPARE(jogo.Projeto()->Custo(), 0.0);
+        QVERIFY(jogo.Projeto()->Equipe().isEmpty());
+        QVERIFY(jogo.Janela->PainelMensagens()->Mensagens().isEmpty());
+        QCOMPARE(jogo.Janela->LbTempoDesenvolvimento()->text(), QStringLiteral("0"));
+        QCOMPARE(jogo.Janela->LbCustoProjeto()->text(), QStringLiteral("0.00"));
+        QVERIFY(jogo.Janela->NovoJogo());
+        // The selection stays; the button follows the rule again.
+        QCOMPARE(jogo.Janela->PainelVisao()->DesenvolvedorSelecionado(), selecionado);
+        QVERIFY(jogo.Janela->BtAumentaTrabalho()->isEnabled());
+        QCOMPARE(Atribuicoes(jogo.Projeto()), QList<TDesenvolvedor*>(16, nullptr));
+        QVERIFY(FErros.isEmpty());
+    }
+
+    void ErrorHandlerReportsAndGoesOn() {
+        QTimer::singleShot(0, [] { throw std::runtime_error("first failure"); });
+        QTimer::singleShot(0, [] { throw 42; });
+        bool seguiu = false;
+        QTimer::singleShot(1, [&seguiu] { seguiu = true; });
+        QTRY_VERIFY(seguiu);
+        QCOMPARE(FErros, (QStringList{QStringLiteral("first failure"),
+                                      QStringLiteral("Unexpected error")}));
+    }
+
+    void ErrorHandlerShowsAMessageBox() {
+        TAplicacao::DefineExibicaoErro({});
+        TRoboModal robo;
+        QTimer::singleShot(0,
+                           [] { throw std::runtime_error("Unable to write to /x/Orvanta.INI"); });
+        QTRY_COMPARE(robo.Vistos, QStringList{QStringLiteral("QMessageBox")});
+        QCOMPARE(robo.Textos, QStringList{QStringLiteral("Unable to write to /x/Orvanta.INI")});
+        TAplicacao::DefineExibicaoErro([this](const QString& m) { FErros.append(m); });
+    }
+};
+
+int main(int argc, char** argv) {
+    TAplicacao aplicacao(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvanta"));
+    TstJanelaPrincipal teste;
+    return QTest::qExec(&teste, argc, argv);
+}
+
+#include "tst_janela_principal.moc"

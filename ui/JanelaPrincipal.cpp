@@ -1,0 +1,488 @@
+#include "JanelaPrincipal.h"
+
+#include "EErroLista.h"
+#include "controls/Backdrop.h"
+#include "controls/CommandButton.h"
+#include "controls/Cores.h"
+#include "controls/PainelVisao.h"
+#include "controls/mDesenvolvedorVisao.h"
+#include "dialogs/DApresentacao.h"
+#include "dialogs/DDedicacaoAtividade.h"
+#include "dialogs/DDefineEquipe.h"
+#include "dialogs/DDetalheAtividade.h"
+#include "dialogs/DDetalheDesenvolvedor.h"
+#include "dialogs/DNumeroHoras.h"
+#include "dialogs/DProjetoConcluido.h"
+#include "dialogs/ResultadoModal.h"
+#include "dialogs/Rotulos.h"
+#include "model/mAtividade.h"
+#include "model/mDesenvolvedor.h"
+#include "model/mProjeto.h"
+#include "ui/PainelMensagens.h"
+#include "ui/PainelTarefas.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+const QColor CorLeitura(63, 63, 63);
+
+// A plain panel with the default raised one-pixel bevel.
+QFrame* CriaPainelBevel(QWidget* pai, const QString& nome, const QRect& caixa, const QColor& cor) {
+    auto* painel = new QFrame(pai);
+    painel->setObjectName(nome);
+    painel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    painel->setLineWidth(1);
+    DefineCores(painel, cor, Qt::black);
+    painel->setGeometry(caixa);
+    return painel;
+}
+
+// The inside of a one-pixel bevel, where a child that fills the panel goes.
+QRect Interior(const QWidget* painel) {
+    return painel->rect().adjusted(1, 1, -1, -1);
+}
+
+// A white line two pixels wide.
+void CriaLinhaBranca(QWidget* pai, const QString& nome, const QRect& caixa) {
+    auto* linha = new QWidget(pai);
+    linha->setObjectName(nome);
+    DefineCores(linha, Qt::white, Qt::white);
+    linha->setGeometry(caixa);
+}
+
+QLabel* CriaRotulo(QWidget* pai, const QString& nome, const QString& texto, const QRect& caixa,
+                   const QColor& cor, bool negrito = false) {
+    auto* rotulo = new QLabel(texto, pai);
+    rotulo->setObjectName(nome);
+    rotulo->setFont(FonteDialogo(11, negrito));
+    QPalette paleta = rotulo->palette();
+    paleta.setColor(QPalette::WindowText, cor);
+    rotulo->setPalette(paleta);
+    rotulo->setGeometry(caixa);
+    return rotulo;
+}
+
+// A lime caption right-aligned against its read-out. A caption wider than its
+// box (the platform's font is wider than the one the layout was drawn for) is
+// set condensed, then grows to the left as far as the strip's white line.
+void CriaLegenda(QWidget* pai, const QString& nome, const QString& texto, QRect caixa) {
+    QLabel* rotulo = CriaRotulo(pai, nome, texto, caixa, CorLima);
+    rotulo->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    QFont fonte = rotulo->font();
+    if (QFontMetrics(fonte).horizontalAdvance(texto) > caixa.width()) {
+        fonte.setStretch(QFont::Condensed);
+        rotulo->setFont(fonte);
+    }
+    const int largura = QFontMetrics(fonte).horizontalAdvance(texto);
+    if (largura > caixa.width()) {
+        caixa.setLeft(std::max(2, caixa.right() + 1 - largura));
+        rotulo->setGeometry(caixa);
+    }
+}
+
+// A read-out: white on dark grey, right-aligned and vertically centred.
+QLabel* CriaLeitura(QWidget* pai, const QString& nome, const QRect& caixa, const QString& dica) {
+    auto* rotulo = new QLabel(QStringLiteral("0.00"), pai);
+    rotulo->setObjectName(nome);
+    rotulo->setFont(FonteDialogo(11));
+    DefineCores(rotulo, CorLeitura, Qt::white);
+    rotulo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    rotulo->setToolTip(dica);
+    rotulo->setGeometry(caixa);
+    return rotulo;
+}
+
+TCommandButton* CriaBotao(QWidget* pai, const QString& nome, const QString& titulo,
+                          const QRect& caixa, const QString& figura,
+                          const QString& figuraDesabilitada = QString()) {
+    auto* botao = new TCommandButton(pai);
+    botao->setObjectName(nome);
+    botao->setGeometry(caixa);
+    botao->SetTitle(titulo);
+    botao->SetPictureBase(QImage(figura));
+    if (!figuraDesabilitada.isEmpty()) {
+        botao->SetPictureDisable(QImage(figuraDesabilitada));
+    }
+    return botao;
+}
+
+// The user's separators, with thousands grouped even where the locale leaves
+// grouping off by default (the C locale).
+QLocale LocalAgrupado() {
+    QLocale local;
+    local.setNumberOptions(local.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return local;
+}
+
+bool PerguntaPadrao(QWidget* pai, const QString& pergunta) {
+    return QMessageBox::question(pai, QStringLiteral("Confirm"), pergunta,
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+} // namespace
+
+TMainWindow::TMainWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(QStringLiteral("Orvanta"));
+    setFixedSize(Largura, Altura);
+    setFont(FonteDialogo(11));
+    const QColor CorFaceBotao = ColorToRGB(clBtnFace);
+    DefineCores(this, CorFaceBotao, ColorToRGB(clWindowText));
+    FPergunta = [this](const QString& pergunta) { return PerguntaPadrao(this, pergunta); };
+
+    FPnComandos =
+        CriaPainelBevel(this, QStringLiteral("PnComandos"), QRect(0, 0, 82, 380), CorFaceBotao);
+    FPnCentral =
+        CriaPainelBevel(this, QStringLiteral("PnCentral"), QRect(82, 0, 571, 380), CorFaceBotao);
+    FPnVisoes =
+        CriaPainelBevel(this, QStringLiteral("PnVisoes"), QRect(653, 0, 89, 380), CorFaceBotao);
+    FPnMensagens =
+        CriaPainelBevel(this, QStringLiteral("PnMensagens"), QRect(0, 380, 742, 57), Qt::black);
+    CriaComandos();
+    CriaBarraMensagens();
+
+    // FormCreate.
+    FSimulador = std::make_unique<TSimuladorProjeto>();
+
+    FPainelMensagens = new TPainelMensagens(FPnMensagens);
+    FPainelMensagens->setObjectName(QStringLiteral("PainelMensagens"));
+    FPainelMensagens->setGeometry(97, 1, Largura - 1 - 138 - 97, 55);
+    FPainelMensagens->AdicionaMensagem(QStringLiteral("Simulation started"), 0);
+
+    FPainelVisao = new TPainelVisao(FPnVisoes);
+    FPainelVisao->setObjectName(QStringLiteral("PainelVisao"));
+    FPainelVisao->setGeometry(Interior(FPnVisoes));
+    FPainelVisao->OnSelect = [this](QObject*) { PainelVisaoSelect(); };
+    FPainelVisao->OnDblClick = [this](QObject*) { PainelVisaoDblClick(); };
+    FControlador = std::make_unique<TControladorVisaoDesenvolvedores>();
+    FPainelVisao->DefineDesenvolvedores(&Projeto()->Equipe(), FControlador.get());
+
+    FPainelAtividades = new TPainelAtividades(FPnCentral);
+    FPainelAtividades->setObjectName(QStringLiteral("PainelAtividades"));
+    FPainelAtividades->setGeometry(Interior(FPnCentral));
+    FPainelAtividades->OnSelect = [this](QObject*) { PainelAtividadesSelect(); };
+    FPainelAtividades->OnDblClick = [this](QObject*) { PainelAtividadesDblClick(); };
+    FPainelAtividades->DefineAtividades(&Projeto()->Atividades());
+
+    TAreaDesenho* area = FPainelAtividades->AreaDesenho();
+    area->OnDragOver = [this](QObject* source, int x, int y) {
+        return AreaDesenhoDragOver(source, x, y);
+    };
+    area->OnDragDrop = [this](QObject* source, int x, int y) { AreaDesenhoDragDrop(source, x, y); };
+
+    AtualizaComandos();
+    AtualizaVariaveis();
+    FPrimeiraAtivacao = true;
+
+    // The keys belong to the window: no child takes the focus.
+    for (QWidget* filho : findChildren<QWidget*>()) {
+        filho->setFocusPolicy(Qt::NoFocus);
+    }
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+TMainWindow::~TMainWindow() {
+    // The panels read the simulator's lists and the controller: they go first.
+    delete FPainelVisao;
+    delete FPainelAtividades;
+    delete FPainelMensagens;
+}
+
+void TMainWindow::CriaComandos() {
+    FBackDrop2 = new TBackDrop(FPnComandos);
+    FBackDrop2->setObjectName(QStringLiteral("BackDrop2"));
+    FBackDrop2->setGeometry(1, 1, 80, 378);
+    FBackDrop2->SetDirection(bdDown);
+    FBackDrop2->SetColor(clBlack);
+    FBackDrop2->SetBackColor(clGreen);
+    FBackDrop2->SetStrength(2.0);
+
+    FBtDefineEquipe =
+        CriaBotao(FPnComandos, QStringLiteral("BtDefineEquipe"), QStringLiteral("Define Team"),
+                  QRect(1, 0, 80, 56), QStringLiteral(":/BtDefineEquipe.bmp"));
+    FBtAumentaTrabalho =
+        CriaBotao(FPnComandos, QStringLiteral("BtAumentaTrabalho"), QStringLiteral("Work Hours"),
+                  QRect(1, 56, 80, 56), QStringLiteral(":/BtAumentaTrabalho.bmp"),
+                  QStringLiteral(":/BtAumentaTrabalhoDisable.bmp"));
+    FBtTempoTarefa =
+        CriaBotao(FPnComandos, QStringLiteral("BtTempoTarefa"), QStringLiteral("Task Time"),
+                  QRect(1, 112, 80, 56), QStringLiteral(":/BtTempoTarefa.bmp"),
+                  QStringLiteral(":/BtTempoTarefaDisable.bmp"));
+
+    auto* bevel1 = new QFrame(FPnComandos);
+    bevel1->setObjectName(QStringLiteral("Bevel1"));
+    bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel1->setLineWidth(1);
+    bevel1->setGeometry(8, 174, 65, 3);
+
+    FBtPassaTempo =
+        CriaBotao(FPnComandos, QStringLiteral("BtPassaTempo"), QStringLiteral("Next Turn"),
+                  QRect(1, 176, 80, 56), QStringLiteral(":/BtPassaTempo.bmp"));
+
+    FBtDefineEquipe->OnClick = [this](QObject*) { BtDefineEquipeClick(); };
+    FBtAumentaTrabalho->OnClick = [this](QObject*) { BtAumentaTrabalhoClick(); };
+    FBtTempoTarefa->OnClick = [this](QObject*) { BtTempoTarefaClick(); };
+    FBtPassaTempo->OnClick = [this](QObject*) { BtPassaTempoClick(); };
+}
+
+void TMainWindow::CriaBarraMensagens() {
+    auto* panel1 = new QWidget(FPnMensagens);
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    DefineCores(panel1, Qt::black, Qt::white);
+    panel1->setGeometry(1, 1, 96, 55);
+
+    auto* image1 = new QLabel(panel1);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setScaledContents(true);
+    image1->setPixmap(QPixmap(QStringLiteral(":/Logo.png")));
+    image1->setGeometry(4, 4, 41, 49);
+    CriaRotulo(panel1, QStringLiteral("Label2"), QStringLiteral("Project"), QRect(49, 13, 42, 13),
+               Qt::white);
+    CriaRotulo(panel1, QStringLiteral("Label3"), QStringLiteral("Game"), QRect(49, 28, 44, 13),
+               QColor(255, 255, 0), true);
+    CriaLinhaBranca(panel1, QStringLiteral("Shape2"), QRect(94, 0, 2, 55));
+
+    auto* pnVariaveis = new QWidget(FPnMensagens);
+    pnVariaveis->setObjectName(QStringLiteral("PnVariaveis"));
+    DefineCores(pnVariaveis, Qt::black, Qt::white);
+    pnVariaveis->setGeometry(Largura - 1 - 138, 1, 138, 55);
+    CriaLinhaBranca(pnVariaveis, QStringLiteral("Shape1"), QRect(0, 0, 2, 55));
+
+    CriaLegenda(pnVariaveis, QStringLiteral("Label1"), QStringLiteral("Devel Time:"),
+                QRect(4, 11, 62, 13));
+    FLbTempoDesenvolvimento = CriaLeitura(pnVariaveis, QStringLiteral("LbTempoDesenvolvimento"),
+                                          QRect(68, 10, 68, 15), QStringLiteral("Days"));
+    CriaLegenda(pnVariaveis, QStringLiteral("Label4"), QStringLiteral("Project Cost:"),
+                QRect(4, 33, 62, 13));
+    FLbCustoProjeto = CriaLeitura(pnVariaveis, QStringLiteral("LbCustoProjeto"),
+                                  QRect(68, 32, 68, 15), QStringLiteral("1000 US$"));
+}
+
+TProjetoSoftware* TMainWindow::Projeto() const {
+    return FSimulador->Projeto();
+}
+
+void TMainWindow::showEvent(QShowEvent* evento) {
+    QWidget::showEvent(evento);
+    if (FPrimeiraAtivacao && !FAtivacaoAgendada) {
+        FAtivacaoAgendada = true;
+        CentraNaTela(this);
+        setFocus();
+        // Once the window is on screen and the event loop runs, whatever the
+        // window manager (or none) does about activation.
+        QTimer::singleShot(0, this, [this] { FormActivate(); });
+    }
+}
+
+void TMainWindow::FormActivate() {
+    if (FPrimeiraAtivacao && FDialogos.Apresentacao) {
+        FDialogos.Apresentacao->exec();
+    }
+    VerificaGerente();
+    FPrimeiraAtivacao = false;
+    FNovoJogo = true;
+}
+
+void TMainWindow::AtualizaComandos() {
+    const TDesenvolvedor* d = FPainelVisao->DesenvolvedorSelecionado();
+    FBtAumentaTrabalho->setEnabled(d && !d->Exausto());
+    const TAtividade* a = FPainelAtividades->AtividadeSelecionada();
+    FBtTempoTarefa->setEnabled(a && a->Tipo() == TipoInspecao);
+}
+
+QString TMainWindow::FormataDias(double dias) {
+    return LocalAgrupado().toString(qRound64(dias));
+}
+
+QString TMainWindow::FormataCusto(double custo) {
+    return LocalAgrupado().toString(custo, 'f', 2);
+}
+
+void TMainWindow::AtualizaVariaveis() {
+    FLbTempoDesenvolvimento->setText(FormataDias(Projeto()->Tempo()));
+    FLbCustoProjeto->setText(FormataCusto(Projeto()->Custo()));
+    RepintaAtividades();
+    RepintaEquipe();
+}
+
+void TMainWindow::RepintaAtividades() {
+    FPainelAtividades->update();
+}
+
+void TMainWindow::RepintaEquipe() {
+    FPainelVisao->Atualiza();
+}
+
+void TMainWindow::BtDefineEquipeClick() {
+    TDlgDefinicaoEquipe* dialogo = FDialogos.DefinicaoEquipe;
+    if (!dialogo) {
+        return;
+    }
+    dialogo->setWindowTitle(QStringLiteral("Project Team"));
+    dialogo->MostraEquipe(&Projeto()->Equipe(), &FSimulador->Desenvolvedores());
+    dialogo->exec();
+    Projeto()->ValidarAlocacoes();
+    RepintaEquipe();
+}
+
+void TMainWindow::BtAumentaTrabalhoClick() {
+    TDesenvolvedor* d = FPainelVisao->DesenvolvedorSelecionado();
+    TDlgNumeroHorasDesenvolvedor* dialogo = FDialogos.NumeroHoras;
+    if (!d || !dialogo) {
+        return;
+    }
+    dialogo->MostraDesenvolvedor(d);
+    if (dialogo->exec() == mrOk) {
+        d->SetHorasTrabalho(dialogo->NumeroHoras());
+        RepintaEquipe();
+    }
+}
+
+void TMainWindow::BtTempoTarefaClick() {
+    TAtividade* a = FPainelAtividades->AtividadeSelecionada();
+    TDlgDedicacaoAtividade* dialogo = FDialogos.DedicacaoAtividade;
+    if (!a || !dialogo) {
+        return;
+    }
+    dialogo->MostraAtividade(a);
+    if (dialogo->exec() == mrOk) {
+        a->SetDuracao(dialogo->Dedicacao());
+        RepintaAtividades();
+    }
+}
+
+void TMainWindow::BtPassaTempoClick() {
+    if (FNovoJogo) {
+        IncrementaPartidas();
+        FNovoJogo = false;
+    }
+    if (Projeto()->Concluido()) {
+        RegistraResultado();
+        return;
+    }
+    if (FSimulador->ConfirmarTurno(FPergunta)) {
+        FSimulador->AvancarDia(FPainelMensagens);
+        AtualizaVariaveis();
+    }
+}
+
+void TMainWindow::PainelVisaoSelect() {
+    FPainelAtividades->SelecionaAtividade(nullptr);
+    AtualizaComandos();
+}
+
+void TMainWindow::PainelAtividadesSelect() {
+    FPainelVisao->SelecionaDesenvolvedor(nullptr);
+    AtualizaComandos();
+}
+
+void TMainWindow::PainelVisaoDblClick() {
+    const TDesenvolvedor* d = FPainelVisao->DesenvolvedorSelecionado();
+    if (!d || !FDialogos.DetalhesDesenvolvedor) {
+        return;
+    }
+    FDialogos.DetalhesDesenvolvedor->MostraDesenvolvedor(d);
+    FDialogos.DetalhesDesenvolvedor->exec();
+}
+
+void TMainWindow::PainelAtividadesDblClick() {
+    TAtividade* a = FPainelAtividades->AtividadeSelecionada();
+    if (!a || !FDialogos.DetalhesAtividade) {
+        return;
+    }
+    FDialogos.DetalhesAtividade->MostraAtividade(Projeto(), a);
+    FDialogos.DetalhesAtividade->exec();
+    RepintaAtividades();
+}
+
+bool TMainWindow::AreaDesenhoDragOver(QObject* source, int x, int y) const {
+    return source == FPainelVisao && FPainelAtividades->AtividadeEm(x, y) != nullptr;
+}
+
+void TMainWindow::AreaDesenhoDragDrop(QObject*, int x, int y) {
+    TAtividade* a = FPainelAtividades->AtividadeEm(x, y);
+    if (a) {
+        a->SetDesenvolvedor(FPainelVisao->DesenvolvedorSelecionado());
+        RepintaAtividades();
+    }
+}
+
+void TMainWindow::AtribuiPrimeiroDaEquipe() {
+    TDesenvolvedor* primeiro = ItemLista(Projeto()->Equipe(), 0);
+    for (int i = 0; i < Projeto()->NumeroAtividades(); ++i) {
+        Projeto()->Atividade(i)->SetDesenvolvedor(primeiro);
+    }
+    RepintaAtividades();
+}
+
+void TMainWindow::ExecutaJogoRapido() {
+    Projeto()->Equipe().append(ItemLista(FSimulador->Desenvolvedores(), 0));
+    AtribuiPrimeiroDaEquipe();
+    for (int i = 0; i < TurnosJogoRapido; ++i) {
+        BtPassaTempoClick();
+    }
+    RepintaAtividades();
+}
+
+void TMainWindow::Reinicia() {
+    FSimulador->Reiniciar();
+    FPainelMensagens->LimpaMensagens();
+    AtualizaVariaveis();
+    AtualizaComandos();
+    FNovoJogo = true;
+}
+
+void TMainWindow::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_F7) {
+        Reinicia();
+        return;
+    }
+    const QString texto = evento->text();
+    if (texto == QLatin1String("+")) {
+        BtPassaTempoClick();
+    } else if (texto == QLatin1String("Q")) {
+        AtribuiPrimeiroDaEquipe();
+    } else if (texto == QLatin1String("R")) {
+        ExecutaJogoRapido();
+    } else {
+        QWidget::keyPressEvent(evento);
+    }
+}
+
+void TMainWindow::IncrementaPartidas() {
+    FRegistro.IncrementaPartidas();
+}
+
+void TMainWindow::VerificaGerente() {
+    if (!FRegistro.Gerente().isEmpty()) {
+        return;
+    }
+    QInputDialog caixa(this);
+    caixa.setObjectName(QStringLiteral("CaixaGerente"));
+    caixa.setWindowTitle(QStringLiteral("Manager Name"));
+    caixa.setLabelText(QStringLiteral("Hello, manager. What is your name ?"));
+    caixa.setTextValue(QString());
+    const QString nome = caixa.exec() == QDialog::Accepted ? caixa.textValue() : QString();
+    if (!nome.isEmpty()) {
+        FRegistro.DefineGerente(nome);
+    }
+}
+
+void TMainWindow::RegistraResultado() {
+    FRegistro.RegistraResultado(Projeto()->Custo(), Projeto()->Tempo());
+    if (FDialogos.ProjetoConcluido) {
+        FDialogos.ProjetoConcluido->exec();
+    }
+}

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "RegistroJogador.h"
+#include "model/mSimulador.h"
+
+#include <QWidget>
+#include <memory>
+
+class QFrame;
+class QLabel;
+class TAtividade;
+class TBackDrop;
+class TCommandButton;
+class TControladorVisaoDesenvolvedores;
+class TDlgApresentacao;
+class TDlgDedicacaoAtividade;
+class TDlgDefinicaoEquipe;
+class TDlgDetalhesAtividade;
+class TDlgDetalhesDesenvolvedor;
+class TDlgNumeroHorasDesenvolvedor;
+class TDlgProjetoConcluido;
+class TPainelAtividades;
+class TPainelMensagens;
+class TPainelVisao;
+class TProjetoSoftware;
+
+// The dialogs the main window opens. They are created after the window, so
+// the window is given them once they exist; a missing one is simply not shown.
+struct TDialogosJanela {
+    TDlgDetalhesAtividade* DetalhesAtividade = nullptr;
+    TDlgDetalhesDesenvolvedor* DetalhesDesenvolvedor = nullptr;
+    TDlgDefinicaoEquipe* DefinicaoEquipe = nullptr;
+    TDlgApresentacao* Apresentacao = nullptr;
+    TDlgNumeroHorasDesenvolvedor* NumeroHoras = nullptr;
+    TDlgDedicacaoAtividade* DedicacaoAtividade = nullptr;
+    TDlgProjetoConcluido* ProjetoConcluido = nullptr;
+};
+
+// The game's main window: command column, activity chart, team column and the
+// message strip with the two read-outs. It owns the simulator and runs the game
+// flow: welcome and manager name at the first showing, the day turns, the
+// record of a concluded game and the restart.
+class TMainWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Builds the simulator and the panels. Throws EErroArquivo when a picture
+    // the scenario or the team panel needs cannot be read.
+    explicit TMainWindow(QWidget* parent = nullptr);
+    ~TMainWindow() override;
+
+    void DefineDialogos(const TDialogosJanela& dialogos) { FDialogos = dialogos; }
+    const TDialogosJanela& Dialogos() const { return FDialogos; }
+
+    TSimuladorProjeto* Simulador() const { return FSimulador.get(); }
+    TProjetoSoftware* Projeto() const;
+    TPainelMensagens* PainelMensagens() const { return FPainelMensagens; }
+    TPainelAtividades* PainelAtividades() const { return FPainelAtividades; }
+    TPainelVisao* PainelVisao() const { return FPainelVisao; }
+    TRegistroJogador& Registro() { return FRegistro; }
+    bool NovoJogo() const { return FNovoJogo; }
+    bool PrimeiraAtivacao() const { return FPrimeiraAtivacao; }
+
+    TCommandButton* BtDefineEquipe() const { return FBtDefineEquipe; }
+    TCommandButton* BtAumentaTrabalho() const { return FBtAumentaTrabalho; }
+    TCommandButton* BtTempoTarefa() const { return FBtTempoTarefa; }
+    TCommandButton* BtPassaTempo() const { return FBtPassaTempo; }
+    QLabel* LbTempoDesenvolvimento() const { return FLbTempoDesenvolvimento; }
+    QLabel* LbCustoProjeto() const { return FLbCustoProjeto; }
+
+    // How the turn's confirmation question is asked (a Yes/No/Cancel box by
+    // default; true only for Yes).
+    void DefinePergunta(TSimuladorProjeto::TPergunta pergunta) { FPergunta = std::move(pergunta); }
+
+    // The game flow. Each may throw the record file's errors, which end it.
+    void FormActivate();
+    void AtualizaComandos();
+    void AtualizaVariaveis();
+    void BtDefineEquipeClick();
+    void BtAumentaTrabalhoClick();
+    void BtTempoTarefaClick();
+    void BtPassaTempoClick();
+    void PainelVisaoSelect();
+    void PainelAtividadesSelect();
+    void PainelVisaoDblClick();
+    void PainelAtividadesDblClick();
+    bool AreaDesenhoDragOver(QObject* source, int x, int y) const;
+    void AreaDesenhoDragDrop(QObject* source, int x, int y);
+    // "Q": every activity gets the team's first member (EErroLista when the
+    // team is empty). "R": the pool's first developer joins the team, then "Q",
+    // then 26 turns. F7: the game starts again.
+    void AtribuiPrimeiroDaEquipe();
+    void ExecutaJogoRapido();
+    void Reinicia();
+
+    void IncrementaPartidas();
+    void VerificaGerente();
+    void RegistraResultado();
+
+    // Read-out texts: days "#,##0" and cost "#,##0.00" with the regional separators.
+    static QString FormataDias(double dias);
+    static QString FormataCusto(double custo);
+
+    static constexpr int Largura = 742;
+    static constexpr int Altura = 437;
+    static constexpr int TurnosJogoRapido = 26;
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
+
+private:
+    void CriaComandos();
+    void CriaBarraMensagens();
+    void RepintaEquipe();
+    void RepintaAtividades();
+
+    std::unique_ptr<TSimuladorProjeto> FSimulador;
+    std::unique_ptr<TControladorVisaoDesenvolvedores> FControlador;
+    TPainelMensagens* FPainelMensagens = nullptr;
+    TPainelAtividades* FPainelAtividades = nullptr;
+    TPainelVisao* FPainelVisao = nullptr;
+    bool FNovoJogo = false;
+    bool FPrimeiraAtivacao = false;
+    bool FAtivacaoAgendada = false;
+
+    TRegistroJogador FRegistro;
+    TDialogosJanela FDialogos;
+    TSimuladorProjeto::TPergunta FPergunta;
+
+    QFrame* FPnComandos = nullptr;
+    QFrame* FPnCentral = nullptr;
+    QFrame* FPnVisoes = nullptr;
+    QFrame* FPnMensagens = nullptr;
+    TBackDrop* FBackDrop2 = nullptr;
+    TCommandButton* FBtDefineEquipe = nullptr;
+    TCommandButton* FBtAumentaTrabalho = nullptr;
+    TCommandButton* FBtTempoTarefa = nullptr;
+    TCommandButton* FBtPassaTempo = nullptr;
+    QLabel* FLbTempoDesenvolvimento = nullptr;
+    QLabel* FLbCustoProjeto = nullptr;
+};
