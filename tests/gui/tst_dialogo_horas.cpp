@@ -4,6 +4,7 @@
 #include "dialogs/DNumeroHoras.h"
 #include "dialogs/EdInteiro.h"
 #include "dialogs/ResultadoModal.h"
+#include "dialogs/Rotulos.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -79,6 +80,11 @@ private slots:
     void dedicacaoAtividadeNaoInspecaoUsaMedia();
     void dedicacaoBotoesSeguemCantoAoRedimensionar();
     void dedicacaoFechaPelaMoldura();
+
+    void botaoRapido_data();
+    void botaoRapido();
+    void aceleradores_data();
+    void aceleradores();
 
 private:
     std::unique_ptr<TSimuladorProjeto> FSimulador;
@@ -437,6 +443,73 @@ void TstDialogoHoras::dedicacaoFechaPelaMoldura() {
     QCOMPARE(resultado, int(mrCancel));
     const int cancelado = ExecutaModal(dialogo, [&dialogo] { dialogo.BtFecha()->click(); });
     QCOMPARE(cancelado, int(mrCancel));
+}
+
+void TstDialogoHoras::botaoRapido_data() {
+    QTest::addColumn<QString>("glifo");
+    QTest::addColumn<bool>("icone");
+    QTest::newRow("Ok glyph") << TBotaoRapido::GlyphOk << true;
+    QTest::newRow("Close glyph") << TBotaoRapido::GlyphFecha << true;
+    QTest::newRow("missing glyph") << ":/NaoExiste.png" << false;
+    QTest::newRow("no glyph") << "" << false;
+}
+
+void TstDialogoHoras::botaoRapido() {
+    QFETCH(QString, glifo);
+    QFETCH(bool, icone);
+    QWidget painel;
+    DefineCores(&painel, Qt::black, Qt::white);
+    painel.resize(120, 40);
+    auto* botao = new TBotaoRapido(QStringLiteral("&Close"), glifo, &painel);
+    botao->setGeometry(10, 8, 89, 25);
+    QCOMPARE(!botao->icon().isNull(), icone);
+    if (icone)
+        QCOMPARE(botao->icon().availableSizes().value(0), QSize(16, 16));
+    QVERIFY(botao->autoRaise());
+    QCOMPARE(botao->iconSize(), QSize(16, 16));
+    QCOMPARE(botao->font().pixelSize(), 11);
+    QCOMPARE(botao->palette().color(QPalette::ButtonText), QColor(Qt::white));
+    QCOMPARE(botao->focusPolicy(), Qt::NoFocus);
+    // The caption is drawn in white on the black panel, which shows around it.
+    const QImage imagem = painel.grab().toImage();
+    int brancos = 0;
+    for (int x = 0; x < imagem.width(); ++x)
+        for (int y = 0; y < imagem.height(); ++y) {
+            const QRgb c = imagem.pixel(x, y);
+            if (qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 200) {
+                QVERIFY(botao->geometry().contains(x, y));
+                ++brancos;
+            }
+        }
+    QCOMPARE(imagem.pixel(5, 5), qRgb(0, 0, 0));
+    QCOMPARE(imagem.pixel(110, 20), qRgb(0, 0, 0));
+    QVERIFY(brancos > 10);
+}
+
+void TstDialogoHoras::aceleradores_data() {
+    QTest::addColumn<bool>("dedicacao");
+    QTest::addColumn<int>("tecla");
+    QTest::addColumn<int>("resultado");
+    QTest::newRow("hours Alt+O") << false << int(Qt::Key_O) << int(mrOk);
+    QTest::newRow("hours Alt+C") << false << int(Qt::Key_C) << int(mrCancel);
+    QTest::newRow("task Alt+O") << true << int(Qt::Key_O) << int(mrOk);
+    QTest::newRow("task Alt+C") << true << int(Qt::Key_C) << int(mrCancel);
+}
+
+void TstDialogoHoras::aceleradores() {
+    QFETCH(bool, dedicacao);
+    QFETCH(int, tecla);
+    QFETCH(int, resultado);
+    TDlgNumeroHorasDesenvolvedor horas;
+    TDlgDedicacaoAtividade tarefa;
+    QDialog& dialogo = dedicacao ? static_cast<QDialog&>(tarefa) : horas;
+    dialogo.setResult(-1);
+    dialogo.show();
+    QApplication::setActiveWindow(&dialogo);
+    QVERIFY(QTest::qWaitForWindowActive(&dialogo));
+    QTest::keyClick(&dialogo, Qt::Key(tecla), Qt::AltModifier);
+    QTRY_COMPARE(dialogo.result(), resultado);
+    QVERIFY(!dialogo.isVisible());
 }
 
 QTEST_MAIN(TstDialogoHoras)
