@@ -18,7 +18,7 @@ constexpr int AlturaCliente = 136;
 } // namespace
 
 TDlgDedicacaoAtividade::TDlgDedicacaoAtividade(QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint) {
     setWindowTitle(QStringLiteral("Task Execution Time"));
     setFont(FonteDialogo(11));
