@@ -110,5 +110,10 @@ void MostraImagem(QLabel* imagem, const QImage& figura) {
 QString FormataNumero(double valor, int casas) {
     QLocale local;
     local.setNumberOptions(QLocale::OmitGroupSeparator);
-    return local.toString(valor, 'f', casas);
+    QString texto = local.toString(valor, 'f', casas);
+    // A negative value that rounds to zero shows as zero, without its sign.
+    if (texto.startsWith(local.negativeSign()) &&
+        local.toDouble(texto.mid(local.negativeSign().size())) == 0.0)
+        texto.remove(0, local.negativeSign().size());
+    return texto;
 }

@@ -68,7 +68,6 @@ class TstDialogoEquipe : public QObject {
 private slots:
     void init();
 
-    void aparencia();
     void mostraEquipeDaUmaLinhaPorDesenvolvedor();
     void espacoAlternaNaListaDoProjeto();
     void saiEVoltaVaiParaOFim();
@@ -95,19 +94,6 @@ void TstDialogoEquipe::init() {
     QCOMPARE(Todos().size(), 7);
 }
 
-void TstDialogoEquipe::aparencia() {
-    TDlgDefinicaoEquipe dialogo;
-    QCOMPARE(dialogo.size(), QSize(515, 365));
-    QVERIFY(dialogo.windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(dialogo.GrTodos()->geometry(), QRect(16, 16, 481, 305));
-    QCOMPARE(
-        dialogo.Label1()->text(),
-        QStringLiteral("Hit SPACE or double click a developer to select or remove from the team."));
-    QCOMPARE(dialogo.BtFecha()->text(), QStringLiteral("&Close"));
-    QCOMPARE(dialogo.BtFecha()->geometry(), QRect(409, 328, 89, 25));
-    QCOMPARE(dialogo.findChild<QTableWidget*>(QStringLiteral("GrTodos")), dialogo.GrTodos());
-}
-
 void TstDialogoEquipe::mostraEquipeDaUmaLinhaPorDesenvolvedor() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
@@ -118,6 +104,9 @@ void TstDialogoEquipe::mostraEquipeDaUmaLinhaPorDesenvolvedor() {
         QCOMPARE(dialogo.GrTodos()->rowHeight(i), 100);
     QCOMPARE(dialogo.GrTodos()->currentRow(), 0);
     QVERIFY(Equipe().isEmpty());
+    QCOMPARE(
+        dialogo.Label1()->text(),
+        QStringLiteral("Hit SPACE or double click a developer to select or remove from the team."));
 }
 
 void TstDialogoEquipe::espacoAlternaNaListaDoProjeto() {

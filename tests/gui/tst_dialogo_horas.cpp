@@ -324,16 +324,10 @@ void TstDialogoHoras::horasModalEnterEEsc() {
 void TstDialogoHoras::horasMostraNomeEImagem() {
     TDesenvolvedor* d = FSimulador->Desenvolvedores().at(3);
     TDlgNumeroHorasDesenvolvedor dialogo;
-    QCOMPARE(dialogo.size(), QSize(350, 153));
-    QCOMPARE(dialogo.windowTitle(), QStringLiteral("Work Hours per Day"));
-    QCOMPARE(dialogo.EdNumeroHoras()->Minimo(), 8);
-    QCOMPARE(dialogo.EdNumeroHoras()->Maximo(), 12);
     dialogo.MostraDesenvolvedor(d);
     QCOMPARE(dialogo.LbNome()->text(), d->Nome());
+    // The picture box takes the picture's size.
     QCOMPARE(dialogo.Imagem()->size(), d->ImagemGrande().size());
-    QCOMPARE(dialogo.Imagem()->pos(), QPoint(8, 8));
-    QCOMPARE(dialogo.BtOk()->text(), QStringLiteral("&Ok"));
-    QCOMPARE(dialogo.BtFecha()->text(), QStringLiteral("&Cancel"));
     // A missing developer changes nothing.
     dialogo.MostraDesenvolvedor(nullptr);
     QCOMPARE(dialogo.LbNome()->text(), d->Nome());
@@ -465,11 +459,6 @@ void TstDialogoHoras::botaoRapido() {
     QCOMPARE(!botao->icon().isNull(), icone);
     if (icone)
         QCOMPARE(botao->icon().availableSizes().value(0), QSize(16, 16));
-    QVERIFY(botao->autoRaise());
-    QCOMPARE(botao->iconSize(), QSize(16, 16));
-    QCOMPARE(botao->font().pixelSize(), 11);
-    QCOMPARE(botao->palette().color(QPalette::ButtonText), QColor(Qt::white));
-    QCOMPARE(botao->focusPolicy(), Qt::NoFocus);
     // The caption is drawn in white on the black panel, which shows around it.
     const QImage imagem = painel.grab().toImage();
     int brancos = 0;
