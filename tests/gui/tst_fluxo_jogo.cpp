@@ -1,0 +1,389 @@
+// The game flow through the main window: missing pictures at start, the first
+// activation (welcome, then the manager's name), a whole game played as a
+// player does (team dialog, drops, Next Turn) to reference run A's result and
+// its record, the confirmation question, game counting, restart, and the
+// record file's failures stopping the command that met them.
+#include "JogoTeste.h"
+#include "RoboModal.h"
+#include "controls/CommandButton.h"
+#include "dialogs/DDefineEquipe.h"
+#include "model/mDesenvolvedor.h"
+#include "model/mImagens.h"
+#include "model/mSimulador.h"
+#include "ui/Aplicacao.h"
+#include "ui/Formularios.h"
+#include "ui/PainelMensagens.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLocale>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+
+// Answers the program's dialogs as a player of run A: closes the welcome and
+// conclusion screens, gives a name, puts Corvin (first row) into the team.
+void RespostaJogador(QWidget* modal) {
+    if (auto* equipe = qobject_cast<TDlgDefinicaoEquipe*>(modal)) {
+        equipe->GrTodos()->setCurrentCell(0, 0);
+        QTest::keyClick(equipe->GrTodos(), Qt::Key_Space);
+        QTest::keyClick(equipe->GrTodos(), Qt::Key_Escape);
+        return;
+    }
+    TRoboModal::DigitaNome(QStringLiteral("Ana"))(modal);
+}
+
+void ClicaProximoTurno(TJogoTeste& jogo) {
+    QTest::mouseClick(jogo.Janela->BtPassaTempo(), Qt::LeftButton);
+}
+
+} // namespace
+
+class TstFluxoJogo : public QObject {
+    Q_OBJECT
+
+    QStringList FErros;
+
+    // A shown main window with all its dialogs, after the first activation.
+    void Abre(TJogoTeste& jogo) {
+        jogo.Prepara(CriaFormularios());
+        jogo.Janela->show();
+        QTRY_VERIFY(!jogo.Janela->PrimeiraAtivacao());
+    }
+
+    // Corvin alone on every activity, by the "Q" key.
+    static void AtribuiCorvin(TJogoTeste& jogo) {
+        jogo.Projeto()->Equipe().append(jogo.Janela->Simulador()->Desenvolvedores().at(0));
+        QTest::keyClick(jogo.Janela.get(), 'Q');
+    }
+
+private slots:
+    void initTestCase() {
+        TAplicacao::DefineExibicaoErro([this](const QString& m) { FErros.append(m); });
+    }
+    void init() {
+        FErros.clear();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void MissingPicturesAtStartNameThePath() {
+        QTemporaryDir vazia;
+        const QString pastaAntes = PastaPrograma();
+        const QString trabalhoAntes = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(vazia.path()));
+        DefinePastaPrograma(vazia.path());
+        const auto restaura = qScopeGuard([&] {
+            QDir::setCurrent(trabalhoAntes);
+            DefinePastaPrograma(pastaAntes);
+        });
+        try {
+            CriaFormularios();
+            QFAIL("started without the developer pictures");
+        } catch (const EErroArquivo& erro) {
+            QVERIFY2(QString::fromUtf8(erro.what())
+                         .contains(vazia.filePath(QStringLiteral("imagens/BigCorvin.bmp"))),
+                     erro.what());
+        }
+        // With the developers' pictures but not the flags.
+        QVERIFY(QDir(vazia.path()).mkdir(QStringLiteral("imagens")));
+        const QDir origem(pastaAntes + QStringLiteral("/imagens"));
+        for (const QString& nome :
+             origem.entryList({QStringLiteral("Big*.bmp"), QStringLiteral("Sml*.bmp")})) {
+            QVERIFY(QFile::copy(origem.filePath(nome),
+                                vazia.filePath(QStringLiteral("imagens/") + nome)));
+        }
+        try {
+            CriaFormularios();
+            QFAIL("started without the flag pictures");
+        } catch (const EErroArquivo& erro) {
+            QVERIFY2(QString::fromUtf8(erro.what()).contains(QStringLiteral("bd_")), erro.what());
+        }
+    }
+
+    void FirstActivationWelcomesThenAsksTheName() {
+        TJogoTeste jogo(nullptr);
+        QString titulo;
+        QString pergunta;
+        TRoboModal robo([&](QWidget* modal) {
+            if (auto* entrada = qobject_cast<QInputDialog*>(modal)) {
+                titulo = entrada->windowTitle();
+                pergunta = entrada->labelText();
+                QVERIFY(entrada->textValue().isEmpty());
+            }
+            TRoboModal::DigitaNome(QStringLiteral("Ana"))(modal);
+        });
+        Abre(jogo);
+        QCOMPARE(robo.Vistos,
+                 (QStringList{QStringLiteral("TDlgApresentacao"), QStringLiteral("QInputDialog")}));
+        QCOMPARE(titulo, QStringLiteral("Manager Name"));
+        QCOMPARE(pergunta, QStringLiteral("Hello, manager. What is your name ?"));
+        QVERIFY(jogo.Janela->NovoJogo());
+        QCOMPARE(jogo.Janela->Registro().Gerente(), QStringLiteral("Ana"));
+        // Showing the window again does not activate the game again.
+        jogo.Janela->hide();
+        jogo.Janela->show();
+        QTest::qWait(30);
+        QCOMPARE(robo.Vistos.size(), 2);
+        QVERIFY(FErros.isEmpty());
+    }
+
+    void NameQuestion_data() {
+        QTest::addColumn<QByteArray>("arquivo");
+        QTest::addColumn<QString>("resposta"); // null: Cancel
+        QTest::addColumn<bool>("perguntado");
+        QTest::addColumn<QString>("guardado");
+        QTest::newRow("no file, typed") << QByteArray() << "Ana" << true << "Ana";
+        QTest::newRow("no file, cancel") << QByteArray() << QString() << true << QString();
+        QTest::newRow("empty answer")
+            << QByteArray("[Orvanta]\nNTimes=3\n") << "" << true << QString();
+        QTest::newRow("spaces only") << QByteArray() << "   " << true << "   ";
+        QTest::newRow("stored name")
+            << QByteArray("[Orvanta]\nManager=Bo\n") << "Ana" << false << "Bo";
+        QTest::newRow("stored empty name")
+            << QByteArray("[orvanta]\nmanager=\n") << "Cy" << true << "Cy";
+    }
+    void NameQuestion() {
+        QFETCH(QByteArray, arquivo);
+        QFETCH(QString, resposta);
+        QFETCH(bool, perguntado);
+        QFETCH(QString, guardado);
+        TJogoTeste jogo(arquivo.isNull() ? nullptr : arquivo.constData());
+        auto robo = std::make_unique<TRoboModal>([&resposta](QWidget* modal) {
+            if (resposta.isNull()) {
+                TRoboModal::Fecha(modal);
+            } else {
+                TRoboModal::DigitaNome(resposta)(modal);
+            }
+        });
+        Abre(jogo);
+        QCOMPARE(robo->Contagem("QInputDialog"), perguntado ? 1 : 0);
+        robo.reset();
+        QCOMPARE(jogo.Janela->Registro().Gerente(), guardado);
+        if (guardado.isEmpty()) {
+            // Nothing written: the file is as it was (or still absent).
+            QCOMPARE(jogo.Ini(), arquivo.isNull() ? QByteArray() : arquivo);
+            QCOMPARE(QFile::exists(jogo.CaminhoIni()), !arquivo.isNull());
+            // The next start asks again.
+            TJogoTeste outro(arquivo.isNull() ? nullptr : arquivo.constData());
+            TRoboModal outroRobo;
+            Abre(outro);
+            QCOMPARE(outroRobo.Contagem("QInputDialog"), 1);
+        }
+        QVERIFY(FErros.isEmpty());
+    }
+
+    void WholeGameReachesRunAAndRecordsIt() {
+        TJogoTeste jogo(nullptr);
+        TRoboModal robo(RespostaJogador);
+        Abre(jogo);
+        TMainWindow& janela = *jogo.Janela;
+
+        // Define Team: Corvin joins.
+        QTest::mouseClick(janela.BtDefineEquipe(), Qt::LeftButton);
+        QCOMPARE(robo.Contagem("TDlgDefinicaoEquipe"), 1);
+        TDesenvolvedor* corvin = janela.Simulador()->Desenvolvedores().at(0);
+        QCOMPARE(jogo.Projeto()->Equipe(), QList<TDesenvolvedor*>{corvin});
+
+        // Dragged onto every activity from the team panel.
+        jogo.ClicaDesenvolvedor(0);
+        QCOMPARE(janela.PainelVisao()->DesenvolvedorSelecionado(), corvin);
+        for (int i = 0; i < jogo.Projeto()->NumeroAtividades(); ++i) {
+            QVERIFY(jogo.SoltaNaAtividade(i));
+            QCOMPARE(jogo.Atividade(i)->Desenvolvedor(), corvin);
+        }
+
+        int turnos = 0;
+        while (!jogo.Projeto()->Concluido() && turnos < 200) {
+            ClicaProximoTurno(jogo);
+            ++turnos;
+            QCOMPARE(jogo.Projeto()->Tempo(), double(turnos));
+        }
+        QCOMPARE(turnos, 81);
+        QCOMPARE(jogo.Perguntas, 0);
+        QCOMPARE(janela.LbTempoDesenvolvimento()->text(), QStringLiteral("81"));
+        QCOMPARE(janela.LbCustoProjeto()->text(), QStringLiteral("16,200.00"));
+        QVERIFY(janela.PainelMensagens()->Mensagens().last().startsWith(QStringLiteral("Day 8")));
+        QVERIFY(jogo.Ini().contains("NTimes=1"));
+        QVERIFY(!jogo.Ini().contains("[#1]"));
+        QCOMPARE(robo.Contagem("TDlgProjetoConcluido"), 0);
+
+        // Every further Next Turn records the same result and shows the conclusion.
+        for (int vez = 1; vez <= 3; ++vez) {
+            ClicaProximoTurno(jogo);
+            QCOMPARE(robo.Contagem("TDlgProjetoConcluido"), vez);
+        }
+        QCOMPARE(jogo.Projeto()->Tempo(), 81.0);
+        QCOMPARE(janela.Registro().LeValor("#1", "Cost", ""), QStringLiteral("16200"));
+        QCOMPARE(janela.Registro().LeValor("#1", "Time", ""), QStringLiteral("81"));
+        QCOMPARE(jogo.Ini().count("[#1]"), 1);
+        QCOMPARE(jogo.Ini().count("Cost="), 1);
+        QCOMPARE(janela.Registro().LeValor("Orvanta", "NTimes", ""), QStringLiteral("1"));
+        QCOMPARE(janela.Registro().Gerente(), QStringLiteral("Ana"));
+
+        // A restart counts a new game at its first turn, even a declined one.
+        QTest::keyClick(&janela, Qt::Key_F7);
+        jogo.Resposta = false;
+        ClicaProximoTurno(jogo);
+        QCOMPARE(jogo.Perguntas, 1);
+        QCOMPARE(jogo.Projeto()->Tempo(), 0.0);
+        QCOMPARE(janela.Registro().LeValor("Orvanta", "NTimes", ""), QStringLiteral("2"));
+        QVERIFY(FErros.isEmpty());
+    }
+
+    void ConfirmationQuestion_data() {
+        QTest::addColumn<int>("botao");
+        QTest::addColumn<double>("tempo");
+        QTest::newRow("yes") << int(QMessageBox::Yes) << 1.0;
+        QTest::newRow("no") << int(QMessageBox::No) << 0.0;
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << 0.0;
+    }
+    void ConfirmationQuestion() {
+        QFETCH(int, botao);
+        QFETCH(double, tempo);
+        TJogoTeste jogo;
+        jogo.Janela = std::make_unique<TMainWindow>();
+        jogo.Janela->Registro().DefineCaminho(jogo.CaminhoIni());
+        jogo.Janela->show();
+        QTRY_VERIFY(!jogo.Janela->PrimeiraAtivacao());
+        QMessageBox::StandardButtons botoes;
+        TRoboModal robo([&](QWidget* modal) {
+            if (auto* caixa = qobject_cast<QMessageBox*>(modal)) {
+                botoes = caixa->standardButtons();
+            }
+            TRoboModal::Responde(QMessageBox::StandardButton(botao))(modal);
+        });
+        ClicaProximoTurno(jogo);
+        QCOMPARE(robo.Textos, QStringList{TSimuladorProjeto::TextoConfirmacao});
+        QCOMPARE(robo.Textos.first(),
+                 QStringLiteral("Nothing is going to happen this turn. Are you sure you want to "
+                                "spent a project day ?"));
+        QCOMPARE(botoes, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QCOMPARE(jogo.Projeto()->Tempo(), tempo);
+        // The game is counted whatever the answer.
+        QVERIFY(jogo.Ini().contains("NTimes=1"));
+    }
+
+    void RestartBeforeAnyTurnCountsOneGame() {
+        TJogoTeste jogo;
+        TRoboModal robo;
+        Abre(jogo);
+        QTest::keyClick(jogo.Janela.get(), Qt::Key_F7);
+        ClicaProximoTurno(jogo);
+        ClicaProximoTurno(jogo);
+        QCOMPARE(jogo.Janela->Registro().LeValor("Orvanta", "NTimes", ""), QStringLiteral("1"));
+        QCOMPARE(jogo.Projeto()->Tempo(), 2.0);
+    }
+
+    void TwoGamesRecordTwoSectionsAndRKeepsConcluding() {
+        TJogoTeste jogo;
+        TRoboModal robo;
+        Abre(jogo);
+        for (int jogoNumero = 1; jogoNumero <= 2; ++jogoNumero) {
+            const int antes = robo.Contagem("TDlgProjetoConcluido");
+            for (int vez = 0; vez < 4; ++vez) {
+                QTest::keyClick(jogo.Janela.get(), 'R');
+            }
+            // 104 turns: 81 days, then 23 runs that record and conclude.
+            QCOMPARE(jogo.Projeto()->Tempo(), 81.0);
+            QCOMPARE(robo.Contagem("TDlgProjetoConcluido") - antes, 4 * 26 - 81);
+            const QString secao = QStringLiteral("#%1").arg(jogoNumero);
+            QCOMPARE(jogo.Janela->Registro().LeValor(secao, "Cost", ""), QStringLiteral("16200"));
+            QCOMPARE(jogo.Janela->Registro().LeValor(secao, "Time", ""), QStringLiteral("81"));
+            QTest::keyClick(jogo.Janela.get(), Qt::Key_F7);
+        }
+        QCOMPARE(jogo.Janela->Registro().LeValor("Orvanta", "NTimes", ""), QStringLiteral("2"));
+        QCOMPARE(jogo.Ini().count("[#"), 2);
+        QCOMPARE(jogo.Perguntas, 0);
+        QVERIFY(FErros.isEmpty());
+    }
+
+    void UnreadableCountStopsTheTurnUntilMended() {
+        const QByteArray arquivo("[Orvanta]\nManager=Bo\nNTimes=abc\n");
+        TJogoTeste jogo(arquivo.constData());
+        TRoboModal robo;
+        Abre(jogo);
+        AtribuiCorvin(jogo);
+        for (int vez = 1; vez <= 2; ++vez) {
+            ClicaProximoTurno(jogo);
+            QCOMPARE(FErros.size(), vez);
+            QCOMPARE(FErros.last(), QStringLiteral("'abc' is not a valid integer value"));
+            QCOMPARE(jogo.Projeto()->Tempo(), 0.0);
+            QVERIFY(jogo.Janela->NovoJogo());
+            QCOMPARE(jogo.Ini(), arquivo);
+        }
+        {
+            QFile mendado(jogo.CaminhoIni());
+            QVERIFY(mendado.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            mendado.write("[Orvanta]\nManager=Bo\nNTimes=4\n");
+        }
+        ClicaProximoTurno(jogo);
+        QCOMPARE(FErros.size(), 2);
+        QCOMPARE(jogo.Projeto()->Tempo(), 1.0);
+        QCOMPARE(jogo.Janela->Registro().LeValor("Orvanta", "NTimes", ""), QStringLiteral("5"));
+    }
+
+    void UnwritableRecordStopsTheCommand() {
+        TJogoTeste jogo;
+        TRoboModal robo;
+        Abre(jogo);
+        AtribuiCorvin(jogo);
+        const QByteArray antes = jogo.Ini();
+        // From now on the record file lies in a "folder" that is a regular file.
+        const QString arquivo = jogo.Pasta.filePath(QStringLiteral("arquivo"));
+        {
+            QFile f(arquivo);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        const QString caminho = arquivo + QStringLiteral("/Orvanta.INI");
+        jogo.Janela->Registro().DefineCaminho(caminho);
+        const QString mensagem = QStringLiteral("Unable to write to %1").arg(caminho);
+
+        // A failed count: no day passes, the game is still to be counted.
+        ClicaProximoTurno(jogo);
+        QCOMPARE(FErros, QStringList{mensagem});
+        QCOMPARE(jogo.Projeto()->Tempo(), 0.0);
+        QVERIFY(jogo.Janela->NovoJogo());
+
+        // Counted in the real file, played to the end, then the record fails:
+        // no conclusion dialog.
+        jogo.Janela->Registro().DefineCaminho(jogo.CaminhoIni());
+        while (!jogo.Projeto()->Concluido() && jogo.Projeto()->Tempo() < 200) {
+            QTest::keyClick(jogo.Janela.get(), '+');
+        }
+        jogo.Janela->Registro().DefineCaminho(caminho);
+        ClicaProximoTurno(jogo);
+        QCOMPARE(FErros, (QStringList{mensagem, mensagem}));
+        QCOMPARE(robo.Contagem("TDlgProjetoConcluido"), 0);
+        QVERIFY(!jogo.Ini().contains("[#"));
+        QVERIFY(jogo.Ini() != antes);
+    }
+
+    void FailedNameWriteSkipsTheRestOfTheActivation() {
+        TJogoTeste jogo(nullptr);
+        TRoboModal robo(TRoboModal::DigitaNome(QStringLiteral("Ana")));
+        jogo.Prepara(CriaFormularios());
+        const QString arquivo = jogo.Pasta.filePath(QStringLiteral("arquivo"));
+        {
+            QFile f(arquivo);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        const QString caminho = arquivo + QStringLiteral("/Orvanta.INI");
+        jogo.Janela->Registro().DefineCaminho(caminho);
+        jogo.Janela->show();
+        QTRY_COMPARE(FErros, QStringList{QStringLiteral("Unable to write to %1").arg(caminho)});
+        QCOMPARE(robo.Vistos,
+                 (QStringList{QStringLiteral("TDlgApresentacao"), QStringLiteral("QInputDialog")}));
+        QVERIFY(jogo.Janela->PrimeiraAtivacao());
+        QVERIFY(!jogo.Janela->NovoJogo());
+    }
+};
+
+int main(int argc, char** argv) {
+    TAplicacao aplicacao(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvanta"));
+    TstFluxoJogo teste;
+    return QTest::qExec(&teste, argc, argv);
+}
+
+#include "tst_fluxo_jogo.moc"
