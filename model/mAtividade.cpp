@@ -4,6 +4,8 @@
 #include "mDesenvolvedor.h"
 #include "mTabela.h"
 
+#include <QStringBuilder>
+
 namespace {
 
 constexpr double FatorQualidade = 0.05;
@@ -45,7 +47,10 @@ QString NomeTipoAtividade(std::uint8_t tipo) {
 TAtividade::TAtividade(const QString& nome, std::uint8_t tipo, std::int32_t posicaoX,
                        std::int32_t posicaoY, double percentualEsforco, double tamanho)
     : FNome(nome), FTipo(tipo), FPosicaoX(posicaoX), FPosicaoY(posicaoY),
-      FPercentualEsforco(percentualEsforco), FTamanho(tamanho) {
+      FPercentualEsforco(percentualEsforco), FTamanho(tamanho),
+      // The errors a test may leave: 0.12 per unit of size.
+      FNivelQualidade((TaxaErros[0] + TaxaErros[1] + TaxaErros[2] + TaxaErros[3]) *
+                      (FatorQualidade * tamanho)) {
     Reiniciar();
 }
 
@@ -71,11 +76,6 @@ double TAtividade::DuracaoMaxima() const {
     return Estimativa(FatorDuracaoMaxima);
 }
 
-double TAtividade::NivelQualidade() const {
-    return (TaxaErros[0] + TaxaErros[1] + TaxaErros[2] + TaxaErros[3]) *
-           (FatorQualidade * FTamanho);
-}
-
 double TAtividade::Percentual() const {
     if (FTipo == TipoTeste) {
         const double denominador = FErros + FErrosEncontrados - NivelQualidade();
@@ -88,36 +88,6 @@ double TAtividade::Percentual() const {
         return Max(1.0 - (FDuracao - FTempoExecutado) / FDuracao, 0.0);
     }
     return 1.0;
-}
-
-bool TAtividade::Pronta() const {
-    for (const TAtividade* p : FPredecessoras) {
-        if (!p->Concluida()) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool TAtividade::TrabalhoCumprido() const {
-    if (FTipo == TipoTeste) {
-        return NivelQualidade() >= FErros;
-    }
-    return FTempoExecutado >= FDuracao;
-}
-
-// The activity's own test comes first: it is cheap and, when it fails, spares
-// the walk up the network.
-bool TAtividade::Concluida() const {
-    return TrabalhoCumprido() && Pronta();
-}
-
-bool TAtividade::EmExecucao() const {
-    return !TrabalhoCumprido() && Pronta();
-}
-
-bool TAtividade::EmExecucaoPor(const TDesenvolvedor* d) const {
-    return FDesenvolvedor == d && EmExecucao();
 }
 
 bool TAtividade::Planejada() const {
@@ -136,14 +106,22 @@ void TAtividade::Iniciar() {
 
 void TAtividade::Trabalhar(TReceptorMensagens* painel, double& usado, double disponivel,
                            double dia) {
-    // Only the predecessors decide whether the activity is ready, and nothing
-    // below changes them, so the answer holds for the whole call.
-    const bool pronta = Pronta();
-    if (pronta && !FIniciada) {
+    // Readiness depends on the predecessors alone, which nothing below changes.
+    // It is the one costly test (it walks up the network), so it is made only
+    // when the answer matters: before the inheritance, and for an assigned
+    // activity whose own work is not yet done.
+    if (!FIniciada) {
+        if (!Pronta()) {
+            usado = 0.0;
+            return;
+        }
         FIniciada = true;
         Iniciar();
-    }
-    if (!FDesenvolvedor || !pronta || TrabalhoCumprido()) {
+        if (!FDesenvolvedor || TrabalhoCumprido()) {
+            usado = 0.0;
+            return;
+        }
+    } else if (!FDesenvolvedor || TrabalhoCumprido() || !Pronta()) {
         usado = 0.0;
         return;
     }
@@ -172,15 +150,16 @@ void TAtividade::Trabalhar(TReceptorMensagens* painel, double& usado, double dis
     if (FErrosEncontrados - FErrosInformados >= 1.0) {
         if (painel) {
             const auto n = static_cast<long long>(FErrosEncontrados - FErrosInformados);
-            painel->AdicionaMensagem(QStringLiteral("The ") + Aspas + FNome + Aspas +
-                                         QStringLiteral(" activity has found and corrected ") +
-                                         QString::number(n) + QStringLiteral(" error(s)"),
+            painel->AdicionaMensagem(QStringLiteral("The ") % Aspas % FNome % Aspas %
+                                         QStringLiteral(" activity has found and corrected ") %
+                                         QString::number(n) % QStringLiteral(" error(s)"),
                                      dia);
         }
         FErrosInformados = FErrosEncontrados;
     }
+    // Ready, as established above: accomplished means its own work is done.
     if (FTipo == TipoTeste && TrabalhoCumprido() && painel) {
-        painel->AdicionaMensagem(QStringLiteral("Error detection in the ") + Aspas + FNome + Aspas +
+        painel->AdicionaMensagem(QStringLiteral("Error detection in the ") % Aspas % FNome % Aspas %
                                      QStringLiteral(" activity suffices the desired quality level"),
                                  dia);
     }
@@ -191,12 +170,12 @@ void TAtividade::AvisaProgresso(TReceptorMensagens* painel, double r, double dia
         return;
     }
     if (FTempoExecutado < LimiteInicio && r > 0.0) {
-        painel->AdicionaMensagem(QStringLiteral("The ") + Aspas + FNome + Aspas +
+        painel->AdicionaMensagem(QStringLiteral("The ") % Aspas % FNome % Aspas %
                                      QStringLiteral(" activity has just started"),
                                  dia);
     }
     if (FTempoExecutado + r == FDuracao) {
-        painel->AdicionaMensagem(QStringLiteral("The ") + Aspas + FNome + Aspas +
+        painel->AdicionaMensagem(QStringLiteral("The ") % Aspas % FNome % Aspas %
                                      QStringLiteral(" activity was accomplished"),
                                  dia);
     }

@@ -55,7 +55,7 @@ public:
     double DuracaoMinima() const;
     double DuracaoMedia() const;
     double DuracaoMaxima() const;
-    double NivelQualidade() const;
+    double NivelQualidade() const { return FNivelQualidade; }
     // Fraction concluded, 0 to 1 (an inspection cut below its executed time reports more).
     double Percentual() const;
 
@@ -64,6 +64,10 @@ public:
     bool EmExecucao() const;
     bool EmExecucaoPor(const TDesenvolvedor* d) const;
     bool Planejada() const;
+    // The activity's own completion test, leaving the predecessors aside: for a
+    // test its errors are down to the quality level, for the others its
+    // executed time has reached its duration.
+    bool TrabalhoCumprido() const;
 
     // One day's work with the developer time offered; usado receives the days
     // of developer time consumed. painel may be null.
@@ -81,8 +85,6 @@ public:
 private:
     void Iniciar();
     double Estimativa(double fator) const;
-    // The activity's own completion test, leaving the predecessors aside.
-    bool TrabalhoCumprido() const;
     // Posts the started and accomplished messages for a day's work r.
     void AvisaProgresso(TReceptorMensagens* painel, double r, double dia) const;
 
@@ -101,4 +103,35 @@ private:
     double FErrosInformados = 0.0;
     bool FIniciada = false;
     double FTamanho = 0.0;
+    double FNivelQualidade = 0.0;
 };
+
+// The state tests run many times a day; they are inline so that the walk up
+// the network stays cheap.
+
+inline bool TAtividade::TrabalhoCumprido() const {
+    return FTipo == TipoTeste ? FNivelQualidade >= FErros : FTempoExecutado >= FDuracao;
+}
+
+inline bool TAtividade::Pronta() const {
+    for (const TAtividade* p : FPredecessoras) {
+        if (!p->Concluida()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The activity's own test comes first: it is cheap and, when it fails, spares
+// the walk up the network.
+inline bool TAtividade::Concluida() const {
+    return TrabalhoCumprido() && Pronta();
+}
+
+inline bool TAtividade::EmExecucao() const {
+    return !TrabalhoCumprido() && Pronta();
+}
+
+inline bool TAtividade::EmExecucaoPor(const TDesenvolvedor* d) const {
+    return FDesenvolvedor == d && EmExecucao();
+}

@@ -3,6 +3,8 @@
 #include "mImagens.h"
 #include "mTabela.h"
 
+#include <QStringBuilder>
+
 #include <cmath>
 #include <limits>
 
@@ -35,8 +37,8 @@ TDesenvolvedor::TDesenvolvedor(const QString& nome, double custo, double experie
       FCusto(custo), FExperiencia{experienciaAnalise,     experienciaProjeto, experienciaProjeto,
                                   experienciaProgramacao, experienciaTestes,  experienciaQA} {
     Reiniciar();
-    FImagemGrande = CarregaImagem(QStringLiteral("imagens/Big") + nome + QStringLiteral(".bmp"));
-    FImagemPequena = CarregaImagem(QStringLiteral("imagens/Sml") + nome + QStringLiteral(".bmp"));
+    FImagemGrande = CarregaImagem(QStringLiteral("imagens/Big") % nome % QStringLiteral(".bmp"));
+    FImagemPequena = CarregaImagem(QStringLiteral("imagens/Sml") % nome % QStringLiteral(".bmp"));
 }
 
 QString TDesenvolvedor::NivelExperiencia(std::uint8_t tipo) const {
@@ -110,13 +112,13 @@ void TDesenvolvedor::AtualizarDia(bool naEquipe, bool trabalhando, TReceptorMens
     const double incremento = trabalhando ? IncrementoExaustao() : 0.0;
     if (FExaustao + incremento > LimiteAviso && !(FExaustao > LimiteAviso) && painel) {
         painel->AdicionaMensagem(
-            FNome + QStringLiteral(" is looking exhaust due to overworking hours"), dia);
+            FNome % QStringLiteral(" is looking exhaust due to overworking hours"), dia);
     }
     FExaustao += incremento;
     if (FExaustao > LimiteExaustao) {
         if (painel) {
             painel->AdicionaMensagem(
-                FNome + QStringLiteral(" is exhaust and will stop overworking"), dia);
+                FNome % QStringLiteral(" is exhaust and will stop overworking"), dia);
         }
         FHorasTrabalho = 8.0;
         FExausto = true;
@@ -127,7 +129,7 @@ void TDesenvolvedor::AtualizarDia(bool naEquipe, bool trabalhando, TReceptorMens
     if (FExaustao < LimiteDescanso && FExausto) {
         if (painel) {
             painel->AdicionaMensagem(
-                FNome + QStringLiteral(" is willing to overwork again, if necessary"), dia);
+                FNome % QStringLiteral(" is willing to overwork again, if necessary"), dia);
         }
         FExausto = false;
     }

@@ -14,8 +14,11 @@ void TProjetoSoftware::AdicionarAtividade(TAtividade* a) {
 }
 
 bool TProjetoSoftware::Concluido() const {
+    // Every activity is accomplished exactly when every activity's own work is
+    // done (the network has no loops, so each one's predecessors are then
+    // accomplished as well); this spares walking up the network from each one.
     for (const TAtividade* a : FAtividades) {
-        if (!a->Concluida()) {
+        if (!a->TrabalhoCumprido()) {
             return false;
         }
     }

@@ -1,10 +1,12 @@
 #include "mReceptorMensagens.h"
 
+#include <QStringBuilder>
+
 #include <cmath>
 
 QString FormataLinhaMensagem(const QString& texto, double dia) {
     // Whole days, halves away from zero; adding 0.0 turns a rounded -0 into 0.
     const double arredondado = std::round(dia) + 0.0;
-    return QStringLiteral("Day ") + QString::number(arredondado, 'f', 0) + QStringLiteral(": ") +
+    return QStringLiteral("Day ") % QString::number(arredondado, 'f', 0) % QStringLiteral(": ") %
            texto;
 }
