@@ -142,6 +142,12 @@ std::pair<QString, QString> TPainelAtividades::DivideNome(const QFontMetrics& me
 void TPainelAtividades::DesenhaConteudo(QPainter& canvas, int deslocamento) {
     if (!FListaAtividades)
         return;
+    if (canvas.font() != FFonteTextos) {
+        FFonteTextos = canvas.font();
+        FTextos[0].clear();
+        FTextos[1].clear();
+        FNomes.clear();
+    }
     for (const TAtividade* a : *FListaAtividades)
         DesenhaLigacoes(canvas, deslocamento, a);
     for (const TAtividade* a : *FListaAtividades)
@@ -187,12 +193,12 @@ void TPainelAtividades::DesenhaAtividade(QPainter& canvas, int deslocamento,
 
     QFont fonte = canvas.font();
     fonte.setBold(false);
-    canvas.setFont(fonte);
-    const QFontMetrics metricas(fonte);
-    const QString texto = QString::number(std::round(p * 100.0), 'f', 0) + QStringLiteral(" %");
+    const QString percentual =
+        QString::number(std::round(p * 100.0), 'f', 0) + QStringLiteral(" %");
+    const TTexto& texto = Texto(fonte, false, percentual);
     canvas.setPen(CorPercentual);
-    canvas.drawText(x - Largura(metricas, texto) / 2, y - metricas.height() / 2 + metricas.ascent(),
-                    texto);
+    canvas.setFont(fonte);
+    DesenhaTexto(canvas, x - texto.Largura / 2, y - QFontMetrics(fonte).height() / 2, texto);
 
     if (const TDesenvolvedor* d = a->Desenvolvedor()) {
         // The rim point at 45 degrees up and right.
@@ -207,17 +213,46 @@ void TPainelAtividades::DesenhaNome(QPainter& canvas, int x, int y, const QStrin
     const QFont original = canvas.font();
     QFont negrito = original;
     negrito.setBold(true);
+    const QFontMetrics metricas(negrito);
+    const auto& [linha1, linha2] = NomeDividido(negrito, nome);
     canvas.setFont(negrito);
     canvas.setPen(CorNome);
-    const QFontMetrics metricas(negrito);
-    const auto [linha1, linha2] = DivideNome(metricas, nome);
-    const int topo1 = y + Raio + 2;
-    canvas.drawText(x - Largura(metricas, linha1) / 2, topo1 + metricas.ascent(), linha1);
+    const TTexto& texto1 = Texto(negrito, true, linha1);
+    DesenhaTexto(canvas, x - texto1.Largura / 2, y + Raio + 2, texto1);
     if (!linha2.isEmpty()) {
-        const int topo2 = y + Raio + 3 + metricas.height();
-        canvas.drawText(x - Largura(metricas, linha2) / 2, topo2 + metricas.ascent(), linha2);
+        const TTexto& texto2 = Texto(negrito, true, linha2);
+        DesenhaTexto(canvas, x - texto2.Largura / 2, y + Raio + 3 + metricas.height(), texto2);
     }
     canvas.setFont(original);
+}
+
+const TPainelAtividades::TTexto& TPainelAtividades::Texto(const QFont& fonte, bool negrito,
+                                                          const QString& texto) const {
+    QHash<QString, TTexto>& textos = FTextos[negrito ? 1 : 0];
+    auto achado = textos.find(texto);
+    if (achado == textos.end()) {
+        TTexto novo;
+        novo.Estatico.setText(texto);
+        novo.Estatico.setTextFormat(Qt::PlainText);
+        novo.Estatico.setPerformanceHint(QStaticText::AggressiveCaching);
+        novo.Estatico.prepare(QTransform(), fonte);
+        novo.Largura = QFontMetrics(fonte).horizontalAdvance(texto);
+        achado = textos.insert(texto, novo);
+    }
+    return *achado;
+}
+
+const std::pair<QString, QString>& TPainelAtividades::NomeDividido(const QFont& negrito,
+                                                                   const QString& nome) const {
+    auto achado = FNomes.find(nome);
+    if (achado == FNomes.end())
+        achado = FNomes.insert(nome, DivideNome(QFontMetrics(negrito), nome));
+    return *achado;
+}
+
+// Draws a laid-out text with its top-left corner at (x, y).
+void TPainelAtividades::DesenhaTexto(QPainter& canvas, int x, int y, const TTexto& texto) const {
+    canvas.drawStaticText(QPoint(x, y), texto.Estatico);
 }
 
 // The sector starts at 9 o'clock and grows clockwise on the screen: its start

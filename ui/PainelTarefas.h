@@ -2,8 +2,11 @@
 
 #include "controls/PainelDesenho.h"
 
+#include <QFont>
+#include <QHash>
 #include <QList>
 #include <QRect>
+#include <QStaticText>
 #include <QString>
 #include <utility>
 
@@ -59,6 +62,16 @@ protected:
     void TrataClique(const TEstadoShift& shift, int x, int y) override;
 
 private:
+    // A text laid out once for the panel's font, with its width.
+    struct TTexto {
+        QStaticText Estatico;
+        int Largura = 0;
+    };
+    const TTexto& Texto(const QFont& fonte, bool negrito, const QString& texto) const;
+    const std::pair<QString, QString>& NomeDividido(const QFont& negrito,
+                                                    const QString& nome) const;
+    void DesenhaTexto(QPainter& canvas, int x, int y, const TTexto& texto) const;
+
     void DesenhaLigacoes(QPainter& canvas, int deslocamento, const TAtividade* a) const;
     void DesenhaAtividade(QPainter& canvas, int deslocamento, const TAtividade* a) const;
     void DesenhaNome(QPainter& canvas, int x, int y, const QString& nome) const;
@@ -68,4 +81,9 @@ private:
     const QList<TAtividade*>* FListaAtividades = nullptr;
     TAtividade* FSelecionada = nullptr;
     TBackDrop* FFundo = nullptr;
+    // Names and percentages are laid out once per font: the names never change
+    // and the percentages take few values.
+    mutable QFont FFonteTextos;
+    mutable QHash<QString, TTexto> FTextos[2];
+    mutable QHash<QString, std::pair<QString, QString>> FNomes;
 };

@@ -9,6 +9,8 @@
 #include "model/mSimulador.h"
 
 #include <QApplication>
+#include <QDrag>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QtTest>
@@ -77,9 +79,14 @@ class TPainelVisaoTeste : public TPainelVisao {
 public:
     using TPainelVisao::TPainelVisao;
     int Arrastos = 0;
+    bool ArrastoReal = false;
 
 protected:
-    void IniciaArrasto() override { ++Arrastos; }
+    void IniciaArrasto() override {
+        ++Arrastos;
+        if (ArrastoReal)
+            TPainelVisao::IniciaArrasto();
+    }
 };
 
 class TEspiaoPintura : public QObject {
@@ -137,6 +144,7 @@ private slots:
     void eventos();
     void arrasto_data();
     void arrasto();
+    void arrastoTemOPainelComoOrigem();
     void dica();
     void seteDesenvolvedoresRolam();
     void atualizaLeALista();
@@ -608,6 +616,23 @@ void TstPainelVisao::arrasto() {
         Move(area, inicio + d, b);
     QCOMPARE(FPainel->Arrastos, arrastos);
     QCOMPARE(FPainel->DesenvolvedorSelecionado(), Equipe()[1]);
+}
+
+void TstPainelVisao::arrastoTemOPainelComoOrigem() {
+    Equipa(2);
+    FPainel->ArrastoReal = true;
+    TAreaDesenho* area = FPainel->AreaDesenho();
+    QTest::mousePress(area, Qt::LeftButton, {}, QPoint(44, 120));
+    Move(area, QPoint(44, 126), Qt::LeftButton);
+    QCOMPARE(FPainel->Arrastos, 1);
+    // The finished drag is released later; until then it is the panel's child.
+    const auto arrastos = FPainel->findChildren<QDrag*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(arrastos.size(), 1);
+    QCOMPARE(arrastos[0]->source(), FPainel);
+    QVERIFY(arrastos[0]->mimeData()->hasFormat(TPainelVisao::TipoArrasto));
+    QCOMPARE(QString::fromUtf8(arrastos[0]->mimeData()->data(TPainelVisao::TipoArrasto)),
+             Pool(1)->Nome());
+    QVERIFY(!FPainel->ArrastoPendente());
 }
 
 void TstPainelVisao::dica() {
