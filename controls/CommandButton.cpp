@@ -53,6 +53,8 @@ QFont TCommandButton::FonteTitulo(bool negrito) {
     fonte.setStyleHint(QFont::SansSerif);
     fonte.setPixelSize(11);
     fonte.setBold(negrito);
+    // A crisp bitmap-like title: pure white or pure grey, no blending.
+    fonte.setStyleStrategy(QFont::NoAntialias);
     return fonte;
 }
 
