@@ -64,9 +64,9 @@ void TDlgNumeroHorasDesenvolvedor::MostraDesenvolvedor(const TDesenvolvedor* d) 
     MostraTexto(FLbNome, d->Nome());
     MostraImagem(FImagem, d->ImagemGrande());
     const double horas = d->HorasTrabalho();
-    // Truncation toward zero; NaN and values beyond int fall to the bounds.
+    // Truncation toward zero; NaN reads as the normal day, huge values as the bounds.
     int inteiro = MinimoHoras;
-    if (std::isfinite(horas))
+    if (!std::isnan(horas))
         inteiro = static_cast<int>(
             std::clamp(std::trunc(horas), double(MinimoHoras), double(MaximoHoras)));
     FEdNumeroHoras->DefineValor(inteiro);

@@ -236,7 +236,7 @@ void TstDialogoHoras::horasAbre_data() {
     QTest::newRow("below range") << 4.5 << "8";
     QTest::newRow("negative") << -3.0 << "8";
     QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << "8";
-    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << "8";
+    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << "12";
 }
 
 void TstDialogoHoras::horasAbre() {
