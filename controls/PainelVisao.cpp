@@ -195,9 +195,10 @@ void TPainelVisao::DesenhaConteudo(QPainter& canvas, int deslocamento) {
     const int altura = AreaDesenho()->height();
     for (int i = 0; i < Quantidade(); ++i) {
         const int topo = AlturaLinha * i - deslocamento;
-        if (topo + AlturaLinha <= 0 || topo >= altura)
+        const TDesenvolvedor* d = FListaDesenvolvedores->at(i);
+        if (!d || topo + AlturaLinha <= 0 || topo >= altura)
             continue;
-        DesenhaDesenvolvedor(canvas, topo, FListaDesenvolvedores->at(i));
+        DesenhaDesenvolvedor(canvas, topo, d);
     }
 }
 

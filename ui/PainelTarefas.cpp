@@ -26,6 +26,8 @@ const QColor CorPercentual(0, 0, 0);
 // The 2-pixel outline straddles the circle's box by one pixel on every side.
 constexpr int MargemContorno = 1;
 
+constexpr qsizetype LimiteTextos = 512;
+
 // At 1 % and below no sector is drawn; the allowance keeps a percentage that
 // is 1 % up to rounding on the same side.
 constexpr double PercentualMinimoSetor = 0.01 + 1e-9;
@@ -70,8 +72,10 @@ void TPainelAtividades::DefineAtividades(const QList<TAtividade*>* lista) {
 int TPainelAtividades::CalculaAltura() const {
     int maior = 0;
     if (FListaAtividades) {
-        for (const TAtividade* a : *FListaAtividades)
-            maior = std::max(maior, a->PosicaoY() + Raio);
+        for (const TAtividade* a : *FListaAtividades) {
+            if (a)
+                maior = std::max(maior, a->PosicaoY() + Raio);
+        }
     }
     return maior + MargemAltura;
 }
@@ -81,6 +85,8 @@ TAtividade* TPainelAtividades::AtividadeEm(int x, int y) const {
         return nullptr;
     const qint64 deslocamento = Deslocamento();
     for (TAtividade* a : *FListaAtividades) {
+        if (!a)
+            continue;
         const qint64 dx = qint64(x) - a->PosicaoX();
         const qint64 dy = qint64(y) - (a->PosicaoY() - deslocamento);
         if (std::abs(dx) <= Raio && std::abs(dy) <= Raio)
@@ -148,8 +154,14 @@ void TPainelAtividades::DesenhaConteudo(QPainter& canvas, int deslocamento) {
         FTextos[1].clear();
         FNomes.clear();
     }
-    for (const TAtividade* a : *FListaAtividades)
-        DesenhaLigacoes(canvas, deslocamento, a);
+    // Percentages above 100 % (an inspection cut below its executed time) can
+    // take many values: keep the layouts from piling up.
+    if (FTextos[0].size() > LimiteTextos)
+        FTextos[0].clear();
+    for (const TAtividade* a : *FListaAtividades) {
+        if (a)
+            DesenhaLigacoes(canvas, deslocamento, a);
+    }
     for (const TAtividade* a : *FListaAtividades)
         DesenhaAtividade(canvas, deslocamento, a);
 }
@@ -162,7 +174,8 @@ void TPainelAtividades::DesenhaLigacoes(QPainter& canvas, int deslocamento,
     const QPoint origem(a->PosicaoX(), a->PosicaoY() - deslocamento);
     for (int i = 0; i < a->NumeroSucessoras(); ++i) {
         const TAtividade* b = a->Sucessora(i);
-        canvas.drawLine(origem, QPoint(b->PosicaoX(), b->PosicaoY() - deslocamento));
+        if (b)
+            canvas.drawLine(origem, QPoint(b->PosicaoX(), b->PosicaoY() - deslocamento));
     }
 }
 

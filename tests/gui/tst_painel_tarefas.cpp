@@ -571,6 +571,13 @@ void TstPainelTarefas::semLista() {
     const QList<TAtividade*> vazia;
     FPainel->DefineAtividades(&vazia);
     QCOMPARE(FPainel->AlturaConteudo(), 20);
+    // A hole in the list is skipped.
+    const QList<TAtividade*> comBuraco{nullptr, Atividade(0)};
+    FPainel->DefineAtividades(&comBuraco);
+    QCOMPARE(FPainel->AlturaConteudo(), 100);
+    QCOMPARE(Hex(Cor(Quadro(), 115, 65)), Hex(Branco));
+    QCOMPARE(FPainel->AtividadeEm(100, 50), Atividade(0));
+    QVERIFY(!FPainel->AtividadeEm(300, 50));
 }
 
 QTEST_MAIN(TstPainelTarefas)

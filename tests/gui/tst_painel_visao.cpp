@@ -693,6 +693,16 @@ void TstPainelVisao::atualizaLeALista() {
     QVERIFY(!FPainel->DesenvolvedorSelecionado());
     quadro = Quadro();
     QCOMPARE(Hex(Cor(quadro, L + 2, 8)), Hex(Prata));
+    // A hole in the list shows as an empty row and selects nothing.
+    Equipe()[1] = nullptr;
+    FPainel->Atualiza();
+    quadro = Quadro();
+    QCOMPARE(Hex(Cor(quadro, L + 30, 85)), Hex(Cor(quadro, 0, 85)));
+    QCOMPARE(Hex(Cor(quadro, L + 30, 165)), Hex(Branco));
+    Move(FPainel->AreaDesenho(), QPoint(44, 120), Qt::NoButton);
+    QCOMPARE(FPainel->AreaDesenho()->toolTip(), QString());
+    QTest::mousePress(FPainel->AreaDesenho(), Qt::LeftButton, {}, QPoint(44, 120));
+    QVERIFY(!FPainel->DesenvolvedorSelecionado());
 }
 
 QTEST_MAIN(TstPainelVisao)
