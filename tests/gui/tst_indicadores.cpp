@@ -39,8 +39,6 @@ private slots:
     void valorRelativo_data();
     void valorRelativo();
     void escalaVaziaNaoDaNumeroInvalido();
-    void alturaBarra_data();
-    void alturaBarra();
     void termometroExaustaoLeDesenvolvedor();
 
     void bandeiraPorHoras_data();
@@ -103,25 +101,6 @@ void TstIndicadores::escalaVaziaNaoDaNumeroInvalido() {
     }
     const double nan = std::numeric_limits<double>::quiet_NaN();
     QCOMPARE(t.ValorRelativo(&nan), 0.0);
-}
-
-void TstIndicadores::alturaBarra_data() {
-    QTest::addColumn<double>("exaustao");
-    QTest::addColumn<int>("altura");
-    QTest::newRow("0") << 0.0 << 0;
-    QTest::newRow("negative") << -2.5 << 0;
-    QTest::newRow("0.5 px") << 0.4 << 0;
-    QTest::newRow("25") << 25.0 << 31;
-    QTest::newRow("49.9") << 49.9 << 61;
-    QTest::newRow("50") << 50.0 << 62;
-    QTest::newRow("75") << 75.0 << 62;
-}
-
-void TstIndicadores::alturaBarra() {
-    QFETCH(double, exaustao);
-    QFETCH(int, altura);
-    const TTermometroNumero t(clRed, 0.0, 50.0);
-    QCOMPARE(TVisaoTermometro::AlturaBarra(t.ValorRelativo(&exaustao), 62), altura);
 }
 
 void TstIndicadores::termometroExaustaoLeDesenvolvedor() {

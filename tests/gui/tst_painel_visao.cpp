@@ -324,6 +324,7 @@ void TstPainelVisao::barras_data() {
     QTest::newRow("0") << 0.0 << 0;
     QTest::newRow("negative") << -10.0 << 0;
     QTest::newRow("25") << 25.0 << 31;
+    QTest::newRow("49.9, truncated") << 49.9 << 61;
     QTest::newRow("50") << 50.0 << 62;
     QTest::newRow("75") << 75.0 << 62;
 }
