@@ -126,6 +126,13 @@ void TAtividade::Trabalhar(TReceptorMensagens* painel, double& usado, double dis
         return;
     }
     const double p = FDesenvolvedor->Produtividade(FTipo);
+    if (!(p > 0.0)) {
+        // Hours of 4 or fewer a day leave no productivity at all: no work is
+        // done and none of his time is used (nor charged), instead of a
+        // division by zero that would spoil the project's cost.
+        usado = 0.0;
+        return;
+    }
     if (FTipo <= TipoCodificacao) {
         const double r = Min(disponivel * p, FDuracao - FTempoExecutado);
         AvisaProgresso(painel, r, dia);

@@ -49,8 +49,6 @@ class TestAtividade : public QObject {
 private slots:
     void estimativasDoCenario_data();
     void estimativasDoCenario();
-    void nomesDosTipos();
-    void nivelQualidade();
     void estadosIniciais();
     void planejada_data();
     void planejada();
@@ -70,6 +68,8 @@ private slots:
     void testeConcluidoAoHerdarPoucosErros();
     void testeUsaTodoODiaAteAQualidade();
     void deteccaoComDensidadeAlta();
+    void semProdutividadeNaoTrabalha_data();
+    void semProdutividadeNaoTrabalha();
     void reiniciar();
 };
 
@@ -112,21 +112,6 @@ void TestAtividade::estimativasDoCenario() {
     COMPARA_REAL(a->DuracaoMedia(), media, 0.005);
     COMPARA_REAL(a->DuracaoMaxima(), maxima, 0.005);
     QCOMPARE(a->Duracao(), a->DuracaoMedia());
-}
-
-void TestAtividade::nomesDosTipos() {
-    const QStringList esperados = {"Analysis",    "Design",  "Design",
-                                   "Programming", "Testing", "Inspection"};
-    for (int t = 0; t < esperados.size(); ++t) {
-        QCOMPARE(NomeTipoAtividade(static_cast<std::uint8_t>(t)), esperados.at(t));
-    }
-    QVERIFY(NomeTipoAtividade(6).isEmpty());
-}
-
-void TestAtividade::nivelQualidade() {
-    // 0.12 errors per unit of size.
-    const TAtividade teste(QStringLiteral("T"), TipoTeste, 0, 0, 59.9416, 19.71);
-    COMPARA_REAL(teste.NivelQualidade(), 0.12 * 19.71, 1e-12);
 }
 
 void TestAtividade::estadosIniciais() {
@@ -542,6 +527,34 @@ void TestAtividade::deteccaoComDensidadeAlta() {
     c.alvo.Trabalhar(nullptr, usado, 1.0, 0);
     COMPARA_REAL(c.alvo.ErrosEncontrados(), 1.4165 / 0.28, 1e-9);
     COMPARA_REAL(c.alvo.ErrosEncontrados(), 5.06, 0.005);
+}
+
+void TestAtividade::semProdutividadeNaoTrabalha_data() {
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<double>("horas");
+    QTest::newRow("coding, 4 hours") << int(TipoCodificacao) << 4.0;
+    QTest::newRow("coding, 2 hours") << int(TipoCodificacao) << 2.0;
+    QTest::newRow("inspection, 4 hours") << int(TipoInspecao) << 4.0;
+    QTest::newRow("test, no hours") << int(TipoTeste) << 0.0;
+}
+
+void TestAtividade::semProdutividadeNaoTrabalha() {
+    // Hours the game never offers: the day is not spoilt by a division by zero.
+    QFETCH(int, tipo);
+    QFETCH(double, horas);
+    auto dev = NovoMedio(horas);
+    TProjetoSoftware p;
+    auto* a = new TAtividade(QStringLiteral("A"), static_cast<std::uint8_t>(tipo), 0, 0, 10, 10);
+    p.AdicionarAtividade(a);
+    a->SetDuracao(2.0);
+    a->SetDesenvolvedor(dev.get());
+    p.Equipe().append(dev.get());
+    TReceptorGravador receptor;
+    p.AvancarTempo(&receptor, 1.0);
+    QCOMPARE(p.Custo(), 0.0);
+    QCOMPARE(a->TempoExecutado(), 0.0);
+    QCOMPARE(a->Erros(), 0.0);
+    QVERIFY(receptor.mensagens.isEmpty());
 }
 
 void TestAtividade::reiniciar() {
