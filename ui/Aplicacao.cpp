@@ -19,6 +19,16 @@ bool TAplicacao::notify(QObject* receptor, QEvent* evento) {
     return true;
 }
 
+void TAplicacao::ExecutaComando(const std::function<void()>& comando) noexcept {
+    try {
+        comando();
+    } catch (const std::exception& erro) {
+        MostraErro(QString::fromUtf8(erro.what()));
+    } catch (...) {
+        MostraErro(QStringLiteral("Unexpected error"));
+    }
+}
+
 void TAplicacao::MostraErro(const QString& mensagem) {
     if (FExibeErro) {
         FExibeErro(mensagem);

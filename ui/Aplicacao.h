@@ -20,6 +20,10 @@ public:
     // Reports an error as the general handler does: through the installed
     // display, or a critical message box titled with the application name.
     static void MostraErro(const QString& mensagem);
+    // Runs a command of an event handler. An exception it throws ends the
+    // command and is reported as the general handler does, before it could
+    // unwind through the toolkit's own frames.
+    static void ExecutaComando(const std::function<void()>& comando) noexcept;
     // Replaces how errors are shown (tests observe them); an empty function
     // restores the message box.
     static void DefineExibicaoErro(TExibeErro exibe);

@@ -1,5 +1,6 @@
 #include "JanelaPrincipal.h"
 
+#include "Aplicacao.h"
 #include "EErroLista.h"
 #include "controls/Backdrop.h"
 #include "controls/CommandButton.h"
@@ -164,23 +165,29 @@ TMainWindow::TMainWindow(QWidget* parent)
     FPainelVisao = new TPainelVisao(FPnVisoes);
     FPainelVisao->setObjectName(QStringLiteral("PainelVisao"));
     FPainelVisao->setGeometry(Interior(FPnVisoes));
-    FPainelVisao->OnSelect = [this](QObject*) { PainelVisaoSelect(); };
-    FPainelVisao->OnDblClick = [this](QObject*) { PainelVisaoDblClick(); };
+    FPainelVisao->OnSelect = [this](QObject*) { Comando(&TMainWindow::PainelVisaoSelect); };
+    FPainelVisao->OnDblClick = [this](QObject*) { Comando(&TMainWindow::PainelVisaoDblClick); };
     FControlador = std::make_unique<TControladorVisaoDesenvolvedores>();
     FPainelVisao->DefineDesenvolvedores(&Projeto()->Equipe(), FControlador.get());
 
     FPainelAtividades = new TPainelAtividades(FPnCentral);
     FPainelAtividades->setObjectName(QStringLiteral("PainelAtividades"));
     FPainelAtividades->setGeometry(Interior(FPnCentral));
-    FPainelAtividades->OnSelect = [this](QObject*) { PainelAtividadesSelect(); };
-    FPainelAtividades->OnDblClick = [this](QObject*) { PainelAtividadesDblClick(); };
+    FPainelAtividades->OnSelect = [this](QObject*) {
+        Comando(&TMainWindow::PainelAtividadesSelect);
+    };
+    FPainelAtividades->OnDblClick = [this](QObject*) {
+        Comando(&TMainWindow::PainelAtividadesDblClick);
+    };
     FPainelAtividades->DefineAtividades(&Projeto()->Atividades());
 
     TAreaDesenho* area = FPainelAtividades->AreaDesenho();
     area->OnDragOver = [this](QObject* source, int x, int y) {
         return AreaDesenhoDragOver(source, x, y);
     };
-    area->OnDragDrop = [this](QObject* source, int x, int y) { AreaDesenhoDragDrop(source, x, y); };
+    area->OnDragDrop = [this](QObject* source, int x, int y) {
+        TAplicacao::ExecutaComando([&] { AreaDesenhoDragDrop(source, x, y); });
+    };
 
     AtualizaComandos();
     AtualizaVariaveis();
@@ -231,10 +238,12 @@ void TMainWindow::CriaComandos() {
         CriaBotao(FPnComandos, QStringLiteral("BtPassaTempo"), QStringLiteral("Next Turn"),
                   QRect(1, 176, 80, 56), QStringLiteral(":/BtPassaTempo.bmp"));
 
-    FBtDefineEquipe->OnClick = [this](QObject*) { BtDefineEquipeClick(); };
-    FBtAumentaTrabalho->OnClick = [this](QObject*) { BtAumentaTrabalhoClick(); };
-    FBtTempoTarefa->OnClick = [this](QObject*) { BtTempoTarefaClick(); };
-    FBtPassaTempo->OnClick = [this](QObject*) { BtPassaTempoClick(); };
+    FBtDefineEquipe->OnClick = [this](QObject*) { Comando(&TMainWindow::BtDefineEquipeClick); };
+    FBtAumentaTrabalho->OnClick = [this](QObject*) {
+        Comando(&TMainWindow::BtAumentaTrabalhoClick);
+    };
+    FBtTempoTarefa->OnClick = [this](QObject*) { Comando(&TMainWindow::BtTempoTarefaClick); };
+    FBtPassaTempo->OnClick = [this](QObject*) { Comando(&TMainWindow::BtPassaTempoClick); };
 }
 
 void TMainWindow::CriaBarraMensagens() {
@@ -282,7 +291,7 @@ void TMainWindow::showEvent(QShowEvent* evento) {
         setFocus();
         // Once the window is on screen and the event loop runs, whatever the
         // window manager (or none) does about activation.
-        QTimer::singleShot(0, this, [this] { FormActivate(); });
+        QTimer::singleShot(0, this, [this] { Comando(&TMainWindow::FormActivate); });
     }
 }
 
@@ -446,19 +455,23 @@ void TMainWindow::Reinicia() {
 
 void TMainWindow::keyPressEvent(QKeyEvent* evento) {
     if (evento->key() == Qt::Key_F7) {
-        Reinicia();
+        Comando(&TMainWindow::Reinicia);
         return;
     }
     const QString texto = evento->text();
     if (texto == QLatin1String("+")) {
-        BtPassaTempoClick();
+        Comando(&TMainWindow::BtPassaTempoClick);
     } else if (texto == QLatin1String("Q")) {
-        AtribuiPrimeiroDaEquipe();
+        Comando(&TMainWindow::AtribuiPrimeiroDaEquipe);
     } else if (texto == QLatin1String("R")) {
-        ExecutaJogoRapido();
+        Comando(&TMainWindow::ExecutaJogoRapido);
     } else {
         QWidget::keyPressEvent(evento);
     }
+}
+
+void TMainWindow::Comando(void (TMainWindow::*comando)()) {
+    TAplicacao::ExecutaComando([this, comando] { (this->*comando)(); });
 }
 
 void TMainWindow::IncrementaPartidas() {

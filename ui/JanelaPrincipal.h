@@ -71,7 +71,9 @@ public:
     // default; true only for Yes).
     void DefinePergunta(TSimuladorProjeto::TPergunta pergunta) { FPergunta = std::move(pergunta); }
 
-    // The game flow. Each may throw the record file's errors, which end it.
+    // The game flow. Each may throw (the record file's errors, a list index),
+    // which ends it; called from the window's events, the error is reported
+    // by the general error handler.
     void FormActivate();
     void AtualizaComandos();
     void AtualizaVariaveis();
@@ -109,6 +111,9 @@ protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
+    // Runs one of the window's commands from an event: an error it meets ends
+    // it and is reported by the general error handler.
+    void Comando(void (TMainWindow::*comando)());
     void CriaComandos();
     void CriaBarraMensagens();
     void RepintaEquipe();
