@@ -24,6 +24,9 @@ class TBotaoRolagem : public QToolButton {
 public:
     TBotaoRolagem(QWidget* parent, const QString& recurso) : QToolButton(parent) {
         setAutoRaise(true);
+        // Flat but not transparent: the button face shows behind the glyph.
+        setBackgroundRole(QPalette::Button);
+        setAutoFillBackground(true);
         setFocusPolicy(Qt::NoFocus);
         setMouseTracking(true);
         QPixmap glifo(recurso);

@@ -142,7 +142,9 @@ void TPainelVisao::TrataClique(const TEstadoShift& shift, int x, int y) {
 void TPainelVisao::TrataMouseDown(const TEstadoShift& shift, int x, int y) {
     if (FMouseDownBase)
         FMouseDownBase(shift, x, y);
-    FArrastoPendente = true;
+    // Only a developer can be dragged: a drag from empty space would drop
+    // "nobody" on an activity and silently clear its assignment.
+    FArrastoPendente = FSelecionado != nullptr;
     FInicioArrasto = QPoint(x, y);
 }
 

@@ -145,6 +145,7 @@ private slots:
     void arrasto_data();
     void arrasto();
     void arrastoTemOPainelComoOrigem();
+    void arrastoNaoParteDoVazio();
     void dica();
     void seteDesenvolvedoresRolam();
     void atualizaLeALista();
@@ -634,6 +635,18 @@ void TstPainelVisao::arrastoTemOPainelComoOrigem() {
     QCOMPARE(QString::fromUtf8(arrastos[0]->mimeData()->data(TPainelVisao::TipoArrasto)),
              Pool(1)->Nome());
     QVERIFY(!FPainel->ArrastoPendente());
+}
+
+void TstPainelVisao::arrastoNaoParteDoVazio() {
+    Equipa(2);
+    TAreaDesenho* area = FPainel->AreaDesenho();
+    // The gap between the two cards holds nobody: nothing to drag from there.
+    const QPoint vazio(44, 82);
+    QTest::mousePress(area, Qt::LeftButton, {}, vazio);
+    QVERIFY(!FPainel->DesenvolvedorSelecionado());
+    QVERIFY(!FPainel->ArrastoPendente());
+    Move(area, vazio + QPoint(0, 10), Qt::LeftButton);
+    QCOMPARE(FPainel->Arrastos, 0);
 }
 
 void TstPainelVisao::dica() {
