@@ -3,12 +3,14 @@
 #include "ui/Formularios.h"
 #include "ui/JanelaPrincipal.h"
 
+#include <QIcon>
 #include <QMessageBox>
 #include <exception>
 
 int main(int argc, char** argv) {
     TAplicacao aplicacao(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvanta"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Logo.png")));
 
     std::unique_ptr<TMainWindow> janela;
     try {
