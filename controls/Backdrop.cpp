@@ -28,6 +28,15 @@ TBackDrop::TBackDrop(QWidget* parent) : QWidget(parent) {
     new TAlinhaCliente(this);
 }
 
+TBackDrop* CriaFundoVerde(QWidget* parent) {
+    auto* fundo = new TBackDrop(parent);
+    fundo->SetColor(clBlack);
+    fundo->SetBackColor(clGreen);
+    fundo->SetStrength(2.0);
+    fundo->SetDirection(bdDown);
+    return fundo;
+}
+
 void TBackDrop::SetDirection(TDirection direcao) {
     FDirection = direcao;
     repaint();

@@ -47,3 +47,8 @@ private:
     TColor FBackColor = clBlack;
     double FStrength = 1.0;
 };
+
+// The backdrop of the command column and of the chart and team panels: green
+// at the top, darkening to black halfway down (black on green, downwards, at
+// strength 2).
+TBackDrop* CriaFundoVerde(QWidget* parent);

@@ -32,11 +32,7 @@ TPainelVisao::TPainelVisao(QWidget* parent) : TPainelDesenhoVertical(parent) {
 
 void TPainelVisao::CriaControles() {
     // Created first, so it lies beneath the drawing area.
-    FFundo = new TBackDrop(this);
-    FFundo->SetColor(clBlack);
-    FFundo->SetBackColor(clGreen);
-    FFundo->SetStrength(2.0);
-    FFundo->SetDirection(bdDown);
+    FFundo = CriaFundoVerde(this);
     FFundo->show();
     TPainelDesenhoVertical::CriaControles();
 

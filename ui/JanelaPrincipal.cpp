@@ -208,13 +208,9 @@ TMainWindow::~TMainWindow() {
 }
 
 void TMainWindow::CriaComandos() {
-    FBackDrop2 = new TBackDrop(FPnComandos);
+    FBackDrop2 = CriaFundoVerde(FPnComandos);
     FBackDrop2->setObjectName(QStringLiteral("BackDrop2"));
     FBackDrop2->setGeometry(1, 1, 80, 378);
-    FBackDrop2->SetDirection(bdDown);
-    FBackDrop2->SetColor(clBlack);
-    FBackDrop2->SetBackColor(clGreen);
-    FBackDrop2->SetStrength(2.0);
 
     FBtDefineEquipe =
         CriaBotao(FPnComandos, QStringLiteral("BtDefineEquipe"), QStringLiteral("Define Team"),

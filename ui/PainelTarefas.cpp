@@ -53,11 +53,7 @@ TPainelAtividades::TPainelAtividades(QWidget* parent) : TPainelDesenhoVertical(p
 void TPainelAtividades::CriaControles() {
     // Created first, so it lies beneath the drawing area and shows wherever the
     // chart does not paint.
-    FFundo = new TBackDrop(this);
-    FFundo->SetColor(clBlack);
-    FFundo->SetBackColor(clGreen);
-    FFundo->SetStrength(2.0);
-    FFundo->SetDirection(bdDown);
+    FFundo = CriaFundoVerde(this);
     FFundo->show();
     TPainelDesenhoVertical::CriaControles();
 }

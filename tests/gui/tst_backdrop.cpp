@@ -52,6 +52,7 @@ private slots:
     void colorToRgb();
     void defaults();
     void mainWindowGradient();
+    void greenBackdropOfTheWindow();
     void directions_data();
     void directions();
     void strength_data();
@@ -136,6 +137,22 @@ void TstBackdrop::mainWindowGradient() {
     for (int y : {0, 64, 127}) {
         QCOMPARE(img.pixelColor(255, y), img.pixelColor(0, y));
     }
+}
+
+// The one backdrop of the command column, the chart and the team panel.
+void TstBackdrop::greenBackdropOfTheWindow() {
+    QWidget host;
+    host.resize(256, 256);
+    TBackDrop* fundo = CriaFundoVerde(&host);
+    QCOMPARE(fundo->parentWidget(), &host);
+    QCOMPARE(fundo->Direction(), bdDown);
+    QCOMPARE(fundo->Color(), clBlack);
+    QCOMPARE(fundo->BackColor(), clGreen);
+    QCOMPARE(fundo->Strength(), 2.0);
+    const QImage img = Renderiza(*fundo);
+    QCOMPARE(img.pixelColor(0, 0), QColor(0, 128, 0));
+    QCOMPARE(img.pixelColor(100, 64), QColor(0, 64, 0));
+    QCOMPARE(img.pixelColor(100, 200), QColor(0, 0, 0));
 }
 
 void TstBackdrop::directions_data() {
