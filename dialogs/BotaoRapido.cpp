@@ -30,3 +30,11 @@ TBotaoRapido::TBotaoRapido(const QString& caption, const QString& glyph, QWidget
     // Sets the Alt+letter shortcut from the '&' of the caption.
     setText(caption);
 }
+
+TBotaoRapido* CriaBotaoRapido(QWidget* parent, const QString& nome, const QString& caption,
+                              const QString& glyph, int x, int y) {
+    auto* botao = new TBotaoRapido(caption, glyph, parent);
+    botao->setObjectName(nome);
+    botao->setGeometry(x, y, 89, 25);
+    return botao;
+}

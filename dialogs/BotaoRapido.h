@@ -16,3 +16,7 @@ public:
     static const QString GlyphOk;
     static const QString GlyphFecha;
 };
+
+// A button of the dialogs' common size, 89 x 25, at (x, y) of its panel.
+TBotaoRapido* CriaBotaoRapido(QWidget* parent, const QString& nome, const QString& caption,
+                              const QString& glyph, int x, int y);

@@ -58,12 +58,10 @@ TDlgDedicacaoAtividade::TDlgDedicacaoAtividade(QWidget* parent)
     AjustaFonte(label2, 46);
     label2->adjustSize();
 
-    FBtOk = new TBotaoRapido(QStringLiteral("&Ok"), TBotaoRapido::GlyphOk, FPainel);
-    FBtOk->setObjectName(QStringLiteral("BtOk"));
-    FBtOk->setGeometry(244, 103, 89, 25);
-    FBtFecha = new TBotaoRapido(QStringLiteral("&Cancel"), TBotaoRapido::GlyphFecha, FPainel);
-    FBtFecha->setObjectName(QStringLiteral("BtFecha"));
-    FBtFecha->setGeometry(339, 103, 89, 25);
+    FBtOk = CriaBotaoRapido(FPainel, QStringLiteral("BtOk"), QStringLiteral("&Ok"),
+                            TBotaoRapido::GlyphOk, 244, 103);
+    FBtFecha = CriaBotaoRapido(FPainel, QStringLiteral("BtFecha"), QStringLiteral("&Cancel"),
+                               TBotaoRapido::GlyphFecha, 339, 103);
 
     connect(FBtOk, &QToolButton::clicked, this, [this] { done(mrOk); });
     connect(FBtFecha, &QToolButton::clicked, this, [this] { done(mrCancel); });

@@ -50,7 +50,7 @@ void EscreveCampo(QPainter& canvas, int x, int y, const QString& legenda, const 
 } // namespace
 
 TDlgDefinicaoEquipe::TDlgDefinicaoEquipe(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    : TDialogoCentrado(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Team Definition"));
     setFont(FonteDialogo(11));
     setFixedSize(515, 365);
@@ -98,9 +98,8 @@ TDlgDefinicaoEquipe::TDlgDefinicaoEquipe(QWidget* parent)
     FLabel1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     FLabel1->setGeometry(16, 328, 345, 26);
 
-    FBtFecha = new TBotaoRapido(QStringLiteral("&Close"), TBotaoRapido::GlyphFecha, painel);
-    FBtFecha->setObjectName(QStringLiteral("BtFecha"));
-    FBtFecha->setGeometry(409, 328, 89, 25);
+    FBtFecha = CriaBotaoRapido(painel, QStringLiteral("BtFecha"), QStringLiteral("&Close"),
+                               TBotaoRapido::GlyphFecha, 409, 328);
     connect(FBtFecha, &QToolButton::clicked, this, [this] { done(mrCancel); });
 
     FGrTodos->setFocus();
@@ -213,12 +212,7 @@ bool TDlgDefinicaoEquipe::eventFilter(QObject* objeto, QEvent* evento) {
     return QDialog::eventFilter(objeto, evento);
 }
 
-void TDlgDefinicaoEquipe::reject() {
-    done(mrCancel);
-}
-
 void TDlgDefinicaoEquipe::showEvent(QShowEvent* evento) {
-    QDialog::showEvent(evento);
-    CentraNaTela(this);
+    TDialogoCentrado::showEvent(evento);
     FGrTodos->setFocus();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "DialogoCentrado.h"
 #include <QList>
 
 class QFont;
@@ -13,7 +13,7 @@ class TDesenvolvedor;
 // The team definition dialog: one tall row per pool developer; SPACE or a
 // double click puts the developer of the current row into the project's team
 // or takes him out, on the project's own list, at once.
-class TDlgDefinicaoEquipe : public QDialog {
+class TDlgDefinicaoEquipe : public TDialogoCentrado {
     Q_OBJECT
 public:
     explicit TDlgDefinicaoEquipe(QWidget* parent = nullptr);
@@ -42,9 +42,6 @@ public:
 
     static constexpr int LarguraColuna = 460;
     static constexpr int AlturaLinha = 100;
-
-public slots:
-    void reject() override;
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;

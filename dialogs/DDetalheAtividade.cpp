@@ -35,7 +35,7 @@ constexpr int RaioDisco = 30;
 } // namespace
 
 TDlgDetalhesAtividade::TDlgDetalhesAtividade(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    : TDialogoCentrado(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Activity Details"));
     setFont(FonteDialogo(11));
     setFixedSize(539, 266);
@@ -74,9 +74,8 @@ TDlgDetalhesAtividade::TDlgDetalhesAtividade(QWidget* parent)
     FLbErrosEncontrados =
         CriaRotuloValor(FPnErros, QStringLiteral("LbErrosEncontrados"), 96, 10, 201, 17);
 
-    FBtFecha = new TBotaoRapido(QStringLiteral("&Close"), TBotaoRapido::GlyphFecha, detalhes);
-    FBtFecha->setObjectName(QStringLiteral("BtFecha"));
-    FBtFecha->setGeometry(239, 231, 89, 25);
+    FBtFecha = CriaBotaoRapido(detalhes, QStringLiteral("BtFecha"), QStringLiteral("&Close"),
+                               TBotaoRapido::GlyphFecha, 239, 231);
     connect(FBtFecha, &QToolButton::clicked, this, [this] { done(mrCancel); });
 }
 
@@ -130,13 +129,4 @@ void TDlgDetalhesAtividade::DesenhaEstrela(QPainter& canvas, const QSize& area,
     canvas.setBrush(Qt::white);
     canvas.drawEllipse(QRect(m.x() - RaioDisco, m.y() - RaioDisco, 2 * RaioDisco, 2 * RaioDisco));
     canvas.restore();
-}
-
-void TDlgDetalhesAtividade::reject() {
-    done(mrCancel);
-}
-
-void TDlgDetalhesAtividade::showEvent(QShowEvent* evento) {
-    QDialog::showEvent(evento);
-    CentraNaTela(this);
 }

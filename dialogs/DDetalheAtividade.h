@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "DialogoCentrado.h"
 
 class QLabel;
 class QPainter;
@@ -10,7 +10,7 @@ class TProjetoSoftware;
 
 // Read-only information sheet of one activity, with the activity drawn on the
 // left as a white disc joined to its developer's picture.
-class TDlgDetalhesAtividade : public QDialog {
+class TDlgDetalhesAtividade : public TDialogoCentrado {
     Q_OBJECT
 public:
     explicit TDlgDetalhesAtividade(QWidget* parent = nullptr);
@@ -32,12 +32,6 @@ public:
     QLabel* LbErrosEncontrados() const { return FLbErrosEncontrados; }
     QWidget* PnErros() const { return FPnErros; }
     TBotaoRapido* BtFecha() const { return FBtFecha; }
-
-public slots:
-    void reject() override;
-
-protected:
-    void showEvent(QShowEvent* evento) override;
 
 private:
     TProjetoSoftware* FProjeto = nullptr;

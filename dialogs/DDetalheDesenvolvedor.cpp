@@ -31,7 +31,7 @@ constexpr TLinhaExperiencia LinhasExperiencia[] = {
 } // namespace
 
 TDlgDetalhesDesenvolvedor::TDlgDetalhesDesenvolvedor(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    : TDialogoCentrado(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Developer Details"));
     setFont(FonteDialogo(11));
     setFixedSize(472, 292);
@@ -67,9 +67,8 @@ TDlgDetalhesDesenvolvedor::TDlgDetalhesDesenvolvedor(QWidget* parent)
         FLbExperiencia.append(valor(linha.NomeValor, linha.Y));
     }
 
-    FBtFecha = new TBotaoRapido(QStringLiteral("&Close"), TBotaoRapido::GlyphFecha, painel);
-    FBtFecha->setObjectName(QStringLiteral("BtFecha"));
-    FBtFecha->setGeometry(370, 257, 89, 25);
+    FBtFecha = CriaBotaoRapido(painel, QStringLiteral("BtFecha"), QStringLiteral("&Close"),
+                               TBotaoRapido::GlyphFecha, 370, 257);
     connect(FBtFecha, &QToolButton::clicked, this, [this] { done(mrCancel); });
 }
 
@@ -93,13 +92,4 @@ void TDlgDetalhesDesenvolvedor::MostraDesenvolvedor(const TDesenvolvedor* d) {
     MostraTexto(FLbTempoProjeto, FormataNumero(d->TempoProjeto(), 0));
     for (int i = 0; i < FLbExperiencia.size(); ++i)
         MostraTexto(FLbExperiencia[i], d->NivelExperiencia(LinhasExperiencia[i].Tipo));
-}
-
-void TDlgDetalhesDesenvolvedor::reject() {
-    done(mrCancel);
-}
-
-void TDlgDetalhesDesenvolvedor::showEvent(QShowEvent* evento) {
-    QDialog::showEvent(evento);
-    CentraNaTela(this);
 }

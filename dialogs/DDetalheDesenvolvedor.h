@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "DialogoCentrado.h"
 
 class QLabel;
 class TBotaoRapido;
 class TDesenvolvedor;
 
 // Read-only information sheet of one developer.
-class TDlgDetalhesDesenvolvedor : public QDialog {
+class TDlgDetalhesDesenvolvedor : public TDialogoCentrado {
     Q_OBJECT
 public:
     explicit TDlgDetalhesDesenvolvedor(QWidget* parent = nullptr);
@@ -26,12 +26,6 @@ public:
     // Experience words for the types 0, 2, 3, 4 and 5, in this order.
     QLabel* LbExperiencia(int i) const { return FLbExperiencia.value(i); }
     TBotaoRapido* BtFecha() const { return FBtFecha; }
-
-public slots:
-    void reject() override;
-
-protected:
-    void showEvent(QShowEvent* evento) override;
 
 private:
     QLabel* FImagem;

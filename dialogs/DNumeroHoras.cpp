@@ -10,8 +10,8 @@
 #include <cmath>
 
 TDlgNumeroHorasDesenvolvedor::TDlgNumeroHorasDesenvolvedor(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    : TDialogoCentrado(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("Work Hours per Day"));
     setFont(FonteDialogo(11));
     setFixedSize(350, 153);
@@ -44,12 +44,10 @@ TDlgNumeroHorasDesenvolvedor::TDlgNumeroHorasDesenvolvedor(QWidget* parent)
     FEdNumeroHoras->DefineFaixa(MinimoHoras, MaximoHoras);
     FEdNumeroHoras->DefineValor(8);
 
-    FBtOk = new TBotaoRapido(QStringLiteral("&Ok"), TBotaoRapido::GlyphOk, painel);
-    FBtOk->setObjectName(QStringLiteral("BtOk"));
-    FBtOk->setGeometry(158, 120, 89, 25);
-    FBtFecha = new TBotaoRapido(QStringLiteral("&Cancel"), TBotaoRapido::GlyphFecha, painel);
-    FBtFecha->setObjectName(QStringLiteral("BtFecha"));
-    FBtFecha->setGeometry(253, 120, 89, 25);
+    FBtOk = CriaBotaoRapido(painel, QStringLiteral("BtOk"), QStringLiteral("&Ok"),
+                            TBotaoRapido::GlyphOk, 158, 120);
+    FBtFecha = CriaBotaoRapido(painel, QStringLiteral("BtFecha"), QStringLiteral("&Cancel"),
+                               TBotaoRapido::GlyphFecha, 253, 120);
 
     connect(FBtOk, &QToolButton::clicked, this, [this] { done(mrOk); });
     connect(FBtFecha, &QToolButton::clicked, this, [this] { done(mrCancel); });
@@ -76,13 +74,8 @@ double TDlgNumeroHorasDesenvolvedor::NumeroHoras() const {
     return FEdNumeroHoras->Valor();
 }
 
-void TDlgNumeroHorasDesenvolvedor::reject() {
-    done(mrCancel);
-}
-
 void TDlgNumeroHorasDesenvolvedor::showEvent(QShowEvent* evento) {
-    QDialog::showEvent(evento);
-    CentraNaTela(this);
+    TDialogoCentrado::showEvent(evento);
     FEdNumeroHoras->setFocus();
     FEdNumeroHoras->Edicao()->selectAll();
 }

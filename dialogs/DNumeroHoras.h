@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "DialogoCentrado.h"
 
 class QLabel;
 class TBotaoRapido;
@@ -8,7 +8,7 @@ class TDesenvolvedor;
 class TEdInteiro;
 
 // Work hours per day of one developer, 8 (normal day) to 12 (overtime).
-class TDlgNumeroHorasDesenvolvedor : public QDialog {
+class TDlgNumeroHorasDesenvolvedor : public TDialogoCentrado {
     Q_OBJECT
 public:
     explicit TDlgNumeroHorasDesenvolvedor(QWidget* parent = nullptr);
@@ -26,9 +26,6 @@ public:
 
     static constexpr int MinimoHoras = 8;
     static constexpr int MaximoHoras = 12;
-
-public slots:
-    void reject() override;
 
 protected:
     void showEvent(QShowEvent* evento) override;
