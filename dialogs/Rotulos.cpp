@@ -69,6 +69,19 @@ QLabel* CriaRotuloValor(QWidget* parent, const QString& nome, int x, int y, int 
     return rotulo;
 }
 
+QLabel* CriaRotuloTexto(QWidget* parent, const QString& nome, const QString& texto, int x, int y,
+                        const QColor& cor, int altura, bool negrito) {
+    auto* rotulo = new QLabel(texto, parent);
+    rotulo->setObjectName(nome);
+    rotulo->setFont(FonteDialogo(altura, negrito));
+    QPalette paleta = rotulo->palette();
+    paleta.setColor(QPalette::WindowText, cor);
+    rotulo->setPalette(paleta);
+    rotulo->move(x, y);
+    rotulo->adjustSize();
+    return rotulo;
+}
+
 QWidget* CriaPainel(QWidget* parent, const QString& nome, const QColor& cor, int x, int y, int w,
                     int h, bool bevel) {
     QWidget* painel;

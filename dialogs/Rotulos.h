@@ -34,6 +34,11 @@ QLabel* CriaRotuloLegenda(QWidget* parent, const QString& nome, const QString& t
 // and vertically centred, fixed box.
 QLabel* CriaRotuloValor(QWidget* parent, const QString& nome, int x, int y, int w, int h);
 
+// A label that sizes itself to its text, in a colour at a pixel height, at
+// (x, y) of a dark panel.
+QLabel* CriaRotuloTexto(QWidget* parent, const QString& nome, const QString& texto, int x, int y,
+                        const QColor& cor, int altura, bool negrito = false);
+
 // A plain panel of a flat colour at a fixed box; with bevel a 1-px raised frame.
 QWidget* CriaPainel(QWidget* parent, const QString& nome, const QColor& cor, int x, int y, int w,
                     int h, bool bevel = false);
