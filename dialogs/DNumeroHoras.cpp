@@ -1,13 +1,10 @@
 #include "DNumeroHoras.h"
 
 #include "BotaoRapido.h"
+#include "CamposHoras.h"
 #include "EdInteiro.h"
-#include "ResultadoModal.h"
 #include "Rotulos.h"
 #include "model/mDesenvolvedor.h"
-
-#include <QLineEdit>
-#include <cmath>
 
 TDlgNumeroHorasDesenvolvedor::TDlgNumeroHorasDesenvolvedor(QWidget* parent)
     : TDialogoCentrado(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -22,37 +19,16 @@ TDlgNumeroHorasDesenvolvedor::TDlgNumeroHorasDesenvolvedor(QWidget* parent)
     FImagem->setObjectName(QStringLiteral("Imagem"));
     FImagem->setGeometry(8, 8, 129, 137);
 
-    FLbNome = new QLabel(painel);
-    FLbNome->setObjectName(QStringLiteral("LbNome"));
-    FLbNome->setFont(FonteDialogo(24, true));
-    DefineCores(FLbNome, CorFundoNome, CorLima);
-    FLbNome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    FLbNome->setGeometry(152, 8, 185, 29);
-
-    auto* label1 = new QLabel(QStringLiteral("Work hours:"), painel);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setFont(FonteDialogo(16, true));
-    DefineCores(label1, Qt::black, Qt::white);
-    label1->move(152, 63);
-    AjustaFonte(label1, 97);
-    label1->adjustSize();
-
-    FEdNumeroHoras = new TEdInteiro(painel);
-    FEdNumeroHoras->setObjectName(QStringLiteral("EdNumeroHoras"));
-    FEdNumeroHoras->setFont(FonteDialogo(19));
-    FEdNumeroHoras->setGeometry(256, 56, 81, 34);
-    FEdNumeroHoras->DefineFaixa(MinimoHoras, MaximoHoras);
-    FEdNumeroHoras->DefineValor(8);
+    FLbNome = CriaRotuloNome(painel, 24, QRect(152, 8, 185, 29));
+    CriaLegendaCampo(painel, QStringLiteral("Label1"), QStringLiteral("Work hours:"), 152, 63, 97);
+    FEdNumeroHoras = CriaCampoHoras(painel, QRect(256, 56, 81, 34), MinimoHoras, MaximoHoras, 8);
 
     FBtOk = CriaBotaoRapido(painel, QStringLiteral("BtOk"), QStringLiteral("&Ok"),
                             TBotaoRapido::GlyphOk, 158, 120);
     FBtFecha = CriaBotaoRapido(painel, QStringLiteral("BtFecha"), QStringLiteral("&Cancel"),
                                TBotaoRapido::GlyphFecha, 253, 120);
 
-    connect(FBtOk, &QToolButton::clicked, this, [this] { done(mrOk); });
-    connect(FBtFecha, &QToolButton::clicked, this, [this] { done(mrCancel); });
-    connect(FEdNumeroHoras, &TEdInteiro::Confirmado, this, [this] { done(mrOk); });
-    connect(FEdNumeroHoras, &TEdInteiro::Cancelado, this, [this] { done(mrCancel); });
+    LigaRespostas(this, FBtOk, FBtFecha, FEdNumeroHoras);
     FEdNumeroHoras->setFocus();
 }
 
@@ -61,13 +37,8 @@ void TDlgNumeroHorasDesenvolvedor::MostraDesenvolvedor(const TDesenvolvedor* d) 
         return;
     MostraTexto(FLbNome, d->Nome());
     MostraImagem(FImagem, d->ImagemGrande());
-    const double horas = d->HorasTrabalho();
-    // Truncation toward zero; NaN reads as the normal day, huge values as the bounds.
-    int inteiro = MinimoHoras;
-    if (!std::isnan(horas))
-        inteiro = static_cast<int>(
-            std::clamp(std::trunc(horas), double(MinimoHoras), double(MaximoHoras)));
-    FEdNumeroHoras->DefineValor(inteiro);
+    // NaN reads as the normal day, huge values as the bounds.
+    FEdNumeroHoras->DefineValorTruncado(d->HorasTrabalho());
 }
 
 double TDlgNumeroHorasDesenvolvedor::NumeroHoras() const {
@@ -76,6 +47,5 @@ double TDlgNumeroHorasDesenvolvedor::NumeroHoras() const {
 
 void TDlgNumeroHorasDesenvolvedor::showEvent(QShowEvent* evento) {
     TDialogoCentrado::showEvent(evento);
-    FEdNumeroHoras->setFocus();
-    FEdNumeroHoras->Edicao()->selectAll();
+    FocaCampo(FEdNumeroHoras);
 }

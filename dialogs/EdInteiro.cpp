@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <QValidator>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -96,6 +97,13 @@ int TEdInteiro::Valor() const {
 
 void TEdInteiro::DefineValor(int valor) {
     FEdicao->setText(QString::number(Limita(valor)));
+}
+
+void TEdInteiro::DefineValorTruncado(double valor) {
+    int inteiro = FMinimo;
+    if (!std::isnan(valor))
+        inteiro = static_cast<int>(std::clamp(std::trunc(valor), double(FMinimo), double(FMaximo)));
+    DefineValor(inteiro);
 }
 
 void TEdInteiro::Incrementa(int delta) {

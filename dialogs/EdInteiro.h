@@ -26,6 +26,9 @@ public:
     int Valor() const;
     // Shows valor brought into the range.
     void DefineValor(int valor);
+    // Shows a real truncated toward zero and brought into the range; NaN shows
+    // the minimum.
+    void DefineValorTruncado(double valor);
     // Steps the value read from the field by delta, staying within the range.
     void Incrementa(int delta);
 

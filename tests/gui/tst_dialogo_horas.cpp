@@ -64,6 +64,8 @@ private slots:
     void perdaDeFocoCorrigeFaixa();
     void botoesESetasPassoUm();
     void faixaInvertidaEOrdenada();
+    void valorRealTruncado_data();
+    void valorRealTruncado();
 
     void horasAbre_data();
     void horasAbre();
@@ -224,6 +226,29 @@ void TstDialogoHoras::faixaInvertidaEOrdenada() {
     QCOMPARE(campo.Minimo(), 8);
     QCOMPARE(campo.Maximo(), 12);
     QCOMPARE(campo.Texto(), QStringLiteral("12"));
+}
+
+void TstDialogoHoras::valorRealTruncado_data() {
+    QTest::addColumn<double>("valor");
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("truncated, not rounded") << 10.99 << "10";
+    QTest::newRow("whole") << 9.0 << "9";
+    QTest::newRow("below the range") << 3.5 << "8";
+    QTest::newRow("negative") << -9.9 << "8";
+    QTest::newRow("above the range") << 12.5 << "12";
+    QTest::newRow("huge") << 1e300 << "12";
+    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << "12";
+    QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << "8";
+}
+
+void TstDialogoHoras::valorRealTruncado() {
+    QFETCH(double, valor);
+    QFETCH(QString, texto);
+    TEdInteiro campo;
+    campo.DefineFaixa(8, 12);
+    campo.DefineValor(11);
+    campo.DefineValorTruncado(valor);
+    QCOMPARE(campo.Texto(), texto);
 }
 
 void TstDialogoHoras::horasAbre_data() {
