@@ -23,28 +23,32 @@ namespace {
 
 // ---------------------------------------------------------------- saving
 
-bool salvaBmp(const QImage& imagem, const QString& caminho) {
-    // 24-bit plain bitmap: no alpha, no palette.
-    const QImage rgb = imagem.convertToFormat(QImage::Format_RGB888);
-    if (!rgb.save(caminho, "BMP")) {
+bool salva(const QImage& imagem, const QString& caminho, const char* formato) {
+    if (!imagem.save(caminho, formato)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(caminho));
         return false;
     }
     return true;
 }
 
+bool salvaBmp(const QImage& imagem, const QString& caminho) {
+    // 24-bit plain bitmap: no alpha, no palette.
+    return salva(imagem.convertToFormat(QImage::Format_RGB888), caminho, "BMP");
+}
+
 bool salvaPng(const QImage& imagem, const QString& caminho) {
-    if (!imagem.save(caminho, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(caminho));
-        return false;
-    }
-    return true;
+    return salva(imagem, caminho, "PNG");
 }
 
 QImage novaImagem(int largura, int altura, QColor fundo) {
     QImage imagem(largura, altura, QImage::Format_ARGB32);
     imagem.fill(fundo);
     return imagem;
+}
+
+// A picture without alpha, filled with its ground colour.
+QImage novaImagemOpaca(int largura, int altura, QColor fundo) {
+    return novaImagem(largura, altura, fundo).convertToFormat(QImage::Format_RGB32);
 }
 
 // Builds a picture from rows of characters: each character is looked up in
@@ -499,7 +503,7 @@ const QColor vermelho(255, 0, 0);
 const QColor limao(0, 255, 0);
 
 QImage imagemBotao(int largura, int altura) {
-    return novaImagem(largura, altura, verdeChao).convertToFormat(QImage::Format_RGB32);
+    return novaImagemOpaca(largura, altura, verdeChao);
 }
 
 // Head and shoulders of a person; `x` is the centre line, `y` the top of the head.
@@ -630,7 +634,7 @@ QImage gravado(const QImage& base) {
 // ---------------------------------------------------------------- status strip logo
 
 QImage logotipo() {
-    QImage imagem = novaImagem(41, 49, Qt::black).convertToFormat(QImage::Format_RGB32);
+    QImage imagem = novaImagemOpaca(41, 49, Qt::black);
     QPainter p(&imagem);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF nos[] = {{11, 10}, {30, 24}, {12, 39}};
@@ -665,7 +669,7 @@ void cabecaDesenhada(QPainter& p, const Aparencia& a, QPointF centro, qreal esca
 }
 
 QImage apresentacao() {
-    QImage imagem = novaImagem(85, 127, Qt::black).convertToFormat(QImage::Format_RGB32);
+    QImage imagem = novaImagemOpaca(85, 127, Qt::black);
     QPainter p(&imagem);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -753,7 +757,7 @@ QPainterPath estrela(QPointF centro, qreal raio) {
 }
 
 QImage projetoConcluido() {
-    QImage imagem = novaImagem(110, 135, Qt::black).convertToFormat(QImage::Format_RGB32);
+    QImage imagem = novaImagemOpaca(110, 135, Qt::black);
     QPainter p(&imagem);
     p.setRenderHint(QPainter::Antialiasing);
 
