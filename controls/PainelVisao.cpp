@@ -122,13 +122,7 @@ void TPainelVisao::SelecionaDesenvolvedor(TDesenvolvedor* d) {
 }
 
 void TPainelVisao::TrataClique(const TEstadoShift& shift, int x, int y) {
-    TDesenvolvedor* d = DesenvolvedorEm(x, y);
-    if (d != FSelecionado) {
-        TDesenvolvedor* antigo = FSelecionado;
-        FSelecionado = d;
-        DesenhaSelecao(antigo);
-        DesenhaSelecao(d);
-    }
+    SelecionaDesenvolvedor(DesenvolvedorEm(x, y));
     if (shift.DuploClique && OnDblClick)
         OnDblClick(this);
     else if (OnSelect)

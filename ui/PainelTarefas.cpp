@@ -113,13 +113,7 @@ void TPainelAtividades::SelecionaAtividade(TAtividade* a) {
 }
 
 void TPainelAtividades::TrataClique(const TEstadoShift& shift, int x, int y) {
-    TAtividade* atingida = AtividadeEm(x, y - Deslocamento());
-    if (atingida != FSelecionada) {
-        TAtividade* antiga = FSelecionada;
-        FSelecionada = atingida;
-        RedesenhaAtividade(antiga);
-        RedesenhaAtividade(atingida);
-    }
+    SelecionaAtividade(AtividadeEm(x, y - Deslocamento()));
     if (OnSelect)
         OnSelect(this);
     if (shift.DuploClique && OnDblClick)
