@@ -1,4 +1,5 @@
 // The activity network chart, rendered offscreen with the real scenario.
+#include "Pintura.h"
 #include "controls/Backdrop.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
@@ -14,48 +15,12 @@
 
 namespace {
 
-const QRgb Branco = qRgb(255, 255, 255);
-const QRgb Prata = qRgb(192, 192, 192);
 const QRgb Aqua = qRgb(0, 255, 255);
-const QRgb Azul = qRgb(0, 0, 255);
-const QRgb Preto = qRgb(0, 0, 0);
-const QRgb Lima = qRgb(0, 255, 0);
 const QRgb Amarelo = qRgb(255, 255, 0);
-
-QRgb Cor(const QImage& imagem, int x, int y) {
-    return (imagem.pixel(x, y) & RGB_MASK) | 0xff000000u;
-}
 
 // Text is smoothed: its pixels are dark rather than black.
 bool Escuro(QRgb c) {
     return qRed(c) < 96 && qGreen(c) < 96 && qBlue(c) < 96;
-}
-
-QString Hex(QRgb c) {
-    return QStringLiteral("#%1").arg(c & RGB_MASK, 6, 16, QLatin1Char('0'));
-}
-
-// Records the region of every paint event of the watched widget.
-class TEspiaoPintura : public QObject {
-public:
-    QList<QRegion> Regioes;
-
-protected:
-    bool eventFilter(QObject*, QEvent* evento) override {
-        if (evento->type() == QEvent::Paint)
-            Regioes.append(static_cast<QPaintEvent*>(evento)->region());
-        return false;
-    }
-};
-
-// A press, release, double-click press and release, as a real double click arrives.
-void DuploClique(QWidget* w, Qt::MouseButton botao, QPoint p) {
-    QTest::mousePress(w, botao, {}, p);
-    QTest::mouseRelease(w, botao, {}, p);
-    QMouseEvent duplo(QEvent::MouseButtonDblClick, QPointF(p), w->mapToGlobal(QPointF(p)), botao,
-                      botao, Qt::NoModifier);
-    QApplication::sendEvent(w, &duplo);
-    QTest::mouseRelease(w, botao, {}, p);
 }
 
 } // namespace
@@ -482,7 +447,7 @@ void TstPainelTarefas::eventos() {
     };
     QWidget* area = FPainel->AreaDesenho();
     if (acao == "double") {
-        DuploClique(area, Qt::LeftButton, ponto);
+        DuploClique(area, ponto, Qt::LeftButton);
     } else if (acao == "right") {
         QTest::mousePress(area, Qt::RightButton, {}, ponto);
     } else if (acao == "again") {

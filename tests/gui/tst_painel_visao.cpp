@@ -1,4 +1,5 @@
 // The team panel, rendered offscreen with the scenario's developers.
+#include "Pintura.h"
 #include "controls/Backdrop.h"
 #include "controls/PainelVisao.h"
 #include "controls/mDesenvolvedorVisao.h"
@@ -18,17 +19,8 @@
 
 namespace {
 
-const QRgb Branco = qRgb(255, 255, 255);
-const QRgb Prata = qRgb(192, 192, 192);
 const QRgb Cinza = qRgb(128, 128, 128);
-const QRgb Preto = qRgb(0, 0, 0);
-const QRgb Azul = qRgb(0, 0, 255);
 const QRgb Vermelho = qRgb(255, 0, 0);
-const QRgb Lima = qRgb(0, 255, 0);
-
-QString Hex(QRgb c) {
-    return QStringLiteral("#%1").arg(c & RGB_MASK, 6, 16, QLatin1Char('0'));
-}
 
 // A thermometer and a flag whose answers the test sets.
 class TTermometroFixo : public TVisaoTermometro {
@@ -89,31 +81,10 @@ protected:
     }
 };
 
-class TEspiaoPintura : public QObject {
-public:
-    QRegion Total;
-
-protected:
-    bool eventFilter(QObject*, QEvent* evento) override {
-        if (evento->type() == QEvent::Paint)
-            Total += static_cast<QPaintEvent*>(evento)->region();
-        return false;
-    }
-};
-
 void Move(QWidget* w, QPoint p, Qt::MouseButtons botoes) {
     QMouseEvent e(QEvent::MouseMove, QPointF(p), w->mapToGlobal(QPointF(p)), Qt::NoButton, botoes,
                   Qt::NoModifier);
     QApplication::sendEvent(w, &e);
-}
-
-void DuploClique(QWidget* w, QPoint p) {
-    QTest::mousePress(w, Qt::LeftButton, {}, p);
-    QTest::mouseRelease(w, Qt::LeftButton, {}, p);
-    QMouseEvent duplo(QEvent::MouseButtonDblClick, QPointF(p), w->mapToGlobal(QPointF(p)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &duplo);
-    QTest::mouseRelease(w, Qt::LeftButton, {}, p);
 }
 
 } // namespace
@@ -161,9 +132,6 @@ private:
     // The whole panel as shown, in drawing-area coordinates.
     QImage Quadro() const {
         return FJanela->grab().toImage().copy(FPainel->AreaDesenho()->geometry());
-    }
-    static QRgb Cor(const QImage& imagem, int x, int y) {
-        return (imagem.pixel(x, y) & RGB_MASK) | 0xff000000u;
     }
     int Indice(const TDesenvolvedor* d) const {
         return d ? int(FSimulador->Projeto()->Equipe().indexOf(d)) : -1;
