@@ -1,5 +1,6 @@
 // The main window's commands that open the player's dialogs: Define Team, Work
 // Hours, Task Time and the two detail sheets opened by double clicks.
+#include "Cenario.h"
 #include "JogoTeste.h"
 #include "RoboModal.h"
 #include "controls/PainelVisao.h"
@@ -19,13 +20,6 @@
 #include <QtTest>
 
 namespace {
-
-TAtividade* PrimeiraDoTipo(TProjetoSoftware* projeto, std::uint8_t tipo) {
-    for (TAtividade* a : projeto->Atividades())
-        if (a->Tipo() == tipo)
-            return a;
-    return nullptr;
-}
 
 // Types texto over the field's whole text, then presses tecla in it.
 void DigitaEFecha(TEdInteiro* campo, const QString& texto, Qt::Key tecla) {

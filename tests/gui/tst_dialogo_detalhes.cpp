@@ -1,5 +1,6 @@
 // The activity and developer detail sheets: texts, formats, the star diagram,
 // the error panel, the mood sentence and the keys that close them.
+#include "Cenario.h"
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/DDetalheAtividade.h"
 #include "dialogs/DDetalheDesenvolvedor.h"
@@ -19,13 +20,6 @@
 #include <memory>
 
 namespace {
-
-TAtividade* PrimeiraDoTipo(TProjetoSoftware* projeto, std::uint8_t tipo) {
-    for (TAtividade* a : projeto->Atividades())
-        if (a->Tipo() == tipo)
-            return a;
-    return nullptr;
-}
 
 bool Lima(QRgb c) {
     return qGreen(c) > 200 && qRed(c) < 60 && qBlue(c) < 60;

@@ -1,4 +1,5 @@
 // The integer spin field, the work hours dialog and the task dedication dialog.
+#include "Cenario.h"
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/DDedicacaoAtividade.h"
 #include "dialogs/DNumeroHoras.h"
@@ -28,13 +29,6 @@ void Digita(TEdInteiro* campo, const QString& texto) {
     QTest::keyClick(edicao, Qt::Key_Backspace);
     for (QChar ch : texto)
         QTest::keyClick(edicao, ch.toLatin1());
-}
-
-TAtividade* PrimeiraDoTipo(TProjetoSoftware* projeto, std::uint8_t tipo) {
-    for (TAtividade* a : projeto->Atividades())
-        if (a->Tipo() == tipo)
-            return a;
-    return nullptr;
 }
 
 // Runs dialogo modally; acao runs inside the modal loop. A dialog that does not
