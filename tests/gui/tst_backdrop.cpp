@@ -1,5 +1,6 @@
 // Gradient backdrop: MulDiv rounding, band colours in every direction,
 // strength, small sizes and filling the parent.
+#include "ContaPinturas.h"
 #include "controls/Backdrop.h"
 #include "controls/Cores.h"
 
@@ -29,17 +30,7 @@ struct TFundoQuadrado {
     }
 };
 
-class TFundoContado : public TBackDrop {
-public:
-    using TBackDrop::TBackDrop;
-    int Pinturas = 0;
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        ++Pinturas;
-        TBackDrop::paintEvent(event);
-    }
-};
+using TFundoContado = TContaPinturas<TBackDrop>;
 
 } // namespace
 

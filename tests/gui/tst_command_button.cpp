@@ -1,5 +1,6 @@
 // Command button: picture and title placement, transparency, enabled,
 // disabled and highlighted looks, repaints and clicks.
+#include "ContaPinturas.h"
 #include "controls/CommandButton.h"
 
 #include <QEnterEvent>
@@ -13,17 +14,7 @@ const QColor Fundo(0, 0, 200);
 const QColor Branco(255, 255, 255);
 const QColor Cinza(128, 128, 128);
 
-class TBotaoContado : public TCommandButton {
-public:
-    using TCommandButton::TCommandButton;
-    int Pinturas = 0;
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        ++Pinturas;
-        TCommandButton::paintEvent(event);
-    }
-};
+using TBotaoContado = TContaPinturas<TCommandButton>;
 
 // A picture of one colour on a green ground with a 2-pixel green border.
 QImage Figura(int w, int h, const QColor& cor) {
