@@ -90,29 +90,39 @@ void TAreaDesenho::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-// The enter is taken whenever someone listens, so that the moves that follow
-// arrive; each move then decides whether a drop is allowed there.
+// The enter is taken whenever someone listens, even where no drop is allowed
+// (with no drop action), so that the moves that follow arrive; each move then
+// decides whether a drop is allowed there.
 void TAreaDesenho::dragEnterEvent(QDragEnterEvent* event) {
-    if (OnDragOver || OnDragDrop) {
-        event->acceptProposedAction();
-        dragMoveEvent(event);
-    } else {
+    if (!OnDragOver && !OnDragDrop) {
         event->ignore();
+        return;
+    }
+    dragMoveEvent(event);
+    if (!event->isAccepted()) {
+        event->setDropAction(Qt::IgnoreAction);
+        event->accept(QRect(event->position().toPoint(), QSize(1, 1)));
     }
 }
 
 void TAreaDesenho::dragMoveEvent(QDragMoveEvent* event) {
     const QPoint p = event->position().toPoint();
+    // The answer holds for this one point only: otherwise the platform takes it
+    // for the whole area and asks again only once the pointer leaves it, so a
+    // drag entering over empty chart space could never reach a circle.
+    const QRect ponto(p, QSize(1, 1));
     if (OnDragOver && OnDragOver(event->source(), p.x(), p.y())) {
-        event->acceptProposedAction();
+        event->setDropAction(event->proposedAction());
+        event->accept(ponto);
     } else {
-        event->ignore();
+        event->ignore(ponto);
     }
 }
 
 void TAreaDesenho::dropEvent(QDropEvent* event) {
     const QPoint p = event->position().toPoint();
-    if (OnDragDrop) {
+    // A drop lands only where a drag over the same point would be allowed.
+    if (OnDragOver && OnDragOver(event->source(), p.x(), p.y()) && OnDragDrop) {
         OnDragDrop(event->source(), p.x(), p.y());
         event->acceptProposedAction();
     } else {
@@ -147,6 +157,10 @@ void TPainelDesenhoVertical::SetAlturaConteudo(int pixels) {
 void TPainelDesenhoVertical::RolaParaFim() {
     FDeslocamento = Satura(qint64(FAlturaConteudo) - height());
     AtualizaBotoes();
+    Repinta();
+}
+
+void TPainelDesenhoVertical::Repinta() {
     update();
     if (FAreaDesenho) {
         FAreaDesenho->update();

@@ -60,6 +60,9 @@ public:
     void SetPassoRolagem(int pixels);
     void SetAlturaConteudo(int pixels);
     void RolaParaFim();
+    // Repaints the whole panel, drawing area included. (A plain update() of the
+    // panel does not reach the drawing area, which covers it with the backdrop.)
+    void Repinta();
 
     TAreaDesenho* AreaDesenho() const { return FAreaDesenho; }
     int Deslocamento() const { return FDeslocamento; }

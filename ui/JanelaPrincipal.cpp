@@ -323,7 +323,7 @@ void TMainWindow::AtualizaVariaveis() {
 }
 
 void TMainWindow::RepintaAtividades() {
-    FPainelAtividades->update();
+    FPainelAtividades->Repinta();
 }
 
 void TMainWindow::RepintaEquipe() {

@@ -2,6 +2,7 @@
 // the two selection-dependent commands, drag and drop onto the chart, the
 // keys, and the general error handler.
 #include "JogoTeste.h"
+#include "Pintura.h"
 #include "RoboModal.h"
 #include "controls/CommandButton.h"
 #include "model/mDesenvolvedor.h"
@@ -277,6 +278,27 @@ private slots:
         const auto antes = Atribuicoes(jogo.Projeto());
         jogo.Janela->AreaDesenhoDragDrop(jogo.Janela->PainelVisao(), 200, 10);
         QCOMPARE(Atribuicoes(jogo.Projeto()), antes);
+    }
+
+    // The chart is covered by its backdrop and drawing area: what the window
+    // changes must reach the drawing area, not only the panel beneath it.
+    void ChartRepaintsAfterDropAndTurn() {
+        TJogoTeste jogo;
+        Abre(jogo);
+        FormaEquipe(jogo, {0});
+        TAreaDesenho* area = jogo.Janela->PainelAtividades()->AreaDesenho();
+        QTRY_VERIFY(area->isVisible());
+        QTest::qWait(20);
+        TEspiaoPintura espiao;
+        area->installEventFilter(&espiao);
+        jogo.ClicaDesenvolvedor(0);
+        espiao.Total = QRegion();
+        QVERIFY(jogo.SoltaNaAtividade(0));
+        QTRY_VERIFY(espiao.Total.contains(QPoint(100, 50)));
+        espiao.Total = QRegion();
+        QTest::keyClick(jogo.Janela.get(), '+');
+        QTRY_VERIFY(espiao.Total.contains(QPoint(100, 50)));
+        area->removeEventFilter(&espiao);
     }
 
     void LowerCaseKeysDoNothing() {

@@ -467,12 +467,28 @@ void TstPainelDesenho::dragHooks() {
     QDragMoveEvent fora(QPoint(80, 10), Qt::MoveAction, &dados, Qt::LeftButton, {});
     QCoreApplication::sendEvent(area, &fora);
     QVERIFY(!fora.isAccepted());
+    // Every answer covers only its own point, so the next move is asked again.
+    QCOMPARE(fora.answerRect(), QRect(80, 10, 1, 1));
     QDragMoveEvent dentro(QPoint(20, 30), Qt::MoveAction, &dados, Qt::LeftButton, {});
     QCoreApplication::sendEvent(area, &dentro);
     QVERIFY(dentro.isAccepted());
+    QCOMPARE(dentro.answerRect(), QRect(20, 30, 1, 1));
     QDropEvent larga(QPointF(20, 30), Qt::MoveAction, &dados, Qt::LeftButton, {});
     QCoreApplication::sendEvent(area, &larga);
     QCOMPARE(largado, QPoint(20, 30));
+    // A drop where no drop is allowed does nothing.
+    QDropEvent largaFora(QPointF(80, 30), Qt::MoveAction, &dados, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(area, &largaFora);
+    QVERIFY(!largaFora.isAccepted());
+    QCOMPARE(largado, QPoint(20, 30));
+
+    // Entering where no drop is allowed still takes the enter, without an
+    // action, so that the moves towards an allowed point keep coming.
+    QDragEnterEvent entraFora(QPoint(90, 10), Qt::MoveAction, &dados, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(area, &entraFora);
+    QVERIFY(entraFora.isAccepted());
+    QCOMPARE(entraFora.dropAction(), Qt::IgnoreAction);
+    QCOMPARE(entraFora.answerRect(), QRect(90, 10, 1, 1));
 }
 
 // Offsets stay within 32 bits whatever heights and steps are given.
