@@ -21,25 +21,50 @@ std::unique_ptr<TDesenvolvedor> NovoMedio(double horas = 8.0) {
     return d;
 }
 
+// One call of the day's work; returns the share of the day used.
+double Trabalha(TAtividade& a, double disponivel, double dia, TReceptorGravador* r = nullptr) {
+    double usado = -1;
+    a.Trabalhar(r, usado, disponivel, dia);
+    return usado;
+}
+
 // An analysis of size tamanhoOrigem, completed in one call by a 0.5 developer,
-// carries 0.6 x 0.9 x size errors; the activity under test follows it.
+// carries 0.6 x 0.9 x size errors; the activity under test follows it, with
+// the same developer and the given duration (none when negative).
 struct TCadeia {
     std::unique_ptr<TDesenvolvedor> dev = NovoMedio();
     TAtividade origem;
     TAtividade alvo;
-    TCadeia(std::uint8_t tipo, double tamanhoOrigem, double tamanhoAlvo)
+    TReceptorGravador receptor;
+    TCadeia(std::uint8_t tipo, double tamanhoOrigem, double tamanhoAlvo, double duracao = -1)
         : origem(QStringLiteral("Origin"), TipoAnalise, 0, 0, 10, tamanhoOrigem),
           alvo(QStringLiteral("Target"), tipo, 0, 0, 10, tamanhoAlvo) {
         alvo.AdicionarPredecessora(&origem);
+        if (duracao >= 0) {
+            alvo.SetDuracao(duracao);
+        }
+        alvo.SetDesenvolvedor(dev.get());
     }
     double CompletaOrigem() {
         origem.SetDuracao(0.5);
         origem.SetDesenvolvedor(dev.get());
-        double usado = 0;
-        origem.Trabalhar(nullptr, usado, 1.0, 0);
+        ::Trabalha(origem, 1.0, 0);
         return origem.Erros();
     }
+    double Trabalha(double disponivel, double dia) {
+        return ::Trabalha(alvo, disponivel, dia, &receptor);
+    }
 };
+
+// Corvin of the scenario on every activity of a fresh game.
+TDesenvolvedor* CorvinEmTudo(TSimuladorProjeto& sim) {
+    TDesenvolvedor* corvin = sim.Desenvolvedores().at(0);
+    sim.Projeto()->Equipe().append(corvin);
+    for (TAtividade* a : sim.Projeto()->Atividades()) {
+        a->SetDesenvolvedor(corvin);
+    }
+    return corvin;
+}
 
 } // namespace
 
@@ -47,542 +72,411 @@ class TestAtividade : public QObject {
     Q_OBJECT
 
 private slots:
-    void estimativasDoCenario_data();
-    void estimativasDoCenario();
-    void estadosIniciais();
-    void planejada_data();
-    void planejada();
-    void percentual_data();
-    void percentual();
-    void percentualTeste();
-    void heranca_data();
-    void heranca();
-    void herancaSoUmaVezMesmoSemDesenvolvedor();
-    void arquiteturaPassaUmTercoACadaProjeto();
-    void inspecaoSemDedicacao();
-    void exemploResolvido();
-    void codificacaoDeixaSobraParaAsSeguintes();
-    void diaSemTempoNaoMudaNada();
-    void mensagensDeEncontrados();
-    void encontradosNuncaPassamDosErros();
-    void testeConcluidoAoHerdarPoucosErros();
-    void testeUsaTodoODiaAteAQualidade();
-    void deteccaoComDensidadeAlta();
-    void semProdutividadeNaoTrabalha_data();
-    void semProdutividadeNaoTrabalha();
-    void reiniciar();
-};
-
-void TestAtividade::estimativasDoCenario_data() {
-    QTest::addColumn<int>("indice");
-    QTest::addColumn<double>("minima");
-    QTest::addColumn<double>("media");
-    QTest::addColumn<double>("maxima");
-    const double tabela[][3] = {
-        {0.60, 0.87, 1.58},
-        {0.63, 0.91, 1.64},
-        {0.72, 1.04, 1.87},
-        {1.75, 2.53, 4.57},
-        {1.72, 2.49, 4.49},
-        {1.79, 2.58, 4.66},
-        {2.04, 2.95, 5.32},
-        {0, 0, 0},
-        {0, 0, 0},
-        {0, 0, 0},
-        {3.02, 4.37, 7.88},
-        {3.13, 4.53, 8.18},
-        {3.58, 5.18, 9.34},
-        {8.82, 12.75, 23.00},
-        {9.15, 13.22, 23.85},
-        {10.45, 15.11, 27.26},
-    };
-    for (int i = 0; i < 16; ++i) {
-        QTest::addRow("%d", i + 1) << i << tabela[i][0] << tabela[i][1] << tabela[i][2];
+    void estimativasDoCenario_data() {
+        QTest::addColumn<int>("indice");
+        QTest::addColumn<double>("minima");
+        QTest::addColumn<double>("media");
+        QTest::addColumn<double>("maxima");
+        const double tabela[] = {0.60,  0.87,  1.58, 0.63,  0.91,  1.64,  0.72,  1.04, 1.87, 1.75,
+                                 2.53,  4.57,  1.72, 2.49,  4.49,  1.79,  2.58,  4.66, 2.04, 2.95,
+                                 5.32,  0,     0,    0,     0,     0,     0,     0,    0,    0,
+                                 3.02,  4.37,  7.88, 3.13,  4.53,  8.18,  3.58,  5.18, 9.34, 8.82,
+                                 12.75, 23.00, 9.15, 13.22, 23.85, 10.45, 15.11, 27.26};
+        for (int i = 0; i < 16; ++i) {
+            QTest::addRow("%d", i + 1)
+                << i << tabela[3 * i] << tabela[3 * i + 1] << tabela[3 * i + 2];
+        }
     }
-}
 
-void TestAtividade::estimativasDoCenario() {
-    QFETCH(int, indice);
-    QFETCH(double, minima);
-    QFETCH(double, media);
-    QFETCH(double, maxima);
-    TSimuladorProjeto sim;
-    const TAtividade* a = sim.Projeto()->Atividade(indice);
-    COMPARA_REAL(a->DuracaoMinima(), minima, 0.005);
-    COMPARA_REAL(a->DuracaoMedia(), media, 0.005);
-    COMPARA_REAL(a->DuracaoMaxima(), maxima, 0.005);
-    QCOMPARE(a->Duracao(), a->DuracaoMedia());
-}
-
-void TestAtividade::estadosIniciais() {
-    TSimuladorProjeto sim;
-    const TProjetoSoftware* p = sim.Projeto();
-    const TAtividade* casoDeUso = p->Atividade(0);
-    const TAtividade* arquitetura = p->Atividade(3);
-    QVERIFY(casoDeUso->Pronta());
-    QVERIFY(casoDeUso->EmExecucao());
-    QVERIFY(!casoDeUso->Concluida());
-    QCOMPARE(casoDeUso->Percentual(), 0.0);
-    QVERIFY(!arquitetura->Pronta());
-    QVERIFY(!arquitetura->EmExecucao());
-    QVERIFY(!arquitetura->Concluida());
-    // Assigned to a running activity, or to one that waits.
-    TDesenvolvedor* corvin = sim.Desenvolvedores().at(0);
-    p->Atividade(0)->SetDesenvolvedor(corvin);
-    p->Atividade(3)->SetDesenvolvedor(corvin);
-    QVERIFY(casoDeUso->EmExecucaoPor(corvin));
-    QVERIFY(!casoDeUso->EmExecucaoPor(sim.Desenvolvedores().at(1)));
-    QVERIFY(!arquitetura->EmExecucaoPor(corvin));
-    // An inspection at dedication 0 is accomplished as soon as it is ready.
-    const TAtividade* inspecao = p->Atividade(7);
-    QCOMPARE(inspecao->Duracao(), 0.0);
-    QVERIFY(!inspecao->Concluida());
-}
-
-void TestAtividade::planejada_data() {
-    QTest::addColumn<int>("tipo");
-    QTest::addColumn<double>("duracao");
-    QTest::addColumn<bool>("planejada");
-    QTest::newRow("inspection at 0") << int(TipoInspecao) << 0.0 << false;
-    QTest::newRow("inspection at the limit") << int(TipoInspecao) << 0.001 << false;
-    QTest::newRow("inspection above the limit") << int(TipoInspecao) << 0.0011 << true;
-    QTest::newRow("inspection of one hour") << int(TipoInspecao) << 1.0 / 8 << true;
-    QTest::newRow("coding at 0") << int(TipoCodificacao) << 0.0 << true;
-    QTest::newRow("test at 0") << int(TipoTeste) << 0.0 << true;
-}
-
-void TestAtividade::planejada() {
-    QFETCH(int, tipo);
-    QFETCH(double, duracao);
-    QFETCH(bool, planejada);
-    TAtividade a(QStringLiteral("A"), static_cast<std::uint8_t>(tipo), 0, 0, 0, 20);
-    a.SetDuracao(duracao);
-    QCOMPARE(a.Planejada(), planejada);
-}
-
-void TestAtividade::percentual_data() {
-    QTest::addColumn<int>("tipo");
-    QTest::addColumn<double>("duracao");
-    QTest::addColumn<double>("disponivel");
-    QTest::addColumn<double>("duracaoDepois");
-    QTest::addColumn<double>("percentual");
-    QTest::newRow("coding untouched") << int(TipoCodificacao) << 2.0 << 0.0 << 2.0 << 0.0;
-    QTest::newRow("coding a quarter") << int(TipoCodificacao) << 2.0 << 0.5 << 2.0 << 0.25;
-    QTest::newRow("coding done") << int(TipoCodificacao) << 2.0 << 5.0 << 2.0 << 1.0;
-    QTest::newRow("inspection at 0") << int(TipoInspecao) << 0.0 << 1.0 << 0.0 << 1.0;
-    QTest::newRow("negative duration") << int(TipoInspecao) << -1.0 << 1.0 << -1.0 << 1.0;
-    QTest::newRow("inspection half") << int(TipoInspecao) << 1.0 << 0.5 << 1.0 << 0.5;
-    // Lowered below its executed time: no upper clamp.
-    QTest::newRow("inspection cut") << int(TipoInspecao) << 2.0 << 1.0 << 0.5 << 2.0;
-    // Raised above it again: it is running once more.
-    QTest::newRow("inspection raised") << int(TipoInspecao) << 1.0 << 1.0 << 4.0 << 0.25;
-}
-
-void TestAtividade::percentual() {
-    QFETCH(int, tipo);
-    QFETCH(double, duracao);
-    QFETCH(double, disponivel);
-    QFETCH(double, duracaoDepois);
-    QFETCH(double, percentual);
-    auto dev = NovoMedio();
-    TAtividade a(QStringLiteral("A"), static_cast<std::uint8_t>(tipo), 0, 0, 10, 20);
-    a.SetDuracao(duracao);
-    a.SetDesenvolvedor(dev.get());
-    double usado = -1;
-    a.Trabalhar(nullptr, usado, disponivel, 0);
-    QVERIFY(usado >= 0.0 && usado <= disponivel);
-    a.SetDuracao(duracaoDepois);
-    COMPARA_REAL(a.Percentual(), percentual, 1e-12);
-    QCOMPARE(a.Concluida(), a.TempoExecutado() >= duracaoDepois);
-}
-
-void TestAtividade::percentualTeste() {
-    // 5.4 errors inherited by a test of size 1 (quality level 0.12).
-    TCadeia c(TipoTeste, 10, 1);
-    const double herdados = c.CompletaOrigem();
-    COMPARA_REAL(herdados, 5.4, 1e-12);
-    c.alvo.SetDesenvolvedor(c.dev.get());
-    double usado = 0;
-    c.alvo.Trabalhar(nullptr, usado, 0.0, 0); // inherits, finds nothing
-    QCOMPARE(c.alvo.Percentual(), 0.0);
-    c.alvo.Trabalhar(nullptr, usado, 0.28, 1); // density above 1: one error found
-    COMPARA_REAL(c.alvo.ErrosEncontrados(), 1.0, 1e-12);
-    COMPARA_REAL(c.alvo.Percentual(), 1.0 / (5.4 - 0.12), 1e-12);
-    // Every error found: the ratio exceeds 1 and is clamped.
-    c.alvo.Trabalhar(nullptr, usado, 5.0, 2);
-    QCOMPARE(c.alvo.Erros(), 0.0);
-    QVERIFY(c.alvo.Concluida());
-    QCOMPARE(c.alvo.Percentual(), 1.0);
-
-    // Errors already at or below the quality level: the denominator is not
-    // positive and the test shows 0.
-    TCadeia pouco(TipoTeste, 0.1, 1);
-    pouco.CompletaOrigem();
-    pouco.alvo.Trabalhar(nullptr, usado, 1.0, 0);
-    QVERIFY(pouco.alvo.Erros() > 0.0 && pouco.alvo.Erros() <= pouco.alvo.NivelQualidade());
-    QCOMPARE(pouco.alvo.Percentual(), 0.0);
-}
-
-void TestAtividade::heranca_data() {
-    QTest::addColumn<int>("tipo");
-    QTest::addColumn<double>("tamanho");
-    QTest::addColumn<double>("erros");
-    // 5.4 inherited; types 0 to 3 regenerate 0.24 x 5.4 x the regeneration
-    // factor at density 5.4 / size; testing and inspection take them as they are.
-    QTest::newRow("analysis, density 0.54") << int(TipoAnalise) << 10.0 << 5.4 * (1 + 0.24 * 1.054);
-    QTest::newRow("architecture, density 0.54")
-        << int(TipoArquitetura) << 10.0 << 5.4 * (1 + 0.24 * 1.054);
-    QTest::newRow("design, density 2.7") << int(TipoProjeto) << 2.0 << 5.4 * (1 + 0.24 * 1.2875);
-    QTest::newRow("coding, density 5.4") << int(TipoCodificacao) << 1.0 << 5.4 * (1 + 0.24 * 1.76);
-    QTest::newRow("coding, density 54") << int(TipoCodificacao) << 0.1 << 5.4 * (1 + 0.24 * 6.0);
-    QTest::newRow("test") << int(TipoTeste) << 1.0 << 5.4;
-    QTest::newRow("inspection") << int(TipoInspecao) << 1.0 << 5.4;
-}
-
-void TestAtividade::heranca() {
-    QFETCH(int, tipo);
-    QFETCH(double, tamanho);
-    QFETCH(double, erros);
-    TCadeia c(static_cast<std::uint8_t>(tipo), 10, tamanho);
-    c.CompletaOrigem();
-    double usado = -1;
-    c.alvo.Trabalhar(nullptr, usado, 1.0, 0);
-    QVERIFY(c.alvo.Iniciada());
-    QCOMPARE(usado, 0.0);
-    COMPARA_REAL(c.alvo.Erros(), erros, 1e-9);
-}
-
-void TestAtividade::herancaSoUmaVezMesmoSemDesenvolvedor() {
-    TCadeia c(TipoTeste, 10, 1);
-    double usado = -1;
-    c.alvo.Trabalhar(nullptr, usado, 1.0, 0); // not ready: nothing inherited
-    QVERIFY(!c.alvo.Iniciada());
-    QCOMPARE(c.alvo.Erros(), 0.0);
-    c.CompletaOrigem();
-    c.alvo.Trabalhar(nullptr, usado, 1.0, 1);
-    c.alvo.Trabalhar(nullptr, usado, 1.0, 2);
-    QVERIFY(c.alvo.Iniciada());
-    COMPARA_REAL(c.alvo.Erros(), 5.4, 1e-12);
-    QCOMPARE(usado, 0.0);
-
-    // With no predecessors the inheritance adds nothing.
-    TAtividade solta(QStringLiteral("Alone"), TipoAnalise, 0, 0, 10, 10);
-    solta.Trabalhar(nullptr, usado, 1.0, 0);
-    QVERIFY(solta.Iniciada());
-    QCOMPARE(solta.Erros(), 0.0);
-}
-
-void TestAtividade::arquiteturaPassaUmTercoACadaProjeto() {
-    TSimuladorProjeto sim;
-    TProjetoSoftware* p = sim.Projeto();
-    TDesenvolvedor* corvin = sim.Desenvolvedores().at(0);
-    p->Equipe().append(corvin);
-    for (int i = 0; i < 4; ++i) {
-        p->Atividade(i)->SetDesenvolvedor(corvin);
+    void estimativasDoCenario() {
+        QFETCH(int, indice);
+        QFETCH(double, minima);
+        QFETCH(double, media);
+        QFETCH(double, maxima);
+        TSimuladorProjeto sim;
+        const TAtividade* a = sim.Projeto()->Atividade(indice);
+        COMPARA_REAL(a->DuracaoMinima(), minima, 0.005);
+        COMPARA_REAL(a->DuracaoMedia(), media, 0.005);
+        COMPARA_REAL(a->DuracaoMaxima(), maxima, 0.005);
+        QCOMPARE(a->Duracao(), a->DuracaoMedia());
     }
-    int passos = 0;
-    while (!p->Atividade(3)->Concluida() && passos < 20) {
-        sim.AvancarDia(nullptr);
-        ++passos;
-    }
-    QVERIFY(p->Atividade(3)->Concluida());
-    const double terco = p->Atividade(3)->Erros() / 3;
-    for (int i = 4; i < 7; ++i) {
-        const TAtividade* projeto = p->Atividade(i);
-        QCOMPARE(projeto->NumeroPredecessoras(), 1);
-        QVERIFY(projeto->Iniciada());
-        // The regeneration table runs straight from 1.0 to 1.2 over densities 0 to 2.
-        const double d = terco / projeto->Tamanho();
-        QVERIFY(d > 0.0 && d < 2.0);
-        const double fator = 1.0 + 0.1 * d;
-        COMPARA_REAL(projeto->Erros(), terco + fator * 0.24 * terco, 1e-9);
-    }
-}
 
-void TestAtividade::inspecaoSemDedicacao() {
-    TSimuladorProjeto sim;
-    TProjetoSoftware* p = sim.Projeto();
-    TDesenvolvedor* corvin = sim.Desenvolvedores().at(0);
-    p->Equipe().append(corvin);
-    for (TAtividade* a : p->Atividades()) {
-        a->SetDesenvolvedor(corvin);
+    void estadosIniciais() {
+        TSimuladorProjeto sim;
+        TProjetoSoftware* p = sim.Projeto();
+        const TAtividade* casoDeUso = p->Atividade(0);
+        const TAtividade* arquitetura = p->Atividade(3);
+        QVERIFY(casoDeUso->Pronta() && casoDeUso->EmExecucao() && !casoDeUso->Concluida());
+        QVERIFY(!arquitetura->Pronta() && !arquitetura->EmExecucao());
+        // An inspection at dedication 0 is not accomplished before it is ready.
+        QVERIFY(!p->Atividade(7)->Concluida());
+        // Assigned to a running activity, or to one that waits.
+        TDesenvolvedor* corvin = sim.Desenvolvedores().at(0);
+        p->Atividade(0)->SetDesenvolvedor(corvin);
+        p->Atividade(3)->SetDesenvolvedor(corvin);
+        QVERIFY(casoDeUso->EmExecucaoPor(corvin));
+        QVERIFY(!casoDeUso->EmExecucaoPor(sim.Desenvolvedores().at(1)));
+        QVERIFY(!arquitetura->EmExecucaoPor(corvin));
     }
-    TReceptorGravador receptor;
-    const TAtividade* projeto = p->Atividade(4);
-    const TAtividade* inspecao = p->Atividade(7);
-    const TAtividade* codificacao = p->Atividade(10);
-    while (!projeto->Concluida()) {
-        QVERIFY(!inspecao->Concluida());
+
+    void planejada_data() {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<double>("duracao");
+        QTest::addColumn<bool>("planejada");
+        QTest::newRow("inspection at the limit") << int(TipoInspecao) << 0.001 << false;
+        QTest::newRow("inspection above the limit") << int(TipoInspecao) << 0.0011 << true;
+        QTest::newRow("coding at 0") << int(TipoCodificacao) << 0.0 << true;
+    }
+
+    void planejada() {
+        QFETCH(int, tipo);
+        QFETCH(double, duracao);
+        QFETCH(bool, planejada);
+        TAtividade a(QStringLiteral("A"), static_cast<std::uint8_t>(tipo), 0, 0, 0, 20);
+        a.SetDuracao(duracao);
+        QCOMPARE(a.Planejada(), planejada);
+    }
+
+    void percentual_data() {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<double>("duracao");
+        QTest::addColumn<double>("disponivel");
+        QTest::addColumn<double>("duracaoDepois");
+        QTest::addColumn<double>("percentual");
+        QTest::newRow("coding a quarter") << int(TipoCodificacao) << 2.0 << 0.5 << 2.0 << 0.25;
+        QTest::newRow("coding done") << int(TipoCodificacao) << 2.0 << 5.0 << 2.0 << 1.0;
+        QTest::newRow("inspection at 0") << int(TipoInspecao) << 0.0 << 1.0 << 0.0 << 1.0;
+        // Lowered below its executed time: no upper clamp.
+        QTest::newRow("inspection cut") << int(TipoInspecao) << 2.0 << 1.0 << 0.5 << 2.0;
+        // Raised above it again: it is running once more.
+        QTest::newRow("inspection raised") << int(TipoInspecao) << 1.0 << 1.0 << 4.0 << 0.25;
+    }
+
+    void percentual() {
+        QFETCH(int, tipo);
+        QFETCH(double, duracao);
+        QFETCH(double, disponivel);
+        QFETCH(double, duracaoDepois);
+        QFETCH(double, percentual);
+        auto dev = NovoMedio();
+        TAtividade a(QStringLiteral("A"), static_cast<std::uint8_t>(tipo), 0, 0, 10, 20);
+        a.SetDuracao(duracao);
+        a.SetDesenvolvedor(dev.get());
+        const double usado = Trabalha(a, disponivel, 0);
+        QVERIFY(usado >= 0.0 && usado <= disponivel);
+        a.SetDuracao(duracaoDepois);
+        COMPARA_REAL(a.Percentual(), percentual, 1e-12);
+        QCOMPARE(a.Concluida(), a.TempoExecutado() >= duracaoDepois);
+    }
+
+    void percentualTeste() {
+        // 5.4 errors inherited by a test of size 1 (quality level 0.12).
+        TCadeia c(TipoTeste, 10, 1);
+        COMPARA_REAL(c.CompletaOrigem(), 5.4, 1e-12);
+        c.Trabalha(0.0, 0); // inherits, finds nothing
+        QCOMPARE(c.alvo.Percentual(), 0.0);
+        c.Trabalha(0.28, 1); // density above 1: one error found
+        COMPARA_REAL(c.alvo.Percentual(), 1.0 / (5.4 - 0.12), 1e-12);
+        // Every error found: the ratio exceeds 1 and is clamped.
+        c.Trabalha(5.0, 2);
+        QVERIFY(c.alvo.Erros() == 0.0 && c.alvo.Concluida());
+        QCOMPARE(c.alvo.Percentual(), 1.0);
+
+        // Errors already at or below the quality level: the denominator is not
+        // positive and the test shows 0.
+        TCadeia pouco(TipoTeste, 0.1, 1);
+        pouco.CompletaOrigem();
+        pouco.Trabalha(1.0, 0);
+        QVERIFY(pouco.alvo.Erros() > 0.0 && pouco.alvo.Erros() <= pouco.alvo.NivelQualidade());
+        QCOMPARE(pouco.alvo.Percentual(), 0.0);
+    }
+
+    void heranca_data() {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<double>("tamanho");
+        QTest::addColumn<double>("erros");
+        // 5.4 inherited; types 0 to 3 regenerate 0.24 x 5.4 x the regeneration
+        // factor at density 5.4 / size; testing and inspection take them as they are.
+        QTest::newRow("analysis, density 0.54")
+            << int(TipoAnalise) << 10.0 << 5.4 * (1 + 0.24 * 1.054);
+        QTest::newRow("architecture, density 0.54")
+            << int(TipoArquitetura) << 10.0 << 5.4 * (1 + 0.24 * 1.054);
+        QTest::newRow("design, density 2.7")
+            << int(TipoProjeto) << 2.0 << 5.4 * (1 + 0.24 * 1.2875);
+        QTest::newRow("coding, density 5.4")
+            << int(TipoCodificacao) << 1.0 << 5.4 * (1 + 0.24 * 1.76);
+        QTest::newRow("coding, density 54")
+            << int(TipoCodificacao) << 0.1 << 5.4 * (1 + 0.24 * 6.0);
+        QTest::newRow("test") << int(TipoTeste) << 1.0 << 5.4;
+        QTest::newRow("inspection") << int(TipoInspecao) << 1.0 << 5.4;
+    }
+
+    void heranca() {
+        QFETCH(int, tipo);
+        QFETCH(double, tamanho);
+        QFETCH(double, erros);
+        TCadeia c(static_cast<std::uint8_t>(tipo), 10, tamanho);
+        c.alvo.SetDesenvolvedor(nullptr);
+        c.CompletaOrigem();
+        QCOMPARE(c.Trabalha(1.0, 0), 0.0);
+        QVERIFY(c.alvo.Iniciada());
+        COMPARA_REAL(c.alvo.Erros(), erros, 1e-9);
+    }
+
+    void herancaSoUmaVezMesmoSemDesenvolvedor() {
+        TCadeia c(TipoTeste, 10, 1);
+        c.alvo.SetDesenvolvedor(nullptr);
+        c.Trabalha(1.0, 0); // not ready: nothing inherited
+        QVERIFY(!c.alvo.Iniciada());
+        QCOMPARE(c.alvo.Erros(), 0.0);
+        c.CompletaOrigem();
+        c.Trabalha(1.0, 1);
+        QCOMPARE(c.Trabalha(1.0, 2), 0.0);
+        QVERIFY(c.alvo.Iniciada());
+        COMPARA_REAL(c.alvo.Erros(), 5.4, 1e-12);
+
+        // With no predecessors the inheritance adds nothing.
+        TAtividade solta(QStringLiteral("Alone"), TipoAnalise, 0, 0, 10, 10);
+        Trabalha(solta, 1.0, 0);
+        QVERIFY(solta.Iniciada());
+        QCOMPARE(solta.Erros(), 0.0);
+    }
+
+    void arquiteturaPassaUmTercoACadaProjeto() {
+        TSimuladorProjeto sim;
+        TProjetoSoftware* p = sim.Projeto();
+        CorvinEmTudo(sim);
+        for (int i = 4; i < 16; ++i) {
+            p->Atividade(i)->SetDesenvolvedor(nullptr);
+        }
+        for (int passos = 0; !p->Atividade(3)->Concluida() && passos < 20; ++passos) {
+            sim.AvancarDia(nullptr);
+        }
+        QVERIFY(p->Atividade(3)->Concluida());
+        const double terco = p->Atividade(3)->Erros() / 3;
+        for (int i = 4; i < 7; ++i) {
+            const TAtividade* projeto = p->Atividade(i);
+            QVERIFY(projeto->Iniciada());
+            // The regeneration table runs straight from 1.0 to 1.2 over densities 0 to 2.
+            const double d = terco / projeto->Tamanho();
+            QVERIFY(d > 0.0 && d < 2.0);
+            COMPARA_REAL(projeto->Erros(), terco + (1.0 + 0.1 * d) * 0.24 * terco, 1e-9);
+        }
+    }
+
+    void inspecaoSemDedicacao() {
+        TSimuladorProjeto sim;
+        TProjetoSoftware* p = sim.Projeto();
+        CorvinEmTudo(sim);
+        TReceptorGravador receptor;
+        const TAtividade* projeto = p->Atividade(4);
+        const TAtividade* inspecao = p->Atividade(7);
+        const TAtividade* codificacao = p->Atividade(10);
+        while (!projeto->Concluida()) {
+            QVERIFY(!inspecao->Concluida());
+            sim.AvancarDia(&receptor);
+        }
+        QVERIFY(inspecao->Concluida());
+        QCOMPARE(inspecao->Percentual(), 1.0);
+        QCOMPARE(inspecao->TempoExecutado(), 0.0);
+        QCOMPARE(inspecao->ErrosEncontrados(), 0.0);
+        QCOMPARE(inspecao->Erros(), projeto->Erros());
+        // The coding inherits all of them, plus regeneration.
+        QVERIFY(codificacao->Pronta() && codificacao->Iniciada());
+        QVERIFY(codificacao->Erros() > projeto->Erros() * 1.24);
+        for (const TMensagemGravada& m : receptor.mensagens) {
+            QVERIFY2(!m.texto.contains(inspecao->Nome()), qPrintable(m.texto));
+        }
+    }
+
+    void exemploResolvido() {
+        // Corvin alone on "Users and Professors use cases".
+        TSimuladorProjeto sim;
+        TProjetoSoftware* p = sim.Projeto();
+        TDesenvolvedor* corvin = sim.Desenvolvedores().at(0);
+        TAtividade* casoDeUso = p->Atividade(0);
+        p->Equipe().append(corvin);
+        casoDeUso->SetDesenvolvedor(corvin);
+        COMPARA_REAL(casoDeUso->Duracao(), 0.87448590, 1e-8);
+        COMPARA_REAL(corvin->Produtividade(TipoAnalise), 0.8002, 1e-12);
+        COMPARA_REAL(corvin->FatorErros(TipoAnalise), 1.07982, 1e-12);
+
+        TReceptorGravador receptor;
         sim.AvancarDia(&receptor);
+        COMPARA_REAL(casoDeUso->TempoExecutado(), 0.8002, 1e-12);
+        COMPARA_REAL(casoDeUso->Erros(), 11.6852, 5e-5);
+        COMPARA_REAL(p->Custo(), 200.0, 1e-9);
+        QCOMPARE(receptor.Dias(MsgIniciada(casoDeUso->Nome())), QList<double>{0.0});
+        QVERIFY(receptor.Dias(MsgConcluida(casoDeUso->Nome())).isEmpty());
+
+        sim.AvancarDia(&receptor);
+        QCOMPARE(corvin->TempoProjeto(), 2.0);
+        QVERIFY(casoDeUso->Concluida());
+        QCOMPARE(receptor.Dias(MsgConcluida(casoDeUso->Nome())), QList<double>{1.0});
+        // r = the remaining 0.07429 days of work; Usado = r / 0.80520 = 0.09226.
+        COMPARA_REAL(p->Custo(), 200.0 + 200.0 * 0.09226, 0.01);
+        COMPARA_REAL(p->Custo(), 218.45, 0.005);
+        COMPARA_REAL(casoDeUso->Erros(), 0.6 * 1.07982 * 19.71, 1e-9);
+        COMPARA_REAL(casoDeUso->Erros(), 12.7700, 5e-5);
+        QCOMPARE(receptor.mensagens.size(), 2);
     }
-    QVERIFY(inspecao->Concluida());
-    QVERIFY(!inspecao->Planejada());
-    QCOMPARE(inspecao->Percentual(), 1.0);
-    QCOMPARE(inspecao->TempoExecutado(), 0.0);
-    QCOMPARE(inspecao->ErrosEncontrados(), 0.0);
-    QCOMPARE(inspecao->Erros(), projeto->Erros());
-    QVERIFY(codificacao->Pronta());
-    // The coding inherits all of them, plus regeneration.
-    QVERIFY(codificacao->Iniciada());
-    QVERIFY(codificacao->Erros() > projeto->Erros() * 1.24);
-    for (const TMensagemGravada& m : receptor.mensagens) {
-        QVERIFY2(!m.texto.contains(inspecao->Nome()), qPrintable(m.texto));
+
+    void codificacaoDeixaSobraParaAsSeguintes() {
+        // Productivity 1.5 (experience 0.5 at 10 hours) and 0.9 days of work left.
+        auto dev = NovoMedio(10);
+        TProjetoSoftware p;
+        auto* primeira = new TAtividade(QStringLiteral("First"), TipoCodificacao, 0, 0, 10, 10);
+        auto* segunda = new TAtividade(QStringLiteral("Second"), TipoCodificacao, 0, 0, 10, 10);
+        p.AdicionarAtividade(primeira);
+        p.AdicionarAtividade(segunda);
+        primeira->SetDuracao(0.9);
+        segunda->SetDuracao(5.0);
+        primeira->SetDesenvolvedor(dev.get());
+        segunda->SetDesenvolvedor(dev.get());
+        p.Equipe().append(dev.get());
+
+        TReceptorGravador receptor;
+        p.AvancarTempo(&receptor, 1.0);
+        QCOMPARE(primeira->TempoExecutado(), 0.9);
+        QVERIFY(primeira->Concluida());
+        // 0.6 of his day went to the first, 0.4 to the second; the day costs its 10 hours.
+        COMPARA_REAL(segunda->TempoExecutado(), 0.4 * 1.5, 1e-12);
+        COMPARA_REAL(p.Custo(), 25.0 * 10.0 * 1.0, 1e-9);
+        QCOMPARE(receptor.Linhas(), QStringList({
+                                        "Day 0: The \"First\" activity has just started",
+                                        "Day 0: The \"First\" activity was accomplished",
+                                        "Day 0: The \"Second\" activity has just started",
+                                    }));
+        QCOMPARE(p.Tempo(), 1.0);
     }
-}
 
-void TestAtividade::exemploResolvido() {
-    // Corvin alone on "Users and Professors use cases".
-    TSimuladorProjeto sim;
-    TProjetoSoftware* p = sim.Projeto();
-    TDesenvolvedor* corvin = sim.Desenvolvedores().at(0);
-    TAtividade* casoDeUso = p->Atividade(0);
-    p->Equipe().append(corvin);
-    casoDeUso->SetDesenvolvedor(corvin);
-    COMPARA_REAL(casoDeUso->Duracao(), 0.87448590, 1e-8);
-    COMPARA_REAL(corvin->Produtividade(TipoAnalise), 0.8002, 1e-12);
-    COMPARA_REAL(corvin->FatorErros(TipoAnalise), 1.07982, 1e-12);
-
-    TReceptorGravador receptor;
-    sim.AvancarDia(&receptor);
-    COMPARA_REAL(casoDeUso->TempoExecutado(), 0.8002, 1e-12);
-    COMPARA_REAL(casoDeUso->Erros(), 11.6852, 5e-5);
-    COMPARA_REAL(p->Custo(), 200.0, 1e-9);
-    QCOMPARE(receptor.Dias(MsgIniciada(casoDeUso->Nome())), QList<double>{0.0});
-    QVERIFY(receptor.Dias(MsgConcluida(casoDeUso->Nome())).isEmpty());
-
-    sim.AvancarDia(&receptor);
-    QCOMPARE(corvin->TempoProjeto(), 2.0);
-    QVERIFY(casoDeUso->Concluida());
-    QCOMPARE(receptor.Dias(MsgConcluida(casoDeUso->Nome())), QList<double>{1.0});
-    // r = the remaining 0.07429 days of work; Usado = r / 0.80520 = 0.09226.
-    COMPARA_REAL(p->Custo(), 200.0 + 200.0 * 0.09226, 0.01);
-    COMPARA_REAL(p->Custo(), 218.45, 0.005);
-    COMPARA_REAL(casoDeUso->Erros(), 0.6 * 1.07982 * 19.71, 1e-9);
-    COMPARA_REAL(casoDeUso->Erros(), 12.7700, 5e-5);
-    QCOMPARE(receptor.mensagens.size(), 2);
-}
-
-void TestAtividade::codificacaoDeixaSobraParaAsSeguintes() {
-    // Productivity 1.5 (experience 0.5 at 10 hours) and 0.9 days of work left.
-    auto dev = NovoMedio(10);
-    TProjetoSoftware p;
-    auto* primeira = new TAtividade(QStringLiteral("First"), TipoCodificacao, 0, 0, 10, 10);
-    auto* segunda = new TAtividade(QStringLiteral("Second"), TipoCodificacao, 0, 0, 10, 10);
-    p.AdicionarAtividade(primeira);
-    p.AdicionarAtividade(segunda);
-    primeira->SetDuracao(0.9);
-    segunda->SetDuracao(5.0);
-    primeira->SetDesenvolvedor(dev.get());
-    segunda->SetDesenvolvedor(dev.get());
-    p.Equipe().append(dev.get());
-    COMPARA_REAL(dev->Produtividade(TipoCodificacao), 1.5, 1e-12);
-
-    TReceptorGravador receptor;
-    p.AvancarTempo(&receptor, 1.0);
-    QCOMPARE(primeira->TempoExecutado(), 0.9);
-    QVERIFY(primeira->Concluida());
-    // 0.6 of his day went to the first, 0.4 to the second.
-    COMPARA_REAL(segunda->TempoExecutado(), 0.4 * 1.5, 1e-12);
-    COMPARA_REAL(p.Custo(), 25.0 * 10.0 * 1.0, 1e-9);
-    QCOMPARE(receptor.Linhas(), QStringList({
-                                    "Day 0: The \"First\" activity has just started",
-                                    "Day 0: The \"First\" activity was accomplished",
-                                    "Day 0: The \"Second\" activity has just started",
-                                }));
-    QCOMPARE(p.Tempo(), 1.0);
-}
-
-void TestAtividade::diaSemTempoNaoMudaNada() {
-    auto dev = NovoMedio();
-    TAtividade a(QStringLiteral("A"), TipoProjeto, 0, 0, 10, 10);
-    a.SetDesenvolvedor(dev.get());
-    TReceptorGravador receptor;
-    double usado = -1;
-    a.Trabalhar(&receptor, usado, 0.0, 3);
-    QCOMPARE(usado, 0.0);
-    QCOMPARE(a.TempoExecutado(), 0.0);
-    QCOMPARE(a.Erros(), 0.0);
-    QVERIFY(receptor.mensagens.isEmpty());
-    a.Trabalhar(&receptor, usado, 0.5, 4);
-    QCOMPARE(receptor.Linhas(), QStringList{"Day 4: The \"A\" activity has just started"});
-    a.Trabalhar(&receptor, usado, 0.5, 5); // already started
-    QCOMPARE(receptor.mensagens.size(), 1);
-    // Without a developer nothing is worked.
-    a.SetDesenvolvedor(nullptr);
-    const double antes = a.TempoExecutado();
-    a.Trabalhar(&receptor, usado, 1.0, 6);
-    QCOMPARE(usado, 0.0);
-    QCOMPARE(a.TempoExecutado(), antes);
-}
-
-void TestAtividade::mensagensDeEncontrados() {
-    // An inspection of size 1 holding 5.4 errors: one day of a productivity-1
-    // developer finds r / 0.28 errors.
-    TCadeia c(TipoInspecao, 10, 1);
-    c.CompletaOrigem();
-    c.alvo.SetDuracao(10);
-    c.alvo.SetDesenvolvedor(c.dev.get());
-    TReceptorGravador receptor;
-    const QString nome = c.alvo.Nome();
-    double usado = 0;
-
-    c.alvo.Trabalhar(&receptor, usado, 0.7 * 0.28, 0);
-    COMPARA_REAL(c.alvo.ErrosEncontrados(), 0.7, 1e-12);
-    QCOMPARE(usado, 0.7 * 0.28);
-    QCOMPARE(c.alvo.ErrosInformados(), 0.0);
-    QCOMPARE(receptor.Linhas(), QStringList{"Day 0: " + MsgIniciada(nome)});
-
-    c.alvo.Trabalhar(&receptor, usado, 0.8 * 0.28, 1);
-    COMPARA_REAL(c.alvo.ErrosEncontrados(), 1.5, 1e-12);
-    QCOMPARE(c.alvo.ErrosInformados(), c.alvo.ErrosEncontrados());
-    QCOMPARE(receptor.Linhas().last(), "Day 1: " + MsgEncontrados(nome, 1));
-
-    c.alvo.Trabalhar(&receptor, usado, 0.9 * 0.28, 2);
-    COMPARA_REAL(c.alvo.ErrosEncontrados(), 2.4, 1e-12);
-    COMPARA_REAL(c.alvo.ErrosInformados(), 1.5, 1e-12);
-    QCOMPARE(receptor.mensagens.size(), 2);
-
-    // 2.7 more: N is the whole part of what is new, the fraction is dropped.
-    c.alvo.Trabalhar(&receptor, usado, 2.7 * 0.28, 3);
-    COMPARA_REAL(c.alvo.ErrosEncontrados(), 5.1, 1e-12);
-    QCOMPARE(receptor.Linhas().last(), "Day 3: " + MsgEncontrados(nome, 3));
-    QCOMPARE(c.alvo.ErrosInformados(), c.alvo.ErrosEncontrados());
-    COMPARA_REAL(c.alvo.Erros() + c.alvo.ErrosEncontrados(), 5.4, 1e-12);
-}
-
-void TestAtividade::encontradosNuncaPassamDosErros() {
-    TCadeia c(TipoInspecao, 1, 10); // 0.54 errors, low density
-    c.CompletaOrigem();
-    c.alvo.SetDuracao(100);
-    c.alvo.SetDesenvolvedor(c.dev.get());
-    double usado = 0;
-    for (int dia = 0; dia < 5; ++dia) {
-        c.alvo.Trabalhar(nullptr, usado, 50.0, dia);
-        QVERIFY(c.alvo.Erros() >= 0.0);
-        QVERIFY(c.alvo.ErrosEncontrados() <= 0.54 + 1e-12);
+    void diaSemTempoNaoMudaNada() {
+        auto dev = NovoMedio();
+        TAtividade a(QStringLiteral("A"), TipoProjeto, 0, 0, 10, 10);
+        a.SetDesenvolvedor(dev.get());
+        TReceptorGravador receptor;
+        QCOMPARE(Trabalha(a, 0.0, 3, &receptor), 0.0);
+        QCOMPARE(a.TempoExecutado(), 0.0);
+        QVERIFY(receptor.mensagens.isEmpty());
+        Trabalha(a, 0.5, 4, &receptor);
+        Trabalha(a, 0.5, 5, &receptor); // already started
+        QCOMPARE(receptor.Linhas(), QStringList{"Day 4: The \"A\" activity has just started"});
+        // Without a developer nothing is worked.
+        a.SetDesenvolvedor(nullptr);
+        const double antes = a.TempoExecutado();
+        QCOMPARE(Trabalha(a, 1.0, 6, &receptor), 0.0);
+        QCOMPARE(a.TempoExecutado(), antes);
     }
-    QCOMPARE(c.alvo.Erros(), 0.0);
-    COMPARA_REAL(c.alvo.ErrosEncontrados(), 0.54, 1e-12);
-    // Under one error in all: never reported.
-    QCOMPARE(c.alvo.ErrosInformados(), 0.0);
-}
 
-void TestAtividade::testeConcluidoAoHerdarPoucosErros() {
-    TCadeia c(TipoTeste, 1, 10); // 0.54 errors against a quality level of 1.2
-    c.CompletaOrigem();
-    c.alvo.SetDesenvolvedor(c.dev.get());
-    TReceptorGravador receptor;
-    double usado = -1;
-    c.alvo.Trabalhar(&receptor, usado, 1.0, 0);
-    QVERIFY(c.alvo.Concluida());
-    QVERIFY(!c.alvo.EmExecucao());
-    QCOMPARE(usado, 0.0);
-    QCOMPARE(c.alvo.TempoExecutado(), 0.0);
-    QCOMPARE(c.alvo.Percentual(), 0.0);
-    QVERIFY(receptor.mensagens.isEmpty());
-}
+    void mensagensDeEncontrados() {
+        // An inspection of size 1 holding 5.4 errors: one day of a productivity-1
+        // developer finds r / 0.28 errors.
+        TCadeia c(TipoInspecao, 10, 1, 10);
+        c.CompletaOrigem();
+        const QString nome = c.alvo.Nome();
 
-void TestAtividade::testeUsaTodoODiaAteAQualidade() {
-    // 5.4 errors, quality level 0.12, estimated duration 0.5 days: a day finds
-    // 1 / 0.28 = 3.57 errors while the density stays at 1 or more.
-    TCadeia c(TipoTeste, 10, 1);
-    c.CompletaOrigem();
-    c.alvo.SetDuracao(0.5);
-    c.alvo.SetDesenvolvedor(c.dev.get());
-    TReceptorGravador receptor;
-    const QString nome = c.alvo.Nome();
-    double usado = 0;
-    c.alvo.Trabalhar(&receptor, usado, 1.0, 0);
-    QCOMPARE(usado, 1.0);
-    QVERIFY(!c.alvo.Concluida());
-    COMPARA_REAL(c.alvo.Erros(), 5.4 - 1 / 0.28, 1e-12);
-    c.alvo.Trabalhar(&receptor, usado, 1.0, 1); // past its duration, still the whole day
-    QCOMPARE(usado, 1.0);
-    QCOMPARE(c.alvo.TempoExecutado(), 2.0);
-    QVERIFY(c.alvo.Concluida());
-    QCOMPARE(receptor.Linhas(), QStringList({
-                                    "Day 0: " + MsgIniciada(nome),
-                                    "Day 0: " + MsgEncontrados(nome, 3),
-                                    "Day 1: " + MsgEncontrados(nome, 1),
-                                    "Day 1: " + MsgQualidade(nome),
-                                }));
-    c.alvo.Trabalhar(&receptor, usado, 1.0, 2);
-    QCOMPARE(usado, 0.0);
-    QCOMPARE(receptor.mensagens.size(), 4);
-}
+        QCOMPARE(c.Trabalha(0.7 * 0.28, 0), 0.7 * 0.28);
+        COMPARA_REAL(c.alvo.ErrosEncontrados(), 0.7, 1e-12);
+        QCOMPARE(c.alvo.ErrosInformados(), 0.0);
+        QCOMPARE(c.receptor.Linhas(), QStringList{"Day 0: " + MsgIniciada(nome)});
 
-void TestAtividade::deteccaoComDensidadeAlta() {
-    // Corvin on a test after 20 days in the project: P = 1.1332 x 1.25 and
-    // about 5.06 errors found a day.
-    TSimuladorProjeto sim;
-    TDesenvolvedor* corvin = sim.Desenvolvedores().at(0);
-    for (int i = 0; i < 20; ++i) {
-        corvin->AtualizarDia(true, false, nullptr, 1.0, i + 1);
+        c.Trabalha(0.8 * 0.28, 1);
+        COMPARA_REAL(c.alvo.ErrosEncontrados(), 1.5, 1e-12);
+        QCOMPARE(c.alvo.ErrosInformados(), c.alvo.ErrosEncontrados());
+        QCOMPARE(c.receptor.Linhas().last(), "Day 1: " + MsgEncontrados(nome, 1));
+
+        c.Trabalha(0.9 * 0.28, 2);
+        COMPARA_REAL(c.alvo.ErrosInformados(), 1.5, 1e-12);
+        QCOMPARE(c.receptor.mensagens.size(), 2);
+
+        // 2.7 more: N is the whole part of what is new, the fraction is dropped.
+        c.Trabalha(2.7 * 0.28, 3);
+        COMPARA_REAL(c.alvo.ErrosEncontrados(), 5.1, 1e-12);
+        QCOMPARE(c.receptor.Linhas().last(), "Day 3: " + MsgEncontrados(nome, 3));
+        QCOMPARE(c.alvo.ErrosInformados(), c.alvo.ErrosEncontrados());
+        COMPARA_REAL(c.alvo.Erros() + c.alvo.ErrosEncontrados(), 5.4, 1e-12);
     }
-    COMPARA_REAL(corvin->Produtividade(TipoTeste), 1.4165, 1e-12);
-    TCadeia c(TipoTeste, 40, 10); // 21.6 errors in a size of 10
-    c.CompletaOrigem();
-    c.alvo.SetDesenvolvedor(corvin);
-    double usado = 0;
-    c.alvo.Trabalhar(nullptr, usado, 1.0, 0);
-    COMPARA_REAL(c.alvo.ErrosEncontrados(), 1.4165 / 0.28, 1e-9);
-    COMPARA_REAL(c.alvo.ErrosEncontrados(), 5.06, 0.005);
-}
 
-void TestAtividade::semProdutividadeNaoTrabalha_data() {
-    QTest::addColumn<int>("tipo");
-    QTest::addColumn<double>("horas");
-    QTest::newRow("coding, 4 hours") << int(TipoCodificacao) << 4.0;
-    QTest::newRow("coding, 2 hours") << int(TipoCodificacao) << 2.0;
-    QTest::newRow("inspection, 4 hours") << int(TipoInspecao) << 4.0;
-    QTest::newRow("test, no hours") << int(TipoTeste) << 0.0;
-}
+    void encontradosNuncaPassamDosErros() {
+        TCadeia c(TipoInspecao, 1, 10, 100); // 0.54 errors, low density
+        c.CompletaOrigem();
+        for (int dia = 0; dia < 5; ++dia) {
+            c.Trabalha(50.0, dia);
+            QVERIFY(c.alvo.Erros() >= 0.0);
+        }
+        QCOMPARE(c.alvo.Erros(), 0.0);
+        COMPARA_REAL(c.alvo.ErrosEncontrados(), 0.54, 1e-12);
+        // Under one error in all: never reported.
+        QCOMPARE(c.alvo.ErrosInformados(), 0.0);
+    }
 
-void TestAtividade::semProdutividadeNaoTrabalha() {
-    // Hours the game never offers: the day is not spoilt by a division by zero.
-    QFETCH(int, tipo);
-    QFETCH(double, horas);
-    auto dev = NovoMedio(horas);
-    TProjetoSoftware p;
-    auto* a = new TAtividade(QStringLiteral("A"), static_cast<std::uint8_t>(tipo), 0, 0, 10, 10);
-    p.AdicionarAtividade(a);
-    a->SetDuracao(2.0);
-    a->SetDesenvolvedor(dev.get());
-    p.Equipe().append(dev.get());
-    TReceptorGravador receptor;
-    p.AvancarTempo(&receptor, 1.0);
-    QCOMPARE(p.Custo(), 0.0);
-    QCOMPARE(a->TempoExecutado(), 0.0);
-    QCOMPARE(a->Erros(), 0.0);
-    QVERIFY(receptor.mensagens.isEmpty());
-}
+    void testeConcluidoAoHerdarPoucosErros() {
+        TCadeia c(TipoTeste, 1, 10); // 0.54 errors against a quality level of 1.2
+        c.CompletaOrigem();
+        QCOMPARE(c.Trabalha(1.0, 0), 0.0);
+        QVERIFY(c.alvo.Concluida() && !c.alvo.EmExecucao());
+        QCOMPARE(c.alvo.TempoExecutado(), 0.0);
+        QVERIFY(c.receptor.mensagens.isEmpty());
+    }
 
-void TestAtividade::reiniciar() {
-    TCadeia c(TipoInspecao, 10, 1);
-    c.CompletaOrigem();
-    c.alvo.SetDuracao(3);
-    c.alvo.SetDesenvolvedor(c.dev.get());
-    double usado = 0;
-    c.alvo.Trabalhar(nullptr, usado, 1.0, 0);
-    c.alvo.Trabalhar(nullptr, usado, 1.0, 1);
-    QVERIFY(c.alvo.ErrosInformados() > 0);
-    c.alvo.Reiniciar();
-    c.origem.Reiniciar();
-    for (const TAtividade* a : {&c.alvo, &c.origem}) {
-        QCOMPARE(a->Desenvolvedor(), nullptr);
+    void testeUsaTodoODiaAteAQualidade() {
+        // 5.4 errors, quality level 0.12, estimated duration 0.5 days: a day finds
+        // 1 / 0.28 = 3.57 errors while the density stays at 1 or more.
+        TCadeia c(TipoTeste, 10, 1, 0.5);
+        c.CompletaOrigem();
+        const QString nome = c.alvo.Nome();
+        QCOMPARE(c.Trabalha(1.0, 0), 1.0);
+        QVERIFY(!c.alvo.Concluida());
+        COMPARA_REAL(c.alvo.Erros(), 5.4 - 1 / 0.28, 1e-12);
+        QCOMPARE(c.Trabalha(1.0, 1), 1.0); // past its duration, still the whole day
+        QCOMPARE(c.alvo.TempoExecutado(), 2.0);
+        QVERIFY(c.alvo.Concluida());
+        QCOMPARE(c.Trabalha(1.0, 2), 0.0);
+        QCOMPARE(c.receptor.Linhas(), QStringList({
+                                          "Day 0: " + MsgIniciada(nome),
+                                          "Day 0: " + MsgEncontrados(nome, 3),
+                                          "Day 1: " + MsgEncontrados(nome, 1),
+                                          "Day 1: " + MsgQualidade(nome),
+                                      }));
+    }
+
+    void semProdutividadeNaoTrabalha() {
+        // Hours the game never offers: the day is not spoilt by a division by zero.
+        auto dev = NovoMedio(4);
+        TProjetoSoftware p;
+        auto* a = new TAtividade(QStringLiteral("A"), TipoCodificacao, 0, 0, 10, 10);
+        p.AdicionarAtividade(a);
+        a->SetDuracao(2.0);
+        a->SetDesenvolvedor(dev.get());
+        p.Equipe().append(dev.get());
+        TReceptorGravador receptor;
+        p.AvancarTempo(&receptor, 1.0);
+        QCOMPARE(p.Custo(), 0.0);
         QCOMPARE(a->TempoExecutado(), 0.0);
-        QCOMPARE(a->Erros(), 0.0);
-        QCOMPARE(a->ErrosEncontrados(), 0.0);
-        QCOMPARE(a->ErrosInformados(), 0.0);
-        QVERIFY(!a->Iniciada());
+        QVERIFY(receptor.mensagens.isEmpty());
     }
-    QCOMPARE(c.alvo.Duracao(), 0.0); // the dedication is lost
-    QCOMPARE(c.origem.Duracao(), c.origem.DuracaoMedia());
-    QCOMPARE(c.alvo.NumeroPredecessoras(), 1);
-    QCOMPARE(c.alvo.Predecessora(0), &c.origem);
-    QCOMPARE(c.origem.NumeroSucessoras(), 1);
-    QCOMPARE(c.alvo.Tamanho(), 1.0);
-}
+
+    void reiniciar() {
+        TCadeia c(TipoInspecao, 10, 1, 3);
+        c.CompletaOrigem();
+        c.Trabalha(1.0, 0);
+        c.Trabalha(1.0, 1);
+        QVERIFY(c.alvo.ErrosInformados() > 0);
+        c.alvo.Reiniciar();
+        c.origem.Reiniciar();
+        for (const TAtividade* a : {&c.alvo, &c.origem}) {
+            QCOMPARE(a->Desenvolvedor(), nullptr);
+            QCOMPARE(a->TempoExecutado(), 0.0);
+            QCOMPARE(a->Erros(), 0.0);
+            QCOMPARE(a->ErrosEncontrados(), 0.0);
+            QCOMPARE(a->ErrosInformados(), 0.0);
+            QVERIFY(!a->Iniciada());
+        }
+        QCOMPARE(c.alvo.Duracao(), 0.0); // the dedication is lost
+        QCOMPARE(c.origem.Duracao(), c.origem.DuracaoMedia());
+        QCOMPARE(c.alvo.Predecessora(0), &c.origem);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestAtividade)
 #include "tst_atividade.moc"

@@ -33,98 +33,89 @@ QString MensagemDe(const std::function<void()>& f) {
 class TestLocalizacaoImagens : public QObject {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-    void pastaDoPrograma();
-    void ordemDeProcura();
-    void arquivoIlegivel();
-    void arquivoSubstituido();
-    void cenarioDeOutraPasta();
-
-private:
     QString FPastaOriginal;
     QTemporaryDir FTrabalho;
     QTemporaryDir FPrograma;
-};
 
-void TestLocalizacaoImagens::init() {
-    FPastaOriginal = QDir::currentPath();
-    QVERIFY(FTrabalho.isValid() && FPrograma.isValid());
-    QVERIFY(QDir::setCurrent(FTrabalho.path()));
-    DefinePastaPrograma(FPrograma.path());
-}
+private slots:
 
-void TestLocalizacaoImagens::cleanup() {
-    QDir::setCurrent(FPastaOriginal);
-    DefinePastaPrograma(QString());
-    QDir(FTrabalho.path() + "/imagens").removeRecursively();
-    QDir(FPrograma.path() + "/imagens").removeRecursively();
-}
-
-void TestLocalizacaoImagens::pastaDoPrograma() {
-    QCOMPARE(PastaPrograma(), FPrograma.path());
-    DefinePastaPrograma(FPrograma.path() + "/");
-    QCOMPARE(PastaPrograma(), FPrograma.path());
-    DefinePastaPrograma(QString());
-    QCOMPARE(PastaPrograma(), QCoreApplication::applicationDirPath());
-}
-
-void TestLocalizacaoImagens::ordemDeProcura() {
-    const QString relativo = QStringLiteral("imagens/Teste.bmp");
-    QVERIFY(GravaImagem(FTrabalho.path(), 11));
-    QVERIFY(GravaImagem(FPrograma.path(), 22));
-    // The working folder first...
-    QCOMPARE(LocalizaImagem(relativo), QDir(FTrabalho.path()).absoluteFilePath(relativo));
-    QCOMPARE(CarregaImagem(relativo).width(), 11);
-    // ...then beside the program...
-    QVERIFY(QFile::remove(FTrabalho.path() + "/" + relativo));
-    QCOMPARE(LocalizaImagem(relativo), FPrograma.path() + "/" + relativo);
-    QCOMPARE(CarregaImagem(relativo).width(), 22);
-    // ...and neither: the error names the full path tried.
-    QVERIFY(QFile::remove(FPrograma.path() + "/" + relativo));
-    QVERIFY(LocalizaImagem(relativo).isEmpty());
-    QCOMPARE(MensagemDe([&] { CarregaImagem(relativo); }),
-             "Cannot open the picture file " + FPrograma.path() + "/" + relativo);
-    // A folder of that name is not a picture.
-    QVERIFY(QDir().mkpath(FTrabalho.path() + "/" + relativo));
-    QVERIFY(LocalizaImagem(relativo).isEmpty());
-}
-
-void TestLocalizacaoImagens::arquivoIlegivel() {
-    QDir().mkpath(FTrabalho.path() + "/imagens");
-    QFile f(FTrabalho.path() + "/imagens/Teste.bmp");
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("not a picture");
-    f.close();
-    QCOMPARE(MensagemDe([] { CarregaImagem(QStringLiteral("imagens/Teste.bmp")); }),
-             "Cannot read the picture file " +
-                 QDir(FTrabalho.path()).absoluteFilePath("imagens/Teste.bmp"));
-}
-
-void TestLocalizacaoImagens::arquivoSubstituido() {
-    // A picture read once is shared; a file replaced under the same name is read again.
-    QVERIFY(GravaImagem(FTrabalho.path(), 5));
-    const QImage primeira = CarregaImagem(QStringLiteral("imagens/Teste.bmp"));
-    const QImage segunda = CarregaImagem(QStringLiteral("imagens/Teste.bmp"));
-    QCOMPARE(primeira.width(), 5);
-    QCOMPARE(segunda.cacheKey(), primeira.cacheKey());
-    QVERIFY(QFile::remove(FTrabalho.path() + "/imagens/Teste.bmp"));
-    QVERIFY(GravaImagem(FTrabalho.path(), 7));
-    QCOMPARE(CarregaImagem(QStringLiteral("imagens/Teste.bmp")).width(), 7);
-}
-
-void TestLocalizacaoImagens::cenarioDeOutraPasta() {
-    // Started from a folder without pictures, the game finds those beside it.
-    DefinePastaPrograma(QStringLiteral(ORVANTA_BIN_DIR));
-    {
-        TSimuladorProjeto sim;
-        QCOMPARE(sim.Desenvolvedores().size(), 7);
+    void init() {
+        FPastaOriginal = QDir::currentPath();
+        QVERIFY(FTrabalho.isValid() && FPrograma.isValid());
+        QVERIFY(QDir::setCurrent(FTrabalho.path()));
+        DefinePastaPrograma(FPrograma.path());
     }
-    DefinePastaPrograma(FPrograma.path());
-    QCOMPARE(MensagemDe([] { TSimuladorProjeto sim; }),
-             "Cannot open the picture file " + FPrograma.path() + "/imagens/BigCorvin.bmp");
-}
+
+    void cleanup() {
+        QDir::setCurrent(FPastaOriginal);
+        DefinePastaPrograma(QString());
+        QDir(FTrabalho.path() + "/imagens").removeRecursively();
+        QDir(FPrograma.path() + "/imagens").removeRecursively();
+    }
+
+    void pastaDoPrograma() {
+        DefinePastaPrograma(FPrograma.path() + "/");
+        QCOMPARE(PastaPrograma(), FPrograma.path());
+        DefinePastaPrograma(QString());
+        QCOMPARE(PastaPrograma(), QCoreApplication::applicationDirPath());
+    }
+
+    void ordemDeProcura() {
+        const QString relativo = QStringLiteral("imagens/Teste.bmp");
+        QVERIFY(GravaImagem(FTrabalho.path(), 11));
+        QVERIFY(GravaImagem(FPrograma.path(), 22));
+        // The working folder first...
+        QCOMPARE(LocalizaImagem(relativo), QDir(FTrabalho.path()).absoluteFilePath(relativo));
+        QCOMPARE(CarregaImagem(relativo).width(), 11);
+        // ...then beside the program...
+        QVERIFY(QFile::remove(FTrabalho.path() + "/" + relativo));
+        QCOMPARE(LocalizaImagem(relativo), FPrograma.path() + "/" + relativo);
+        QCOMPARE(CarregaImagem(relativo).width(), 22);
+        // ...and neither: the error names the full path tried.
+        QVERIFY(QFile::remove(FPrograma.path() + "/" + relativo));
+        QVERIFY(LocalizaImagem(relativo).isEmpty());
+        QCOMPARE(MensagemDe([&] { CarregaImagem(relativo); }),
+                 "Cannot open the picture file " + FPrograma.path() + "/" + relativo);
+        // A folder of that name is not a picture.
+        QVERIFY(QDir().mkpath(FTrabalho.path() + "/" + relativo));
+        QVERIFY(LocalizaImagem(relativo).isEmpty());
+    }
+
+    void arquivoIlegivel() {
+        QDir().mkpath(FTrabalho.path() + "/imagens");
+        QFile f(FTrabalho.path() + "/imagens/Teste.bmp");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("not a picture");
+        f.close();
+        QCOMPARE(MensagemDe([] { CarregaImagem(QStringLiteral("imagens/Teste.bmp")); }),
+                 "Cannot read the picture file " +
+                     QDir(FTrabalho.path()).absoluteFilePath("imagens/Teste.bmp"));
+    }
+
+    void arquivoSubstituido() {
+        // A picture read once is shared; a file replaced under the same name is read again.
+        QVERIFY(GravaImagem(FTrabalho.path(), 5));
+        const QImage primeira = CarregaImagem(QStringLiteral("imagens/Teste.bmp"));
+        const QImage segunda = CarregaImagem(QStringLiteral("imagens/Teste.bmp"));
+        QCOMPARE(primeira.width(), 5);
+        QCOMPARE(segunda.cacheKey(), primeira.cacheKey());
+        QVERIFY(QFile::remove(FTrabalho.path() + "/imagens/Teste.bmp"));
+        QVERIFY(GravaImagem(FTrabalho.path(), 7));
+        QCOMPARE(CarregaImagem(QStringLiteral("imagens/Teste.bmp")).width(), 7);
+    }
+
+    void cenarioDeOutraPasta() {
+        // Started from a folder without pictures, the game finds those beside it.
+        DefinePastaPrograma(QStringLiteral(ORVANTA_BIN_DIR));
+        {
+            TSimuladorProjeto sim;
+            QCOMPARE(sim.Desenvolvedores().size(), 7);
+        }
+        DefinePastaPrograma(FPrograma.path());
+        QCOMPARE(MensagemDe([] { TSimuladorProjeto sim; }),
+                 "Cannot open the picture file " + FPrograma.path() + "/imagens/BigCorvin.bmp");
+    }
+};
 
 QTEST_GUILESS_MAIN(TestLocalizacaoImagens)
 #include "tst_localizacao_imagens.moc"
