@@ -55,162 +55,146 @@ class TstImagens : public QObject {
     Q_OBJECT
 
 private slots:
-    void arquivo_data();
-    void arquivo();
-    void setas_data();
-    void setas();
-    void desabilitadosSaoCinza_data();
-    void desabilitadosSaoCinza();
-    void retratosDistintos();
+    void arquivo_data() {
+        QTest::addColumn<QString>("relativo");
+        QTest::addColumn<QSize>("tamanho");
+        QTest::addColumn<Chao>("chao");
+
+        for (const QString& nome : desenvolvedores) {
+            QTest::newRow(qPrintable("Big" + nome))
+                << "imagens/Big" + nome + ".bmp" << QSize(130, 137) << Chao::Nenhum;
+            QTest::newRow(qPrintable("Sml" + nome))
+                << "imagens/Sml" + nome + ".bmp" << QSize(42, 48) << Chao::Nenhum;
+        }
+        QTest::newRow("hard-work flag")
+            << "imagens/bd_trabalhoduro.bmp" << QSize(14, 14) << Chao::Preto;
+        QTest::newRow("slavery flag")
+            << "imagens/bd_escravidao.bmp" << QSize(14, 14) << Chao::Preto;
+        // The arrows' pixels are checked one by one below.
+        QTest::newRow("UP") << "resources/UP.bmp" << QSize(7, 4) << Chao::Nenhum;
+        QTest::newRow("DOWN") << "resources/DOWN.bmp" << QSize(7, 4) << Chao::Nenhum;
+        for (const char* botao : {"BtDefineEquipe", "BtAumentaTrabalho", "BtAumentaTrabalhoDisable",
+                                  "BtTempoTarefa", "BtTempoTarefaDisable"}) {
+            QTest::newRow(botao) << QStringLiteral("resources/%1.bmp").arg(botao) << QSize(30, 30)
+                                 << Chao::Verde;
+        }
+        QTest::newRow("BtPassaTempo")
+            << "resources/BtPassaTempo.bmp" << QSize(35, 17) << Chao::Verde;
+        QTest::newRow("Logo") << "resources/Logo.png" << QSize(41, 49) << Chao::Preto;
+        QTest::newRow("Apresentacao")
+            << "resources/Apresentacao.png" << QSize(85, 127) << Chao::Preto;
+        QTest::newRow("ProjetoConcluido")
+            << "resources/ProjetoConcluido.png" << QSize(110, 135) << Chao::Preto;
+        QTest::newRow("GlyphOk") << "resources/GlyphOk.png" << QSize(16, 16) << Chao::Transparente;
+        QTest::newRow("GlyphFecha")
+            << "resources/GlyphFecha.png" << QSize(16, 16) << Chao::Transparente;
+    }
+
+    void arquivo() {
+        QFETCH(QString, relativo);
+        QFETCH(QSize, tamanho);
+        QFETCH(Chao, chao);
+
+        const QImage imagem(caminho(relativo));
+        QVERIFY2(!imagem.isNull(), qPrintable(relativo));
+        QCOMPARE(imagem.size(), tamanho);
+
+        if (relativo.endsWith(".bmp")) {
+            // Plain uncompressed 24-bit bitmaps: no palette, no alpha channel.
+            int bits = 0;
+            int compressao = -1;
+            QVERIFY(cabecalhoBmp(caminho(relativo), bits, compressao));
+            QCOMPARE(bits, 24);
+            QCOMPARE(compressao, 0);
+        }
+
+        if (chao == Chao::Nenhum) {
+            QVERIFY(!imagem.hasAlphaChannel());
+            return;
+        }
+        const int w = imagem.width() - 1;
+        const int h = imagem.height() - 1;
+        for (const QPoint ponto : {QPoint(0, 0), QPoint(0, h), QPoint(w, 0), QPoint(w, h)})
+            QVERIFY2(ehChao(imagem, ponto.x(), ponto.y(), chao),
+                     qPrintable(QStringLiteral("pixel %1,%2").arg(ponto.x()).arg(ponto.y())));
+
+        // The figure itself must be there: a reasonable share of the picture.
+        int figura = 0;
+        for (int y = 0; y <= h; ++y)
+            for (int x = 0; x <= w; ++x)
+                figura += !ehChao(imagem, x, y, chao);
+        QVERIFY2(figura * 10 >= imagem.width() * imagem.height(),
+                 qPrintable(QString::number(figura)));
+    }
+
+    void setas_data() {
+        QTest::addColumn<QString>("relativo");
+        QTest::addColumn<QList<int>>("pretosPorLinha");
+        QTest::newRow("UP") << "resources/UP.bmp" << QList<int>{1, 3, 5, 7};
+        QTest::newRow("DOWN") << "resources/DOWN.bmp" << QList<int>{7, 5, 3, 1};
+    }
+
+    void setas() {
+        QFETCH(QString, relativo);
+        QFETCH(QList<int>, pretosPorLinha);
+
+        const QImage imagem(caminho(relativo));
+        for (int y = 0; y < 4; ++y) {
+            const int n = pretosPorLinha[y];
+            const int inicio = (7 - n) / 2;
+            for (int x = 0; x < 7; ++x) {
+                const QRgb esperado =
+                    x >= inicio && x < inicio + n ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+                QVERIFY2(imagem.pixel(x, y) == esperado,
+                         qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+            }
+        }
+    }
+
+    void desabilitadosSaoCinza_data() {
+        QTest::addColumn<QString>("habilitado");
+        QTest::addColumn<QString>("desabilitado");
+        QTest::newRow("work hours") << "resources/BtAumentaTrabalho.bmp"
+                                    << "resources/BtAumentaTrabalhoDisable.bmp";
+        QTest::newRow("task time") << "resources/BtTempoTarefa.bmp"
+                                   << "resources/BtTempoTarefaDisable.bmp";
+    }
+
+    // A disabled picture is the same figure in greys: wherever the enabled picture
+    // draws, the disabled one draws too, and never in colour.
+    void desabilitadosSaoCinza() {
+        QFETCH(QString, habilitado);
+        QFETCH(QString, desabilitado);
+
+        const QImage base(caminho(habilitado));
+        const QImage cinza(caminho(desabilitado));
+        QCOMPARE(cinza.size(), base.size());
+        for (int y = 0; y < cinza.height(); ++y) {
+            for (int x = 0; x < cinza.width(); ++x) {
+                const QColor c = cinza.pixelColor(x, y);
+                const bool chao = ehChao(cinza, x, y, Chao::Verde);
+                QVERIFY2(chao || (c.red() == c.green() && c.green() == c.blue()),
+                         qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+                if (!ehChao(base, x, y, Chao::Verde))
+                    QVERIFY2(!chao, qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+            }
+        }
+    }
+
+    void retratosDistintos() {
+        for (const char* prefixo : {"Big", "Sml"}) {
+            QList<QImage> retratos;
+            for (const QString& nome : desenvolvedores)
+                retratos << QImage(caminho("imagens/" + QLatin1String(prefixo) + nome + ".bmp"));
+            for (int i = 0; i < retratos.size(); ++i) {
+                QVERIFY(!retratos[i].isNull());
+                for (int j = i + 1; j < retratos.size(); ++j)
+                    QVERIFY2(retratos[i] != retratos[j],
+                             qPrintable(prefixo + desenvolvedores[i] + " = " + desenvolvedores[j]));
+            }
+        }
+    }
 };
-
-void TstImagens::arquivo_data() {
-    QTest::addColumn<QString>("relativo");
-    QTest::addColumn<QSize>("tamanho");
-    QTest::addColumn<Chao>("chao");
-    // Pixels that must show the ground; empty means the four corners.
-    QTest::addColumn<QList<QPoint>>("chaoEm");
-
-    for (const QString& nome : desenvolvedores) {
-        QTest::newRow(qPrintable("Big" + nome))
-            << "imagens/Big" + nome + ".bmp" << QSize(130, 137) << Chao::Nenhum << QList<QPoint>{};
-        QTest::newRow(qPrintable("Sml" + nome))
-            << "imagens/Sml" + nome + ".bmp" << QSize(42, 48) << Chao::Nenhum << QList<QPoint>{};
-    }
-    QTest::newRow("hard-work flag")
-        << "imagens/bd_trabalhoduro.bmp" << QSize(14, 14) << Chao::Preto << QList<QPoint>{};
-    QTest::newRow("slavery flag") << "imagens/bd_escravidao.bmp" << QSize(14, 14) << Chao::Preto
-                                  << QList<QPoint>{};
-    QTest::newRow("UP") << "resources/UP.bmp" << QSize(7, 4) << Chao::Branco
-                        << QList<QPoint>{{0, 0}, {6, 0}};
-    QTest::newRow("DOWN") << "resources/DOWN.bmp" << QSize(7, 4) << Chao::Branco
-                          << QList<QPoint>{{0, 3}, {6, 3}};
-    for (const char* botao : {"BtDefineEquipe", "BtAumentaTrabalho", "BtAumentaTrabalhoDisable",
-                              "BtTempoTarefa", "BtTempoTarefaDisable"}) {
-        QTest::newRow(botao) << QStringLiteral("resources/%1.bmp").arg(botao) << QSize(30, 30)
-                             << Chao::Verde << QList<QPoint>{};
-    }
-    QTest::newRow("BtPassaTempo") << "resources/BtPassaTempo.bmp" << QSize(35, 17) << Chao::Verde
-                                  << QList<QPoint>{};
-    QTest::newRow("Logo") << "resources/Logo.png" << QSize(41, 49) << Chao::Preto
-                          << QList<QPoint>{};
-    QTest::newRow("Apresentacao") << "resources/Apresentacao.png" << QSize(85, 127) << Chao::Preto
-                                  << QList<QPoint>{};
-    QTest::newRow("ProjetoConcluido")
-        << "resources/ProjetoConcluido.png" << QSize(110, 135) << Chao::Preto << QList<QPoint>{};
-    QTest::newRow("GlyphOk") << "resources/GlyphOk.png" << QSize(16, 16) << Chao::Transparente
-                             << QList<QPoint>{};
-    QTest::newRow("GlyphFecha") << "resources/GlyphFecha.png" << QSize(16, 16) << Chao::Transparente
-                                << QList<QPoint>{};
-}
-
-void TstImagens::arquivo() {
-    QFETCH(QString, relativo);
-    QFETCH(QSize, tamanho);
-    QFETCH(Chao, chao);
-    QFETCH(QList<QPoint>, chaoEm);
-
-    const QImage imagem(caminho(relativo));
-    QVERIFY2(!imagem.isNull(), qPrintable(relativo));
-    QCOMPARE(imagem.size(), tamanho);
-
-    if (relativo.endsWith(".bmp")) {
-        // Plain uncompressed 24-bit bitmaps: no palette, no alpha channel.
-        int bits = 0;
-        int compressao = -1;
-        QVERIFY(cabecalhoBmp(caminho(relativo), bits, compressao));
-        QCOMPARE(bits, 24);
-        QCOMPARE(compressao, 0);
-    }
-
-    if (chao == Chao::Nenhum) {
-        QVERIFY(!imagem.hasAlphaChannel());
-        return;
-    }
-    const int w = imagem.width() - 1;
-    const int h = imagem.height() - 1;
-    if (chaoEm.isEmpty())
-        chaoEm = {QPoint(0, 0), QPoint(0, h), QPoint(w, 0), QPoint(w, h)};
-    for (const QPoint ponto : chaoEm)
-        QVERIFY2(ehChao(imagem, ponto.x(), ponto.y(), chao),
-                 qPrintable(QStringLiteral("pixel %1,%2").arg(ponto.x()).arg(ponto.y())));
-
-    // The figure itself must be there: a reasonable share of the picture.
-    int figura = 0;
-    for (int y = 0; y <= h; ++y)
-        for (int x = 0; x <= w; ++x)
-            figura += !ehChao(imagem, x, y, chao);
-    QVERIFY2(figura * 10 >= imagem.width() * imagem.height(), qPrintable(QString::number(figura)));
-}
-
-void TstImagens::setas_data() {
-    QTest::addColumn<QString>("relativo");
-    QTest::addColumn<QList<int>>("pretosPorLinha");
-    QTest::newRow("UP") << "resources/UP.bmp" << QList<int>{1, 3, 5, 7};
-    QTest::newRow("DOWN") << "resources/DOWN.bmp" << QList<int>{7, 5, 3, 1};
-}
-
-void TstImagens::setas() {
-    QFETCH(QString, relativo);
-    QFETCH(QList<int>, pretosPorLinha);
-
-    const QImage imagem(caminho(relativo));
-    QCOMPARE(imagem.size(), QSize(7, 4));
-    for (int y = 0; y < 4; ++y) {
-        const int n = pretosPorLinha[y];
-        const int inicio = (7 - n) / 2;
-        for (int x = 0; x < 7; ++x) {
-            const QRgb esperado =
-                x >= inicio && x < inicio + n ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
-            QVERIFY2(imagem.pixel(x, y) == esperado,
-                     qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
-        }
-    }
-}
-
-void TstImagens::desabilitadosSaoCinza_data() {
-    QTest::addColumn<QString>("habilitado");
-    QTest::addColumn<QString>("desabilitado");
-    QTest::newRow("work hours") << "resources/BtAumentaTrabalho.bmp"
-                                << "resources/BtAumentaTrabalhoDisable.bmp";
-    QTest::newRow("task time") << "resources/BtTempoTarefa.bmp"
-                               << "resources/BtTempoTarefaDisable.bmp";
-}
-
-// A disabled picture is the same figure in greys: wherever the enabled picture
-// draws, the disabled one draws too, and never in colour.
-void TstImagens::desabilitadosSaoCinza() {
-    QFETCH(QString, habilitado);
-    QFETCH(QString, desabilitado);
-
-    const QImage base(caminho(habilitado));
-    const QImage cinza(caminho(desabilitado));
-    QCOMPARE(cinza.size(), base.size());
-    for (int y = 0; y < cinza.height(); ++y) {
-        for (int x = 0; x < cinza.width(); ++x) {
-            const QColor c = cinza.pixelColor(x, y);
-            const bool chao = ehChao(cinza, x, y, Chao::Verde);
-            QVERIFY2(chao || (c.red() == c.green() && c.green() == c.blue()),
-                     qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
-            if (!ehChao(base, x, y, Chao::Verde))
-                QVERIFY2(!chao, qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
-        }
-    }
-}
-
-void TstImagens::retratosDistintos() {
-    for (const char* prefixo : {"Big", "Sml"}) {
-        QList<QImage> retratos;
-        for (const QString& nome : desenvolvedores)
-            retratos << QImage(caminho("imagens/" + QLatin1String(prefixo) + nome + ".bmp"));
-        for (int i = 0; i < retratos.size(); ++i) {
-            QVERIFY(!retratos[i].isNull());
-            for (int j = i + 1; j < retratos.size(); ++j)
-                QVERIFY2(retratos[i] != retratos[j],
-                         qPrintable(prefixo + desenvolvedores[i] + " = " + desenvolvedores[j]));
-        }
-    }
-}
 
 QTEST_GUILESS_MAIN(TstImagens)
 #include "tst_imagens.moc"
