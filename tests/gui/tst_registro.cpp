@@ -32,13 +32,12 @@ class TstRegistro : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir FPasta;
-    QString Caminho() const { return FPasta.filePath(QStringLiteral("Orvanta.INI")); }
+    std::unique_ptr<QTemporaryDir> FPasta;
+    QString Caminho() const { return FPasta->filePath(QStringLiteral("Orvanta.INI")); }
 
 private slots:
     void init() {
-        QVERIFY(FPasta.isValid());
-        QFile::remove(Caminho());
+        FPasta = std::make_unique<QTemporaryDir>();
         QLocale::setDefault(QLocale::c());
     }
 
@@ -46,22 +45,14 @@ private slots:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<bool>("valido");
         QTest::addColumn<int>("valor");
-        QTest::newRow("zero") << "0" << true << 0;
-        QTest::newRow("count") << "41" << true << 41;
         QTest::newRow("plus sign") << "+7" << true << 7;
         QTest::newRow("negative") << "-3" << true << -3;
-        QTest::newRow("leading zeros") << "007" << true << 7;
         QTest::newRow("largest") << "2147483647" << true << 2147483647;
-        QTest::newRow("smallest") << "-2147483648" << true << int(-2147483647 - 1);
         QTest::newRow("empty") << "" << false << 0;
-        QTest::newRow("word") << "abc" << false << 0;
-        QTest::newRow("sign only") << "-" << false << 0;
         QTest::newRow("fraction") << "1.5" << false << 0;
         QTest::newRow("trailing letter") << "12a" << false << 0;
-        QTest::newRow("inner blank") << "1 2" << false << 0;
         QTest::newRow("hex") << "0x10" << false << 0;
         QTest::newRow("too large") << "2147483648" << false << 0;
-        QTest::newRow("far too large") << "99999999999999999999" << false << 0;
     }
     void ConverteInteiro() {
         QFETCH(QString, texto);
@@ -86,12 +77,9 @@ private slots:
         QTest::addColumn<QString>("texto");
         QTest::newRow("fraction") << "C" << 812.5 << "812.5";
         QTest::newRow("whole cost") << "C" << 16200.0 << "16200";
-        QTest::newRow("days") << "C" << 81.0 << "81";
-        QTest::newRow("zero") << "C" << 0.0 << "0";
         QTest::newRow("binary noise") << "C" << 0.1 + 0.2 << "0.3";
         QTest::newRow("15 digits") << "C" << 1234.5678901234567 << "1234.56789012346";
         QTest::newRow("huge") << "C" << 1.5e20 << "1.5E20";
-        QTest::newRow("tiny") << "C" << 2.5e-7 << "2.5E-7";
         QTest::newRow("comma separator") << "de_DE" << 812.5 << "812,5";
         QTest::newRow("no grouping") << "en_US" << 1234567.25 << "1234567.25";
     }
@@ -104,24 +92,20 @@ private slots:
     }
 
     void CaminhoPadraoBesideTheProgram() {
-        QCOMPARE(QFileInfo(TRegistroJogador::CaminhoPadrao()).fileName(),
-                 QStringLiteral("Orvanta.INI"));
-        QCOMPARE(QFileInfo(TRegistroJogador::CaminhoPadrao()).absolutePath(),
-                 QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
+        QCOMPARE(TRegistroJogador::CaminhoPadrao(),
+                 QCoreApplication::applicationDirPath() + QStringLiteral("/Orvanta.INI"));
     }
 
     void CountingCreatesTheFileAndGrows() {
         TRegistroJogador registro(Caminho());
         QCOMPARE(registro.LeValor("Orvanta", "NTimes", "none"), QStringLiteral("none"));
         registro.IncrementaPartidas();
-        QVERIFY(QFile::exists(Caminho()));
-        QVERIFY(Conteudo(Caminho()).contains("[Orvanta]"));
-        QVERIFY(Conteudo(Caminho()).contains("NTimes=1"));
+        QVERIFY(Conteudo(Caminho()).contains("[Orvanta]\nNTimes=1"));
         registro.IncrementaPartidas();
         registro.IncrementaPartidas();
         QCOMPARE(registro.LeValor("Orvanta", "NTimes", "0"), QStringLiteral("3"));
         // Nothing but the file itself is left in the folder.
-        QCOMPARE(QDir(FPasta.path()).entryList(QDir::Files | QDir::Hidden),
+        QCOMPARE(QDir(FPasta->path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("Orvanta.INI")});
     }
 
@@ -143,10 +127,7 @@ private slots:
 
     void ManagerNameKeptAsTyped_data() {
         QTest::addColumn<QString>("nome");
-        QTest::newRow("plain") << "Ana";
-        QTest::newRow("accents") << QStringLiteral("José Müller");
-        QTest::newRow("spaces only") << "   ";
-        QTest::newRow("outer blanks") << "  Bo ";
+        QTest::newRow("accents, outer blanks") << QStringLiteral("  José Müller ");
         QTest::newRow("equals and semicolon") << "a=b; c";
     }
     void ManagerNameKeptAsTyped() {
@@ -157,27 +138,26 @@ private slots:
         QCOMPARE(TRegistroJogador(Caminho()).Gerente(), nome);
     }
 
-    void ResultRecordedUnderTheGameNumber() {
-        Escreve(Caminho(), "[Orvanta]\nNTimes=3\n");
-        TRegistroJogador registro(Caminho());
-        for (int vez = 0; vez < 3; ++vez) {
-            registro.RegistraResultado(16200.0, 81.0);
-        }
-        const QByteArray depois = Conteudo(Caminho());
-        QCOMPARE(depois.count("[#3]"), 1);
-        QCOMPARE(depois.count("Cost="), 1);
-        QCOMPARE(depois.count("Time="), 1);
-        QVERIFY(depois.indexOf("Cost=16200") < depois.indexOf("Time=81"));
-        QCOMPARE(registro.LeValor("#3", "Cost", ""), QStringLiteral("16200"));
-        QCOMPARE(registro.LeValor("#3", "time", ""), QStringLiteral("81"));
-        QCOMPARE(registro.LeValor("Orvanta", "NTimes", ""), QStringLiteral("3"));
+    void ResultRecordedUnderTheGameNumber_data() {
+        QTest::addColumn<QByteArray>("arquivo");
+        QTest::addColumn<QString>("secao");
+        QTest::newRow("third game") << QByteArray("[Orvanta]\nNTimes=3\n") << "#3";
+        QTest::newRow("no count") << QByteArray() << "#0";
     }
-
-    void ResultWithoutCountGoesToSectionZero() {
+    void ResultRecordedUnderTheGameNumber() {
+        QFETCH(QByteArray, arquivo);
+        QFETCH(QString, secao);
+        Escreve(Caminho(), arquivo);
         TRegistroJogador registro(Caminho());
         registro.RegistraResultado(812.5, 7.0);
-        QCOMPARE(registro.LeValor("#0", "Cost", ""), QStringLiteral("812.5"));
-        QCOMPARE(registro.LeValor("#0", "Time", ""), QStringLiteral("7"));
+        registro.RegistraResultado(16200.0, 81.0);
+        const QByteArray depois = Conteudo(Caminho());
+        QCOMPARE(depois.count(qPrintable("[" + secao + "]")), 1);
+        QCOMPARE(depois.count("Cost="), 1);
+        QVERIFY(depois.indexOf("Cost=16200") < depois.indexOf("Time=81"));
+        QCOMPARE(registro.LeValor(secao, "Cost", ""), QStringLiteral("16200"));
+        QCOMPARE(registro.LeValor(secao, "time", ""), QStringLiteral("81"));
+        QVERIFY(depois.startsWith(arquivo));
     }
 
     void UnreadableCountWritesNothing_data() {
@@ -185,10 +165,8 @@ private slots:
         QTest::addColumn<QString>("mensagem");
         QTest::newRow("word") << QByteArray("[Orvanta]\nNTimes=abc\nManager=Ana\n")
                               << "'abc' is not a valid integer value";
-        QTest::newRow("empty value")
-            << QByteArray("[Orvanta]\nNTimes=\nManager=Ana\n") << "'' is not a valid integer value";
-        QTest::newRow("fraction") << QByteArray("[Orvanta]\nNTimes=2.5\n")
-                                  << "'2.5' is not a valid integer value";
+        QTest::newRow("at the limit") << QByteArray("[Orvanta]\nNTimes=2147483647\n")
+                                      << "The game count '2147483647' cannot grow any further";
     }
     void UnreadableCountWritesNothing() {
         QFETCH(QByteArray, arquivo);
@@ -206,60 +184,38 @@ private slots:
         }
     }
 
-    void CountAtTheLimitIsNotWrapped() {
-        const QByteArray arquivo("[Orvanta]\nNTimes=2147483647\n");
-        Escreve(Caminho(), arquivo);
-        QVERIFY_THROWS_EXCEPTION(EErroConversao, TRegistroJogador(Caminho()).IncrementaPartidas());
-        QCOMPARE(Conteudo(Caminho()), arquivo);
-    }
-
     void UnwritableFileFails_data() {
-        QTest::addColumn<QString>("caminho");
-        // Paths that cannot be written even by root: a folder that is a
-        // regular file, and a folder of the kernel's process file system.
-        QTest::newRow("folder is a file") << QStringLiteral("arquivo/Orvanta.INI");
-        QTest::newRow("proc") << QStringLiteral("/proc/Orvanta.INI");
+        // Something in the way that no one, not even root, can write through:
+        // a regular file where a folder should be, or a folder where the file should be.
+        QTest::addColumn<QString>("obstaculo");
+        QTest::addColumn<QString>("relativo");
+        QTest::newRow("folder is a file") << "arquivo"
+                                          << "arquivo/Orvanta.INI";
+        QTest::newRow("file is a folder") << "Orvanta.INI/dentro.txt"
+                                          << "Orvanta.INI";
     }
     void UnwritableFileFails() {
-        QFETCH(QString, caminho);
-        if (!caminho.startsWith(QLatin1Char('/'))) {
-            Escreve(FPasta.filePath(QStringLiteral("arquivo")), "not a folder\n");
-            caminho = FPasta.filePath(caminho);
-        }
+        QFETCH(QString, obstaculo);
+        QFETCH(QString, relativo);
+        QVERIFY(QDir(FPasta->path()).mkpath(QFileInfo(obstaculo).path()));
+        Escreve(FPasta->filePath(obstaculo), "x");
+        const QString caminho = FPasta->filePath(relativo);
         TRegistroJogador registro(caminho);
-        const QString esperado = QStringLiteral("Unable to write to %1").arg(caminho);
         const auto confere = [&](const std::function<void()>& operacao) {
             try {
                 operacao();
                 QFAIL("the write did not fail");
             } catch (const EErroGravacao& erro) {
-                QCOMPARE(QString::fromUtf8(erro.what()), esperado);
+                QCOMPARE(QString::fromUtf8(erro.what()),
+                         QStringLiteral("Unable to write to %1").arg(caminho));
             }
         };
         confere([&] { registro.IncrementaPartidas(); });
         confere([&] { registro.DefineGerente(QStringLiteral("Ana")); });
         confere([&] { registro.RegistraResultado(1.0, 2.0); });
-        // Reads never fail.
-        QCOMPARE(registro.Gerente(), QString());
-        QVERIFY(!QFile::exists(caminho));
-        if (!caminho.startsWith(QStringLiteral("/proc"))) {
-            QCOMPARE(Conteudo(FPasta.filePath(QStringLiteral("arquivo"))),
-                     QByteArray("not a folder\n"));
-        }
-    }
-
-    void ExistingUnreadableFileIsNeverReplaced() {
-        // A folder where the file should be: it cannot be read, so it is not
-        // replaced either.
-        QVERIFY(QDir(FPasta.path()).mkdir(QStringLiteral("Orvanta.INI")));
-        Escreve(FPasta.filePath(QStringLiteral("Orvanta.INI/dentro.txt")), "x");
-        TRegistroJogador registro(Caminho());
+        // Reads never fail, and what was in the way is untouched.
         QCOMPARE(registro.LeValor("Orvanta", "NTimes", "0"), QStringLiteral("0"));
-        QVERIFY_THROWS_EXCEPTION(EErroGravacao, registro.IncrementaPartidas());
-        QVERIFY(QFileInfo(Caminho()).isDir());
-        QCOMPARE(Conteudo(FPasta.filePath(QStringLiteral("Orvanta.INI/dentro.txt"))),
-                 QByteArray("x"));
-        QVERIFY(QDir(Caminho()).removeRecursively());
+        QCOMPARE(Conteudo(FPasta->filePath(obstaculo)), QByteArray("x"));
     }
 };
 
