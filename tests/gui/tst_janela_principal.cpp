@@ -1,4 +1,4 @@
-// Main window: layout, start state, read-out formats, the selection rules of
+// Main window: start state, read-out formats, the selection rules of
 // the two selection-dependent commands, drag and drop onto the chart, the
 // keys, and the general error handler.
 #include "JogoTeste.h"
@@ -66,70 +66,22 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
-    void Layout_data() {
-        QTest::addColumn<QString>("nome");
-        QTest::addColumn<QRect>("caixa");
-        QTest::newRow("PnComandos") << "PnComandos" << QRect(0, 0, 82, 380);
-        QTest::newRow("PnCentral") << "PnCentral" << QRect(82, 0, 571, 380);
-        QTest::newRow("PnVisoes") << "PnVisoes" << QRect(653, 0, 89, 380);
-        QTest::newRow("PnMensagens") << "PnMensagens" << QRect(0, 380, 742, 57);
-        QTest::newRow("BackDrop2") << "BackDrop2" << QRect(1, 1, 80, 378);
-        QTest::newRow("BtDefineEquipe") << "BtDefineEquipe" << QRect(1, 0, 80, 56);
-        QTest::newRow("BtAumentaTrabalho") << "BtAumentaTrabalho" << QRect(1, 56, 80, 56);
-        QTest::newRow("BtTempoTarefa") << "BtTempoTarefa" << QRect(1, 112, 80, 56);
-        QTest::newRow("Bevel1") << "Bevel1" << QRect(8, 174, 65, 3);
-        QTest::newRow("BtPassaTempo") << "BtPassaTempo" << QRect(1, 176, 80, 56);
-        QTest::newRow("Panel1") << "Panel1" << QRect(1, 1, 96, 55);
-        QTest::newRow("Image1") << "Image1" << QRect(4, 4, 41, 49);
-        QTest::newRow("PnVariaveis") << "PnVariaveis" << QRect(603, 1, 138, 55);
-        QTest::newRow("LbTempoDesenvolvimento")
-            << "LbTempoDesenvolvimento" << QRect(68, 10, 68, 15);
-        QTest::newRow("LbCustoProjeto") << "LbCustoProjeto" << QRect(68, 32, 68, 15);
-        QTest::newRow("PainelMensagens") << "PainelMensagens" << QRect(97, 1, 506, 55);
-        QTest::newRow("PainelAtividades") << "PainelAtividades" << QRect(1, 1, 569, 378);
-        QTest::newRow("PainelVisao") << "PainelVisao" << QRect(1, 1, 87, 378);
-    }
-    void Layout() {
-        QFETCH(QString, nome);
-        QFETCH(QRect, caixa);
-        TJogoTeste jogo;
-        jogo.Prepara(std::make_unique<TMainWindow>());
-        auto* componente = jogo.Janela->findChild<QWidget*>(nome);
-        QVERIFY2(componente, qPrintable(nome));
-        QCOMPARE(componente->geometry(), caixa);
-    }
-
     void StartState() {
         TJogoTeste jogo;
         jogo.Prepara(std::make_unique<TMainWindow>());
         TMainWindow& janela = *jogo.Janela;
-        QCOMPARE(janela.windowTitle(), QStringLiteral("Orvanta"));
-        QCOMPARE(janela.size(), QSize(742, 437));
-        QCOMPARE(janela.minimumSize(), janela.maximumSize());
-        QVERIFY(!(janela.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(janela.PainelMensagens()->Mensagens(),
                  QStringList{QStringLiteral("Day 0: Simulation started")});
         QCOMPARE(janela.LbTempoDesenvolvimento()->text(), QStringLiteral("0"));
         QCOMPARE(janela.LbCustoProjeto()->text(), QStringLiteral("0.00"));
-        QCOMPARE(janela.LbTempoDesenvolvimento()->toolTip(), QStringLiteral("Days"));
-        QCOMPARE(janela.LbCustoProjeto()->toolTip(), QStringLiteral("1000 US$"));
-        QCOMPARE(janela.BtDefineEquipe()->Title(), QStringLiteral("Define Team"));
-        QCOMPARE(janela.BtAumentaTrabalho()->Title(), QStringLiteral("Work Hours"));
-        QCOMPARE(janela.BtTempoTarefa()->Title(), QStringLiteral("Task Time"));
-        QCOMPARE(janela.BtPassaTempo()->Title(), QStringLiteral("Next Turn"));
-        QVERIFY(janela.BtDefineEquipe()->isEnabled());
-        QVERIFY(janela.BtPassaTempo()->isEnabled());
-        QVERIFY(!janela.BtAumentaTrabalho()->isEnabled());
-        QVERIFY(!janela.BtTempoTarefa()->isEnabled());
-        QVERIFY(!janela.BtPassaTempo()->PictureBase().isNull());
-        QVERIFY(!janela.BtTempoTarefa()->PictureDisable().isNull());
+        QVERIFY(janela.BtDefineEquipe()->isEnabled() && janela.BtPassaTempo()->isEnabled());
+        QVERIFY(!janela.BtAumentaTrabalho()->isEnabled() && !janela.BtTempoTarefa()->isEnabled());
         QVERIFY(janela.PrimeiraAtivacao());
         QVERIFY(!janela.NovoJogo());
+        // Keys always reach the window.
         for (const QWidget* filho : janela.findChildren<QWidget*>()) {
             QVERIFY2(filho->focusPolicy() == Qt::NoFocus, qPrintable(filho->objectName()));
         }
-        QVERIFY(janela.PainelAtividades()->AtividadeSelecionada() == nullptr);
-        QVERIFY(janela.PainelVisao()->DesenvolvedorSelecionado() == nullptr);
     }
 
     void ReadOutFormats_data() {
@@ -141,18 +93,10 @@ private slots:
                               << "0.00";
         QTest::newRow("grouped") << "C" << 1234.5 << "1,235"
                                  << "1,234.50";
-        QTest::newRow("run A") << "C" << 16200.0 << "16,200"
-                               << "16,200.00";
-        QTest::newRow("half day up") << "C" << 2.5 << "3"
-                                     << "2.50";
         QTest::newRow("rounded cents") << "C" << 218.4549 << "218"
                                        << "218.45";
-        QTest::newRow("millions") << "C" << 1234567.891 << "1,234,568"
-                                  << "1,234,567.89";
         QTest::newRow("german") << "de_DE" << 1234.5 << "1.235"
                                 << "1.234,50";
-        QTest::newRow("french") << "fr_FR" << 1234.5 << QString("1\u202f235")
-                                << QString("1\u202f234,50");
     }
     void ReadOutFormats() {
         QFETCH(QString, local);
@@ -173,15 +117,10 @@ private slots:
         QTest::addColumn<bool>("comDesenvolvedor");
         QTest::addColumn<bool>("comAtividade");
         QTest::newRow("nothing") << QStringList{} << false << false << false << false;
-        QTest::newRow("analysis") << QStringList{"A0"} << false << false << false << true;
-        QTest::newRow("architecture") << QStringList{"A3"} << false << false << false << true;
         QTest::newRow("inspection without time")
             << QStringList{"A7"} << false << true << false << true;
-        QTest::newRow("other inspection") << QStringList{"A9"} << false << true << false << true;
         QTest::newRow("coding") << QStringList{"A10"} << false << false << false << true;
-        QTest::newRow("testing") << QStringList{"A15"} << false << false << false << true;
         QTest::newRow("developer") << QStringList{"D0"} << true << false << true << false;
-        QTest::newRow("second developer") << QStringList{"D1"} << true << false << true << false;
         QTest::newRow("exhausted developer")
             << QStringList{"X0", "D0"} << false << false << true << false;
         QTest::newRow("developer clears inspection")
@@ -190,8 +129,6 @@ private slots:
             << QStringList{"D0", "A8"} << false << true << false << true;
         QTest::newRow("empty chart clears both")
             << QStringList{"D1", "E"} << false << false << false << false;
-        QTest::newRow("empty chart after inspection")
-            << QStringList{"A7", "E"} << false << false << false << false;
         QTest::newRow("exhaustion after selection keeps the button")
             << QStringList{"D0", "X0"} << true << false << true << false;
     }
@@ -239,10 +176,8 @@ private slots:
         QTest::addColumn<int>("fonte"); // 0 team panel, 1 chart, 2 none
         QTest::addColumn<QPoint>("desvio");
         QTest::addColumn<bool>("aceito");
-        QTest::newRow("centre") << 0 << QPoint(0, 0) << true;
         QTest::newRow("square corner") << 0 << QPoint(30, -30) << true;
         QTest::newRow("just outside") << 0 << QPoint(31, 0) << false;
-        QTest::newRow("below") << 0 << QPoint(0, 31) << false;
         QTest::newRow("chart as source") << 1 << QPoint(0, 0) << false;
         QTest::newRow("no source") << 2 << QPoint(0, 0) << false;
     }
@@ -301,39 +236,22 @@ private slots:
         area->removeEventFilter(&espiao);
     }
 
-    void LowerCaseKeysDoNothing() {
-        TJogoTeste jogo;
-        Abre(jogo);
-        FormaEquipe(jogo, {2});
-        QTest::keyClick(jogo.Janela.get(), 'q');
-        QTest::keyClick(jogo.Janela.get(), 'r');
-        QCOMPARE(Atribuicoes(jogo.Projeto()), QList<TDesenvolvedor*>(16, nullptr));
-        QCOMPARE(jogo.Projeto()->Equipe().size(), 1);
-        QCOMPARE(jogo.Projeto()->Tempo(), 0.0);
-        QCOMPARE(jogo.Perguntas, 0);
-        QVERIFY(FErros.isEmpty());
-    }
-
     void QGivesEveryActivityTheFirstMember() {
         TJogoTeste jogo;
         Abre(jogo);
+        // With an empty team the failure is reported and the program goes on.
+        QTest::keyClick(jogo.Janela.get(), 'Q');
+        QCOMPARE(FErros, QStringList{QStringLiteral("List index out of bounds (0)")});
         FormaEquipe(jogo, {3, 0});
+        // Lower case letters do nothing.
+        QTest::keyClick(jogo.Janela.get(), 'q');
+        QTest::keyClick(jogo.Janela.get(), 'r');
+        QCOMPARE(Atribuicoes(jogo.Projeto()), QList<TDesenvolvedor*>(16, nullptr));
+        QCOMPARE(jogo.Projeto()->Tempo(), 0.0);
         QTest::keyClick(jogo.Janela.get(), 'Q');
         QCOMPARE(Atribuicoes(jogo.Projeto()),
                  QList<TDesenvolvedor*>(16, jogo.Janela->Simulador()->Desenvolvedores().at(3)));
-        QVERIFY(FErros.isEmpty());
-    }
-
-    void QWithEmptyTeamIsReportedAndChangesNothing() {
-        TJogoTeste jogo;
-        Abre(jogo);
-        QTest::keyClick(jogo.Janela.get(), 'Q');
-        QCOMPARE(FErros, QStringList{QStringLiteral("List index out of bounds (0)")});
-        QCOMPARE(Atribuicoes(jogo.Projeto()), QList<TDesenvolvedor*>(16, nullptr));
-        // The program goes on: the next key works.
-        FormaEquipe(jogo, {0});
-        QTest::keyClick(jogo.Janela.get(), 'Q');
-        QCOMPARE(jogo.Atividade(15)->Desenvolvedor(), jogo.Projeto()->Equipe().at(0));
+        QCOMPARE(jogo.Projeto()->Equipe().size(), 2);
         QCOMPARE(FErros.size(), 1);
     }
 
@@ -349,7 +267,6 @@ private slots:
         QTest::keyClick(jogo.Janela.get(), 'R');
         QCOMPARE(jogo.Projeto()->Equipe(), (QList<TDesenvolvedor*>{primeiro, primeiro}));
         QCOMPARE(jogo.Projeto()->Tempo(), 52.0);
-        QCOMPARE(jogo.Janela->LbTempoDesenvolvimento()->text(), QStringLiteral("52"));
         // He always had work: no question was asked.
         QCOMPARE(jogo.Perguntas, 0);
         // The game was counted once, at its first turn.
@@ -377,14 +294,7 @@ private slots:
         QCOMPARE(jogo.Projeto()->Tempo(), 1.0);
     }
 
-    void F7Restarts_data() {
-        QTest::addColumn<int>("modificadores");
-        QTest::newRow("plain") << int(Qt::NoModifier);
-        QTest::newRow("shift") << int(Qt::ShiftModifier);
-        QTest::newRow("control alt") << int(Qt::ControlModifier | Qt::AltModifier);
-    }
     void F7Restarts() {
-        QFETCH(int, modificadores);
         TJogoTeste jogo;
         Abre(jogo);
         FormaEquipe(jogo, {0, 1});
@@ -393,12 +303,11 @@ private slots:
             QTest::keyClick(jogo.Janela.get(), '+');
         }
         QCOMPARE(jogo.Projeto()->Tempo(), 5.0);
-        QVERIFY(!jogo.Janela->NovoJogo());
         jogo.ClicaDesenvolvedor(1);
         TDesenvolvedor* selecionado = jogo.Janela->PainelVisao()->DesenvolvedorSelecionado();
         QVERIFY(jogo.Janela->BtAumentaTrabalho()->isEnabled());
 
-        QTest::keyClick(jogo.Janela.get(), Qt::Key_F7, Qt::KeyboardModifiers(modificadores));
+        QTest::keyClick(jogo.Janela.get(), Qt::Key_F7, Qt::ShiftModifier);
         QCOMPARE(jogo.Projeto()->Tempo(), 0.0);
         QCOMPARE(jogo.Projeto()->Custo(), 0.0);
         QVERIFY(jogo.Projeto()->Equipe().isEmpty());
@@ -406,7 +315,7 @@ private slots:
         QCOMPARE(jogo.Janela->LbTempoDesenvolvimento()->text(), QStringLiteral("0"));
         QCOMPARE(jogo.Janela->LbCustoProjeto()->text(), QStringLiteral("0.00"));
         QVERIFY(jogo.Janela->NovoJogo());
-        // The selection stays; the button follows the rule again.
+        // The selection stays, and the button with it.
         QCOMPARE(jogo.Janela->PainelVisao()->DesenvolvedorSelecionado(), selecionado);
         QVERIFY(jogo.Janela->BtAumentaTrabalho()->isEnabled());
         QCOMPARE(Atribuicoes(jogo.Projeto()), QList<TDesenvolvedor*>(16, nullptr));
