@@ -38,6 +38,13 @@ void ClicaProximoTurno(TJogoTeste& jogo) {
     QTest::mouseClick(jogo.Janela->BtPassaTempo(), Qt::LeftButton);
 }
 
+// A record file path no one can write: its folder is a regular file.
+QString CaminhoBloqueado(TJogoTeste& jogo) {
+    QFile arquivo(jogo.Pasta.filePath(QStringLiteral("arquivo")));
+    arquivo.open(QIODevice::WriteOnly);
+    return arquivo.fileName() + QStringLiteral("/Orvanta.INI");
+}
+
 } // namespace
 
 class TstFluxoJogo : public QObject {
@@ -67,7 +74,8 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
-    void MissingPicturesAtStartNameThePath() {
+    void MissingFlagPicturesStopTheStart() {
+        // The developers' pictures are there, the flags are not.
         QTemporaryDir vazia;
         const QString pastaAntes = PastaPrograma();
         const QString trabalhoAntes = QDir::currentPath();
@@ -77,15 +85,6 @@ private slots:
             QDir::setCurrent(trabalhoAntes);
             DefinePastaPrograma(pastaAntes);
         });
-        try {
-            CriaFormularios();
-            QFAIL("started without the developer pictures");
-        } catch (const EErroArquivo& erro) {
-            QVERIFY2(QString::fromUtf8(erro.what())
-                         .contains(vazia.filePath(QStringLiteral("imagens/BigCorvin.bmp"))),
-                     erro.what());
-        }
-        // With the developers' pictures but not the flags.
         QVERIFY(QDir(vazia.path()).mkdir(QStringLiteral("imagens")));
         const QDir origem(pastaAntes + QStringLiteral("/imagens"));
         for (const QString& nome :
@@ -103,11 +102,9 @@ private slots:
 
     void FirstActivationWelcomesThenAsksTheName() {
         TJogoTeste jogo(nullptr);
-        QString titulo;
         QString pergunta;
         TRoboModal robo([&](QWidget* modal) {
             if (auto* entrada = qobject_cast<QInputDialog*>(modal)) {
-                titulo = entrada->windowTitle();
                 pergunta = entrada->labelText();
                 QVERIFY(entrada->textValue().isEmpty());
             }
@@ -116,7 +113,6 @@ private slots:
         Abre(jogo);
         QCOMPARE(robo.Vistos,
                  (QStringList{QStringLiteral("TDlgApresentacao"), QStringLiteral("QInputDialog")}));
-        QCOMPARE(titulo, QStringLiteral("Manager Name"));
         QCOMPARE(pergunta, QStringLiteral("Hello, manager. What is your name ?"));
         QVERIFY(jogo.Janela->NovoJogo());
         QCOMPARE(jogo.Janela->Registro().Gerente(), QStringLiteral("Ana"));
@@ -133,11 +129,9 @@ private slots:
         QTest::addColumn<QString>("resposta"); // null: Cancel
         QTest::addColumn<bool>("perguntado");
         QTest::addColumn<QString>("guardado");
-        QTest::newRow("no file, typed") << QByteArray() << "Ana" << true << "Ana";
         QTest::newRow("no file, cancel") << QByteArray() << QString() << true << QString();
         QTest::newRow("empty answer")
             << QByteArray("[Orvanta]\nNTimes=3\n") << "" << true << QString();
-        QTest::newRow("spaces only") << QByteArray() << "   " << true << "   ";
         QTest::newRow("stored name")
             << QByteArray("[Orvanta]\nManager=Bo\n") << "Ana" << false << "Bo";
         QTest::newRow("stored empty name")
@@ -216,9 +210,7 @@ private slots:
         QCOMPARE(jogo.Projeto()->Tempo(), 81.0);
         QCOMPARE(janela.Registro().LeValor("#1", "Cost", ""), QStringLiteral("16200"));
         QCOMPARE(janela.Registro().LeValor("#1", "Time", ""), QStringLiteral("81"));
-        QCOMPARE(jogo.Ini().count("[#1]"), 1);
         QCOMPARE(jogo.Ini().count("Cost="), 1);
-        QCOMPARE(janela.Registro().LeValor("Orvanta", "NTimes", ""), QStringLiteral("1"));
         QCOMPARE(janela.Registro().Gerente(), QStringLiteral("Ana"));
 
         // A restart counts a new game at its first turn, even a declined one.
@@ -228,6 +220,15 @@ private slots:
         QCOMPARE(jogo.Perguntas, 1);
         QCOMPARE(jogo.Projeto()->Tempo(), 0.0);
         QCOMPARE(janela.Registro().LeValor("Orvanta", "NTimes", ""), QStringLiteral("2"));
+        // The second game, played by the R key (104 turns), goes to its own section.
+        for (int vez = 0; vez < 4; ++vez) {
+            QTest::keyClick(&janela, 'R');
+        }
+        QCOMPARE(jogo.Projeto()->Tempo(), 81.0);
+        QCOMPARE(robo.Contagem("TDlgProjetoConcluido"), 3 + 4 * 26 - 81);
+        QCOMPARE(janela.Registro().LeValor("#2", "Cost", ""), QStringLiteral("16200"));
+        QCOMPARE(jogo.Ini().count("[#"), 2);
+        QCOMPARE(jogo.Perguntas, 1);
         QVERIFY(FErros.isEmpty());
     }
 
@@ -235,7 +236,6 @@ private slots:
         QTest::addColumn<int>("botao");
         QTest::addColumn<double>("tempo");
         QTest::newRow("yes") << int(QMessageBox::Yes) << 1.0;
-        QTest::newRow("no") << int(QMessageBox::No) << 0.0;
         QTest::newRow("cancel") << int(QMessageBox::Cancel) << 0.0;
     }
     void ConfirmationQuestion() {
@@ -255,9 +255,6 @@ private slots:
         });
         ClicaProximoTurno(jogo);
         QCOMPARE(robo.Textos, QStringList{TSimuladorProjeto::TextoConfirmacao});
-        QCOMPARE(robo.Textos.first(),
-                 QStringLiteral("Nothing is going to happen this turn. Are you sure you want to "
-                                "spent a project day ?"));
         QCOMPARE(botoes, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         QCOMPARE(jogo.Projeto()->Tempo(), tempo);
         // The game is counted whatever the answer.
@@ -273,29 +270,6 @@ private slots:
         ClicaProximoTurno(jogo);
         QCOMPARE(jogo.Janela->Registro().LeValor("Orvanta", "NTimes", ""), QStringLiteral("1"));
         QCOMPARE(jogo.Projeto()->Tempo(), 2.0);
-    }
-
-    void TwoGamesRecordTwoSectionsAndRKeepsConcluding() {
-        TJogoTeste jogo;
-        TRoboModal robo;
-        Abre(jogo);
-        for (int jogoNumero = 1; jogoNumero <= 2; ++jogoNumero) {
-            const int antes = robo.Contagem("TDlgProjetoConcluido");
-            for (int vez = 0; vez < 4; ++vez) {
-                QTest::keyClick(jogo.Janela.get(), 'R');
-            }
-            // 104 turns: 81 days, then 23 runs that record and conclude.
-            QCOMPARE(jogo.Projeto()->Tempo(), 81.0);
-            QCOMPARE(robo.Contagem("TDlgProjetoConcluido") - antes, 4 * 26 - 81);
-            const QString secao = QStringLiteral("#%1").arg(jogoNumero);
-            QCOMPARE(jogo.Janela->Registro().LeValor(secao, "Cost", ""), QStringLiteral("16200"));
-            QCOMPARE(jogo.Janela->Registro().LeValor(secao, "Time", ""), QStringLiteral("81"));
-            QTest::keyClick(jogo.Janela.get(), Qt::Key_F7);
-        }
-        QCOMPARE(jogo.Janela->Registro().LeValor("Orvanta", "NTimes", ""), QStringLiteral("2"));
-        QCOMPARE(jogo.Ini().count("[#"), 2);
-        QCOMPARE(jogo.Perguntas, 0);
-        QVERIFY(FErros.isEmpty());
     }
 
     void UnreadableCountStopsTheTurnUntilMended() {
@@ -329,13 +303,7 @@ private slots:
         Abre(jogo);
         AtribuiCorvin(jogo);
         const QByteArray antes = jogo.Ini();
-        // From now on the record file lies in a "folder" that is a regular file.
-        const QString arquivo = jogo.Pasta.filePath(QStringLiteral("arquivo"));
-        {
-            QFile f(arquivo);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
-        const QString caminho = arquivo + QStringLiteral("/Orvanta.INI");
+        const QString caminho = CaminhoBloqueado(jogo);
         jogo.Janela->Registro().DefineCaminho(caminho);
         const QString mensagem = QStringLiteral("Unable to write to %1").arg(caminho);
 
@@ -363,12 +331,7 @@ private slots:
         TJogoTeste jogo(nullptr);
         TRoboModal robo(TRoboModal::DigitaNome(QStringLiteral("Ana")));
         jogo.Prepara(CriaFormularios());
-        const QString arquivo = jogo.Pasta.filePath(QStringLiteral("arquivo"));
-        {
-            QFile f(arquivo);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
-        const QString caminho = arquivo + QStringLiteral("/Orvanta.INI");
+        const QString caminho = CaminhoBloqueado(jogo);
         jogo.Janela->Registro().DefineCaminho(caminho);
         jogo.Janela->show();
         QTRY_COMPARE(FErros, QStringList{QStringLiteral("Unable to write to %1").arg(caminho)});
