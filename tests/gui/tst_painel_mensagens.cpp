@@ -43,7 +43,6 @@ bool TemTinta(const QImage& img, int de, int ate) {
 class TstPainelMensagens : public QObject {
     Q_OBJECT
 private slots:
-    void oneLineSitsAtBottom();
     void linesStackUpwards();
     void textIsLimeOnBlack();
     void capacity_data();
@@ -54,22 +53,6 @@ private slots:
     void clearLeavesPlainBlack();
     void pressDoesNothing();
 };
-
-void TstPainelMensagens::oneLineSitsAtBottom() {
-    TCena cena;
-    TReceptorMensagens* receptor = cena.painel;
-    receptor->AdicionaMensagem(QStringLiteral("Simulation started"), 0);
-    const int lh = cena.AlturaLinha();
-    QCOMPARE(cena.painel->Mensagens(), QStringList{QStringLiteral("Day 0: Simulation started")});
-    QCOMPARE(cena.painel->AlturaConteudo(), 2 + lh);
-    QCOMPARE(cena.painel->Deslocamento(), 2 + lh - 55);
-    QVERIFY(cena.painel->BotaoSobe()->isHidden());
-    QVERIFY(cena.painel->BotaoDesce()->isHidden());
-    // The line's top is at 2 - (2 + lh - 55) = 55 - lh.
-    const QImage img = cena.Imagem();
-    QVERIFY(!TemTinta(img, 0, 55 - lh));
-    QVERIFY(TemTinta(img, 55 - lh, 55));
-}
 
 void TstPainelMensagens::linesStackUpwards() {
     TCena cena;
@@ -130,7 +113,6 @@ void TstPainelMensagens::capacity() {
 void TstPainelMensagens::dayStamp_data() {
     QTest::addColumn<double>("dia");
     QTest::addColumn<QString>("linha");
-    QTest::newRow("zero") << 0.0 << QStringLiteral("Day 0: x");
     QTest::newRow("fraction down") << 6.4 << QStringLiteral("Day 6: x");
     QTest::newRow("half up") << 2.5 << QStringLiteral("Day 3: x");
     QTest::newRow("no grouping") << 1234.6 << QStringLiteral("Day 1235: x");
