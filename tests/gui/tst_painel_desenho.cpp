@@ -138,8 +138,8 @@ void TstPainelDesenho::scrolling_data() {
     QTest::addColumn<QStringList>("estados");
     using S = QStringList;
     // Panel 200 x 100, step 20.
-    QTest::newRow("130: end, then up past the top")
-        << "130 e u u u b" << S{"0 v", "30 ^", "10 ^v", "-10 v", "-10 v", "10 ^v"};
+    QTest::newRow("130: up at the top, end, then up past the top")
+        << "130 u e u u u b" << S{"0 v", "0 v", "30 ^", "10 ^v", "-10 v", "-10 v", "10 ^v"};
     QTest::newRow("down stops at the end, the last step may pass it")
         << "120 d d 125 d" << S{"0 v", "20 ^", "20 ^", "20 ^v", "40 ^"};
     QTest::newRow("short content anchored at the bottom") << "40 e" << S{"0 ", "-60 "};
