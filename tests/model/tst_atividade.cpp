@@ -101,24 +101,6 @@ private slots:
         QCOMPARE(a->Duracao(), a->DuracaoMedia());
     }
 
-    void estadosIniciais() {
-        TSimuladorProjeto sim;
-        TProjetoSoftware* p = sim.Projeto();
-        const TAtividade* casoDeUso = p->Atividade(0);
-        const TAtividade* arquitetura = p->Atividade(3);
-        QVERIFY(casoDeUso->Pronta() && casoDeUso->EmExecucao() && !casoDeUso->Concluida());
-        QVERIFY(!arquitetura->Pronta() && !arquitetura->EmExecucao());
-        // An inspection at dedication 0 is not accomplished before it is ready.
-        QVERIFY(!p->Atividade(7)->Concluida());
-        // Assigned to a running activity, or to one that waits.
-        TDesenvolvedor* corvin = sim.Desenvolvedores().at(0);
-        p->Atividade(0)->SetDesenvolvedor(corvin);
-        p->Atividade(3)->SetDesenvolvedor(corvin);
-        QVERIFY(casoDeUso->EmExecucaoPor(corvin));
-        QVERIFY(!casoDeUso->EmExecucaoPor(sim.Desenvolvedores().at(1)));
-        QVERIFY(!arquitetura->EmExecucaoPor(corvin));
-    }
-
     void planejada_data() {
         QTest::addColumn<int>("tipo");
         QTest::addColumn<double>("duracao");
@@ -196,11 +178,9 @@ private slots:
         QTest::addColumn<double>("tamanho");
         QTest::addColumn<double>("erros");
         // 5.4 inherited; types 0 to 3 regenerate 0.24 x 5.4 x the regeneration
-        // factor at density 5.4 / size; testing and inspection take them as they are.
+        // factor at density 5.4 / size; testing (and inspection) take them as they are.
         QTest::newRow("analysis, density 0.54")
             << int(TipoAnalise) << 10.0 << 5.4 * (1 + 0.24 * 1.054);
-        QTest::newRow("architecture, density 0.54")
-            << int(TipoArquitetura) << 10.0 << 5.4 * (1 + 0.24 * 1.054);
         QTest::newRow("design, density 2.7")
             << int(TipoProjeto) << 2.0 << 5.4 * (1 + 0.24 * 1.2875);
         QTest::newRow("coding, density 5.4")
@@ -208,7 +188,6 @@ private slots:
         QTest::newRow("coding, density 54")
             << int(TipoCodificacao) << 0.1 << 5.4 * (1 + 0.24 * 6.0);
         QTest::newRow("test") << int(TipoTeste) << 1.0 << 5.4;
-        QTest::newRow("inspection") << int(TipoInspecao) << 1.0 << 5.4;
     }
 
     void heranca() {
@@ -261,31 +240,6 @@ private slots:
             const double d = terco / projeto->Tamanho();
             QVERIFY(d > 0.0 && d < 2.0);
             COMPARA_REAL(projeto->Erros(), terco + (1.0 + 0.1 * d) * 0.24 * terco, 1e-9);
-        }
-    }
-
-    void inspecaoSemDedicacao() {
-        TSimuladorProjeto sim;
-        TProjetoSoftware* p = sim.Projeto();
-        CorvinEmTudo(sim);
-        TReceptorGravador receptor;
-        const TAtividade* projeto = p->Atividade(4);
-        const TAtividade* inspecao = p->Atividade(7);
-        const TAtividade* codificacao = p->Atividade(10);
-        while (!projeto->Concluida()) {
-            QVERIFY(!inspecao->Concluida());
-            sim.AvancarDia(&receptor);
-        }
-        QVERIFY(inspecao->Concluida());
-        QCOMPARE(inspecao->Percentual(), 1.0);
-        QCOMPARE(inspecao->TempoExecutado(), 0.0);
-        QCOMPARE(inspecao->ErrosEncontrados(), 0.0);
-        QCOMPARE(inspecao->Erros(), projeto->Erros());
-        // The coding inherits all of them, plus regeneration.
-        QVERIFY(codificacao->Pronta() && codificacao->Iniciada());
-        QVERIFY(codificacao->Erros() > projeto->Erros() * 1.24);
-        for (const TMensagemGravada& m : receptor.mensagens) {
-            QVERIFY2(!m.texto.contains(inspecao->Nome()), qPrintable(m.texto));
         }
     }
 
@@ -348,24 +302,6 @@ private slots:
                                         "Day 0: The \"Second\" activity has just started",
                                     }));
         QCOMPARE(p.Tempo(), 1.0);
-    }
-
-    void diaSemTempoNaoMudaNada() {
-        auto dev = NovoMedio();
-        TAtividade a(QStringLiteral("A"), TipoProjeto, 0, 0, 10, 10);
-        a.SetDesenvolvedor(dev.get());
-        TReceptorGravador receptor;
-        QCOMPARE(Trabalha(a, 0.0, 3, &receptor), 0.0);
-        QCOMPARE(a.TempoExecutado(), 0.0);
-        QVERIFY(receptor.mensagens.isEmpty());
-        Trabalha(a, 0.5, 4, &receptor);
-        Trabalha(a, 0.5, 5, &receptor); // already started
-        QCOMPARE(receptor.Linhas(), QStringList{"Day 4: The \"A\" activity has just started"});
-        // Without a developer nothing is worked.
-        a.SetDesenvolvedor(nullptr);
-        const double antes = a.TempoExecutado();
-        QCOMPARE(Trabalha(a, 1.0, 6, &receptor), 0.0);
-        QCOMPARE(a.TempoExecutado(), antes);
     }
 
     void mensagensDeEncontrados() {
@@ -438,43 +374,6 @@ private slots:
                                           "Day 1: " + MsgEncontrados(nome, 1),
                                           "Day 1: " + MsgQualidade(nome),
                                       }));
-    }
-
-    void semProdutividadeNaoTrabalha() {
-        // Hours the game never offers: the day is not spoilt by a division by zero.
-        auto dev = NovoMedio(4);
-        TProjetoSoftware p;
-        auto* a = new TAtividade(QStringLiteral("A"), TipoCodificacao, 0, 0, 10, 10);
-        p.AdicionarAtividade(a);
-        a->SetDuracao(2.0);
-        a->SetDesenvolvedor(dev.get());
-        p.Equipe().append(dev.get());
-        TReceptorGravador receptor;
-        p.AvancarTempo(&receptor, 1.0);
-        QCOMPARE(p.Custo(), 0.0);
-        QCOMPARE(a->TempoExecutado(), 0.0);
-        QVERIFY(receptor.mensagens.isEmpty());
-    }
-
-    void reiniciar() {
-        TCadeia c(TipoInspecao, 10, 1, 3);
-        c.CompletaOrigem();
-        c.Trabalha(1.0, 0);
-        c.Trabalha(1.0, 1);
-        QVERIFY(c.alvo.ErrosInformados() > 0);
-        c.alvo.Reiniciar();
-        c.origem.Reiniciar();
-        for (const TAtividade* a : {&c.alvo, &c.origem}) {
-            QCOMPARE(a->Desenvolvedor(), nullptr);
-            QCOMPARE(a->TempoExecutado(), 0.0);
-            QCOMPARE(a->Erros(), 0.0);
-            QCOMPARE(a->ErrosEncontrados(), 0.0);
-            QCOMPARE(a->ErrosInformados(), 0.0);
-            QVERIFY(!a->Iniciada());
-        }
-        QCOMPARE(c.alvo.Duracao(), 0.0); // the dedication is lost
-        QCOMPARE(c.origem.Duracao(), c.origem.DuracaoMedia());
-        QCOMPARE(c.alvo.Predecessora(0), &c.origem);
     }
 };
 

@@ -212,39 +212,6 @@ private slots:
         QCOMPARE(sim.Projeto()->Tempo(), 0.0);
     }
 
-    void custoDoDia() {
-        // 12 hours at $25 using half of his day: 12 x 25 x 0.5 = 150; overtime costs the same rate.
-        TSimuladorProjeto sim;
-        TProjetoSoftware* p = sim.Projeto();
-        TDesenvolvedor* corvin = sim.Desenvolvedores().at(0);
-        p->Equipe().append(corvin);
-        corvin->SetHorasTrabalho(12);
-        TAtividade* casoDeUso = p->Atividade(0);
-        casoDeUso->SetDesenvolvedor(corvin);
-        casoDeUso->SetDuracao(0.5 * corvin->Produtividade(casoDeUso->Tipo()));
-        sim.AvancarDia(nullptr);
-        COMPARA_REAL(p->Custo(), 150.0, 1e-9);
-        QVERIFY(casoDeUso->Concluida());
-        // Accomplished: nothing more is charged.
-        sim.AvancarDia(nullptr);
-        COMPARA_REAL(p->Custo(), 150.0, 1e-9);
-    }
-
-    void equipeVazia() {
-        TSimuladorProjeto sim;
-        TProjetoSoftware* p = sim.Projeto();
-        TReceptorGravador receptor;
-        sim.AvancarDia(&receptor);
-        QCOMPARE(p->Tempo(), 1.0);
-        QCOMPARE(p->Custo(), 0.0);
-        QVERIFY(receptor.mensagens.isEmpty());
-        QVERIFY(p->Atividade(0)->Iniciada() && !p->Atividade(3)->Iniciada());
-        for (const TDesenvolvedor* d : sim.Desenvolvedores()) {
-            QCOMPARE(d->TempoProjeto(), 0.0);
-            QCOMPARE(d->Exaustao(), -2.5);
-        }
-    }
-
     void validarAlocacoes() {
         TSimuladorProjeto sim;
         TProjetoSoftware* p = sim.Projeto();

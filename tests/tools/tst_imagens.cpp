@@ -18,19 +18,10 @@ QString caminho(const QString& relativo) {
 
 bool ehChao(const QImage& imagem, int x, int y, Chao chao) {
     const QColor cor = imagem.pixelColor(x, y);
-    switch (chao) {
-    case Chao::Preto:
-        return cor.alpha() == 255 && cor.rgb() == qRgb(0, 0, 0);
-    case Chao::Verde:
-        return cor.alpha() == 255 && cor.rgb() == qRgb(0, 128, 0);
-    case Chao::Branco:
-        return cor.alpha() == 255 && cor.rgb() == qRgb(255, 255, 255);
-    case Chao::Transparente:
+    const QRgb opaco[] = {0, qRgb(0, 0, 0), qRgb(0, 128, 0), qRgb(255, 255, 255)};
+    if (chao == Chao::Transparente)
         return cor.alpha() == 0;
-    case Chao::Nenhum:
-        break;
-    }
-    return false;
+    return chao != Chao::Nenhum && cor.alpha() == 255 && cor.rgb() == opaco[int(chao)];
 }
 
 // Reads the bits-per-pixel and compression fields of a BMP file header.
@@ -70,7 +61,6 @@ private slots:
             << "imagens/bd_trabalhoduro.bmp" << QSize(14, 14) << Chao::Preto;
         QTest::newRow("slavery flag")
             << "imagens/bd_escravidao.bmp" << QSize(14, 14) << Chao::Preto;
-        // The arrows' pixels are checked one by one below.
         QTest::newRow("UP") << "resources/UP.bmp" << QSize(7, 4) << Chao::Nenhum;
         QTest::newRow("DOWN") << "resources/DOWN.bmp" << QSize(7, 4) << Chao::Nenhum;
         for (const char* botao : {"BtDefineEquipe", "BtAumentaTrabalho", "BtAumentaTrabalhoDisable",
@@ -125,30 +115,6 @@ private slots:
                 figura += !ehChao(imagem, x, y, chao);
         QVERIFY2(figura * 10 >= imagem.width() * imagem.height(),
                  qPrintable(QString::number(figura)));
-    }
-
-    void setas_data() {
-        QTest::addColumn<QString>("relativo");
-        QTest::addColumn<QList<int>>("pretosPorLinha");
-        QTest::newRow("UP") << "resources/UP.bmp" << QList<int>{1, 3, 5, 7};
-        QTest::newRow("DOWN") << "resources/DOWN.bmp" << QList<int>{7, 5, 3, 1};
-    }
-
-    void setas() {
-        QFETCH(QString, relativo);
-        QFETCH(QList<int>, pretosPorLinha);
-
-        const QImage imagem(caminho(relativo));
-        for (int y = 0; y < 4; ++y) {
-            const int n = pretosPorLinha[y];
-            const int inicio = (7 - n) / 2;
-            for (int x = 0; x < 7; ++x) {
-                const QRgb esperado =
-                    x >= inicio && x < inicio + n ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
-                QVERIFY2(imagem.pixel(x, y) == esperado,
-                         qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
-            }
-        }
     }
 
     void desabilitadosSaoCinza_data() {
