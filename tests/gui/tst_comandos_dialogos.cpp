@@ -21,9 +21,13 @@
 
 namespace {
 
-// Types texto over the field's whole text, then presses tecla in it.
+// Types texto over the field's whole text (none when null), then presses tecla in it.
 void DigitaEFecha(TEdInteiro* campo, const QString& texto, Qt::Key tecla) {
     QLineEdit* edicao = campo->Edicao();
+    if (texto.isNull()) {
+        QTest::keyClick(edicao, tecla);
+        return;
+    }
     edicao->selectAll();
     QTest::keyClick(edicao, Qt::Key_Backspace);
     QTest::keyClicks(edicao, texto);
@@ -77,70 +81,53 @@ private slots:
         QCOMPARE(projeto->Atividade(1)->Desenvolvedor(), Pool(1));
     }
 
-    void horasTrabalho_data() {
-        QTest::addColumn<QString>("digitado");
+    void numeroDeHoras_data() {
+        QTest::addColumn<bool>("tarefa");      // Task Time, or else Work Hours
+        QTest::addColumn<QString>("digitado"); // null: confirm unchanged
         QTest::addColumn<int>("tecla");
-        QTest::addColumn<double>("horas");
-        QTest::newRow("15 Enter") << "15" << int(Qt::Key_Return) << 12.0;
-        QTest::newRow("empty Enter") << "" << int(Qt::Key_Enter) << 8.0;
-        QTest::newRow("10 Esc") << "10" << int(Qt::Key_Escape) << 9.0;
+        QTest::addColumn<double>("valor");
+        QTest::newRow("hours 15 Enter") << false << "15" << int(Qt::Key_Return) << 12.0;
+        QTest::newRow("hours empty Enter") << false << "" << int(Qt::Key_Enter) << 8.0;
+        QTest::newRow("hours 10 Esc") << false << "10" << int(Qt::Key_Escape) << 9.0;
+        QTest::newRow("task unchanged Enter") << true << QString() << int(Qt::Key_Return) << 1.25;
+        QTest::newRow("task 999 Enter") << true << "999" << int(Qt::Key_Return) << 25.0;
+        QTest::newRow("task 12 Esc") << true << "12" << int(Qt::Key_Escape) << 1.3;
     }
-
-    void horasTrabalho() {
+    void numeroDeHoras() {
+        QFETCH(bool, tarefa);
         QFETCH(QString, digitado);
         QFETCH(int, tecla);
-        QFETCH(double, horas);
+        QFETCH(double, valor);
         TDesenvolvedor* d = Pool(2);
         d->SetHorasTrabalho(9.0);
         FJogo->Projeto()->Equipe() = {d};
         FJogo->Janela->PainelVisao()->SelecionaDesenvolvedor(d);
-        QString aberto;
-        TRoboModal robo([&](QWidget* modal) {
-            if (auto* dialogo = qobject_cast<TDlgNumeroHorasDesenvolvedor*>(modal)) {
-                aberto = dialogo->EdNumeroHoras()->Texto();
-                DigitaEFecha(dialogo->EdNumeroHoras(), digitado, Qt::Key(tecla));
-            }
-            if (modal->isVisible())
-                TRoboModal::Fecha(modal);
-        });
-        FJogo->Janela->BtAumentaTrabalhoClick();
-        QCOMPARE(robo.Contagem("TDlgNumeroHorasDesenvolvedor"), 1);
-        QCOMPARE(aberto, QStringLiteral("9"));
-        QCOMPARE(d->HorasTrabalho(), horas);
-    }
-
-    void tempoTarefa_data() {
-        QTest::addColumn<QString>("digitado"); // empty: confirm unchanged
-        QTest::addColumn<int>("tecla");
-        QTest::addColumn<double>("duracao");
-        QTest::newRow("unchanged Enter") << "" << int(Qt::Key_Return) << 1.25;
-        QTest::newRow("999 Enter") << "999" << int(Qt::Key_Return) << 25.0;
-        QTest::newRow("12 Esc") << "12" << int(Qt::Key_Escape) << 1.3;
-    }
-
-    void tempoTarefa() {
-        QFETCH(QString, digitado);
-        QFETCH(int, tecla);
-        QFETCH(double, duracao);
         TAtividade* inspecao = PrimeiraDoTipo(FJogo->Projeto(), TipoInspecao);
         inspecao->SetDuracao(1.3);
         FJogo->Janela->PainelAtividades()->SelecionaAtividade(inspecao);
         QString aberto;
         TRoboModal robo([&](QWidget* modal) {
-            if (auto* dialogo = qobject_cast<TDlgDedicacaoAtividade*>(modal)) {
-                aberto = dialogo->EdNumeroHoras()->Texto();
-                if (digitado.isEmpty())
-                    QTest::keyClick(dialogo->EdNumeroHoras()->Edicao(), Qt::Key(tecla));
-                else
-                    DigitaEFecha(dialogo->EdNumeroHoras(), digitado, Qt::Key(tecla));
+            TEdInteiro* campo = nullptr;
+            if (auto* horas = qobject_cast<TDlgNumeroHorasDesenvolvedor*>(modal)) {
+                campo = horas->EdNumeroHoras();
+            } else if (auto* dedicacao = qobject_cast<TDlgDedicacaoAtividade*>(modal)) {
+                campo = dedicacao->EdNumeroHoras();
+            }
+            if (campo) {
+                aberto = campo->Texto();
+                DigitaEFecha(campo, digitado, Qt::Key(tecla));
             }
             if (modal->isVisible())
                 TRoboModal::Fecha(modal);
         });
-        FJogo->Janela->BtTempoTarefaClick();
-        QCOMPARE(robo.Contagem("TDlgDedicacaoAtividade"), 1);
-        QCOMPARE(aberto, QStringLiteral("10"));
-        QCOMPARE(inspecao->Duracao(), duracao);
+        if (tarefa) {
+            FJogo->Janela->BtTempoTarefaClick();
+        } else {
+            FJogo->Janela->BtAumentaTrabalhoClick();
+        }
+        QCOMPARE(robo.Vistos.size(), 1);
+        QCOMPARE(aberto, QLatin1String(tarefa ? "10" : "9"));
+        QCOMPARE(tarefa ? inspecao->Duracao() : d->HorasTrabalho(), valor);
     }
 
     void detalhes() {
