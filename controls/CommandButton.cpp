@@ -11,32 +11,15 @@ TCommandButton::TCommandButton(QWidget* parent) : QWidget(parent) {
     resize(30, 30);
 }
 
-QImage TCommandButton::ComTransparencia(const QImage& imagem) {
-    if (imagem.isNull()) {
-        return QImage();
-    }
-    QImage resultado = imagem.convertToFormat(QImage::Format_ARGB32);
-    const QRgb verde = ColorToRGB(clGreen).rgb();
-    for (int y = 0; y < resultado.height(); ++y) {
-        auto* linha = reinterpret_cast<QRgb*>(resultado.scanLine(y));
-        for (int x = 0; x < resultado.width(); ++x) {
-            if ((linha[x] | 0xFF000000u) == verde) {
-                linha[x] = 0;
-            }
-        }
-    }
-    return resultado;
-}
-
 void TCommandButton::SetPictureBase(const QImage& imagem) {
     FPictureBase = imagem.copy();
-    FDesenhoBase = ComTransparencia(FPictureBase);
+    FDesenhoBase = ComCorTransparente(FPictureBase, ColorToRGB(clGreen).rgb());
     repaint();
 }
 
 void TCommandButton::SetPictureDisable(const QImage& imagem) {
     FPictureDisable = imagem.copy();
-    FDesenhoDisable = ComTransparencia(FPictureDisable);
+    FDesenhoDisable = ComCorTransparente(FPictureDisable, ColorToRGB(clGreen).rgb());
     repaint();
 }
 

@@ -38,8 +38,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    static QImage ComTransparencia(const QImage& imagem);
-
     bool FDestacado = false;
     bool FPressionado = false;
     QImage FPictureBase;

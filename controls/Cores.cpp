@@ -58,3 +58,20 @@ QColor ColorToRGB(TColor cor) {
 TColor CorDeQColor(const QColor& cor) {
     return CorRGB(quint8(cor.red()), quint8(cor.green()), quint8(cor.blue()));
 }
+
+QImage ComCorTransparente(const QImage& imagem, QRgb transparente) {
+    if (imagem.isNull()) {
+        return QImage();
+    }
+    QImage resultado = imagem.convertToFormat(QImage::Format_ARGB32);
+    const QRgb chave = transparente & RGB_MASK;
+    for (int y = 0; y < resultado.height(); ++y) {
+        auto* linha = reinterpret_cast<QRgb*>(resultado.scanLine(y));
+        for (int x = 0; x < resultado.width(); ++x) {
+            if ((linha[x] & RGB_MASK) == chave) {
+                linha[x] = 0;
+            }
+        }
+    }
+    return resultado;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QtGlobal>
 
 // A colour as the forms store it: $00BBGGRR (255 is red, $FF0000 blue), or a
@@ -63,3 +64,7 @@ QColor ColorToRGB(TColor cor);
 
 // The $00BBGGRR value of an RGB colour (alpha ignored).
 TColor CorDeQColor(const QColor& cor);
+
+// A 32-bit copy of imagem in which every pixel of colour transparente (alpha
+// ignored) is fully transparent; a null image stays null.
+QImage ComCorTransparente(const QImage& imagem, QRgb transparente);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QRgb>
 #include <QString>
 
 // A flag view: a small picture shown on a card while a condition on the
@@ -20,10 +19,6 @@ public:
     const QImage& ImagemBandeira() const { return FImagemBandeira; }
 
     virtual bool Visivel(const void* objeto) const = 0;
-
-    // A 32-bit copy of imagem in which every pixel of colour transparente
-    // (alpha ignored) is fully transparent.
-    static QImage ComTransparencia(const QImage& imagem, QRgb transparente);
 
 private:
     QImage FImagemBandeira;

@@ -66,29 +66,14 @@ void DefinePastaPrograma(const QString& pasta) {
     }
 }
 
-QString LocalizaImagem(const QString& caminhoRelativo) {
-    TIdentidadeArquivo id{};
-    if (Identifica(caminhoRelativo, id)) {
-        return QDir::current().absoluteFilePath(caminhoRelativo);
-    }
-    const QString aoLadoDoPrograma = PastaPrograma() + QLatin1Char('/') + caminhoRelativo;
-    if (Identifica(aoLadoDoPrograma, id)) {
-        return aoLadoDoPrograma;
-    }
-    return QString();
+namespace {
+
+QString AoLadoDoPrograma(const QString& caminhoRelativo) {
+    return PastaPrograma() + QLatin1Char('/') + caminhoRelativo;
 }
 
-QImage CarregaImagem(const QString& caminhoRelativo) {
-    // The working folder's copy first (a relative path is resolved against it),
-    // then the one beside the program.
-    QString caminho = caminhoRelativo;
-    TIdentidadeArquivo id{};
-    if (!Identifica(caminho, id)) {
-        caminho = PastaPrograma() + QLatin1Char('/') + caminhoRelativo;
-        if (!Identifica(caminho, id)) {
-            throw EErroArquivo(QStringLiteral("Cannot open the picture file ") + caminho);
-        }
-    }
+// Reads the picture at caminho, whose identity is id, once per process.
+QImage CarregaIdentificada(const QString& caminho, const TIdentidadeArquivo& id) {
     {
         std::lock_guard trava(MutexImagens);
         const auto achada = ImagensCarregadas.constFind(id);
@@ -104,4 +89,37 @@ QImage CarregaImagem(const QString& caminhoRelativo) {
     std::lock_guard trava(MutexImagens);
     ImagensCarregadas.insert(id, imagem);
     return imagem;
+}
+
+QImage CarregaArquivo(const QString& caminho) {
+    TIdentidadeArquivo id{};
+    if (!Identifica(caminho, id)) {
+        throw EErroArquivo(QStringLiteral("Cannot open the picture file ") + caminho);
+    }
+    return CarregaIdentificada(caminho, id);
+}
+
+} // namespace
+
+QString LocalizaImagem(const QString& caminhoRelativo) {
+    TIdentidadeArquivo id{};
+    if (Identifica(caminhoRelativo, id)) {
+        return QDir::current().absoluteFilePath(caminhoRelativo);
+    }
+    const QString aoLado = AoLadoDoPrograma(caminhoRelativo);
+    return Identifica(aoLado, id) ? aoLado : QString();
+}
+
+QImage CarregaImagem(const QString& caminhoRelativo) {
+    // The working folder's copy first (a relative path is resolved against it),
+    // then the one beside the program.
+    TIdentidadeArquivo id{};
+    if (Identifica(caminhoRelativo, id)) {
+        return CarregaIdentificada(caminhoRelativo, id);
+    }
+    return CarregaArquivo(AoLadoDoPrograma(caminhoRelativo));
+}
+
+QImage CarregaImagemDoPrograma(const QString& caminhoRelativo) {
+    return CarregaArquivo(AoLadoDoPrograma(caminhoRelativo));
 }

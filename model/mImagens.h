@@ -26,3 +26,7 @@ QString LocalizaImagem(const QString& caminhoRelativo);
 // still holds its own value). Throws EErroArquivo naming the full path tried
 // when the file is missing or unreadable.
 QImage CarregaImagem(const QString& caminhoRelativo);
+
+// Loads a picture from beside the program only, read and reported as
+// CarregaImagem does.
+QImage CarregaImagemDoPrograma(const QString& caminhoRelativo);

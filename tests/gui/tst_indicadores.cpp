@@ -1,4 +1,5 @@
 // Developer indicators: the view controller, its thermometer and flag views.
+#include "controls/Cores.h"
 #include "controls/mDesenvolvedorVisao.h"
 #include "controls/mVisaoBandeira.h"
 #include "controls/mVisaoTermometro.h"
@@ -173,7 +174,7 @@ void TstIndicadores::transparencia() {
     QImage origem(3, 2, QImage::Format_RGB888);
     origem.fill(QColor(10, 20, 30));
     origem.setPixel(1, 1, cor);
-    const QImage r = TVisaoBandeira::ComTransparencia(origem, qRgb(0, 0, 0));
+    const QImage r = ComCorTransparente(origem, qRgb(0, 0, 0));
     QCOMPARE(r.size(), origem.size());
     QCOMPARE(qAlpha(r.pixel(1, 1)), transparente ? 0 : 255);
     if (!transparente)
