@@ -157,19 +157,25 @@ void TAtividade::Trabalhar(TReceptorMensagens* painel, double& usado, double dis
     if (FErrosEncontrados - FErrosInformados >= 1.0) {
         if (painel) {
             const auto n = static_cast<long long>(FErrosEncontrados - FErrosInformados);
-            painel->AdicionaMensagem(QStringLiteral("The ") % Aspas % FNome % Aspas %
-                                         QStringLiteral(" activity has found and corrected ") %
-                                         QString::number(n) % QStringLiteral(" error(s)"),
-                                     dia);
+            painel->AdicionaMensagem(
+                Mensagem(QStringLiteral("The "),
+                         QStringLiteral(" activity has found and corrected ")) %
+                    QString::number(n) % QStringLiteral(" error(s)"),
+                dia);
         }
         FErrosInformados = FErrosEncontrados;
     }
     // Ready, as established above: accomplished means its own work is done.
     if (FTipo == TipoTeste && TrabalhoCumprido() && painel) {
-        painel->AdicionaMensagem(QStringLiteral("Error detection in the ") % Aspas % FNome % Aspas %
-                                     QStringLiteral(" activity suffices the desired quality level"),
-                                 dia);
+        painel->AdicionaMensagem(
+            Mensagem(QStringLiteral("Error detection in the "),
+                     QStringLiteral(" activity suffices the desired quality level")),
+            dia);
     }
+}
+
+QString TAtividade::Mensagem(const QString& antes, const QString& depois) const {
+    return antes % Aspas % FNome % Aspas % depois;
 }
 
 void TAtividade::AvisaProgresso(TReceptorMensagens* painel, double r, double dia) const {
@@ -177,14 +183,12 @@ void TAtividade::AvisaProgresso(TReceptorMensagens* painel, double r, double dia
         return;
     }
     if (FTempoExecutado < LimiteInicio && r > 0.0) {
-        painel->AdicionaMensagem(QStringLiteral("The ") % Aspas % FNome % Aspas %
-                                     QStringLiteral(" activity has just started"),
-                                 dia);
+        painel->AdicionaMensagem(
+            Mensagem(QStringLiteral("The "), QStringLiteral(" activity has just started")), dia);
     }
     if (FTempoExecutado + r == FDuracao) {
-        painel->AdicionaMensagem(QStringLiteral("The ") % Aspas % FNome % Aspas %
-                                     QStringLiteral(" activity was accomplished"),
-                                 dia);
+        painel->AdicionaMensagem(
+            Mensagem(QStringLiteral("The "), QStringLiteral(" activity was accomplished")), dia);
     }
 }
 

@@ -85,6 +85,8 @@ public:
 private:
     void Iniciar();
     double Estimativa(double fator) const;
+    // A message naming the activity in quotes: antes "Nome" depois.
+    QString Mensagem(const QString& antes, const QString& depois) const;
     // Posts the started and accomplished messages for a day's work r.
     void AvisaProgresso(TReceptorMensagens* painel, double r, double dia) const;
 
