@@ -90,9 +90,13 @@ TDesenvolvedor* TPainelVisao::DesenvolvedorEm(int x, int y) const {
     return FListaDesenvolvedores->at(linha);
 }
 
-QRect TPainelVisao::MolduraSelecao(int topo) const {
+// The 2-pixel ring inside (L + 2, T + 8)..(L + w - 1, T + 78) of the row at topo.
+QRegion TPainelVisao::AnelSelecao(int topo) const {
     const int esquerda = EsquerdaCartao();
-    return QRect(QPoint(esquerda + 2, topo + 8), QPoint(esquerda + LarguraCartao() - 2, topo + 77));
+    const QRect moldura(QPoint(esquerda + 2, topo + 8),
+                        QPoint(esquerda + LarguraCartao() - 2, topo + 77));
+    const int e = EspessuraSelecao;
+    return QRegion(moldura) - QRegion(moldura.adjusted(e, e, -e, -e));
 }
 
 QRegion TPainelVisao::RegiaoSelecao(const TDesenvolvedor* d) const {
@@ -101,9 +105,7 @@ QRegion TPainelVisao::RegiaoSelecao(const TDesenvolvedor* d) const {
     const int linha = int(FListaDesenvolvedores->indexOf(d));
     if (linha < 0)
         return QRegion();
-    const QRect moldura = MolduraSelecao(linha * AlturaLinha - Deslocamento());
-    const int e = EspessuraSelecao;
-    return QRegion(moldura) - QRegion(moldura.adjusted(e, e, -e, -e));
+    return AnelSelecao(linha * AlturaLinha - Deslocamento());
 }
 
 void TPainelVisao::DesenhaSelecao(const TDesenvolvedor* d) {
@@ -211,14 +213,8 @@ void TPainelVisao::DesenhaDesenvolvedor(QPainter& canvas, int topo, const TDesen
     DesenhaBandeiras(canvas, l, topo, d);
 
     if (d == FSelecionado) {
-        const QRect moldura = MolduraSelecao(topo);
-        const int e = EspessuraSelecao;
-        canvas.fillRect(QRect(moldura.left(), moldura.top(), moldura.width(), e), CorSelecao);
-        canvas.fillRect(QRect(moldura.left(), moldura.bottom() - e + 1, moldura.width(), e),
-                        CorSelecao);
-        canvas.fillRect(QRect(moldura.left(), moldura.top(), e, moldura.height()), CorSelecao);
-        canvas.fillRect(QRect(moldura.right() - e + 1, moldura.top(), e, moldura.height()),
-                        CorSelecao);
+        for (const QRect& faixa : AnelSelecao(topo))
+            canvas.fillRect(faixa, CorSelecao);
     }
 }
 

@@ -75,7 +75,7 @@ private:
                             const TDesenvolvedor* d) const;
     void DesenhaBandeiras(QPainter& canvas, int esquerda, int topo, const TDesenvolvedor* d) const;
     void DesenhaSelecao(const TDesenvolvedor* d);
-    QRect MolduraSelecao(int topo) const;
+    QRegion AnelSelecao(int topo) const;
     int Quantidade() const;
 
     std::function<void(const TEstadoShift&, int, int)> FMouseDownBase;
