@@ -59,7 +59,7 @@ void TEdInteiro::DefineFaixa(int minimo, int maximo) {
     CorrigeFaixa();
 }
 
-bool TEdInteiro::LeInteiro(const QString& texto, qint64& valor) {
+bool LeInteiroDecimal(const QString& texto, qint64& valor) {
     if (texto.isEmpty())
         return false;
     int i = 0;
@@ -90,7 +90,7 @@ int TEdInteiro::Limita(qint64 valor) const {
 
 int TEdInteiro::Valor() const {
     qint64 valor = 0;
-    if (!LeInteiro(FEdicao->text(), valor))
+    if (!LeInteiroDecimal(FEdicao->text(), valor))
         return FMinimo;
     return Limita(valor);
 }
@@ -124,7 +124,7 @@ bool TEdInteiro::CaractereValido(QChar ch) {
 
 void TEdInteiro::CorrigeFaixa() {
     qint64 valor = 0;
-    if (LeInteiro(FEdicao->text(), valor) && (valor < FMinimo || valor > FMaximo))
+    if (LeInteiroDecimal(FEdicao->text(), valor) && (valor < FMinimo || valor > FMaximo))
         DefineValor(Limita(valor));
 }
 

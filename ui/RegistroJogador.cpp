@@ -1,6 +1,7 @@
 #include "RegistroJogador.h"
 
 #include "ErrosRegistro.h"
+#include "dialogs/EdInteiro.h"
 #include "model/mImagens.h"
 
 #include <QFile>
@@ -143,34 +144,10 @@ QString TRegistroJogador::FormataReal(double valor) {
 }
 
 int TRegistroJogador::ConverteInteiro(const QString& texto) {
-    const auto invalido = [&texto] {
-        return EErroConversao(QStringLiteral("'%1' is not a valid integer value").arg(texto));
-    };
-    qsizetype i = 0;
-    bool negativo = false;
-    if (i < texto.size() && (texto[i] == QLatin1Char('+') || texto[i] == QLatin1Char('-'))) {
-        negativo = texto[i] == QLatin1Char('-');
-        ++i;
-    }
-    if (i == texto.size()) {
-        throw invalido();
-    }
     qint64 valor = 0;
-    for (; i < texto.size(); ++i) {
-        const QChar c = texto[i];
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-            throw invalido();
-        }
-        valor = valor * 10 + (c.unicode() - u'0');
-        if (valor > qint64(std::numeric_limits<int>::max()) + 1) {
-            throw invalido();
-        }
-    }
-    if (negativo) {
-        valor = -valor;
-    }
-    if (valor > std::numeric_limits<int>::max()) {
-        throw invalido();
+    if (!LeInteiroDecimal(texto, valor) || valor < std::numeric_limits<int>::min() ||
+        valor > std::numeric_limits<int>::max()) {
+        throw EErroConversao(QStringLiteral("'%1' is not a valid integer value").arg(texto));
     }
     return static_cast<int>(valor);
 }

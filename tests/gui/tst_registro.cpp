@@ -51,6 +51,9 @@ private slots:
         QTest::newRow("fraction") << "1.5" << false << 0;
         QTest::newRow("hex") << "0x10" << false << 0;
         QTest::newRow("too large") << "2147483648" << false << 0;
+        QTest::newRow("smallest") << "-2147483648" << true << -2147483647 - 1;
+        QTest::newRow("too small") << "-2147483649" << false << 0;
+        QTest::newRow("sign alone") << "+" << false << 0;
     }
     void ConverteInteiro() {
         QFETCH(QString, texto);
