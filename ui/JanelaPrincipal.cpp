@@ -34,8 +34,6 @@
 
 namespace {
 
-const QColor CorLeitura(63, 63, 63);
-
 // A plain panel with the default raised one-pixel bevel.
 QFrame* CriaPainelBevel(QWidget* pai, const QString& nome, const QRect& caixa, const QColor& cor) {
     auto* painel = new QFrame(pai);
@@ -90,15 +88,13 @@ void CriaLegenda(QWidget* pai, const QString& nome, const QString& texto, QRect 
     }
 }
 
-// A read-out: white on dark grey, right-aligned and vertically centred.
+// A read-out: a value label (white on dark grey), right-aligned, with a tip.
 QLabel* CriaLeitura(QWidget* pai, const QString& nome, const QRect& caixa, const QString& dica) {
-    auto* rotulo = new QLabel(QStringLiteral("0.00"), pai);
-    rotulo->setObjectName(nome);
-    rotulo->setFont(FonteDialogo(11));
-    DefineCores(rotulo, CorLeitura, Qt::white);
+    QLabel* rotulo =
+        CriaRotuloValor(pai, nome, caixa.x(), caixa.y(), caixa.width(), caixa.height());
+    rotulo->setText(QStringLiteral("0.00"));
     rotulo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     rotulo->setToolTip(dica);
-    rotulo->setGeometry(caixa);
     return rotulo;
 }
 
