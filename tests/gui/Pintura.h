@@ -35,6 +35,14 @@ public:
     QList<QRegion> Regioes;
     QRegion Total;
 
+    // Lets the pending paints run and takes what they covered since the last call.
+    QRegion Colhe() {
+        QApplication::processEvents();
+        const QRegion r = Total;
+        Total = QRegion();
+        return r;
+    }
+
 protected:
     bool eventFilter(QObject*, QEvent* evento) override {
         if (evento->type() == QEvent::Paint) {

@@ -432,12 +432,7 @@ void TstPainelTarefas::selecaoRepintaSoDoisCirculos() {
     QWidget* area = FPainel->AreaDesenho();
     TEspiaoPintura espiao;
     area->installEventFilter(&espiao);
-    const auto pinta = [&] {
-        QApplication::processEvents();
-        const QRegion r = espiao.Total;
-        espiao.Total = QRegion();
-        return r;
-    };
+    const auto pinta = [&] { return espiao.Colhe(); };
     pinta();
     const QRect r0 = FPainel->RetanguloAtividade(Atividade(0));
     const QRect r4 = FPainel->RetanguloAtividade(Atividade(4));

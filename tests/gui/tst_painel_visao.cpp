@@ -375,12 +375,7 @@ void TstPainelVisao::selecaoRepintaSoAsMolduras() {
     TAreaDesenho* area = FPainel->AreaDesenho();
     TEspiaoPintura espiao;
     area->installEventFilter(&espiao);
-    const auto pinta = [&] {
-        QApplication::processEvents();
-        const QRegion r = espiao.Total;
-        espiao.Total = QRegion();
-        return r;
-    };
+    const auto pinta = [&] { return espiao.Colhe(); };
     pinta();
     const QRegion r1 = FPainel->RegiaoSelecao(Equipe()[1]);
     const QRegion r2 = FPainel->RegiaoSelecao(Equipe()[2]);
