@@ -110,8 +110,6 @@ void TDlgDefinicaoEquipe::MostraEquipe(QList<TDesenvolvedor*>* equipe,
     FListaEquipe = equipe;
     FListaTodos = todos;
     FGrTodos->setRowCount(todos ? static_cast<int>(todos->size()) : 0);
-    for (int i = 0; i < FGrTodos->rowCount(); ++i)
-        FGrTodos->setRowHeight(i, AlturaLinha);
     if (FGrTodos->currentRow() < 0 && FGrTodos->rowCount() > 0)
         FGrTodos->setCurrentCell(0, 0);
     FGrTodos->viewport()->update();

@@ -98,6 +98,8 @@ void TstDialogoEquipe::mostraEquipeDaUmaLinhaPorDesenvolvedor() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
     QCOMPARE(dialogo.GrTodos()->rowCount(), 7);
+    for (int linha = 0; linha < 7; ++linha)
+        QCOMPARE(dialogo.GrTodos()->rowHeight(linha), 100);
     QCOMPARE(dialogo.GrTodos()->currentRow(), 0);
     QVERIFY(Equipe().isEmpty());
     QCOMPARE(
