@@ -1,0 +1,31 @@
+#include "GravadorPlano.h"
+
+#include "JogoPlano.h"
+
+void TGravadorPlano::Reinicia() {
+    *this = TGravadorPlano();
+}
+
+void TGravadorPlano::AntesDoPasso(const TSimuladorProjeto& sim) {
+    const TEstadoJogador agora = CapturaEstado(sim);
+    if (FPassos == 0) {
+        FPlano.Inicio = MudancasCompletas(agora);
+        return;
+    }
+    // The step about to run starts at project day FPassos. Called again
+    // before the same step, the later call's view stands.
+    if (!FPlano.Eventos.isEmpty() && FPlano.Eventos.last().Dia == FPassos) {
+        FPlano.Eventos.removeLast();
+    }
+    const TMudancasPlano mudancas = MudancasEntre(FDepoisDoUltimo, agora, FPassos);
+    if (!mudancas.Vazia()) {
+        FPlano.Eventos.append(mudancas);
+    }
+}
+
+void TGravadorPlano::DepoisDoPasso(const TSimuladorProjeto& sim) {
+    ++FPassos;
+    FDepoisDoUltimo = CapturaEstado(sim);
+    FPlano.MaximoDias = FPassos;
+    FPlano.Resultado = ResultadoAtual(sim);
+}

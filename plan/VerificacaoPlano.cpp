@@ -1,0 +1,40 @@
+#include "VerificacaoPlano.h"
+
+#include "JogoPlano.h"
+
+namespace {
+
+QString Centavos(double custo) {
+    return QString::number(custo, 'f', 2);
+}
+
+} // namespace
+
+bool ResultadosConferem(const TResultadoPlano& gravado, const TResultadoPlano& rejogado) {
+    return gravado.Concluido == rejogado.Concluido && gravado.Dias == rejogado.Dias &&
+           Centavos(gravado.Custo) == Centavos(rejogado.Custo);
+}
+
+QString DescreveResultado(const TResultadoPlano& resultado) {
+    return (resultado.Concluido ? QStringLiteral("%1 days, cost %2")
+                                : QStringLiteral("not concluded after %1 days, cost %2"))
+        .arg(resultado.Dias)
+        .arg(Centavos(resultado.Custo));
+}
+
+QString TVerificacao::Diferenca() const {
+    return QStringLiteral("result differs: recorded %1; replayed %2")
+        .arg(DescreveResultado(Gravado), DescreveResultado(Rejogado));
+}
+
+TVerificacao VerificaPlano(TSimuladorProjeto& sim, const TPlano& plano,
+                           TReceptorMensagens* receptor, TRastro* rastro) {
+    if (!plano.Resultado) {
+        throw EPlano{QStringLiteral("the plan has no \"result\" to verify")};
+    }
+    TVerificacao v;
+    v.Gravado = *plano.Resultado;
+    v.Rejogado = JogaPlano(sim, plano, receptor, rastro);
+    v.Confere = ResultadosConferem(v.Gravado, v.Rejogado);
+    return v;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Plano.h"
+#include "Rastro.h"
+
+#include <QString>
+
+class TReceptorMensagens;
+class TSimuladorProjeto;
+
+// True when both are concluded or both not, with the same days, and their
+// costs agree to the cent (as both print with two decimals).
+bool ResultadosConferem(const TResultadoPlano& gravado, const TResultadoPlano& rejogado);
+
+// "81 days, cost 16200.00", or "not concluded after 40 days, cost 8000.00".
+QString DescreveResultado(const TResultadoPlano& resultado);
+
+// A plan's recorded result beside its replay.
+struct TVerificacao {
+    TResultadoPlano Gravado;
+    TResultadoPlano Rejogado;
+    bool Confere = false;
+
+    // "result differs: recorded 51 days, cost 17276.50; replayed 51 days, cost 17226.50"
+    QString Diferenca() const;
+};
+
+// Replays plano (as JogaPlano, with the same receptor and rastro) and
+// compares the replay with the result the plan records. Throws EPlano,
+// before playing anything, when the plan records no result.
+TVerificacao VerificaPlano(TSimuladorProjeto& sim, const TPlano& plano,
+                           TReceptorMensagens* receptor = nullptr, TRastro* rastro = nullptr);
