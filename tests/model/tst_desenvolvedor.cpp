@@ -126,6 +126,24 @@ private slots:
         QCOMPARE(NovoCorvin(horas).IncrementoExaustao(), incremento);
     }
 
+    void OtherHoursFollowTheFormulaInDouble_data() {
+        QTest::addColumn<double>("horas");
+        QTest::addColumn<double>("incremento");
+        // Where the index lands on a whole number: worked out beyond double
+        // precision it falls just short (10 and 12), in double it reaches it.
+        QTest::newRow("10.9333 hours") << 10.933333333333334 << 1.3;
+        QTest::newRow("11.4667 hours") << 11.466666666666667 << 1.9;
+        QTest::newRow("just below 12 hours") << 11.999999999999998 << 2.2;
+        QTest::newRow("9.5 hours") << 9.5 << 0.5;
+    }
+    // Guards against the increment depending on a real wider than double
+    // (which does not exist everywhere) for hours other than 8 to 12.
+    void OtherHoursFollowTheFormulaInDouble() {
+        QFETCH(double, horas);
+        QFETCH(double, incremento);
+        QCOMPARE(NovoCorvin(horas).IncrementoExaustao(), incremento);
+    }
+
     void doze_horas_ate_exausto_e_de_volta() {
         TDesenvolvedor d = NovoCorvin(12);
         TReceptorGravador receptor;
