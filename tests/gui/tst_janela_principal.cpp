@@ -215,6 +215,36 @@ private slots:
         QCOMPARE(Atribuicoes(jogo.Projeto()), antes);
     }
 
+    // Guards against refusing the drag that starts on empty team space: the
+    // player then had no way to take a developer off a single activity.
+    void DroppingNobodyClearsTheAssignment() {
+        TJogoTeste jogo;
+        Abre(jogo);
+        FormaEquipe(jogo, {0});
+        jogo.ClicaDesenvolvedor(0);
+        QVERIFY(jogo.SoltaNaAtividade(4));
+        QVERIFY(jogo.SoltaNaAtividade(5));
+        TAreaDesenho* grafico = jogo.Janela->PainelAtividades()->AreaDesenho();
+        QTRY_VERIFY(grafico->isVisible());
+        const QPoint centro = jogo.MostraAtividade(jogo.Atividade(4));
+        TEspiaoPintura espiao;
+        grafico->installEventFilter(&espiao);
+        // A press below the only card selects nobody and arms a drag.
+        TPainelVisao* painel = jogo.Janela->PainelVisao();
+        QTest::mousePress(painel->AreaDesenho(), Qt::LeftButton, {},
+                          QPoint(painel->EsquerdaCartao() + 10, 200));
+        QVERIFY(!painel->DesenvolvedorSelecionado());
+        QVERIFY(painel->ArrastoPendente());
+        espiao.Colhe();
+        QVERIFY(jogo.SoltaNaAtividade(4));
+        QCOMPARE(jogo.Atividade(4)->Desenvolvedor(), nullptr);
+        QVERIFY(jogo.Atividade(5)->Desenvolvedor());
+        QTRY_VERIFY(espiao.Total.contains(centro));
+        grafico->removeEventFilter(&espiao);
+        QTest::mouseRelease(painel->AreaDesenho(), Qt::LeftButton, {},
+                            QPoint(painel->EsquerdaCartao() + 10, 200));
+    }
+
     // The chart is covered by its backdrop and drawing area: what the window
     // changes must reach the drawing area, not only the panel beneath it.
     void ChartRepaintsAfterDropAndTurn() {
