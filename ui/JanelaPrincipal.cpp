@@ -430,6 +430,9 @@ void TMainWindow::AtribuiPrimeiroDaEquipe() {
 
 void TMainWindow::ExecutaJogoRapido() {
     Projeto()->Equipe().append(ItemLista(FSimulador->Desenvolvedores(), 0));
+    // The team panel's content height follows the list, also when no day
+    // passes below (a concluded project).
+    RepintaEquipe();
     AtribuiPrimeiroDaEquipe();
     for (int i = 0; i < TurnosJogoRapido; ++i) {
         BtPassaTempoClick();

@@ -245,6 +245,37 @@ private slots:
                             QPoint(painel->EsquerdaCartao() + 10, 200));
     }
 
+    // Guards against a stale content height after "R" on a concluded project:
+    // the new card was appended but the bottom strip hid before reaching it.
+    void TheTeamPanelScrollsToTheLastCardAfterR() {
+        TJogoTeste jogo;
+        Abre(jogo);
+        FormaEquipe(jogo, {0, 0, 0, 0, 0});
+        // Four runs conclude the game (day 81), the fifth finds it concluded.
+        for (int vez = 0; vez < 5; ++vez) {
+            QTest::keyClick(jogo.Janela.get(), 'R');
+        }
+        QVERIFY(jogo.Projeto()->Concluido());
+        QCOMPARE(jogo.Projeto()->Equipe().size(), 10);
+        TPainelVisao* painel = jogo.Janela->PainelVisao();
+        for (int passo = 0; passo < 50 && painel->BotaoDesce()->isVisible(); ++passo) {
+            QTest::mouseClick(painel->BotaoDesce(), Qt::LeftButton);
+        }
+        QVERIFY(!painel->BotaoDesce()->isVisible());
+        // The tenth card runs from content y 725 (white top border) to 799
+        // (grey bottom border).
+        TAreaDesenho* area = painel->AreaDesenho();
+        const int topo = 725 - painel->Deslocamento();
+        const int base = 799 - painel->Deslocamento();
+        QVERIFY2(topo >= 0 && base < area->height(),
+                 qPrintable(QStringLiteral("card at %1..%2 in %3").arg(topo).arg(base).arg(
+                     area->height())));
+        const QImage quadro = area->grab().toImage();
+        const int x = painel->EsquerdaCartao() + 30;
+        QCOMPARE(Hex(Cor(quadro, x, topo)), Hex(Branco));
+        QCOMPARE(Hex(Cor(quadro, x, base)), Hex(qRgb(128, 128, 128)));
+    }
+
     // The chart is covered by its backdrop and drawing area: what the window
     // changes must reach the drawing area, not only the panel beneath it.
     void ChartRepaintsAfterDropAndTurn() {
