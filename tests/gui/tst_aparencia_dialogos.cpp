@@ -1,0 +1,87 @@
+// How the dialogs' controls look on their black panels: the spin fields of
+// the two hours dialogs, rendered offscreen.
+#include "Pintura.h"
+#include "controls/Cores.h"
+#include "dialogs/DDedicacaoAtividade.h"
+#include "dialogs/DNumeroHoras.h"
+#include "dialogs/EdInteiro.h"
+#include "dialogs/Rotulos.h"
+
+#include <QLineEdit>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// Perceived brightness, 0 to 255.
+int Brilho(QRgb c) {
+    return (qRed(c) * 299 + qGreen(c) * 587 + qBlue(c) * 114) / 1000;
+}
+
+// The pixels of the button's middle (its outline left out) that stand out
+// from its face colour, taken at the centre's left edge.
+int PixelsDaSeta(QToolButton* botao) {
+    const QImage imagem = botao->grab().toImage();
+    const QRgb face = imagem.pixel(3, imagem.height() / 2);
+    int destacados = 0;
+    for (int y = 2; y < imagem.height() - 2; ++y) {
+        for (int x = 3; x < imagem.width() - 3; ++x) {
+            if (std::abs(Brilho(imagem.pixel(x, y)) - Brilho(face)) > 80) {
+                ++destacados;
+            }
+        }
+    }
+    return destacados;
+}
+
+} // namespace
+
+class TstAparenciaDialogos : public QObject {
+    Q_OBJECT
+
+private slots:
+    void SpinFieldsShowDarkTextOnTheFieldBackground_data() {
+        QTest::addColumn<bool>("dedicacao");
+        QTest::newRow("work hours") << false;
+        QTest::newRow("task time") << true;
+    }
+    // Guards against the field taking the black panel's colours: white digits
+    // on black, and white arrows on light buttons that cannot be seen.
+    void SpinFieldsShowDarkTextOnTheFieldBackground() {
+        QFETCH(bool, dedicacao);
+        std::unique_ptr<QDialog> dialogo;
+        if (dedicacao) {
+            dialogo = std::make_unique<TDlgDedicacaoAtividade>();
+        } else {
+            dialogo = std::make_unique<TDlgNumeroHorasDesenvolvedor>();
+        }
+        auto* campo = dialogo->findChild<TEdInteiro*>(QStringLiteral("EdNumeroHoras"));
+        QVERIFY(campo);
+        campo->Edicao()->setText(QStringLiteral("10"));
+        campo->Edicao()->deselect();
+        const QImage imagem = campo->grab().toImage();
+        // Right of the digits, left of the buttons: the field background.
+        const int meio = imagem.height() / 2;
+        const QRgb fundo = ColorToRGB(clWindow).rgb();
+        const QRgb texto = ColorToRGB(clWindowText).rgb();
+        QCOMPARE(Hex(Cor(imagem, campo->width() - 25, meio)), Hex(fundo));
+        // The digits themselves are drawn in the window-text colour.
+        int pixelsTexto = 0;
+        for (int y = 0; y < imagem.height(); ++y) {
+            for (int x = 0; x < campo->width() / 2; ++x) {
+                pixelsTexto += Cor(imagem, x, y) == (texto | 0xff000000u) ? 1 : 0;
+            }
+        }
+        QVERIFY2(pixelsTexto > 10, qPrintable(QString::number(pixelsTexto)));
+        QVERIFY(std::abs(Brilho(fundo) - Brilho(texto)) > 128);
+        // Both arrows stand out from their buttons.
+        QVERIFY2(PixelsDaSeta(campo->BotaoCima()) >= 3,
+                 qPrintable(QString::number(PixelsDaSeta(campo->BotaoCima()))));
+        QVERIFY2(PixelsDaSeta(campo->BotaoBaixo()) >= 3,
+                 qPrintable(QString::number(PixelsDaSeta(campo->BotaoBaixo()))));
+    }
+};
+
+QTEST_MAIN(TstAparenciaDialogos)
+#include "tst_aparencia_dialogos.moc"
