@@ -1,7 +1,8 @@
 // How the dialogs' controls look on their black panels: the spin fields of
-// the two hours dialogs, rendered offscreen.
+// the two hours dialogs and the flat speed buttons, rendered offscreen.
 #include "Pintura.h"
 #include "controls/Cores.h"
+#include "dialogs/BotaoRapido.h"
 #include "dialogs/DDedicacaoAtividade.h"
 #include "dialogs/DNumeroHoras.h"
 #include "dialogs/EdInteiro.h"
@@ -33,6 +34,19 @@ int PixelsDaSeta(QToolButton* botao) {
         }
     }
     return destacados;
+}
+
+// The box around every pixel of the image that is not black.
+QRect CaixaNaoPreta(const QImage& imagem) {
+    QRect caixa;
+    for (int y = 0; y < imagem.height(); ++y) {
+        for (int x = 0; x < imagem.width(); ++x) {
+            if ((imagem.pixel(x, y) & RGB_MASK) != 0) {
+                caixa |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return caixa;
 }
 
 } // namespace
@@ -80,6 +94,43 @@ private slots:
                  qPrintable(QString::number(PixelsDaSeta(campo->BotaoCima()))));
         QVERIFY2(PixelsDaSeta(campo->BotaoBaixo()) >= 3,
                  qPrintable(QString::number(PixelsDaSeta(campo->BotaoBaixo()))));
+    }
+
+    void SpeedButtonsCentreGlyphAndCaption_data() {
+        QTest::addColumn<QString>("legenda");
+        QTest::addColumn<QString>("glifo");
+        QTest::newRow("Ok") << "&Ok" << TBotaoRapido::GlyphOk;
+        QTest::newRow("Cancel") << "&Cancel" << TBotaoRapido::GlyphFecha;
+        QTest::newRow("Close") << "&Close" << TBotaoRapido::GlyphFecha;
+        QTest::newRow("no glyph") << "&Close" << QString();
+    }
+    // Guards against the glyph and caption sitting at the button's left edge
+    // instead of in its middle, where flat speed buttons put them.
+    void SpeedButtonsCentreGlyphAndCaption() {
+        QFETCH(QString, legenda);
+        QFETCH(QString, glifo);
+        QWidget painel;
+        DefineCores(&painel, Qt::black, Qt::white);
+        painel.resize(89, 25);
+        auto* botao = new TBotaoRapido(legenda, glifo, &painel);
+        botao->setGeometry(0, 0, 89, 25);
+        const QRect caixa = CaixaNaoPreta(painel.grab().toImage());
+        QVERIFY(!caixa.isEmpty());
+        // The same space, give or take the glyph's own transparent edge, on
+        // either side and above and below.
+        const int esquerda = caixa.left();
+        const int direita = botao->width() - 1 - caixa.right();
+        const int acima = caixa.top();
+        const int abaixo = botao->height() - 1 - caixa.bottom();
+        QVERIFY2(std::abs(esquerda - direita) <= 3,
+                 qPrintable(QStringLiteral("left %1, right %2").arg(esquerda).arg(direita)));
+        QVERIFY2(std::abs(acima - abaixo) <= 3,
+                 qPrintable(QStringLiteral("above %1, below %2").arg(acima).arg(abaixo)));
+        // The glyph comes first, 4 pixels before the caption.
+        if (!glifo.isEmpty()) {
+            QCOMPARE(botao->CaixaGlifo().right() + 1 + TBotaoRapido::Espaco,
+                     botao->CaixaLegenda().left());
+        }
     }
 };
 
