@@ -5,7 +5,6 @@
 #include "Pintura.h"
 #include "RoboModal.h"
 #include "controls/CommandButton.h"
-#include "controls/Cores.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mSimulador.h"
 #include "ui/Aplicacao.h"
@@ -82,30 +81,6 @@ private slots:
         // Keys always reach the window.
         for (const QWidget* filho : janela.findChildren<QWidget*>()) {
             QVERIFY2(filho->focusPolicy() == Qt::NoFocus, qPrintable(filho->objectName()));
-        }
-    }
-
-    // Guards against the separator drawn as a thick white bar: it is a lowered
-    // box, a shadow row over a highlight row with the backdrop showing between.
-    void Bevel1IsALoweredBoxOverTheBackdrop() {
-        TJogoTeste jogo;
-        jogo.Prepara(std::make_unique<TMainWindow>());
-        jogo.Janela->show();
-        QVERIFY(QTest::qWaitForWindowExposed(jogo.Janela.get()));
-        const QImage janela = jogo.Janela->grab().toImage();
-        auto* fundo = jogo.Janela->findChild<QWidget*>(QStringLiteral("BackDrop2"));
-        QVERIFY(fundo);
-        const QImage verde = fundo->grab().toImage();
-        const QString sombra = Hex(ColorToRGB(clBtnShadow).rgb());
-        const QString luz = Hex(ColorToRGB(clBtnHighlight).rgb());
-        QVERIFY(sombra != luz);
-        // Bevel1 covers (8, 174)..(72, 176) of the command column, which lies
-        // at the window's origin; the backdrop starts at (1, 1).
-        for (int x = 8; x <= 72; ++x) {
-            QCOMPARE(Hex(Cor(janela, x, 174)), x < 72 ? sombra : luz);
-            const QString meio = x == 8 ? sombra : x == 72 ? luz : Hex(Cor(verde, x - 1, 174));
-            QCOMPARE(Hex(Cor(janela, x, 175)), meio);
-            QCOMPARE(Hex(Cor(janela, x, 176)), x == 8 ? sombra : luz);
         }
     }
 

@@ -1,5 +1,7 @@
-// How the dialogs' controls look on their black panels: the spin fields of
-// the two hours dialogs and the flat speed buttons, rendered offscreen.
+// How controls look on the game's dark panels, rendered offscreen: the
+// separator of the main window's command column, the spin fields of the two
+// hours dialogs and the dialogs' flat speed buttons.
+#include "JogoTeste.h"
 #include "Pintura.h"
 #include "controls/Cores.h"
 #include "dialogs/BotaoRapido.h"
@@ -51,10 +53,34 @@ QRect CaixaNaoPreta(const QImage& imagem) {
 
 } // namespace
 
-class TstAparenciaDialogos : public QObject {
+class TstAparencia : public QObject {
     Q_OBJECT
 
 private slots:
+    // Guards against the separator drawn as a thick white bar: it is a lowered
+    // box, a shadow row over a highlight row with the backdrop showing between.
+    void Bevel1IsALoweredBoxOverTheBackdrop() {
+        TJogoTeste jogo;
+        jogo.Prepara(std::make_unique<TMainWindow>());
+        jogo.Janela->show();
+        QVERIFY(QTest::qWaitForWindowExposed(jogo.Janela.get()));
+        const QImage janela = jogo.Janela->grab().toImage();
+        auto* fundo = jogo.Janela->findChild<QWidget*>(QStringLiteral("BackDrop2"));
+        QVERIFY(fundo);
+        const QImage verde = fundo->grab().toImage();
+        const QString sombra = Hex(ColorToRGB(clBtnShadow).rgb());
+        const QString luz = Hex(ColorToRGB(clBtnHighlight).rgb());
+        QVERIFY(sombra != luz);
+        // Bevel1 covers (8, 174)..(72, 176) of the command column, which lies
+        // at the window's origin; the backdrop starts at (1, 1).
+        for (int x = 8; x <= 72; ++x) {
+            QCOMPARE(Hex(Cor(janela, x, 174)), x < 72 ? sombra : luz);
+            const QString meio = x == 8 ? sombra : x == 72 ? luz : Hex(Cor(verde, x - 1, 174));
+            QCOMPARE(Hex(Cor(janela, x, 175)), meio);
+            QCOMPARE(Hex(Cor(janela, x, 176)), x == 8 ? sombra : luz);
+        }
+    }
+
     void SpinFieldsShowDarkTextOnTheFieldBackground_data() {
         QTest::addColumn<bool>("dedicacao");
         QTest::newRow("work hours") << false;
@@ -134,5 +160,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstAparenciaDialogos)
-#include "tst_aparencia_dialogos.moc"
+QTEST_MAIN(TstAparencia)
+#include "tst_aparencia.moc"
