@@ -132,8 +132,8 @@ private slots:
     void eventos();
     void arrasto_data();
     void arrasto();
+    void arrastoTemOPainelComoOrigem_data();
     void arrastoTemOPainelComoOrigem();
-    void ADragFromEmptySpaceCarriesNobody();
     void dica();
     void seteDesenvolvedoresRolam();
     void atualizaLeALista();
@@ -492,36 +492,33 @@ void TstPainelVisao::arrasto() {
     QCOMPARE(Selecionado(), sobreCartao ? 1 : -1);
 }
 
+void TstPainelVisao::arrastoTemOPainelComoOrigem_data() {
+    QTest::addColumn<QPoint>("inicio");
+    QTest::addColumn<int>("selecionado");
+    QTest::newRow("from a card") << QPoint(44, 120) << 1;
+    // Guards against a drag of nobody that fails on the missing developer
+    // (name, picture) instead of running with empty data.
+    QTest::newRow("from empty space") << QPoint(44, 200) << -1;
+}
+
 void TstPainelVisao::arrastoTemOPainelComoOrigem() {
+    QFETCH(QPoint, inicio);
+    QFETCH(int, selecionado);
     Equipa(2);
     FPainel->ArrastoReal = true;
-    Pressiona(QPoint(44, 120));
-    Move(FPainel->AreaDesenho(), QPoint(44, 126), Qt::LeftButton);
+    Pressiona(inicio);
+    Move(FPainel->AreaDesenho(), inicio + QPoint(0, 6), Qt::LeftButton);
     QCOMPARE(FPainel->Arrastos, 1);
+    QCOMPARE(Selecionado(), selecionado);
     // The finished drag is released later; until then it is the panel's child.
     const auto arrastos = FPainel->findChildren<QDrag*>(Qt::FindDirectChildrenOnly);
     QCOMPARE(arrastos.size(), 1);
     QCOMPARE(arrastos[0]->source(), FPainel);
-    QCOMPARE(QString::fromUtf8(arrastos[0]->mimeData()->data(TPainelVisao::TipoArrasto)),
-             Pool(1)->Nome());
-    QVERIFY(!FPainel->ArrastoPendente());
-}
-
-// Guards against a drag of nobody that fails on the missing developer (name,
-// picture) instead of running with empty data.
-void TstPainelVisao::ADragFromEmptySpaceCarriesNobody() {
-    Equipa(2);
-    FPainel->ArrastoReal = true;
-    Pressiona(QPoint(44, 200));
-    Move(FPainel->AreaDesenho(), QPoint(44, 206), Qt::LeftButton);
-    QCOMPARE(FPainel->Arrastos, 1);
-    const auto arrastos = FPainel->findChildren<QDrag*>(Qt::FindDirectChildrenOnly);
-    QCOMPARE(arrastos.size(), 1);
-    QCOMPARE(arrastos[0]->source(), FPainel);
+    const QString nome = selecionado < 0 ? QString() : Pool(selecionado)->Nome();
     QVERIFY(arrastos[0]->mimeData()->hasFormat(TPainelVisao::TipoArrasto));
-    QVERIFY(arrastos[0]->mimeData()->data(TPainelVisao::TipoArrasto).isEmpty());
-    QVERIFY(arrastos[0]->pixmap().isNull());
-    QVERIFY(!FPainel->DesenvolvedorSelecionado());
+    QCOMPARE(QString::fromUtf8(arrastos[0]->mimeData()->data(TPainelVisao::TipoArrasto)), nome);
+    QCOMPARE(arrastos[0]->pixmap().isNull(), selecionado < 0);
+    QVERIFY(!FPainel->ArrastoPendente());
 }
 
 void TstPainelVisao::dica() {
