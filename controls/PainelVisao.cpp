@@ -134,9 +134,9 @@ void TPainelVisao::TrataClique(const TEstadoShift& shift, int x, int y) {
 void TPainelVisao::TrataMouseDown(const TEstadoShift& shift, int x, int y) {
     if (FMouseDownBase)
         FMouseDownBase(shift, x, y);
-    // Only a developer can be dragged: a drag from empty space would drop
-    // "nobody" on an activity and silently clear its assignment.
-    FArrastoPendente = FSelecionado != nullptr;
+    // Every press arms a drag, also one on empty space: dropping nobody on an
+    // activity is how the player takes a developer off it.
+    FArrastoPendente = true;
     FInicioArrasto = QPoint(x, y);
 }
 

@@ -14,8 +14,9 @@ class TDesenvolvedor;
 // The team: one card per developer, top to bottom, each with the developer's
 // picture, the controller's thermometers and the flags whose condition holds.
 // A press selects a card (blue frame), a double click asks for details, and a
-// drag that starts on the drawing area carries the selected developer to the
-// activity chart with this panel as the drag's source.
+// drag that starts on the drawing area carries the selected developer (none
+// after a press on empty space) to the activity chart with this panel as the
+// drag's source.
 class TPainelVisao : public TPainelDesenhoVertical {
     Q_OBJECT
 public:

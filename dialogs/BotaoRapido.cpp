@@ -4,6 +4,8 @@
 
 #include <QPalette>
 #include <QPixmap>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 
 const QString TBotaoRapido::GlyphOk = QStringLiteral(":/GlyphOk.png");
 const QString TBotaoRapido::GlyphFecha = QStringLiteral(":/GlyphFecha.png");
@@ -13,7 +15,7 @@ TBotaoRapido::TBotaoRapido(const QString& caption, const QString& glyph, QWidget
     setAutoRaise(true);
     setFocusPolicy(Qt::NoFocus);
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    setIconSize(QSize(16, 16));
+    setIconSize(QSize(LadoGlifo, LadoGlifo));
     setFont(FonteDialogo(11));
 
     QPalette paleta = palette();
@@ -29,6 +31,68 @@ TBotaoRapido::TBotaoRapido(const QString& caption, const QString& glyph, QWidget
         setIcon(QIcon(imagem));
     // Sets the Alt+letter shortcut from the '&' of the caption.
     setText(caption);
+}
+
+int TBotaoRapido::LarguraLegenda() const {
+    return fontMetrics().size(Qt::TextShowMnemonic, text()).width();
+}
+
+// The glyph and the caption form one group, centred across the button.
+int TBotaoRapido::EsquerdaConteudo() const {
+    const int glifo = icon().isNull() ? 0 : LadoGlifo + Espaco;
+    return (width() - glifo - LarguraLegenda()) / 2;
+}
+
+QRect TBotaoRapido::CaixaGlifo() const {
+    if (icon().isNull()) {
+        return QRect();
+    }
+    return QRect(EsquerdaConteudo(), (height() - LadoGlifo) / 2, LadoGlifo, LadoGlifo);
+}
+
+QRect TBotaoRapido::CaixaLegenda() const {
+    const int esquerda = EsquerdaConteudo() + (icon().isNull() ? 0 : LadoGlifo + Espaco);
+    return QRect(esquerda, 0, LarguraLegenda(), height());
+}
+
+void TBotaoRapido::paintEvent(QPaintEvent*) {
+    QStylePainter canvas(this);
+    QStyleOptionToolButton opcao;
+    initStyleOption(&opcao);
+    DesenhaMoldura(canvas, opcao);
+    // A pressed button shows its content shifted as the style shifts it.
+    QPoint desvio;
+    if (opcao.state & (QStyle::State_Sunken | QStyle::State_On)) {
+        desvio = QPoint(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &opcao, this),
+                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &opcao, this));
+    }
+    DesenhaGlifo(canvas, CaixaGlifo().translated(desvio));
+    DesenhaLegenda(canvas, CaixaLegenda().translated(desvio), opcao);
+}
+
+// The style's flat button face and frame (shown under the pointer or while
+// pressed), without the content, which the style would put at the left.
+void TBotaoRapido::DesenhaMoldura(QStylePainter& canvas, QStyleOptionToolButton opcao) const {
+    opcao.text.clear();
+    opcao.icon = QIcon();
+    canvas.drawComplexControl(QStyle::CC_ToolButton, opcao);
+}
+
+void TBotaoRapido::DesenhaGlifo(QPainter& canvas, const QRect& caixa) const {
+    if (caixa.isEmpty()) {
+        return;
+    }
+    icon().paint(&canvas, caixa, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
+}
+
+void TBotaoRapido::DesenhaLegenda(QPainter& canvas, const QRect& caixa,
+                                  const QStyleOptionToolButton& opcao) const {
+    int alinhamento = Qt::AlignCenter | Qt::TextShowMnemonic;
+    if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &opcao, this)) {
+        alinhamento |= Qt::TextHideMnemonic;
+    }
+    style()->drawItemText(&canvas, caixa, alinhamento, palette(), isEnabled(), text(),
+                          QPalette::ButtonText);
 }
 
 TBotaoRapido* CriaBotaoRapido(QWidget* parent, const QString& nome, const QString& caption,

@@ -1,20 +1,46 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QToolButton>
 
+class QPainter;
+class QStyleOptionToolButton;
+class QStylePainter;
+
 // The program's flat speed button: a 16 x 16 glyph beside a white caption in
-// the small dialog font, drawn flat on the dark panels of the dialogs. The
+// the small dialog font, drawn flat on the dark panels of the dialogs, the
+// glyph and the caption centred together in the button, 4 pixels apart. The
 // caption may carry an '&' accelerator ("&Close" answers Alt+C). A glyph that
-// cannot be loaded leaves the button without an icon. Geometry is the caller's.
+// cannot be loaded leaves the button without an icon, and the caption alone
+// is centred. Geometry is the caller's.
 class TBotaoRapido : public QToolButton {
     Q_OBJECT
 public:
     TBotaoRapido(const QString& caption, const QString& glyph, QWidget* parent = nullptr);
 
+    // Where the glyph (empty without one) and the caption are drawn, with the
+    // button up.
+    QRect CaixaGlifo() const;
+    QRect CaixaLegenda() const;
+
     // Resource paths of the glyphs shared by the dialogs' buttons.
     static const QString GlyphOk;
     static const QString GlyphFecha;
+
+    static constexpr int LadoGlifo = 16;
+    static constexpr int Espaco = 4;
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+
+private:
+    int LarguraLegenda() const;
+    int EsquerdaConteudo() const;
+    void DesenhaMoldura(QStylePainter& canvas, QStyleOptionToolButton opcao) const;
+    void DesenhaGlifo(QPainter& canvas, const QRect& caixa) const;
+    void DesenhaLegenda(QPainter& canvas, const QRect& caixa,
+                        const QStyleOptionToolButton& opcao) const;
 };
 
 // A button of the dialogs' common size, 89 x 25, at (x, y) of its panel.

@@ -8,8 +8,9 @@ TDlgProjetoConcluido::TDlgProjetoConcluido(QWidget* parent)
     QWidget* painel = Painel();
     CriaImagem(QRect(8, 8, 110, 135), QStringLiteral(":/ProjetoConcluido.png"));
 
-    CriaRotuloTexto(painel, QStringLiteral("Label1"),
-                    QStringLiteral("The Project is Concluded !!!"), 144, 16, CorLima, 24);
+    EncaixaNaLargura(CriaRotuloTexto(painel, QStringLiteral("Label1"),
+                                     QStringLiteral("The Project is Concluded !!!"), 144, 16,
+                                     CorLima, 24));
     CriaRotuloTexto(painel, QStringLiteral("Label2"),
                     QStringLiteral("Thanks for participating in this experiment."), 144, 56,
                     Qt::white, 13);

@@ -12,7 +12,9 @@ class QToolButton;
 // the range by the nearer bound. Reading (Valor) gives the minimum for a text
 // that is not an integer and the nearer bound for one outside the range, so it
 // is always within [Minimo, Maximo]. Enter and Esc typed in the field are
-// reported by Confirmado and Cancelado.
+// reported by Confirmado and Cancelado. The field keeps the application's
+// colours (dark text on the field background, visible arrows) whatever the
+// colours of the panel it is placed on.
 class TEdInteiro : public QWidget {
     Q_OBJECT
 public:

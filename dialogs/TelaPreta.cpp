@@ -29,6 +29,11 @@ TBotaoRapido* TDlgTelaPreta::CriaBotaoFecha(const QString& nome, int x, int y) {
     return botao;
 }
 
+void TDlgTelaPreta::EncaixaNaLargura(QLabel* rotulo) const {
+    AjustaFonte(rotulo, width() - MargemDireita - rotulo->x());
+    rotulo->adjustSize();
+}
+
 void TDlgTelaPreta::keyPressEvent(QKeyEvent* evento) {
     const int tecla = evento->key();
     const bool enter = tecla == Qt::Key_Return || tecla == Qt::Key_Enter;

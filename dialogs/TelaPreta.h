@@ -23,6 +23,11 @@ protected:
     void CriaImagem(const QRect& caixa, const QString& recurso);
     // The Close button at (x, y).
     TBotaoRapido* CriaBotaoFecha(const QString& nome, int x, int y);
+    // Narrows the font of a label sized to its text, when needed, so that the
+    // text ends a margin (8 pixels) short of the screen's right edge.
+    void EncaixaNaLargura(QLabel* rotulo) const;
+
+    static constexpr int MargemDireita = 8;
 
     void keyPressEvent(QKeyEvent* evento) override;
 

@@ -6,7 +6,6 @@
 #include <QStringBuilder>
 
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -21,6 +20,9 @@ constexpr std::array<double, 8> TabelaErrosHorasExtras = {0.9,  0.94, 1.0,  1.05
 // Daily exhaustion increments, indexed by a whole number 0 to 15.
 constexpr std::array<double, 16> TabelaIncrementoExaustao = {
     0.0, 0.0, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.15, 1.3, 1.6, 1.9, 2.2, 2.5};
+
+// The increments at 8, 9, 10, 11 and 12 hours (table indexes 0, 3, 7, 11, 14).
+constexpr std::array<double, 5> IncrementosHorasInteiras = {0.0, 0.3, 0.7, 1.3, 2.2};
 
 // x < decimos / 10, compared with the exact decimal rather than its nearest
 // double: the fused multiply-add gives the sign of 10x - decimos exactly.
@@ -76,22 +78,21 @@ double TDesenvolvedor::FatorErros(std::uint8_t tipo) const {
 }
 
 double TDesenvolvedor::IncrementoExaustao() const {
-    // The index is the expression below worked out beyond double precision from
-    // the double values of its constants: 8 hours give 0, 9 hours 3, 10 hours 7,
-    // 11 hours 11 and 12 hours 14 (the value falls just short of 15). Rounded
-    // to double at every step the 12-hour value would tie up to exactly 15.
-    // Hours outside 8..12 stay inside the table.
-    using Estendido = long double;
-    static_assert(std::numeric_limits<Estendido>::digits >= 64,
-                  "the exhaustion index needs a wider real than double");
-    const Estendido seis = 0.6;
-    const Estendido quatro = 0.4;
-    const Estendido fatorHoras = FatorHoras();
-    const Estendido indice = 10.0L * (1.0L - (1.0L - (seis * (fatorHoras - 1.0L) + seis)) / quatro);
-    if (!(indice > 0.0L)) {
+    // The whole hours the work hours dialog offers take their increments as
+    // listed. Worked out exactly, 12 hours fall just short of index 15 (2.2);
+    // in double arithmetic the value ties up to 15 (2.5), so these five do not
+    // come from the formula.
+    for (std::size_t i = 0; i < IncrementosHorasInteiras.size(); ++i) {
+        if (FHorasTrabalho == 8.0 + static_cast<double>(i)) {
+            return IncrementosHorasInteiras[i];
+        }
+    }
+    // Any other value: the formula in double, kept inside the table.
+    const double indice = 10.0 * (1.0 - (1.0 - (0.6 * (FatorHoras() - 1.0) + 0.6)) / 0.4);
+    if (!(indice > 0.0)) {
         return TabelaIncrementoExaustao.front();
     }
-    if (indice >= static_cast<Estendido>(TabelaIncrementoExaustao.size() - 1)) {
+    if (indice >= static_cast<double>(TabelaIncrementoExaustao.size() - 1)) {
         return TabelaIncrementoExaustao.back();
     }
     return TabelaIncrementoExaustao[static_cast<std::size_t>(indice)];

@@ -3,6 +3,7 @@
 #include "Aplicacao.h"
 #include "EErroLista.h"
 #include "controls/Backdrop.h"
+#include "controls/Bevel.h"
 #include "controls/CommandButton.h"
 #include "controls/Cores.h"
 #include "controls/PainelVisao.h"
@@ -220,10 +221,8 @@ void TMainWindow::CriaComandos() {
                   QRect(1, 112, 80, 56), QStringLiteral(":/BtTempoTarefa.bmp"),
                   QStringLiteral(":/BtTempoTarefaDisable.bmp"));
 
-    auto* bevel1 = new QFrame(FPnComandos);
+    auto* bevel1 = new TBevel(FPnComandos);
     bevel1->setObjectName(QStringLiteral("Bevel1"));
-    bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    bevel1->setLineWidth(1);
     bevel1->setGeometry(8, 174, 65, 3);
 
     FBtPassaTempo =
@@ -430,6 +429,9 @@ void TMainWindow::AtribuiPrimeiroDaEquipe() {
 
 void TMainWindow::ExecutaJogoRapido() {
     Projeto()->Equipe().append(ItemLista(FSimulador->Desenvolvedores(), 0));
+    // The team panel's content height follows the list, also when no day
+    // passes below (a concluded project).
+    RepintaEquipe();
     AtribuiPrimeiroDaEquipe();
     for (int i = 0; i < TurnosJogoRapido; ++i) {
         BtPassaTempoClick();

@@ -1,59 +1,19 @@
 #include "RegistroJogador.h"
 
+#include "ArquivoIni.h"
 #include "ErrosRegistro.h"
 #include "dialogs/EdInteiro.h"
 #include "model/mImagens.h"
 
-#include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 #include <cmath>
 #include <limits>
-
-// The INI library is used header-only and on plain UTF-8 bytes.
-#define SI_IMPLEMENTATION
-#define SI_NO_CONVERSION
-#include <SimpleIni.h>
 
 const QString TRegistroJogador::SecaoJogo = QStringLiteral("Orvanta");
 const QString TRegistroJogador::ChavePartidas = QStringLiteral("NTimes");
 const QString TRegistroJogador::ChaveGerente = QStringLiteral("Manager");
 const QString TRegistroJogador::ChaveCusto = QStringLiteral("Cost");
 const QString TRegistroJogador::ChaveTempo = QStringLiteral("Time");
-
-namespace {
-
-// CSimpleIniA compares section and key names without regard to case.
-using TArquivoIni = CSimpleIniA;
-
-void Configura(TArquivoIni& ini) {
-    ini.SetUnicode(true);
-    ini.SetMultiKey(false);
-    ini.SetMultiLine(false);
-    ini.SetSpaces(false);
-    // Values with leading or trailing blanks are written in quotes, so a name
-    // is read back exactly as it was typed.
-    ini.SetQuotes(true);
-}
-
-// Loads the file into ini. A missing file loads as empty; false when the file
-// exists but cannot be read.
-bool Carrega(const QString& caminho, TArquivoIni& ini) {
-    QFile arquivo(caminho);
-    if (!arquivo.exists()) {
-        return true;
-    }
-    if (!arquivo.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QByteArray dados = arquivo.readAll();
-    if (arquivo.error() != QFileDevice::NoError) {
-        return false;
-    }
-    return ini.LoadData(dados.constData(), static_cast<size_t>(dados.size())) >= 0;
-}
-
-} // namespace
 
 TRegistroJogador::TRegistroJogador(const QString& caminho) : FCaminho(caminho) {}
 
@@ -64,40 +24,27 @@ QString TRegistroJogador::CaminhoPadrao() {
 QString TRegistroJogador::LeValor(const QString& secao, const QString& chave,
                                   const QString& padrao) const {
     TArquivoIni ini;
-    Configura(ini);
-    if (!Carrega(FCaminho, ini)) {
+    if (!ini.Carrega(FCaminho)) {
         return padrao;
     }
-    const QByteArray s = secao.toUtf8();
-    const QByteArray k = chave.toUtf8();
-    const char* valor = ini.GetValue(s.constData(), k.constData(), nullptr);
-    return valor ? QString::fromUtf8(valor) : padrao;
+    return ini.Valor(secao, chave).value_or(padrao);
 }
 
 void TRegistroJogador::GravaValor(const QString& secao, const QString& chave,
                                   const QString& valor) const {
+    GravaValores(secao, {{chave, valor}});
+}
+
+void TRegistroJogador::GravaValores(const QString& secao, const TValores& valores) const {
     TArquivoIni ini;
-    Configura(ini);
     // A file that is there but unreadable would be lost by rewriting it.
-    if (!Carrega(FCaminho, ini)) {
+    if (!ini.Carrega(FCaminho)) {
         throw EErroGravacao(FCaminho);
     }
-    const QByteArray s = secao.toUtf8();
-    const QByteArray k = chave.toUtf8();
-    const QByteArray v = valor.toUtf8();
-    if (ini.SetValue(s.constData(), k.constData(), v.constData()) < 0) {
-        throw EErroGravacao(FCaminho);
+    for (const auto& [chave, valor] : valores) {
+        ini.DefineValor(secao, chave, valor);
     }
-    std::string conteudo;
-    if (ini.Save(conteudo, false) < 0) {
-        throw EErroGravacao(FCaminho);
-    }
-    QSaveFile arquivo(FCaminho);
-    if (!arquivo.open(QIODevice::WriteOnly)) {
-        throw EErroGravacao(FCaminho);
-    }
-    const auto tamanho = static_cast<qint64>(conteudo.size());
-    if (arquivo.write(conteudo.data(), tamanho) != tamanho || !arquivo.commit()) {
+    if (!ini.Salva(FCaminho)) {
         throw EErroGravacao(FCaminho);
     }
 }
@@ -122,8 +69,7 @@ void TRegistroJogador::DefineGerente(const QString& nome) const {
 void TRegistroJogador::RegistraResultado(double custo, double tempo) const {
     const QString secao =
         QStringLiteral("#") + LeValor(SecaoJogo, ChavePartidas, QStringLiteral("0"));
-    GravaValor(secao, ChaveCusto, FormataReal(custo));
-    GravaValor(secao, ChaveTempo, FormataReal(tempo));
+    GravaValores(secao, {{ChaveCusto, FormataReal(custo)}, {ChaveTempo, FormataReal(tempo)}});
 }
 
 QString TRegistroJogador::FormataReal(double valor) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <utility>
 
 // The player record file, Orvanta.INI beside the program: section "Orvanta"
 // with the game counter "NTimes" and the manager's name "Manager", and one
@@ -8,11 +10,13 @@
 //
 // Every operation opens the file by its full path, does its reads and writes
 // and lets it go; nothing is cached. Reads never fail: a missing file, section
-// or key gives the default. Section and key names match without regard to
-// case; other sections, keys and comments already in the file are kept. Each
-// write replaces the whole file at once (a temporary file in the same folder
-// renamed over the old one), so the file is always either the old one or the
-// new one, and a file that exists but cannot be read is never overwritten.
+// or key gives the default. The file is read and edited over its own lines
+// (TArquivoIni): a write changes or adds only the lines of the keys it
+// writes and keeps every other byte. Each write replaces the whole file at
+// once (a temporary file in the same folder renamed over the old one), so
+// the file is always either the old one or the new one; in a folder that
+// refuses new files an existing writable file is written in place. A file
+// that exists but cannot be read is never overwritten.
 class TRegistroJogador {
 public:
     explicit TRegistroJogador(const QString& caminho = CaminhoPadrao());
@@ -26,6 +30,10 @@ public:
     QString LeValor(const QString& secao, const QString& chave, const QString& padrao) const;
     // Stores valor; throws EErroGravacao when the file cannot be written.
     void GravaValor(const QString& secao, const QString& chave, const QString& valor) const;
+    // Stores every (key, value) pair into secao, in order, in one write: all
+    // of them or, when it throws EErroGravacao, none.
+    using TValores = QList<std::pair<QString, QString>>;
+    void GravaValores(const QString& secao, const TValores& valores) const;
 
     // Counts one more game in "NTimes". Throws EErroConversao when the stored
     // count is not a whole number (nothing is written then), EErroGravacao
@@ -35,8 +43,8 @@ public:
     QString Gerente() const;
     // Stores the name as given. Throws EErroGravacao.
     void DefineGerente(const QString& nome) const;
-    // Writes "Cost" then "Time" into section "#" + the stored "NTimes" text.
-    // Throws EErroGravacao; a failed "Cost" write leaves "Time" unwritten.
+    // Writes "Cost" then "Time" into section "#" + the stored "NTimes" text,
+    // both in one write. Throws EErroGravacao, and then writes neither.
     void RegistraResultado(double custo, double tempo) const;
 
     // Shortest decimal form with at most 15 significant digits, the regional

@@ -45,6 +45,35 @@ private slots:
         QVERIFY(nome->x() > saudacao->geometry().right());
     }
 
+    void EveryTextEndsInsideItsScreen_data() {
+        QTest::addColumn<bool>("conclusao");
+        QTest::addColumn<QString>("rotulo");
+        for (const char* nome : {"Label1", "Label2", "Label3", "Label4", "Label5"}) {
+            QTest::addRow("welcome %s", nome) << false << QString::fromLatin1(nome);
+        }
+        for (const char* nome : {"Label1", "Label2", "Label3", "Label4"}) {
+            QTest::addRow("conclusion %s", nome) << true << QString::fromLatin1(nome);
+        }
+    }
+    // Guards against a text cut at the screen's edge (the conclusion heading
+    // lost its last two "!").
+    void EveryTextEndsInsideItsScreen() {
+        QFETCH(bool, conclusao);
+        QFETCH(QString, rotulo);
+        TDlgApresentacao apresentacao;
+        TDlgProjetoConcluido concluido;
+        QDialog& dialogo = conclusao ? static_cast<QDialog&>(concluido) : apresentacao;
+        const auto* texto = dialogo.findChild<QLabel*>(rotulo);
+        QVERIFY(texto);
+        const int largura = texto->wordWrap()
+                                ? texto->width()
+                                : texto->fontMetrics().horizontalAdvance(texto->text());
+        QVERIFY(largura <= texto->width());
+        QVERIFY2(texto->x() + largura <= dialogo.width(),
+                 qPrintable(QStringLiteral("%1 + %2 in %3").arg(texto->x()).arg(largura).arg(
+                     dialogo.width())));
+    }
+
     void Keys_data() {
         QTest::addColumn<bool>("conclusao");
         QTest::addColumn<int>("tecla");

@@ -218,6 +218,35 @@ private slots:
         QVERIFY(FErros.isEmpty());
     }
 
+    // Guards against a record file re-serialised by the game: comments, loose
+    // lines, duplicate keys, spacing, CRLF and everything after a NUL byte
+    // were lost or changed by a counted game and its recorded result.
+    void AHostileRecordFileKeepsEveryOtherByteThroughAGame() {
+        static const char texto[] = "; Orvanta record\r\n[Other]\r\nFoo = bar baz\r\nx\0y\xff\r\n\r\n"
+                                    "[ORVANTA]\r\nManager=Bo\r\nntimes = 4\r\nNTimes=99\r\n"
+                                    "loose line\r\n; after the last key\r\n[Notes]\r\n\0tail";
+        const QByteArray antes(texto, sizeof(texto) - 1);
+        TJogoTeste jogo(nullptr);
+        {
+            QFile arquivo(jogo.CaminhoIni());
+            QVERIFY(arquivo.open(QIODevice::WriteOnly));
+            arquivo.write(antes);
+        }
+        TRoboModal robo;
+        Abre(jogo);
+        // Four runs of "R": the game is counted, concluded on day 81 and recorded.
+        for (int vez = 0; vez < 4; ++vez) {
+            QTest::keyClick(jogo.Janela.get(), 'R');
+        }
+        QVERIFY(jogo.Projeto()->Concluido());
+        QVERIFY(robo.Contagem("TDlgProjetoConcluido") > 0);
+        QByteArray esperado = antes;
+        esperado.replace("ntimes = 4", "ntimes = 5");
+        esperado += "\r\n[#5]\r\nCost=16200\r\nTime=81\r\n";
+        QCOMPARE(jogo.Ini(), esperado);
+        QVERIFY(FErros.isEmpty());
+    }
+
     void ConfirmationQuestion_data() {
         QTest::addColumn<int>("botao");
         QTest::addColumn<double>("tempo");

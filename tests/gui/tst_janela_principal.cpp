@@ -215,6 +215,67 @@ private slots:
         QCOMPARE(Atribuicoes(jogo.Projeto()), antes);
     }
 
+    // Guards against refusing the drag that starts on empty team space: the
+    // player then had no way to take a developer off a single activity.
+    void DroppingNobodyClearsTheAssignment() {
+        TJogoTeste jogo;
+        Abre(jogo);
+        FormaEquipe(jogo, {0});
+        jogo.ClicaDesenvolvedor(0);
+        QVERIFY(jogo.SoltaNaAtividade(4));
+        QVERIFY(jogo.SoltaNaAtividade(5));
+        TAreaDesenho* grafico = jogo.Janela->PainelAtividades()->AreaDesenho();
+        QTRY_VERIFY(grafico->isVisible());
+        const QPoint centro = jogo.MostraAtividade(jogo.Atividade(4));
+        TEspiaoPintura espiao;
+        grafico->installEventFilter(&espiao);
+        // A press below the only card selects nobody and arms a drag.
+        TPainelVisao* painel = jogo.Janela->PainelVisao();
+        QTest::mousePress(painel->AreaDesenho(), Qt::LeftButton, {},
+                          QPoint(painel->EsquerdaCartao() + 10, 200));
+        QVERIFY(!painel->DesenvolvedorSelecionado());
+        QVERIFY(painel->ArrastoPendente());
+        espiao.Colhe();
+        QVERIFY(jogo.SoltaNaAtividade(4));
+        QCOMPARE(jogo.Atividade(4)->Desenvolvedor(), nullptr);
+        QVERIFY(jogo.Atividade(5)->Desenvolvedor());
+        QTRY_VERIFY(espiao.Total.contains(centro));
+        grafico->removeEventFilter(&espiao);
+        QTest::mouseRelease(painel->AreaDesenho(), Qt::LeftButton, {},
+                            QPoint(painel->EsquerdaCartao() + 10, 200));
+    }
+
+    // Guards against a stale content height after "R" on a concluded project:
+    // the new card was appended but the bottom strip hid before reaching it.
+    void TheTeamPanelScrollsToTheLastCardAfterR() {
+        TJogoTeste jogo;
+        Abre(jogo);
+        FormaEquipe(jogo, {0, 0, 0, 0, 0});
+        // Four runs conclude the game (day 81), the fifth finds it concluded.
+        for (int vez = 0; vez < 5; ++vez) {
+            QTest::keyClick(jogo.Janela.get(), 'R');
+        }
+        QVERIFY(jogo.Projeto()->Concluido());
+        QCOMPARE(jogo.Projeto()->Equipe().size(), 10);
+        TPainelVisao* painel = jogo.Janela->PainelVisao();
+        for (int passo = 0; passo < 50 && painel->BotaoDesce()->isVisible(); ++passo) {
+            QTest::mouseClick(painel->BotaoDesce(), Qt::LeftButton);
+        }
+        QVERIFY(!painel->BotaoDesce()->isVisible());
+        // The tenth card runs from content y 725 (white top border) to 799
+        // (grey bottom border).
+        TAreaDesenho* area = painel->AreaDesenho();
+        const int topo = 725 - painel->Deslocamento();
+        const int base = 799 - painel->Deslocamento();
+        QVERIFY2(topo >= 0 && base < area->height(),
+                 qPrintable(QStringLiteral("card at %1..%2 in %3").arg(topo).arg(base).arg(
+                     area->height())));
+        const QImage quadro = area->grab().toImage();
+        const int x = painel->EsquerdaCartao() + 30;
+        QCOMPARE(Hex(Cor(quadro, x, topo)), Hex(Branco));
+        QCOMPARE(Hex(Cor(quadro, x, base)), Hex(qRgb(128, 128, 128)));
+    }
+
     // The chart is covered by its backdrop and drawing area: what the window
     // changes must reach the drawing area, not only the panel beneath it.
     void ChartRepaintsAfterDropAndTurn() {

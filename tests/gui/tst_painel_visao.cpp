@@ -132,6 +132,7 @@ private slots:
     void eventos();
     void arrasto_data();
     void arrasto();
+    void arrastoTemOPainelComoOrigem_data();
     void arrastoTemOPainelComoOrigem();
     void dica();
     void seteDesenvolvedoresRolam();
@@ -470,8 +471,9 @@ void TstPainelVisao::arrasto_data() {
     QTest::newRow("step by step") << esq << cartao << P{{1, 1}, {3, 2}, {4, -4}, {5, -4}} << 1;
     QTest::newRow("once per press") << esq << cartao << P{{5, 0}, {10, 0}, {20, 5}} << 1;
     QTest::newRow("right button") << int(Qt::RightButton) << cartao << P{{0, 6}} << 1;
-    // The gap between the two cards holds nobody: nothing to drag from there.
-    QTest::newRow("from empty space") << esq << QPoint(44, 82) << P{{0, 10}} << 0;
+    // The gap between the two cards holds nobody, and nobody is dragged from
+    // there (dropping nobody clears an activity's developer).
+    QTest::newRow("from empty space") << esq << QPoint(44, 82) << P{{0, 10}} << 1;
 }
 
 void TstPainelVisao::arrasto() {
@@ -483,25 +485,39 @@ void TstPainelVisao::arrasto() {
     const auto b = Qt::MouseButton(botao);
     Pressiona(inicio, b);
     const bool sobreCartao = inicio.y() > 84;
-    QCOMPARE(FPainel->ArrastoPendente(), sobreCartao);
+    QVERIFY(FPainel->ArrastoPendente());
     for (const QPoint& d : movimentos)
         Move(FPainel->AreaDesenho(), inicio + d, b);
     QCOMPARE(FPainel->Arrastos, arrastos);
     QCOMPARE(Selecionado(), sobreCartao ? 1 : -1);
 }
 
+void TstPainelVisao::arrastoTemOPainelComoOrigem_data() {
+    QTest::addColumn<QPoint>("inicio");
+    QTest::addColumn<int>("selecionado");
+    QTest::newRow("from a card") << QPoint(44, 120) << 1;
+    // Guards against a drag of nobody that fails on the missing developer
+    // (name, picture) instead of running with empty data.
+    QTest::newRow("from empty space") << QPoint(44, 200) << -1;
+}
+
 void TstPainelVisao::arrastoTemOPainelComoOrigem() {
+    QFETCH(QPoint, inicio);
+    QFETCH(int, selecionado);
     Equipa(2);
     FPainel->ArrastoReal = true;
-    Pressiona(QPoint(44, 120));
-    Move(FPainel->AreaDesenho(), QPoint(44, 126), Qt::LeftButton);
+    Pressiona(inicio);
+    Move(FPainel->AreaDesenho(), inicio + QPoint(0, 6), Qt::LeftButton);
     QCOMPARE(FPainel->Arrastos, 1);
+    QCOMPARE(Selecionado(), selecionado);
     // The finished drag is released later; until then it is the panel's child.
     const auto arrastos = FPainel->findChildren<QDrag*>(Qt::FindDirectChildrenOnly);
     QCOMPARE(arrastos.size(), 1);
     QCOMPARE(arrastos[0]->source(), FPainel);
-    QCOMPARE(QString::fromUtf8(arrastos[0]->mimeData()->data(TPainelVisao::TipoArrasto)),
-             Pool(1)->Nome());
+    const QString nome = selecionado < 0 ? QString() : Pool(selecionado)->Nome();
+    QVERIFY(arrastos[0]->mimeData()->hasFormat(TPainelVisao::TipoArrasto));
+    QCOMPARE(QString::fromUtf8(arrastos[0]->mimeData()->data(TPainelVisao::TipoArrasto)), nome);
+    QCOMPARE(arrastos[0]->pixmap().isNull(), selecionado < 0);
     QVERIFY(!FPainel->ArrastoPendente());
 }
 

@@ -118,9 +118,17 @@ private slots:
         QTest::newRow("13 hours") << 13.0 << 2.5;
         QTest::newRow("1e300 hours") << 1e300 << 2.5;
         QTest::newRow("nan") << std::nan("") << 0.0;
+        QTest::newRow("9.5 hours") << 9.5 << 0.5;
+        QTest::newRow("just below 12 hours") << 11.999999999999998 << 2.2;
+        // Where the index lands on a whole number: worked out beyond double
+        // precision it falls just short (10 and 12), in double it reaches it.
+        QTest::newRow("10.9333 hours") << 10.933333333333334 << 1.3;
+        QTest::newRow("11.4667 hours") << 11.466666666666667 << 1.9;
     }
     void incrementoForaDaFaixa() {
-        // The model accepts any hours; the table lookup stays inside the table.
+        // Hours other than the five whole ones take the formula in double
+        // (a wider real does not exist everywhere), and the table lookup
+        // stays inside the table: the model accepts any hours.
         QFETCH(double, horas);
         QFETCH(double, incremento);
         QCOMPARE(NovoCorvin(horas).IncrementoExaustao(), incremento);
