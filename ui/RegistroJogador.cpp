@@ -1,6 +1,6 @@
 #include "RegistroJogador.h"
 
-#include "ArquivoIni.h"
+#include "registro/ArquivoIni.h"
 #include "ErrosRegistro.h"
 #include "dialogs/EdInteiro.h"
 #include "model/mImagens.h"

@@ -1,7 +1,7 @@
 // The INI editor: which line a read takes, which bytes a write changes or
 // adds (and that nothing else moves), how a value is stored so that it reads
 // back as given, and loading a file that is missing or cannot be read.
-#include "ui/ArquivoIni.h"
+#include "registro/ArquivoIni.h"
 
 #include <QDir>
 #include <QTemporaryDir>
