@@ -1,6 +1,7 @@
 #include "RegistroJogador.h"
 
 #include "ErrosRegistro.h"
+#include "LocalRegistro.h"
 #include "dialogs/EdInteiro.h"
 #include "model/mImagens.h"
 
@@ -58,7 +59,7 @@ bool Carrega(const QString& caminho, TArquivoIni& ini) {
 TRegistroJogador::TRegistroJogador(const QString& caminho) : FCaminho(caminho) {}
 
 QString TRegistroJogador::CaminhoPadrao() {
-    return PastaPrograma() + QStringLiteral("/Orvanta.INI");
+    return LocalizaRegistro(PastaPrograma());
 }
 
 QString TRegistroJogador::LeValor(const QString& secao, const QString& chave,
