@@ -10,6 +10,7 @@
 #include "model/mProjeto.h"
 #include "model/mSimulador.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -488,6 +489,9 @@ int Executa(const QString& caminho, bool json) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Knows the program's folder, from which an installed runner finds the
+    // installed pictures.
+    QCoreApplication aplicacao(argc, argv);
     QStringList argumentos;
     for (int i = 1; i < argc; ++i) {
         argumentos.append(QString::fromLocal8Bit(argv[i]));
