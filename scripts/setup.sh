@@ -10,6 +10,7 @@ PACKAGES=(
     libsimpleini-dev libbenchmark-dev
     fonts-dejavu-core
     xvfb xauth
+    clang desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
