@@ -9,8 +9,13 @@
 
 int main(int argc, char** argv) {
     TAplicacao aplicacao(argc, argv);
+    // The name alone, no organisation: the user's data folder for the record
+    // file is then ~/.local/share/Orvanta on Linux.
     QApplication::setApplicationName(QStringLiteral("Orvanta"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Logo.png")));
+    // Installed, the desktop entry and the icon go by the application's id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvanta.Orvanta"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.orvanta.Orvanta"),
+                                                 QIcon(QStringLiteral(":/Logo.png"))));
 
     std::unique_ptr<TMainWindow> janela;
     try {

@@ -1,45 +1,50 @@
 #include "mImagens.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
 #include <mutex>
-#include <sys/stat.h>
 
 namespace {
 
-// One file's identity: the same file reached by another path, or a file
-// replaced in place, is told apart without reading it.
+// One file's identity: the same file reached by another path (its canonical
+// path), or a file replaced in place (its size and times, to the millisecond),
+// is told apart without reading it.
 struct TIdentidadeArquivo {
-    dev_t dispositivo;
-    ino_t inode;
-    off_t tamanho;
-    qint64 modificadoSeg;
-    qint64 modificadoNs;
+    QString caminhoCanonico;
+    qint64 tamanho = 0;
+    qint64 modificadoMs = 0;
+    qint64 alteradoMs = 0;
     bool operator==(const TIdentidadeArquivo&) const = default;
 };
 
 size_t qHash(const TIdentidadeArquivo& id, size_t semente = 0) {
-    return qHashMulti(semente, id.dispositivo, id.inode, id.tamanho, id.modificadoSeg,
-                      id.modificadoNs);
+    return qHashMulti(semente, id.caminhoCanonico, id.tamanho, id.modificadoMs, id.alteradoMs);
 }
 
 std::mutex MutexPasta;
 QString PastaDefinida;
 QString PastaSistema;
 
+// The cache and its lock stay because pictures are loaded from more than one
+// thread: the best-plan finder builds one simulator per thread, and every
+// simulator loads the fourteen developer pictures. The cache keeps that to one
+// read per file and process.
 std::mutex MutexImagens;
 QHash<TIdentidadeArquivo, QImage> ImagensCarregadas;
 
 // The identity of a regular file, or false when there is none at the path.
 bool Identifica(const QString& caminho, TIdentidadeArquivo& id) {
-    struct stat info {};
-    if (::stat(QFile::encodeName(caminho).constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    const QFileInfo info(caminho);
+    if (!info.isFile()) {
         return false;
     }
-    id = {info.st_dev, info.st_ino, info.st_size, info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
+    id = {info.canonicalFilePath(), info.size(),
+          info.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch(),
+          info.fileTime(QFileDevice::FileMetadataChangeTime).toMSecsSinceEpoch()};
     return true;
 }
 
@@ -51,9 +56,14 @@ QString PastaPrograma() {
         return PastaDefinida;
     }
     if (PastaSistema.isEmpty()) {
-        const QString programa = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
-        PastaSistema =
-            programa.isEmpty() ? QDir::currentPath() : QFileInfo(programa).absolutePath();
+        // Only the application object knows the program's file. A program that
+        // has none (a test, a tool) is taken to run from its working folder,
+        // and that answer is not kept: an application object made later still
+        // gives the real folder.
+        if (QCoreApplication::instance() == nullptr) {
+            return QDir::currentPath();
+        }
+        PastaSistema = QCoreApplication::applicationDirPath();
     }
     return PastaSistema;
 }
@@ -70,6 +80,15 @@ namespace {
 
 QString AoLadoDoPrograma(const QString& caminhoRelativo) {
     return PastaPrograma() + QLatin1Char('/') + caminhoRelativo;
+}
+
+// The installed copy of a file the program loads: ORVANTA_DADOS_INSTALADOS is
+// the installed data folder relative to the installed program's folder
+// (../share/orvanta), so "imagens/BigCorvin.bmp" is looked for as
+// <program folder>/../share/orvanta/imagens/BigCorvin.bmp.
+QString Instalada(const QString& caminhoRelativo) {
+    return QDir::cleanPath(PastaPrograma() + QStringLiteral("/" ORVANTA_DADOS_INSTALADOS "/") +
+                           caminhoRelativo);
 }
 
 // Reads the picture at caminho, whose identity is id, once per process.
@@ -91,35 +110,42 @@ QImage CarregaIdentificada(const QString& caminho, const TIdentidadeArquivo& id)
     return imagem;
 }
 
-QImage CarregaArquivo(const QString& caminho) {
-    TIdentidadeArquivo id{};
-    if (!Identifica(caminho, id)) {
-        throw EErroArquivo(QStringLiteral("Cannot open the picture file ") + caminho);
+// Loads the first of the candidate paths that is a file. When none is, the
+// error names the first candidate beside the program, where a copy of the
+// game keeps its pictures.
+QImage CarregaPrimeira(const QStringList& candidatos, const QString& nomeNoErro) {
+    TIdentidadeArquivo id;
+    for (const QString& caminho : candidatos) {
+        if (Identifica(caminho, id)) {
+            return CarregaIdentificada(caminho, id);
+        }
     }
-    return CarregaIdentificada(caminho, id);
+    throw EErroArquivo(QStringLiteral("Cannot open the picture file ") + nomeNoErro);
 }
 
 } // namespace
 
 QString LocalizaImagem(const QString& caminhoRelativo) {
-    TIdentidadeArquivo id{};
+    TIdentidadeArquivo id;
     if (Identifica(caminhoRelativo, id)) {
         return QDir::current().absoluteFilePath(caminhoRelativo);
     }
-    const QString aoLado = AoLadoDoPrograma(caminhoRelativo);
-    return Identifica(aoLado, id) ? aoLado : QString();
+    for (const QString& caminho : {AoLadoDoPrograma(caminhoRelativo), Instalada(caminhoRelativo)}) {
+        if (Identifica(caminho, id)) {
+            return caminho;
+        }
+    }
+    return QString();
 }
 
 QImage CarregaImagem(const QString& caminhoRelativo) {
     // The working folder's copy first (a relative path is resolved against it),
-    // then the one beside the program.
-    TIdentidadeArquivo id{};
-    if (Identifica(caminhoRelativo, id)) {
-        return CarregaIdentificada(caminhoRelativo, id);
-    }
-    return CarregaArquivo(AoLadoDoPrograma(caminhoRelativo));
+    // then the one beside the program, then the installed one.
+    const QString aoLado = AoLadoDoPrograma(caminhoRelativo);
+    return CarregaPrimeira({caminhoRelativo, aoLado, Instalada(caminhoRelativo)}, aoLado);
 }
 
 QImage CarregaImagemDoPrograma(const QString& caminhoRelativo) {
-    return CarregaArquivo(AoLadoDoPrograma(caminhoRelativo));
+    const QString aoLado = AoLadoDoPrograma(caminhoRelativo);
+    return CarregaPrimeira({aoLado, Instalada(caminhoRelativo)}, aoLado);
 }

@@ -10,6 +10,7 @@ PACKAGES=(
     libbenchmark-dev
     fonts-dejavu-core
     xvfb xauth
+    clang desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

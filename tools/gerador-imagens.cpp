@@ -1,8 +1,11 @@
 // To redraw every picture: build orvanta-pictures, then run `orvanta-pictures SOURCE_ROOT`.
 //
-// Draws the developer portraits and flags loaded at run time (imagens/) and
-// the pictures compiled into the program (resources/). Everything is drawn
+// Draws the developer portraits and flags loaded at run time (imagens/), the
+// pictures compiled into the program (resources/) and the application icon
+// installed with it (packaging/icons/). Everything is drawn
 // with fixed shapes and colours, so running it again gives identical files.
+
+#include "icone-aplicativo.h"
 
 #include <QColor>
 #include <QDir>
@@ -888,6 +891,18 @@ bool geraRecursos(const QDir& recursos) {
     return ok;
 }
 
+// The sizes the desktop's icon theme is given.
+constexpr int TamanhosIcone[] = {16, 24, 32, 48, 64, 128, 256};
+
+bool geraIcones(const QDir& icones) {
+    bool ok = true;
+    for (const int lado : TamanhosIcone) {
+        ok &= salvaPng(IconeAplicativo(lado),
+                       icones.filePath(QStringLiteral("orvanta-%1.png").arg(lado)));
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -903,13 +918,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no such folder: %s\n", argv[1]);
         return 2;
     }
-    if (!raiz.mkpath("imagens") || !raiz.mkpath("resources")) {
-        std::fprintf(stderr, "cannot create imagens/ or resources/ below %s\n", argv[1]);
+    if (!raiz.mkpath("imagens") || !raiz.mkpath("resources") || !raiz.mkpath("packaging/icons")) {
+        std::fprintf(stderr, "cannot create imagens/, resources/ or packaging/icons/ below %s\n",
+                     argv[1]);
         return 1;
     }
     const QDir imagens(raiz.filePath("imagens"));
     bool ok = geraRetratos(imagens);
     ok &= geraBandeiras(imagens);
     ok &= geraRecursos(QDir(raiz.filePath("resources")));
+    ok &= geraIcones(QDir(raiz.filePath("packaging/icons")));
     return ok ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 
 #include "registro/ArquivoIni.h"
 #include "ErrosRegistro.h"
+#include "LocalRegistro.h"
 #include "dialogs/EdInteiro.h"
 #include "model/mImagens.h"
 
@@ -18,7 +19,7 @@ const QString TRegistroJogador::ChaveTempo = QStringLiteral("Time");
 TRegistroJogador::TRegistroJogador(const QString& caminho) : FCaminho(caminho) {}
 
 QString TRegistroJogador::CaminhoPadrao() {
-    return PastaPrograma() + QStringLiteral("/Orvanta.INI");
+    return LocalizaRegistro(PastaPrograma());
 }
 
 QString TRegistroJogador::LeValor(const QString& secao, const QString& chave,

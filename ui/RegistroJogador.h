@@ -21,7 +21,8 @@ class TRegistroJogador {
 public:
     explicit TRegistroJogador(const QString& caminho = CaminhoPadrao());
 
-    // PastaPrograma() + "/Orvanta.INI".
+    // Orvanta.INI beside the program, or in the user's data folder when the
+    // program's folder cannot be written (LocalizaRegistro).
     static QString CaminhoPadrao();
     const QString& Caminho() const { return FCaminho; }
     void DefineCaminho(const QString& caminho) { FCaminho = caminho; }

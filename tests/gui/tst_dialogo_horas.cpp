@@ -273,7 +273,7 @@ void TstDialogoHoras::horasModalEnterEEsc() {
     // Each showing starts again from the developer.
     dialogo.MostraDesenvolvedor(d);
     QCOMPARE(dialogo.EdNumeroHoras()->Texto(), QStringLiteral("8"));
-    resultado = ExecutaModal(dialogo, [&dialogo] {
+    resultado = ExecutaModal(dialogo, [] {
         QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
     });
     QCOMPARE(resultado, int(mrCancel));

@@ -1,5 +1,6 @@
-// Where developer pictures are looked for, what happens when they are missing,
-// and the per-process picture cache.
+// Where developer pictures are looked for (from a copy of the game and from an
+// installed one), what happens when they are missing, the per-process picture
+// cache, and the program's folder before and after the application object.
 
 #include "model/mImagens.h"
 #include "model/mSimulador.h"
@@ -7,16 +8,36 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-bool GravaImagem(const QString& pasta, int largura) {
-    QDir().mkpath(pasta + "/imagens");
+bool GravaImagemEm(const QString& arquivo, int largura) {
+    QDir().mkpath(QFileInfo(arquivo).path());
     QImage imagem(largura, 10, QImage::Format_RGB888);
     imagem.fill(Qt::red);
-    return imagem.save(pasta + "/imagens/Teste.bmp", "BMP");
+    return imagem.save(arquivo, "BMP");
+}
+
+bool GravaImagem(const QString& pasta, int largura) {
+    return GravaImagemEm(pasta + "/imagens/Teste.bmp", largura);
+}
+
+// What PastaPrograma answered before the application object existed, from
+// which working folder, and the warnings printed meanwhile.
+QString PastaSemAplicacao;
+QString TrabalhoSemAplicacao;
+QStringList AvisosSemAplicacao;
+
+int Largura(const std::function<QImage()>& carrega) {
+    try {
+        return carrega().width();
+    } catch (const EErroArquivo&) {
+        return 0;
+    }
 }
 
 QString MensagemDe(const std::function<void()>& f) {
@@ -104,6 +125,65 @@ private slots:
         QCOMPARE(CarregaImagem(QStringLiteral("imagens/Teste.bmp")).width(), 7);
     }
 
+    // Guards against a program without an application object printing Qt's
+    // warning or keeping its working folder as the program's folder for good.
+    void AProgramWithoutApplicationObjectRunsFromItsWorkingFolderQuietly() {
+        QCOMPARE(PastaSemAplicacao, TrabalhoSemAplicacao);
+        QVERIFY2(AvisosSemAplicacao.isEmpty(), qPrintable(AvisosSemAplicacao.join('\n')));
+        DefinePastaPrograma(QString());
+        QCOMPARE(PastaPrograma(), QCoreApplication::applicationDirPath());
+        QVERIFY(PastaPrograma() != PastaSemAplicacao);
+    }
+
+    // The program in <prefix>/bin, its pictures in <prefix>/share/orvanta/imagens.
+    // A copy in the working folder (11 wide) or beside the program (22) comes
+    // before the installed one (33); the flags never come from the working folder.
+    void InstalledPicturesComeAfterTheWorkingFolderAndTheProgramsFolder_data() {
+        QTest::addColumn<bool>("trabalho");
+        QTest::addColumn<bool>("aoLado");
+        QTest::addColumn<bool>("instalada");
+        QTest::addColumn<int>("larguraJogo");
+        QTest::addColumn<int>("larguraBandeira");
+        QTest::newRow("installed only") << false << false << true << 33 << 33;
+        QTest::newRow("beside the program") << false << true << true << 22 << 22;
+        QTest::newRow("working folder") << true << false << true << 11 << 33;
+        QTest::newRow("working folder and beside") << true << true << true << 11 << 22;
+        QTest::newRow("nowhere") << false << false << false << 0 << 0;
+    }
+    // Guards against an installed game not finding its pictures, or an
+    // installed copy shadowing the pictures a player put beside the program.
+    void InstalledPicturesComeAfterTheWorkingFolderAndTheProgramsFolder() {
+        QFETCH(bool, trabalho);
+        QFETCH(bool, aoLado);
+        QFETCH(bool, instalada);
+        QFETCH(int, larguraJogo);
+        QFETCH(int, larguraBandeira);
+        const QString bin = FPrograma.path() + QStringLiteral("/bin");
+        const QString instalado = QDir::cleanPath(
+            bin + QStringLiteral("/" ORVANTA_DADOS_INSTALADOS "/imagens/Teste.bmp"));
+        const auto apaga = qScopeGuard([&] {
+            QDir(FPrograma.path() + QStringLiteral("/bin")).removeRecursively();
+            QDir(FPrograma.path() + QStringLiteral("/share")).removeRecursively();
+        });
+        QVERIFY(QDir().mkpath(bin));
+        DefinePastaPrograma(bin);
+        QVERIFY(!trabalho || GravaImagem(FTrabalho.path(), 11));
+        QVERIFY(!aoLado || GravaImagem(bin, 22));
+        QVERIFY(!instalada || GravaImagemEm(instalado, 33));
+        const QString relativo = QStringLiteral("imagens/Teste.bmp");
+        QCOMPARE(Largura([&] { return CarregaImagem(relativo); }), larguraJogo);
+        QCOMPARE(Largura([&] { return CarregaImagemDoPrograma(relativo); }), larguraBandeira);
+        if (larguraJogo == 33) {
+            QCOMPARE(LocalizaImagem(relativo), instalado);
+        }
+        if (larguraJogo == 0) {
+            // Missing everywhere: the message names the place beside the program.
+            QCOMPARE(MensagemDe([&] { CarregaImagem(relativo); }),
+                     "Cannot open the picture file " + bin + "/" + relativo);
+            QVERIFY(LocalizaImagem(relativo).isEmpty());
+        }
+    }
+
     void cenarioDeOutraPasta() {
         // Started from a folder without pictures, the game finds those beside it.
         DefinePastaPrograma(QStringLiteral(ORVANTA_BIN_DIR));
@@ -117,5 +197,19 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLocalizacaoImagens)
+int main(int argc, char** argv) {
+    const QString trabalho = QDir::currentPath();
+    QDir::setCurrent(QDir::tempPath());
+    TrabalhoSemAplicacao = QDir::currentPath();
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& texto) {
+        AvisosSemAplicacao.append(texto);
+    });
+    PastaSemAplicacao = PastaPrograma();
+    qInstallMessageHandler(nullptr);
+    QDir::setCurrent(trabalho);
+
+    QCoreApplication aplicacao(argc, argv);
+    TestLocalizacaoImagens teste;
+    return QTest::qExec(&teste, argc, argv);
+}
 #include "tst_localizacao_imagens.moc"

@@ -78,6 +78,12 @@ private slots:
         QTest::newRow("GlyphOk") << "resources/GlyphOk.png" << QSize(16, 16) << Chao::Transparente;
         QTest::newRow("GlyphFecha")
             << "resources/GlyphFecha.png" << QSize(16, 16) << Chao::Transparente;
+        // The application icon, in every size installed into the icon theme.
+        for (const int lado : {16, 24, 32, 48, 64, 128, 256}) {
+            QTest::newRow(qPrintable(QStringLiteral("icon %1").arg(lado)))
+                << QStringLiteral("packaging/icons/orvanta-%1.png").arg(lado) << QSize(lado, lado)
+                << Chao::Transparente;
+        }
     }
 
     void arquivo() {
