@@ -1,0 +1,155 @@
+#include "graficos/ExportaGraficos.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <qcustomplot.h>
+
+std::optional<TFormatoGrafico> FormatoPorNome(const QString& caminho) {
+    const QString sufixo = QFileInfo(caminho).suffix().toLower();
+    if (sufixo == QLatin1String("pdf")) {
+        return TFormatoGrafico::Pdf;
+    }
+    if (sufixo == QLatin1String("svg")) {
+        return TFormatoGrafico::Svg;
+    }
+    if (sufixo == QLatin1String("png")) {
+        return TFormatoGrafico::Png;
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+// Draws the chart into the painter's window (0, 0, tamanho), which the caller
+// has mapped onto its page or picture.
+void DesenhaGrafico(QCPPainter& pintor, QCustomPlot& grafico, const QSize& tamanho) {
+    grafico.toPainter(&pintor, tamanho.width(), tamanho.height());
+}
+
+// Charts stacked top to bottom on one device of tamanho x n charts.
+void DesenhaEmPilha(QCPPainter& pintor, const QList<QCustomPlot*>& graficos,
+                    const QSize& tamanho) {
+    for (qsizetype i = 0; i < graficos.size(); ++i) {
+        pintor.save();
+        pintor.translate(0, static_cast<double>(i * tamanho.height()));
+        DesenhaGrafico(pintor, *graficos.at(i), tamanho);
+        pintor.restore();
+    }
+}
+
+bool EscrevePdf(const QList<QCustomPlot*>& graficos, QIODevice& destino, const QSize& tamanho) {
+    QPdfWriter pdf(&destino);
+    pdf.setCreator(QStringLiteral("Orvanta"));
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    pdf.setResolution(300);
+    QCPPainter pintor;
+    if (!pintor.begin(&pdf)) {
+        return false;
+    }
+    pintor.setMode(QCPPainter::pmVectorized);
+    pintor.setMode(QCPPainter::pmNoCaching);
+    const QRect pagina = pintor.viewport();
+    // The chart keeps its proportions, centred on the page.
+    QSize encaixe = tamanho.scaled(pagina.size(), Qt::KeepAspectRatio);
+    const QRect alvo(pagina.x() + (pagina.width() - encaixe.width()) / 2,
+                     pagina.y() + (pagina.height() - encaixe.height()) / 2, encaixe.width(),
+                     encaixe.height());
+    for (qsizetype i = 0; i < graficos.size(); ++i) {
+        if (i > 0 && !pdf.newPage()) {
+            return false;
+        }
+        pintor.setViewport(alvo);
+        pintor.setWindow(QRect(QPoint(0, 0), tamanho));
+        DesenhaGrafico(pintor, *graficos.at(i), tamanho);
+    }
+    return pintor.end();
+}
+
+bool EscreveSvg(const QList<QCustomPlot*>& graficos, QIODevice& destino, const QSize& tamanho) {
+    const QSize total(tamanho.width(), tamanho.height() * static_cast<int>(graficos.size()));
+    QSvgGenerator svg;
+    svg.setOutputDevice(&destino);
+    svg.setSize(total);
+    svg.setViewBox(QRect(QPoint(0, 0), total));
+    svg.setTitle(QStringLiteral("Orvanta"));
+    QCPPainter pintor;
+    if (!pintor.begin(&svg)) {
+        return false;
+    }
+    pintor.setMode(QCPPainter::pmVectorized);
+    pintor.setMode(QCPPainter::pmNoCaching);
+    DesenhaEmPilha(pintor, graficos, tamanho);
+    return pintor.end();
+}
+
+bool EscrevePng(const QList<QCustomPlot*>& graficos, QIODevice& destino, const QSize& tamanho,
+                double escala) {
+    const QSize total(tamanho.width(), tamanho.height() * static_cast<int>(graficos.size()));
+    QImage imagem((QSizeF(total) * escala).toSize(), QImage::Format_ARGB32_Premultiplied);
+    if (imagem.isNull()) {
+        return false;
+    }
+    imagem.fill(Qt::white);
+    {
+        QCPPainter pintor(&imagem);
+        pintor.setMode(QCPPainter::pmNoCaching);
+        pintor.scale(escala, escala);
+        DesenhaEmPilha(pintor, graficos, tamanho);
+    }
+    return imagem.save(&destino, "PNG");
+}
+
+} // namespace
+
+bool ExportaGraficos(const QList<QCustomPlot*>& graficos, const QString& caminho,
+                     const QSize& tamanho, QString& erro, double escala) {
+    const std::optional<TFormatoGrafico> formato = FormatoPorNome(caminho);
+    if (!formato) {
+        erro = QStringLiteral("%1: unknown format (use .pdf, .svg or .png)").arg(caminho);
+        return false;
+    }
+    if (graficos.isEmpty() || tamanho.isEmpty() || escala <= 0) {
+        erro = QStringLiteral("%1: nothing to draw").arg(caminho);
+        return false;
+    }
+    // The whole file is made in memory first: a failed drawing never leaves
+    // half a file, and the file on disk is replaced in one step.
+    QBuffer memoria;
+    memoria.open(QIODevice::WriteOnly);
+    bool desenhado = false;
+    switch (*formato) {
+    case TFormatoGrafico::Pdf:
+        desenhado = EscrevePdf(graficos, memoria, tamanho);
+        break;
+    case TFormatoGrafico::Svg:
+        desenhado = EscreveSvg(graficos, memoria, tamanho);
+        break;
+    case TFormatoGrafico::Png:
+        desenhado = EscrevePng(graficos, memoria, tamanho, escala);
+        break;
+    }
+    if (!desenhado) {
+        erro = QStringLiteral("%1: the charts could not be drawn").arg(caminho);
+        return false;
+    }
+    QSaveFile arquivo(caminho);
+    if (!arquivo.open(QIODevice::WriteOnly)) {
+        erro = QStringLiteral("%1: %2").arg(caminho, arquivo.errorString());
+        return false;
+    }
+    const QByteArray& dados = memoria.data();
+    // A short write can still be committed: check the flush before the rename.
+    if (arquivo.write(dados) != dados.size() || !arquivo.flush() || !arquivo.commit()) {
+        erro = QStringLiteral("%1: %2").arg(caminho, arquivo.errorString());
+        arquivo.cancelWriting();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,122 @@
+// Charts exported to PDF, SVG and PNG: page and picture sizes, the format
+// taken from the file name, and a failed export leaving the old file alone.
+#include "graficos/ExportaGraficos.h"
+#include "graficos/PaletaGrafico.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+#include <qcustomplot.h>
+
+namespace {
+
+std::unique_ptr<QCustomPlot> GraficoSimples(double inclinacao) {
+    auto grafico = std::make_unique<QCustomPlot>();
+    QCPGraph* linha = grafico->addGraph();
+    linha->setData({0, 1, 2, 3}, {0, inclinacao, 2 * inclinacao, 3 * inclinacao});
+    grafico->rescaleAxes();
+    AplicaPaleta(*grafico, TPaletaGrafico::Papel());
+    return grafico;
+}
+
+QByteArray Conteudo(const QString& caminho) {
+    QFile arquivo(caminho);
+    return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TstExportaGraficos : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir FPasta;
+    std::unique_ptr<QCustomPlot> FPrimeiro = GraficoSimples(1);
+    std::unique_ptr<QCustomPlot> FSegundo = GraficoSimples(2);
+    const QSize FTamanho{400, 300};
+
+    QList<QCustomPlot*> Ambos() const { return {FPrimeiro.get(), FSegundo.get()}; }
+
+private slots:
+    // Guards against a format chosen by anything but the extension, or a
+    // misspelt extension accepted as one.
+    void TheFormatComesFromTheExtensionInAnyCase_data() {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<int>("formato");
+        QTest::newRow("pdf") << "a/b.pdf" << int(TFormatoGrafico::Pdf);
+        QTest::newRow("SVG") << "b.SVG" << int(TFormatoGrafico::Svg);
+        QTest::newRow("Png") << "c.Png" << int(TFormatoGrafico::Png);
+        QTest::newRow("jpeg") << "d.jpeg" << -1;
+        QTest::newRow("none") << "pdf" << -1;
+    }
+    void TheFormatComesFromTheExtensionInAnyCase() {
+        QFETCH(QString, nome);
+        QFETCH(int, formato);
+        const auto achado = FormatoPorNome(nome);
+        QCOMPARE(achado ? int(*achado) : -1, formato);
+    }
+
+    // Guards against charts drawn over one another or lost between pages.
+    void APdfHasOnePagePerChart() {
+        const QString caminho = FPasta.filePath(QStringLiteral("dois.pdf"));
+        QString erro;
+        QVERIFY2(ExportaGraficos(Ambos(), caminho, FTamanho, erro), qPrintable(erro));
+        const QByteArray pdf = Conteudo(caminho);
+        QVERIFY(pdf.startsWith("%PDF-"));
+        const QRegularExpression pagina(QStringLiteral("/Type\\s*/Page(?!s)"));
+        QCOMPARE(QString::fromLatin1(pdf).count(pagina), 2);
+    }
+
+    // Guards against an SVG or PNG whose size does not hold every chart.
+    void SvgAndPngStackTheChartsTopToBottom() {
+        QString erro;
+        const QString svg = FPasta.filePath(QStringLiteral("dois.svg"));
+        QVERIFY2(ExportaGraficos(Ambos(), svg, FTamanho, erro), qPrintable(erro));
+        QSvgRenderer leitor(svg);
+        QVERIFY(leitor.isValid());
+        QCOMPARE(leitor.viewBox(), QRect(0, 0, 400, 600));
+
+        const QString png = FPasta.filePath(QStringLiteral("dois.png"));
+        QVERIFY2(ExportaGraficos(Ambos(), png, FTamanho, erro, 2.0), qPrintable(erro));
+        const QImage imagem(png);
+        QCOMPARE(imagem.size(), QSize(800, 1200));
+        // The paper ground is white and the chart is drawn on it.
+        QCOMPARE(imagem.pixelColor(2, 2), QColor(Qt::white));
+        QVERIFY(imagem.convertToFormat(QImage::Format_Indexed8).colorCount() > 2);
+    }
+
+    // Guards against a failed export that destroys the file already there.
+    void AFailedExportLeavesTheOldFileAsItWas_data() {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<bool>("vazio");
+        QTest::newRow("unknown extension") << "velho.txt" << false;
+        QTest::newRow("no charts") << "velho.pdf" << true;
+    }
+    void AFailedExportLeavesTheOldFileAsItWas() {
+        QFETCH(QString, nome);
+        QFETCH(bool, vazio);
+        const QString caminho = FPasta.filePath(nome);
+        QFile velho(caminho);
+        QVERIFY(velho.open(QIODevice::WriteOnly));
+        velho.write("old contents");
+        velho.close();
+        QString erro;
+        QVERIFY(!ExportaGraficos(vazio ? QList<QCustomPlot*>{} : Ambos(), caminho, FTamanho, erro));
+        QVERIFY(erro.startsWith(caminho));
+        QCOMPARE(Conteudo(caminho), QByteArray("old contents"));
+    }
+
+    // Guards against an unwritable destination reported as success.
+    void AnUnwritableDestinationIsReported() {
+        const QString caminho = FPasta.filePath(QStringLiteral("no-such-folder/x.png"));
+        QString erro;
+        QVERIFY(!ExportaGraficos(Ambos(), caminho, FTamanho, erro));
+        QVERIFY(erro.startsWith(caminho + QStringLiteral(": ")));
+        QVERIFY(!QFile::exists(caminho));
+    }
+};
+
+QTEST_MAIN(TstExportaGraficos)
+#include "tst_exporta_graficos.moc"
