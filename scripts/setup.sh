@@ -7,7 +7,7 @@ set -euo pipefail
 PACKAGES=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
-    libsimpleini-dev libbenchmark-dev
+    libsimpleini-dev libbenchmark-dev libpagmo-dev
     fonts-dejavu-core
     xvfb xauth
 )
