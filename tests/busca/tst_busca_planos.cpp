@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr qint64 Avaliacoes = 2000;
+constexpr qint64 Avaliacoes = 1000;
 
 TResultadoBusca Busca(quint32 semente, int threads) {
     TParametrosBusca parametros;

@@ -25,7 +25,7 @@ TExecucao Executa(const QString& programa, const QStringList& argumentos,
 // A small search into pasta.
 TExecucao Busca(const QString& pasta, const QString& semente = QStringLiteral("1")) {
     return Executa(Programa,
-                   {"--evaluations", "1000", "--threads", "2", "--seed", semente, "--out", pasta});
+                   {"--evaluations", "300", "--threads", "2", "--seed", semente, "--out", pasta});
 }
 
 QStringList Linhas(const QByteArray& texto) {
@@ -225,7 +225,7 @@ private slots:
         QVERIFY(linhas.first().contains(
             QRegularExpression("^\\d+ evaluations, \\d+ per second, front \\d+, best days \\d+, "
                                "best cost \\d+\\.\\d\\d$")));
-        QVERIFY(linhas.last().startsWith("orvanta-best: 1000 evaluations in "));
+        QVERIFY(linhas.last().startsWith("orvanta-best: 300 evaluations in "));
         QVERIFY(linhas.last().contains(" per second on 2 threads"));
     }
 
@@ -236,7 +236,7 @@ private slots:
         QVERIFY(QFile::copy(Programa, copia));
         const QString pasta = temporaria.filePath("front");
         const TExecucao r =
-            Executa(copia, {"--evaluations", "1000", "--out", pasta}, temporaria.path());
+            Executa(copia, {"--evaluations", "300", "--out", pasta}, temporaria.path());
         QCOMPARE(r.status, 1);
         QCOMPARE(Linhas(r.erros).size(), 1);
         QVERIFY(r.erros.contains("imagens"));
