@@ -30,6 +30,8 @@ public:
     void Avalia(std::span<const double> genes, std::span<TResultadoPlano> resultados);
 
 private:
+    struct TLote;
+
     std::vector<std::unique_ptr<TAvaliadorPlano>> FAvaliadores;
     QThreadPool FPool;
 };
