@@ -7,7 +7,7 @@ set -euo pipefail
 PACKAGES=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libqcustomplot-dev
-    libbenchmark-dev
+    libbenchmark-dev libpagmo-dev
     fonts-dejavu-core
     xvfb xauth
     clang desktop-file-utils appstream dpkg-dev file

@@ -14,6 +14,7 @@
 #include "plan/LeitorPlano.h"
 #include "plan/TextoEscapado.h"
 #include "plan/VerificacaoPlano.h"
+#include "tools/ExecucaoFerramenta.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -99,7 +100,7 @@ cannot be loaded.
 // Quoted text is escaped where it is quoted; this keeps the line whole
 // whatever else it holds (an option typed on the command line).
 void EscreveErro(const QString& linha) {
-    std::fprintf(stderr, "orvanta-sim: %s\n", EscapaControles(linha).toUtf8().constData());
+    EscreveErroFerramenta("orvanta-sim", linha);
 }
 
 void Escreve(const QByteArray& saida) {
@@ -230,17 +231,5 @@ std::optional<TOpcoes> LeOpcoes(const QStringList& argumentos, bool& ajuda, QStr
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication aplicacao(argc, argv);
-    bool ajuda = false;
-    QString erro;
-    const std::optional<TOpcoes> opcoes = LeOpcoes(aplicacao.arguments(), ajuda, erro);
-    if (ajuda) {
-        std::fputs(Ajuda, stdout);
-        return 0;
-    }
-    if (!opcoes) {
-        EscreveErro(erro);
-        return 2;
-    }
-    return Executa(*opcoes);
+    return ExecutaFerramenta<TOpcoes>(argc, argv, "orvanta-sim", Ajuda, LeOpcoes, Executa);
 }

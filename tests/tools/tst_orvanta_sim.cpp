@@ -1,6 +1,7 @@
 // The headless runner as other programs see it: its output contract, its
 // agreement with the model played in this process, and its answer to bad plans.
 
+#include "ExecucaoPrograma.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -18,28 +19,8 @@
 
 namespace {
 
-struct TExecucao {
-    int status = -1;
-    QByteArray saida;
-    QByteArray erros;
-};
-
 TExecucao Executa(const QStringList& argumentos, const QByteArray& entrada = {}) {
-    QProcess processo;
-    processo.start(QStringLiteral(ORVANTA_BIN_DIR "/orvanta-sim"), argumentos);
-    TExecucao r;
-    if (!processo.waitForStarted()) {
-        return r;
-    }
-    processo.write(entrada);
-    processo.closeWriteChannel();
-    if (!processo.waitForFinished(60000) || processo.exitStatus() != QProcess::NormalExit) {
-        return r;
-    }
-    r.status = processo.exitCode();
-    r.saida = processo.readAllStandardOutput();
-    r.erros = processo.readAllStandardError();
-    return r;
+    return ExecutaPrograma(QStringLiteral(ORVANTA_BIN_DIR "/orvanta-sim"), argumentos, entrada);
 }
 
 // The plan goes through standard input.
