@@ -2,6 +2,7 @@
 
 #include "LeitorTurma.h"
 #include "plan/JogoPlano.h"
+#include "plan/PlanoReferencia.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -24,16 +25,6 @@ double Numero(const QJsonObject& ponto, const char* chave, qsizetype indice, con
                          .arg(QLatin1String(chave))};
     }
     return valor.toDouble();
-}
-
-TPlano PlanoReferencia(int horas) {
-    TPlano plano;
-    plano.Inicio.Equipe = QList<int>{0};
-    plano.Inicio.Horas = {{0, horas}};
-    for (int a = 0; a < 16; ++a) {
-        plano.Inicio.Alocacoes.append({a, 0});
-    }
-    return plano;
 }
 
 } // namespace
@@ -77,7 +68,8 @@ QList<TPontoFrente> LeArquivoFrente(const QString& caminho) {
 
 QList<TReferenciaTurma> ReferenciasTurma(TSimuladorProjeto& sim) {
     QList<TReferenciaTurma> referencias;
-    for (const auto& [nome, horas] : {std::pair{"A", 8}, std::pair{"B", 12}}) {
+    for (const auto& [nome, horas] :
+         {std::pair{"A", HorasReferenciaA}, std::pair{"B", HorasReferenciaB}}) {
         const TResultadoPlano r = JogaPlano(sim, PlanoReferencia(horas));
         referencias.append({QLatin1String(nome), static_cast<double>(r.Dias), r.Custo});
     }

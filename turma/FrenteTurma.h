@@ -24,8 +24,7 @@ QList<TPontoFrente> LeFrente(const QByteArray& dados, const QString& nome);
 // The same, read from the file at caminho.
 QList<TPontoFrente> LeArquivoFrente(const QString& caminho);
 
-// A reference run: Corvin alone on every activity, at 8 hours a day (A) or
-// at 12 (B), played to its end.
+// A reference run (PlanoReferencia) as played: its name, days and cost.
 struct TReferenciaTurma {
     QString Nome;
     double Dias = 0.0;

@@ -12,6 +12,11 @@ namespace {
 struct TSerie {
     QList<double> Dias;
     QList<double> Custos;
+
+    void Acrescenta(double dias, double custo) {
+        Dias.append(dias);
+        Custos.append(custo);
+    }
 };
 
 // The games a point stands for: concluded, with days and cost read.
@@ -19,8 +24,7 @@ TSerie Pontos(const QList<TLinhaTurma>& linhas, EConferencia conferencia) {
     TSerie serie;
     for (const TLinhaTurma& l : linhas) {
         if (l.Conferencia == conferencia && l.Concluido.value_or(false) && l.Dias && l.Custo) {
-            serie.Dias.append(*l.Dias);
-            serie.Custos.append(*l.Custo);
+            serie.Acrescenta(*l.Dias, *l.Custo);
         }
     }
     return serie;
@@ -38,8 +42,7 @@ void DesenhaFrente(QCustomPlot& grafico, const QList<TPontoFrente>& frente,
                    const TPaletaGrafico& paleta) {
     TSerie serie;
     for (const TPontoFrente& p : frente) {
-        serie.Dias.append(p.Dias);
-        serie.Custos.append(p.Custo);
+        serie.Acrescenta(p.Dias, p.Custo);
     }
     QCPGraph* g = Serie(grafico, serie, QStringLiteral("best-known front"));
     g->setLineStyle(QCPGraph::lsStepLeft);
@@ -51,8 +54,7 @@ void DesenhaReferencias(QCustomPlot& grafico, const QList<TReferenciaTurma>& ref
                         const TPaletaGrafico& paleta) {
     TSerie serie;
     for (const TReferenciaTurma& r : referencias) {
-        serie.Dias.append(r.Dias);
-        serie.Custos.append(r.Custo);
+        serie.Acrescenta(r.Dias, r.Custo);
         auto* rotulo = new QCPItemText(&grafico);
         rotulo->position->setCoords(r.Dias, r.Custo);
         rotulo->setPositionAlignment(Qt::AlignLeft | Qt::AlignVCenter);
