@@ -232,7 +232,7 @@ int Executa(const TOpcoes& opcoes) {
     }
     if (!opcoes.grafico.isEmpty() &&
         !ExportaGraficoTurma(opcoes.grafico, linhas, referencias, frente, erro)) {
-        EscreveErro(erro);
+        EscreveErro(QStringLiteral("cannot write the chart ") + erro);
         return 1;
     }
     const TResumoTurma resumo = ResumeTurma(linhas);

@@ -9,7 +9,10 @@
 #include <QFileInfo>
 
 std::optional<QByteArray> LeArquivoLimitado(const QString& caminho, qint64 limite, QString& erro) {
-    const QString grande = QStringLiteral("larger than %1 bytes").arg(limite);
+    constexpr qint64 MiB = 1024 * 1024;
+    const QString grande = limite % MiB == 0
+                               ? QStringLiteral("larger than %1 MiB").arg(limite / MiB)
+                               : QStringLiteral("larger than %1 bytes").arg(limite);
     const QFileInfo info(caminho);
     if (!info.exists()) {
         erro = QStringLiteral("no such file");
