@@ -164,6 +164,30 @@ std::optional<QString> TArquivoIni::Valor(const QString& secao, const QString& c
     return DecodificaValor(Texto(FConteudo, linhas[local.Chave]).sliced(local.InicioValor));
 }
 
+std::optional<QString> TSecaoIni::Valor(const QString& chave) const {
+    const QByteArray nome = UmaLinha(chave).toUtf8().trimmed();
+    for (const auto& [k, v] : Chaves) {
+        if (MesmoNome(k.toUtf8(), nome)) {
+            return v;
+        }
+    }
+    return std::nullopt;
+}
+
+QList<TSecaoIni> TArquivoIni::Secoes() const {
+    QList<TSecaoIni> secoes;
+    for (const TLinha& linha : Linhas(FConteudo)) {
+        const QByteArrayView texto = Texto(FConteudo, linha);
+        if (const auto nome = NomeSecao(texto)) {
+            secoes.append({QString::fromUtf8(*nome), {}});
+        } else if (const auto entrada = ChaveDe(texto); entrada && !secoes.isEmpty()) {
+            secoes.last().Chaves.append({QString::fromUtf8(entrada->Nome),
+                                         DecodificaValor(texto.sliced(entrada->InicioValor))});
+        }
+    }
+    return secoes;
+}
+
 void TArquivoIni::DefineValor(const QString& secao, const QString& chave, const QString& valor) {
     const QByteArray nomeSecao = UmaLinha(secao).toUtf8().trimmed();
     const QByteArray nomeChave = UmaLinha(chave).toUtf8().trimmed();

@@ -1,8 +1,20 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <optional>
+#include <utility>
+
+// One section of an INI file as reading sees it: its name and its key lines,
+// in file order, each as reading takes it (name trimmed, value as Valor).
+struct TSecaoIni {
+    QString Nome;
+    QList<std::pair<QString, QString>> Chaves;
+
+    // The value of the first key with the name, without regard to case.
+    std::optional<QString> Valor(const QString& chave) const;
+};
 
 // The bytes of an INI file, read and edited over its own lines as the
 // platform's private-profile functions do: bracketed section lines and
@@ -31,6 +43,11 @@ public:
     // The value of chave in secao; none when the section or the key is absent.
     std::optional<QString> Valor(const QString& secao, const QString& chave) const;
     void DefineValor(const QString& secao, const QString& chave, const QString& valor);
+
+    // Every section of the file in one pass (Valor reads the file anew each
+    // time), in file order; a section written twice comes twice, and
+    // reading takes the first.
+    QList<TSecaoIni> Secoes() const;
 
     // Takes the bytes of the file at caminho; a missing file reads as empty.
     // False, with the text unchanged, when the file exists but cannot be read.

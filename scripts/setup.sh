@@ -11,6 +11,7 @@ PACKAGES=(
     fonts-dejavu-core
     xvfb xauth
     clang desktop-file-utils appstream dpkg-dev file
+    poppler-utils
 )
 
 missing=()

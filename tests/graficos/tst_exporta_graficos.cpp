@@ -4,6 +4,7 @@
 #include "graficos/PaletaGrafico.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -85,6 +86,48 @@ private slots:
         // The paper ground is white and the chart is drawn on it.
         QCOMPARE(imagem.pixelColor(2, 2), QColor(Qt::white));
         QVERIFY(imagem.convertToFormat(QImage::Format_Indexed8).colorCount() > 2);
+    }
+
+    // Guards against text laid out at another resolution than the chart's
+    // lines (a font's points turned into the pixels of a 300 dpi PDF or of a
+    // 72 dpi SVG): text three times too large for its chart, or too small.
+    void TextKeepsItsSizeAgainstTheChartInEveryFormat() {
+        QString erro;
+        const QString svg = FPasta.filePath(QStringLiteral("texto.svg"));
+        QVERIFY2(ExportaGraficos({FPrimeiro.get()}, svg, FTamanho, erro), qPrintable(erro));
+        // The chart's text is 8 and 9 points: 10.7 to 12 pixels at 96 dpi,
+        // as in a PNG (8 and 9 at 72 dpi).
+        const QRegularExpression tamanho(QStringLiteral("font-size=\"([0-9.]+)\""));
+        int textos = 0;
+        for (const QRegularExpressionMatch& m :
+             tamanho.globalMatch(QString::fromUtf8(Conteudo(svg)))) {
+            const double pixels = m.captured(1).toDouble();
+            QVERIFY2(pixels >= 10.5 && pixels <= 12.5, qPrintable(m.captured(0)));
+            ++textos;
+        }
+        QVERIFY(textos > 0);
+
+        const QString pdf = FPasta.filePath(QStringLiteral("texto.pdf"));
+        QVERIFY2(ExportaGraficos({FPrimeiro.get()}, pdf, FTamanho, erro), qPrintable(erro));
+        QProcess texto;
+        texto.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        QVERIFY2(texto.waitForFinished(30000) && texto.exitCode() == 0, "pdftotext failed");
+        const QString palavras = QString::fromUtf8(texto.readAllStandardOutput());
+        const QRegularExpression palavra(
+            QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\""));
+        // The chart fills the page's height, 190 mm, with its 300 pixels.
+        const double pontosPorPixel = 190.0 / 25.4 * 72 / FTamanho.height();
+        const double letra = 8.0 * 96 / 72 * pontosPorPixel;
+        int rotulos = 0;
+        for (const QRegularExpressionMatch& m : palavra.globalMatch(palavras)) {
+            const double altura = m.captured(2).toDouble() - m.captured(1).toDouble();
+            QVERIFY2(altura > 0.8 * letra && altura < 1.5 * letra,
+                     qPrintable(
+                         QStringLiteral("%1 points for a %2-point letter").arg(altura).arg(letra)));
+            ++rotulos;
+        }
+        QVERIFY(rotulos > 0);
     }
 
     // Guards against a failed export that destroys the file already there.

@@ -8,6 +8,7 @@
 #include "model/mSimulador.h"
 #include "plan/JogoPlano.h"
 #include "plan/Plano.h"
+#include "plan/PlanoReferencia.h"
 
 #include <QtTest>
 #include <functional>
@@ -26,13 +27,7 @@ inline char* toString(const TResultadoPlano& r) {
 // Corvin alone on every activity at the given hours (reference run A at 8,
 // run B at 12), with the window's whole state as the initial changes.
 inline TPlano PlanoCorvin(int horas) {
-    TPlano plano;
-    plano.Inicio.Equipe = QList<int>{0};
-    plano.Inicio.Horas = {{0, horas}};
-    for (int a = 0; a < 16; ++a) {
-        plano.Inicio.Alocacoes.append({a, 0});
-    }
-    return plano;
+    return PlanoReferencia(horas);
 }
 
 // A game played on the model the way the window plays it: before the step

@@ -147,6 +147,45 @@ private slots:
         QCOMPARE(ini.Conteudo(), "[Orvanta]\nNTimes=2\n[#2]\nCost=812.5\nTime=7\n"_ba);
     }
 
+    // Guards against a listing that skips duplicates or odd section lines,
+    // names them otherwise than reading compares them, or puts a key in the
+    // wrong section.
+    void SectionsAreListedInFileOrderWithTheirKeys() {
+        const TArquivoIni ini(
+            "K=0\n[Orvanta]\n  [ #1 ]  \nA = 1 \n;B=2\nC\n[#3]x]\n[#1]\n[open\nD='4'"_ba);
+        const QList<TSecaoIni> secoes = ini.Secoes();
+        QStringList nomes;
+        for (const TSecaoIni& s : secoes) {
+            nomes.append(s.Nome);
+        }
+        QCOMPARE(nomes, (QStringList{u"Orvanta"_s, u"#1"_s, u"#3]x"_s, u"#1"_s, u"open"_s}));
+        using TChaves = QList<std::pair<QString, QString>>;
+        QCOMPARE(secoes.at(0).Chaves, TChaves{});
+        QCOMPARE(secoes.at(1).Chaves, (TChaves{{u"A"_s, u"1"_s}}));
+        QCOMPARE(secoes.at(4).Chaves, (TChaves{{u"D"_s, u"4"_s}}));
+    }
+
+    void SectionsReadInOnePassAgreeWithValue_data() { ReadTakesTheFirstMatchingSectionAndKey_data(); }
+    // Guards against the one-pass reading (the class results' way through a
+    // record file) drifting from what the game reads.
+    void SectionsReadInOnePassAgreeWithValue() {
+        QFETCH(QByteArray, conteudo);
+        QFETCH(QString, secao);
+        QFETCH(QString, chave);
+        QFETCH(QString, valor);
+        std::optional<QString> lido;
+        for (const TSecaoIni& s : TArquivoIni(conteudo).Secoes()) {
+            if (s.Nome.compare(secao.trimmed(), Qt::CaseInsensitive) == 0) {
+                lido = s.Valor(chave);
+                break;
+            }
+        }
+        QCOMPARE(lido.has_value(), !valor.isNull());
+        if (lido) {
+            QCOMPARE(*lido, valor);
+        }
+    }
+
     void LoadingTakesEveryByteOrNothing_data() {
         QTest::addColumn<QString>("relativo");
         QTest::addColumn<bool>("lido");

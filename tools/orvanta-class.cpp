@@ -1,0 +1,280 @@
+// orvanta-class: a class's results table. Finds the students' game records
+// and record files, replays every record to check the result it claims, and
+// writes one CSV row per game, a summary, and on request a chart.
+//
+// Nothing is written but the outputs asked for, each replaced at once; bad
+// usage produces one line on standard error, exit status 2 and nothing else.
+
+#include "graficos/ExportaGraficos.h"
+#include "model/mImagens.h"
+#include "plan/TextoEscapado.h"
+#include "turma/ArquivosTurma.h"
+#include "turma/FrenteTurma.h"
+#include "turma/GraficoTurma.h"
+#include "turma/LeitorTurma.h"
+#include "turma/ResumoTurma.h"
+#include "turma/TabelaCsv.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+namespace {
+
+const char* const Uso =
+    "usage: orvanta-class [--csv FILE] [--plot FILE.svg|.pdf|.png] [--front FRONT.json] PATH...";
+
+const char* const Ajuda =
+    R"(usage: orvanta-class [--csv FILE] [--plot FILE.svg|.pdf|.png] [--front FRONT.json] PATH...
+       orvanta-class --help
+
+Builds a class's results table from the students' game records (the
+games/game-N.json files the game writes beside its Orvanta.INI) and record
+files (Orvanta.INI). Every game record is replayed: its result is verified
+only when the replay gives it, as orvanta-sim --verify decides.
+
+Each PATH is a game record, a record file, or a folder searched through its
+subfolders for game records (names ending in ".json") and record files
+(named "Orvanta.INI"), in any case. A file given by name is a record file
+when its name ends in ".ini", a game record otherwise. Names starting with
+"." are skipped; links to folders are not followed. A file reached twice is
+read once.
+
+Options:
+  --csv FILE     write the table to FILE instead of standard output
+  --plot FILE    draw days against cost to FILE (.svg, .pdf or .png)
+  --front FILE   with --plot: draw the best-known front of orvanta-best
+                 (its front.json: a list of {"plan", "days", "cost"})
+  -h, --help     print this help
+
+The table (CSV, RFC 4180: fields with a comma, a double quote or a line break
+in double quotes, quotes doubled; lines end in CRLF; UTF-8) has the header
+  file,manager,game,concluded,days,cost,check,sha256
+and one row per game, ordered by file (folder by folder, numbers in names by
+value: game-2 before game-10), then game number:
+  file       the PATH as given (cleaned of "." and ".." parts), followed for
+             a file found in a folder by its path inside it; "/" separators
+  manager    a record's "meta" "manager"; a record file's "Manager"
+  game       a record's "meta" "game"; the N of a record file's "#N" section
+  concluded  true or false, as the record claims; a record file's game is
+             true when its section holds both "Cost" and "Time"
+  days       whole days, as claimed
+  cost       two decimals, "." as decimal separator, as claimed
+  check      verified    a record whose replay gives its result
+             mismatch    a record whose replay gives another result
+             unverified  a game of a record file (it holds no plan)
+             unreadable  a file that cannot be read (missing, not a regular
+                         file, too large: 8 MiB for a record, 1 MiB for a
+                         record file), a name that is not UTF-8 text, a
+                         folder that cannot be searched, a record that is not
+                         a valid plan or has no "result", a record file with
+                         no [Orvanta] section and no games
+  sha256     the hex SHA-256 digest of the file's bytes: a receipt a student
+             can send with the result; empty when the file was not read
+An unreadable row keeps what could be read (a record's "meta" and "result"
+when they have the right types) and leaves the rest empty. A record without
+"meta" has an empty manager and game. A record file gives one row per game
+section (none when it holds no game), its "Cost" and "Time" read with "." or
+"," as decimal separator; a section without them has those columns and
+concluded empty.
+
+Summary, on standard error: the count of games by check; over the verified
+games that concluded, the median and the least days and cost; the managers
+with more than one counted game (different game numbers among the rows that
+name manager and game); then one line per mismatch (both results) and per
+unreadable file (the reason).
+
+The chart (--plot): days (x) against cost (y), one point per verified game
+that concluded, mismatching records apart at what they claim, reference runs
+A and B (Corvin alone on every activity at 8 and at 12 hours) marked, and
+with --front the front as a step line.
+
+Exit status: 0 when no game is mismatch; 3 when any is; 2 for bad usage (an
+unknown option, no PATH, a PATH that does not exist, --front without --plot,
+a --plot name without a known extension, a front file that cannot be read,
+an output that is also an input or both outputs the same file), with one
+line on standard error and nothing written; 1 when an output cannot be
+written or the game's pictures cannot be loaded, with one line on standard
+error.
+)";
+
+// Quoted text is escaped where it is quoted; this keeps the line whole
+// whatever else it holds (an option typed on the command line).
+void EscreveErro(const QString& linha) {
+    std::fprintf(stderr, "orvanta-class: %s\n", EscapaControles(linha).toUtf8().constData());
+}
+
+struct TOpcoes {
+    QStringList caminhos;
+    QString csv;
+    QString grafico;
+    QString frente;
+};
+
+// The options, or the line that says what is wrong with them.
+std::optional<TOpcoes> LeOpcoes(const QStringList& argumentos, bool& ajuda, QString& erro) {
+    QCommandLineParser parser;
+    const QCommandLineOption opcaoAjuda(QStringList{"h", "help"});
+    const QCommandLineOption opcaoCsv("csv", QString(), "FILE");
+    const QCommandLineOption opcaoGrafico("plot", QString(), "FILE");
+    const QCommandLineOption opcaoFrente("front", QString(), "FILE");
+    parser.addOptions({opcaoAjuda, opcaoCsv, opcaoGrafico, opcaoFrente});
+    if (!parser.parse(argumentos)) {
+        erro = parser.errorText() + QLatin1Char(' ') + QLatin1String(Uso);
+        return std::nullopt;
+    }
+    ajuda = parser.isSet(opcaoAjuda);
+    if (ajuda) {
+        return std::nullopt;
+    }
+    TOpcoes opcoes;
+    opcoes.caminhos = parser.positionalArguments();
+    opcoes.csv = parser.value(opcaoCsv);
+    opcoes.grafico = parser.value(opcaoGrafico);
+    opcoes.frente = parser.value(opcaoFrente);
+    const QList<std::pair<QCommandLineOption, QString>> arquivos{
+        {opcaoCsv, opcoes.csv}, {opcaoGrafico, opcoes.grafico}, {opcaoFrente, opcoes.frente}};
+    for (const auto& [opcao, valor] : arquivos) {
+        if (parser.isSet(opcao) && valor.isEmpty()) {
+            erro = QStringLiteral("--%1 needs a file name; ").arg(opcao.names().constFirst()) +
+                   QLatin1String(Uso);
+            return std::nullopt;
+        }
+    }
+    if (opcoes.caminhos.isEmpty()) {
+        erro = QLatin1String(Uso);
+    } else if (parser.isSet(opcaoFrente) && !parser.isSet(opcaoGrafico)) {
+        erro = QStringLiteral("--front needs --plot; ") + QLatin1String(Uso);
+    } else if (parser.isSet(opcaoGrafico) && !FormatoPorNome(opcoes.grafico)) {
+        erro = QStringLiteral("--plot %1: the name must end in .svg, .pdf or .png")
+                   .arg(opcoes.grafico);
+    } else if (parser.isSet(opcaoCsv) && parser.isSet(opcaoGrafico) &&
+               ChaveArquivo(opcoes.csv) == ChaveArquivo(opcoes.grafico)) {
+        erro = QStringLiteral("--csv and --plot name the same file %1").arg(opcoes.csv);
+    }
+    if (!erro.isEmpty()) {
+        return std::nullopt;
+    }
+    return opcoes;
+}
+
+// An output must never replace a file the tool reads.
+void VerificaSaidas(const TOpcoes& opcoes, const QList<TArquivoTurma>& arquivos) {
+    QList<QByteArray> entradas;
+    for (const TArquivoTurma& a : arquivos) {
+        entradas.append(a.Chave);
+    }
+    if (!opcoes.frente.isEmpty()) {
+        entradas.append(ChaveArquivo(opcoes.frente));
+    }
+    for (const auto& [opcao, saida] :
+         {std::pair{"--csv", &opcoes.csv}, std::pair{"--plot", &opcoes.grafico}}) {
+        if (!saida->isEmpty() && entradas.contains(ChaveArquivo(*saida))) {
+            throw ETurma{QStringLiteral("%1 %2 is a file the table reads; give another name")
+                             .arg(QLatin1String(opcao), *saida)};
+        }
+    }
+}
+
+bool EscreveArquivo(const QString& caminho, const QByteArray& dados, QString& erro) {
+    QSaveFile arquivo(caminho);
+    // The flush is checked here: commit() renames the new file over the old
+    // one even when its own final flush fell short (a full disk).
+    if (arquivo.open(QIODevice::WriteOnly) && arquivo.write(dados) == dados.size() &&
+        arquivo.flush() && arquivo.commit()) {
+        return true;
+    }
+    erro = QStringLiteral("cannot write %1: %2").arg(caminho, arquivo.errorString());
+    arquivo.cancelWriting();
+    return false;
+}
+
+bool EscreveSaida(const QByteArray& dados) {
+    std::fwrite(dados.constData(), 1, static_cast<size_t>(dados.size()), stdout);
+    return std::fflush(stdout) == 0 && !std::ferror(stdout);
+}
+
+int Executa(const TOpcoes& opcoes) {
+    QList<TArquivoTurma> arquivos;
+    QList<TPontoFrente> frente;
+    try {
+        arquivos = BuscaArquivosTurma(opcoes.caminhos);
+        if (!opcoes.frente.isEmpty()) {
+            frente = LeArquivoFrente(opcoes.frente);
+        }
+        VerificaSaidas(opcoes, arquivos);
+    } catch (const ETurma& e) {
+        EscreveErro(e.mensagem);
+        return 2;
+    }
+    TLeitorTurma leitor;
+    QList<TLinhaTurma> linhas;
+    QList<TReferenciaTurma> referencias;
+    try {
+        linhas = leitor.LeTodos(arquivos);
+        if (!opcoes.grafico.isEmpty()) {
+            referencias = ReferenciasTurma(leitor.Simulador());
+        }
+    } catch (const EErroArquivo& e) {
+        EscreveErro(QString::fromStdString(e.what()));
+        return 1;
+    }
+    const QByteArray tabela = TabelaCsv(linhas);
+    QString erro;
+    if (opcoes.csv.isEmpty() ? !EscreveSaida(tabela) : !EscreveArquivo(opcoes.csv, tabela, erro)) {
+        EscreveErro(erro.isEmpty() ? QStringLiteral("cannot write the table to standard output")
+                                   : erro);
+        return 1;
+    }
+    if (!opcoes.grafico.isEmpty() &&
+        !ExportaGraficoTurma(opcoes.grafico, linhas, referencias, frente, erro)) {
+        EscreveErro(QStringLiteral("cannot write the chart ") + erro);
+        return 1;
+    }
+    const TResumoTurma resumo = ResumeTurma(linhas);
+    std::fputs(TextoResumo(resumo, linhas).toUtf8().constData(), stderr);
+    return resumo.Divergentes > 0 ? 3 : 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QStringList argumentos;
+    for (int i = 0; i < argc; ++i) {
+        argumentos.append(QString::fromLocal8Bit(argv[i]));
+    }
+    bool ajuda = false;
+    QString erro;
+    const std::optional<TOpcoes> opcoes = LeOpcoes(argumentos, ajuda, erro);
+    if (ajuda) {
+        std::fputs(Ajuda, stdout);
+        return 0;
+    }
+    if (!opcoes) {
+        EscreveErro(erro);
+        return 2;
+    }
+    // Qt's own remarks (a missing runtime folder, fonts) are not the tool's:
+    // its standard error holds its summary or its one line.
+    qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
+        if (tipo == QtFatalMsg) {
+            EscreveErro(texto);
+        }
+    });
+    // The application object sees only the program's name: Qt's own options
+    // (-platform, -style, ...) are file names here. The chart is drawn with
+    // widgets that are never shown, so no display is needed.
+    int argcQt = 1;
+    std::unique_ptr<QCoreApplication> aplicacao;
+    if (opcoes->grafico.isEmpty()) {
+        aplicacao = std::make_unique<QCoreApplication>(argcQt, argv);
+    } else {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        aplicacao = std::make_unique<QApplication>(argcQt, argv);
+    }
+    return Executa(*opcoes);
+}

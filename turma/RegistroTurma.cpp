@@ -1,0 +1,82 @@
+#include "RegistroTurma.h"
+
+#include "plan/LeitorPlano.h"
+#include "plan/TextoEscapado.h"
+#include "plan/VerificacaoPlano.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+std::optional<int> Inteiro(const QJsonValue& valor) {
+    if (!valor.isDouble()) {
+        return std::nullopt;
+    }
+    const double x = valor.toDouble();
+    if (x != std::floor(x) || x < 0 || x > std::numeric_limits<int>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(x);
+}
+
+void LeMeta(const QJsonObject& meta, TLinhaTurma& linha) {
+    const QJsonValue gerente = meta.value(QLatin1String("manager"));
+    if (gerente.isString()) {
+        linha.Gerente = gerente.toString();
+    }
+    linha.Jogo = Inteiro(meta.value(QLatin1String("game")));
+}
+
+// What a file that is not a valid record still says of itself.
+void LeParcial(const QByteArray& dados, TLinhaTurma& linha) {
+    const QJsonDocument documento = QJsonDocument::fromJson(dados);
+    const QJsonObject raiz = documento.object();
+    LeMeta(raiz.value(QLatin1String("meta")).toObject(), linha);
+    const QJsonObject resultado = raiz.value(QLatin1String("result")).toObject();
+    const QJsonValue concluido = resultado.value(QLatin1String("concluded"));
+    if (concluido.isBool()) {
+        linha.Concluido = concluido.toBool();
+    }
+    linha.Dias = Inteiro(resultado.value(QLatin1String("days")));
+    const QJsonValue custo = resultado.value(QLatin1String("cost"));
+    if (custo.isDouble() && std::isfinite(custo.toDouble())) {
+        linha.Custo = custo.toDouble();
+    }
+}
+
+} // namespace
+
+TLinhaTurma LinhaRegistro(const QByteArray& dados, const QString& nome, TSimuladorProjeto& sim) {
+    TLinhaTurma linha;
+    linha.Arquivo = nome;
+    try {
+        const TPlano plano = LePlano(dados, nome, sim);
+        if (plano.Meta) {
+            LeMeta(*plano.Meta, linha);
+        }
+        const TVerificacao verificacao = VerificaPlano(sim, plano);
+        linha.Concluido = verificacao.Gravado.Concluido;
+        linha.Dias = verificacao.Gravado.Dias;
+        linha.Custo = verificacao.Gravado.Custo;
+        if (verificacao.Confere) {
+            linha.Conferencia = EConferencia::Verificado;
+        } else {
+            linha.Conferencia = EConferencia::Divergente;
+            linha.Nota = verificacao.Diferenca();
+        }
+    } catch (const EPlano& e) {
+        linha = TLinhaTurma{};
+        linha.Arquivo = nome;
+        LeParcial(dados, linha);
+        linha.Conferencia = EConferencia::Ilegivel;
+        // The reader names the file in some messages; the note's reader
+        // already knows which file it is about.
+        const QString origem = EscapaControles(nome) + QStringLiteral(": ");
+        linha.Nota = e.mensagem.startsWith(origem) ? e.mensagem.mid(origem.size()) : e.mensagem;
+    }
+    return linha;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Turma.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The table's header line, without its line break.
+inline constexpr char CabecalhoCsv[] = "file,manager,game,concluded,days,cost,check,sha256";
+
+// A field as RFC 4180 writes it: inside double quotes, each quote doubled,
+// when it holds a comma, a double quote, CR or LF; as it is otherwise.
+QString CampoCsv(const QString& campo);
+
+// The fields of a row in the header's order: game and days as whole numbers,
+// concluded "true" or "false", cost with two decimals, all in the C locale;
+// what could not be read empty.
+QStringList CamposLinha(const TLinhaTurma& linha);
+
+// The whole table: the header, then one line per row, every line ending in
+// CRLF (RFC 4180), UTF-8 without a byte order mark.
+QByteArray TabelaCsv(const QList<TLinhaTurma>& linhas);
