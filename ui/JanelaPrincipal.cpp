@@ -23,6 +23,8 @@
 #include "ui/PainelMensagens.h"
 #include "ui/PainelTarefas.h"
 
+#include <QApplication>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QInputDialog>
@@ -153,6 +155,8 @@ TMainWindow::TMainWindow(QWidget* parent)
 
     // FormCreate.
     FSimulador = std::make_unique<TSimuladorProjeto>();
+    FGravacao = std::make_unique<TGravacaoJogo>(*FSimulador);
+    DefineAvisoGravacao({});
 
     FPainelMensagens = new TPainelMensagens(FPnMensagens);
     FPainelMensagens->setObjectName(QStringLiteral("PainelMensagens"));
@@ -373,8 +377,11 @@ void TMainWindow::BtPassaTempoClick() {
         return;
     }
     if (FSimulador->ConfirmarTurno(FPergunta)) {
+        FGravacao->AntesDoPasso();
         FSimulador->AvancarDia(FPainelMensagens);
+        FGravacao->DepoisDoPasso();
         AtualizaVariaveis();
+        emit JogoMudou();
     }
 }
 
@@ -445,6 +452,8 @@ void TMainWindow::Reinicia() {
     AtualizaVariaveis();
     AtualizaComandos();
     FNovoJogo = true;
+    FGravacao->Reinicia();
+    emit JogoMudou();
 }
 
 void TMainWindow::keyPressEvent(QKeyEvent* evento) {
@@ -469,7 +478,10 @@ void TMainWindow::Comando(void (TMainWindow::*comando)()) {
 }
 
 void TMainWindow::IncrementaPartidas() {
-    FRegistro.IncrementaPartidas();
+    const int numero = FRegistro.IncrementaPartidas();
+    // The game's record goes beside the record file, wherever that is.
+    FGravacao->IniciaJogo(numero, QFileInfo(FRegistro.Caminho()).absolutePath(),
+                          FRegistro.Gerente());
 }
 
 void TMainWindow::VerificaGerente() {
@@ -489,7 +501,22 @@ void TMainWindow::VerificaGerente() {
 
 void TMainWindow::RegistraResultado() {
     FRegistro.RegistraResultado(Projeto()->Custo(), Projeto()->Tempo());
+    FGravacao->RegistraResultado();
+    emit JogoMudou();
     if (FDialogos.ProjetoConcluido) {
         FDialogos.ProjetoConcluido->exec();
     }
+}
+
+void TMainWindow::DefineAvisoGravacao(TGravacaoJogo::TAviso aviso) {
+    if (!aviso) {
+        aviso = [this](const QString& mensagem) {
+            QMessageBox::warning(this, QApplication::applicationDisplayName(), mensagem);
+        };
+    }
+    FGravacao->DefineAviso(std::move(aviso));
+}
+
+TPlano TMainWindow::PlanoJogoAtual() const {
+    return FGravacao->Plano();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "GravacaoJogo.h"
 #include "RegistroJogador.h"
 #include "model/mSimulador.h"
+#include "plan/Plano.h"
 
 #include <QWidget>
 #include <memory>
@@ -70,6 +72,14 @@ public:
     // How the turn's confirmation question is asked (a Yes/No/Cancel box by
     // default; true only for Yes).
     void DefinePergunta(TSimuladorProjeto::TPergunta pergunta) { FPergunta = std::move(pergunta); }
+    // How the one failure of the run to write a game record is told (a
+    // warning box by default); the game goes on.
+    void DefineAvisoGravacao(TGravacaoJogo::TAviso aviso);
+
+    // The current game's record (games/game-N.json) as its file holds it:
+    // the day steps played so far; a plan of no steps before the first day.
+    TPlano PlanoJogoAtual() const;
+    TGravacaoJogo& Gravacao() { return *FGravacao; }
 
     // The game flow. Each may throw (the record file's errors, a list index),
     // which ends it; called from the window's events, the error is reported
@@ -106,6 +116,11 @@ public:
     static constexpr int Altura = 437;
     static constexpr int TurnosJogoRapido = 26;
 
+signals:
+    // The current game changed: after every played day step, after a
+    // recorded result, and after F7's new game.
+    void JogoMudou();
+
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
@@ -129,6 +144,8 @@ private:
     bool FAtivacaoAgendada = false;
 
     TRegistroJogador FRegistro;
+    // Reads the simulator: declared after it, so it goes first.
+    std::unique_ptr<TGravacaoJogo> FGravacao;
     TDialogosJanela FDialogos;
     TSimuladorProjeto::TPergunta FPergunta;
 

@@ -15,6 +15,7 @@ void TPainelMensagens::AdicionaMensagem(const QString& texto, double dia) {
     FMensagens.append(FormataLinhaMensagem(texto, dia));
     AtualizaAltura();
     RolaParaFim();
+    emit MensagemAdicionada(FMensagens.last());
 }
 
 void TPainelMensagens::LimpaMensagens() {

@@ -19,6 +19,10 @@ public:
 
     const QStringList& Mensagens() const { return FMensagens; }
 
+signals:
+    // Every line as it is added, also those the panel later lets go.
+    void MensagemAdicionada(const QString& linha);
+
 protected:
     void DesenhaConteudo(QPainter& canvas, int deslocamento) override;
 

@@ -50,13 +50,14 @@ void TRegistroJogador::GravaValores(const QString& secao, const TValores& valore
     }
 }
 
-void TRegistroJogador::IncrementaPartidas() const {
+int TRegistroJogador::IncrementaPartidas() const {
     const int partidas = ConverteInteiro(LeValor(SecaoJogo, ChavePartidas, QStringLiteral("0")));
     if (partidas == std::numeric_limits<int>::max()) {
         throw EErroConversao(
             QStringLiteral("The game count '%1' cannot grow any further").arg(partidas));
     }
     GravaValor(SecaoJogo, ChavePartidas, QString::number(partidas + 1));
+    return partidas + 1;
 }
 
 QString TRegistroJogador::Gerente() const {

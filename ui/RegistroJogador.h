@@ -36,10 +36,11 @@ public:
     using TValores = QList<std::pair<QString, QString>>;
     void GravaValores(const QString& secao, const TValores& valores) const;
 
-    // Counts one more game in "NTimes". Throws EErroConversao when the stored
-    // count is not a whole number (nothing is written then), EErroGravacao
-    // when the file cannot be written.
-    void IncrementaPartidas() const;
+    // Counts one more game in "NTimes" and returns the new count, the
+    // game's number. Throws EErroConversao when the stored count is not a
+    // whole number (nothing is written then), EErroGravacao when the file
+    // cannot be written.
+    int IncrementaPartidas() const;
     // The stored manager's name; empty when none.
     QString Gerente() const;
     // Stores the name as given. Throws EErroGravacao.

@@ -1,0 +1,103 @@
+#include "GravacaoJogo.h"
+
+#include "plan/EscritorPlano.h"
+#include "plan/EstadoJogador.h"
+
+#include <QDir>
+
+TGravacaoJogo::TGravacaoJogo(const TSimuladorProjeto& sim, QObject* parent)
+    : QObject(parent), FSim(sim), FRelogio([] { return QDateTime::currentDateTime(); }) {
+    connect(&FEscritor, &TEscritorArquivos::Falhou, this, &TGravacaoJogo::Falhou);
+}
+
+void TGravacaoJogo::IniciaJogo(int numero, const QString& pastaRegistro, const QString& gerente) {
+    FNumero = numero;
+    ++FJogo;
+    FCaminho = CaminhoJogo(pastaRegistro, numero);
+    FGerente = gerente;
+    FInicio = TextoHorario(FRelogio());
+    FInicioContado = MudancasCompletas(CapturaEstado(FSim));
+    Grava();
+}
+
+void TGravacaoJogo::AntesDoPasso() {
+    FGravador.AntesDoPasso(FSim);
+}
+
+void TGravacaoJogo::DepoisDoPasso() {
+    FGravador.DepoisDoPasso(FSim);
+    FHorariosDias.append(TextoHorario(FRelogio()));
+    Grava();
+}
+
+void TGravacaoJogo::RegistraResultado() {
+    Grava();
+}
+
+void TGravacaoJogo::Reinicia() {
+    FGravador.Reinicia();
+    FHorariosDias = QJsonArray();
+    FNumero = 0;
+    FCaminho.clear();
+}
+
+TPlano TGravacaoJogo::Plano() const {
+    TPlano plano = FGravador.Plano();
+    if (FNumero > 0) {
+        if (FGravador.Passos() == 0) {
+            plano.Inicio = FInicioContado;
+            plano.Resultado = TResultadoPlano();
+        }
+        plano.Meta = Meta();
+    }
+    return plano;
+}
+
+QJsonObject TGravacaoJogo::Meta() const {
+    return QJsonObject{{QLatin1String("program"), Programa()},
+                       {QLatin1String("manager"), FGerente},
+                       {QLatin1String("game"), FNumero},
+                       {QLatin1String("started"), FInicio},
+                       {QLatin1String("days_played_at"), FHorariosDias}};
+}
+
+void TGravacaoJogo::Grava() {
+    if (FNumero > 0) {
+        FEscritor.Grava(FCaminho, EscrevePlano(Plano(), FSim), FJogo);
+    }
+}
+
+void TGravacaoJogo::Falhou(const QString& caminho, const QString& motivo) {
+    if (FAvisado) {
+        return;
+    }
+    FAvisado = true;
+    if (FAviso) {
+        FAviso(TextoFalha(caminho, motivo));
+    }
+}
+
+QString TGravacaoJogo::CaminhoJogo(const QString& pastaRegistro, int numero) {
+    return QDir(pastaRegistro).filePath(QStringLiteral("games/game-%1.json").arg(numero));
+}
+
+QString TGravacaoJogo::Programa() {
+    // The project's version, given by the build.
+    return QStringLiteral("Orvanta " ORVANTA_VERSION);
+}
+
+QString TGravacaoJogo::TextoFalha(const QString& caminho, const QString& motivo) {
+    return QStringLiteral("Unable to write the game record %1: %2\n"
+                          "The game goes on; this message is shown once.")
+        .arg(QDir::toNativeSeparators(caminho), motivo);
+}
+
+QString TGravacaoJogo::TextoHorario(const QDateTime& horario) {
+    QString texto = horario.toOffsetFromUtc(horario.offsetFromUtc()).toString(Qt::ISODate);
+    // UTC itself is written as an offset too, as every other time is.
+    if (texto.endsWith(QLatin1Char('Z'))) {
+        texto.chop(1);
+        texto += QStringLiteral("+00:00");
+    }
+    return texto;
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "EscritorArquivos.h"
+#include "plan/GravadorPlano.h"
+#include "plan/Plano.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class TSimuladorProjeto;
+
+// The record the game keeps of itself: each counted game, as a plan that
+// replays it, in the file games/game-N.json beside the record file (N the
+// game's count). The plan holds the state before the first day step and,
+// before each later step, what the player changed since the previous one;
+// "meta" says which program wrote it, the manager, the game's number, when
+// it was counted and when each day was played; "result" is the project's
+// result after the last step played.
+//
+// The file is written after every day step and when the result is recorded,
+// whole and atomically, on a thread of its own (TEscritorArquivos): the turn
+// never waits for the disk. A game counted but never played still gets its
+// file (no steps, the state at its count, result 0 days and 0 cost). A file
+// of that name that this game did not write is kept as earlier-game-N.json.
+// When a write fails the game goes on; the first failure of the run is told
+// to the player.
+class TGravacaoJogo : public QObject {
+    Q_OBJECT
+public:
+    using TRelogio = std::function<QDateTime()>;
+    using TAviso = std::function<void(const QString& mensagem)>;
+
+    // sim is the game's simulator, read at each call; it must outlive this.
+    explicit TGravacaoJogo(const TSimuladorProjeto& sim, QObject* parent = nullptr);
+
+    // Where the times in "meta" come from (the local clock by default).
+    void DefineRelogio(TRelogio relogio) { FRelogio = std::move(relogio); }
+    // How a failed write is told (nothing until set); called once per run.
+    void DefineAviso(TAviso aviso) { FAviso = std::move(aviso); }
+
+    // The game just counted as number numero: its file goes to
+    // pastaRegistro/games. Written at once.
+    void IniciaJogo(int numero, const QString& pastaRegistro, const QString& gerente);
+    // Right before and right after each day step. After the step the file
+    // is written.
+    void AntesDoPasso();
+    void DepoisDoPasso();
+    // The game's result has been recorded: the file is written again.
+    void RegistraResultado();
+    // The game is over (F7): the next counted game gets a file of its own.
+    void Reinicia();
+
+    // The record as its file holds it: the steps played so far, "meta" and
+    // "result" once the game is counted. Before the first step, a plan of no
+    // steps.
+    TPlano Plano() const;
+    // The current game's number and file; 0 and empty until it is counted.
+    int Numero() const { return FNumero; }
+    const QString& Caminho() const { return FCaminho; }
+    // Returns once every write asked so far is made (or has failed; the
+    // failure is told when the event loop next runs).
+    void AguardaGravacoes() { FEscritor.Aguarda(); }
+
+    // pastaRegistro/games/game-N.json
+    static QString CaminhoJogo(const QString& pastaRegistro, int numero);
+    // "Orvanta" and the version.
+    static QString Programa();
+    // The message a failed write shows.
+    static QString TextoFalha(const QString& caminho, const QString& motivo);
+    // ISO 8601 with the offset from UTC: 2026-12-08T11:02:03+01:00.
+    static QString TextoHorario(const QDateTime& horario);
+
+private slots:
+    // A write failed: the first failure of the run is told.
+    void Falhou(const QString& caminho, const QString& motivo);
+
+private:
+    void Grava();
+    QJsonObject Meta() const;
+
+    const TSimuladorProjeto& FSim;
+    TGravadorPlano FGravador;
+    // The state when the game was counted, the start of a record of no steps.
+    TMudancasPlano FInicioContado;
+    QJsonArray FHorariosDias;
+    int FNumero = 0;
+    quint64 FJogo = 0; // one per counted game of the run: the files' owner
+    QString FCaminho;
+    QString FGerente;
+    QString FInicio;
+    TRelogio FRelogio;
+    TAviso FAviso;
+    bool FAvisado = false;
+    TEscritorArquivos FEscritor;
+};
