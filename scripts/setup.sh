@@ -10,7 +10,7 @@ PACKAGES=(
     libbenchmark-dev libpagmo-dev
     fonts-dejavu-core
     xvfb xauth
-    clang desktop-file-utils appstream dpkg-dev file
+    clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
     poppler-utils
 )
 
