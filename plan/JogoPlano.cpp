@@ -53,9 +53,11 @@ TResultadoPlano JogaPlano(TSimuladorProjeto& sim, const TPlano& plano,
             break;
         }
         // A day in which nobody works still passes, as when the player answers Yes.
-        sim.AvancarDia(receptor);
         if (rastro) {
-            rastro->append(CapturaDia(sim));
+            rastro->append(PassaDiaRastro(sim, receptor, rastro->isEmpty() ? nullptr
+                                                                           : &rastro->constLast()));
+        } else {
+            sim.AvancarDia(receptor);
         }
     }
     return ResultadoAtual(sim);

@@ -9,13 +9,6 @@
 
 class TSimuladorProjeto;
 
-// A message of the game as the model posted it.
-struct TMensagemJogo {
-    QString Texto;
-    double Dia = 0.0;
-    bool operator==(const TMensagemJogo&) const = default;
-};
-
 // A message sink that keeps every message, in order.
 class TListaMensagens : public TReceptorMensagens {
 public:

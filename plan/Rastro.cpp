@@ -7,7 +7,54 @@
 
 #include <QJsonObject>
 
+#include <QVarLengthArray>
+
 #include <cmath>
+
+namespace {
+
+// Forwards the model's messages and keeps a copy for the trace.
+class TCopiaMensagens : public TReceptorMensagens {
+public:
+    TCopiaMensagens(TReceptorMensagens* destino, QList<TMensagemJogo>& copia)
+        : FDestino(destino), FCopia(copia) {}
+    void AdicionaMensagem(const QString& texto, double dia) override {
+        FCopia.append({texto, dia});
+        if (FDestino) {
+            FDestino->AdicionaMensagem(texto, dia);
+        }
+    }
+
+private:
+    TReceptorMensagens* FDestino;
+    QList<TMensagemJogo>& FCopia;
+};
+
+// What a day of the developer's time costs on activity a, and the days of his
+// time one unit of a's executed time takes, as the project charges a day's
+// work before the step: zero for nobody, for a developer outside the team
+// (whose work is not charged) and for one with no productivity.
+struct TTarifa {
+    double CustoDia = 0.0;
+    double DiasPorUnidade = 0.0;
+};
+
+TTarifa TarifaAtividade(const TAtividade* a, const TProjetoSoftware* p) {
+    const TDesenvolvedor* d = a->Desenvolvedor();
+    if (!d || !p->NaEquipe(d)) {
+        return {};
+    }
+    const double produtividade = d->Produtividade(a->Tipo());
+    if (!(produtividade > 0.0)) {
+        return {};
+    }
+    // Analysis to coding advance by productivity per day; inspections and
+    // tests by the days spent.
+    return {d->Custo() * d->HorasTrabalho(),
+            a->Tipo() <= TipoCodificacao ? 1.0 / produtividade : 1.0};
+}
+
+} // namespace
 
 TRastroDia CapturaDia(const TSimuladorProjeto& sim) {
     const TProjetoSoftware* p = sim.Projeto();
@@ -19,12 +66,55 @@ TRastroDia CapturaDia(const TSimuladorProjeto& sim) {
     for (const TAtividade* a : p->Atividades()) {
         dia.Atividades.append({a->Percentual(), a->Erros(), a->ErrosEncontrados(),
                                static_cast<int>(pool.indexOf(a->Desenvolvedor())),
-                               a->EmExecucao(), a->Concluida()});
+                               a->EmExecucao(), a->Concluida(), a->Iniciada(),
+                               a->TempoExecutado(), 0.0});
     }
     dia.Desenvolvedores.reserve(pool.size());
     for (const TDesenvolvedor* d : pool) {
         dia.Desenvolvedores.append({d->HorasTrabalho(), d->Exaustao(), d->Exausto(),
-                                    p->NaEquipe(d), p->Trabalhando(d)});
+                                    p->NaEquipe(d), p->Trabalhando(d), 0.0, 0.0});
+    }
+    return dia;
+}
+
+TRastroDia PassaDiaRastro(TSimuladorProjeto& sim, TReceptorMensagens* receptor,
+                          const TRastroDia* anterior) {
+    const TProjetoSoftware* p = sim.Projeto();
+    const QList<TDesenvolvedor*>& pool = sim.Desenvolvedores();
+    const int n = p->NumeroAtividades();
+    QVarLengthArray<TTarifa, 16> tarifas(n);
+    QVarLengthArray<double, 16> executado(n);
+    for (int i = 0; i < n; ++i) {
+        tarifas[i] = TarifaAtividade(p->Atividade(i), p);
+        executado[i] = p->Atividade(i)->TempoExecutado();
+    }
+    QVarLengthArray<double, 8> horas(pool.size());
+    for (qsizetype k = 0; k < pool.size(); ++k) {
+        horas[k] = pool.at(k)->HorasTrabalho();
+    }
+    // The developer doing each activity during the step: assignments do not
+    // change inside it.
+    QVarLengthArray<int, 16> responsavel(n);
+    for (int i = 0; i < n; ++i) {
+        responsavel[i] = static_cast<int>(pool.indexOf(p->Atividade(i)->Desenvolvedor()));
+    }
+
+    QList<TMensagemJogo> mensagens;
+    TCopiaMensagens copia(receptor, mensagens);
+    sim.AvancarDia(&copia);
+
+    TRastroDia dia = CapturaDia(sim);
+    dia.Mensagens = std::move(mensagens);
+    for (int i = 0; i < n; ++i) {
+        TRastroAtividade& a = dia.Atividades[i];
+        const double dias = (a.TempoExecutado - executado[i]) * tarifas[i].DiasPorUnidade;
+        a.Custo = (anterior ? anterior->Atividades.at(i).Custo : 0.0) + tarifas[i].CustoDia * dias;
+        if (responsavel[i] >= 0) {
+            dia.Desenvolvedores[responsavel[i]].DiasUsados += dias;
+        }
+    }
+    for (qsizetype k = 0; k < pool.size(); ++k) {
+        dia.Desenvolvedores[k].HorasPasso = horas[k];
     }
     return dia;
 }
@@ -42,7 +132,10 @@ QJsonArray RastroEmJson(const TRastro& rastro, const TSimuladorProjeto& sim) {
                 {QLatin1String("developer"),
                  a.Desenvolvedor >= 0 ? QJsonValue(pool.at(a.Desenvolvedor)->Nome()) : QJsonValue()},
                 {QLatin1String("running"), a.EmExecucao},
-                {QLatin1String("accomplished"), a.Concluida}});
+                {QLatin1String("accomplished"), a.Concluida},
+                {QLatin1String("started"), a.Iniciada},
+                {QLatin1String("executed"), a.TempoExecutado},
+                {QLatin1String("cost"), a.Custo}});
         }
         QJsonArray desenvolvedores;
         for (const TRastroDesenvolvedor& d : dia.Desenvolvedores) {
@@ -50,12 +143,20 @@ QJsonArray RastroEmJson(const TRastro& rastro, const TSimuladorProjeto& sim) {
                                                {QLatin1String("exhaustion"), d.Exaustao},
                                                {QLatin1String("exhausted"), d.Exausto},
                                                {QLatin1String("in_team"), d.NaEquipe},
-                                               {QLatin1String("working"), d.Trabalhando}});
+                                               {QLatin1String("working"), d.Trabalhando},
+                                               {QLatin1String("step_hours"), d.HorasPasso},
+                                               {QLatin1String("days_used"), d.DiasUsados}});
+        }
+        QJsonArray mensagens;
+        for (const TMensagemJogo& m : dia.Mensagens) {
+            mensagens.append(
+                QJsonObject{{QLatin1String("day"), m.Dia}, {QLatin1String("text"), m.Texto}});
         }
         dias.append(QJsonObject{{QLatin1String("day"), dia.Dia},
                                 {QLatin1String("cost"), dia.Custo},
                                 {QLatin1String("activities"), atividades},
-                                {QLatin1String("developers"), desenvolvedores}});
+                                {QLatin1String("developers"), desenvolvedores},
+                                {QLatin1String("messages"), mensagens}});
     }
     return dias;
 }

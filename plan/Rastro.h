@@ -3,10 +3,20 @@
 // The day-by-day trace of a game: the state of every activity and every pool
 // developer after each played day step, for charts and reports.
 
+#include "model/mReceptorMensagens.h"
+
 #include <QJsonArray>
 #include <QList>
+#include <QString>
 
 class TSimuladorProjeto;
+
+// A message of the game as the model posted it.
+struct TMensagemJogo {
+    QString Texto;
+    double Dia = 0.0;
+    bool operator==(const TMensagemJogo&) const = default;
+};
 
 struct TRastroAtividade {
     double Percentual = 0.0; // Percentual(), 0 to 1 (more for a cut inspection)
@@ -15,6 +25,9 @@ struct TRastroAtividade {
     int Desenvolvedor = -1; // pool position, -1 for nobody
     bool EmExecucao = false;
     bool Concluida = false;
+    bool Iniciada = false;        // has taken its predecessors' errors (it became ready)
+    double TempoExecutado = 0.0;  // TempoExecutado()
+    double Custo = 0.0;           // what its developers' time has cost so far
     bool operator==(const TRastroAtividade&) const = default;
 };
 
@@ -24,6 +37,8 @@ struct TRastroDesenvolvedor {
     bool Exausto = false;
     bool NaEquipe = false;
     bool Trabalhando = false; // has a running activity assigned
+    double HorasPasso = 0.0;  // the daily hours the step was worked at (before the step)
+    double DiasUsados = 0.0;  // days of his time the step's activities consumed (0 to 1)
     bool operator==(const TRastroDesenvolvedor&) const = default;
 };
 
@@ -32,16 +47,29 @@ struct TRastroDia {
     double Custo = 0.0; // the project's accumulated cost after the step
     QList<TRastroAtividade> Atividades;         // scenario order
     QList<TRastroDesenvolvedor> Desenvolvedores; // pool order
+    QList<TMensagemJogo> Mensagens;              // posted during the step, in order
     bool operator==(const TRastroDia&) const = default;
 };
 
 using TRastro = QList<TRastroDia>;
 
-// The state of sim as it stands (after a day step, in a trace).
+// The state of sim as it stands (after a day step, in a trace). The fields
+// that describe the step itself (Custo of the activities, HorasPasso,
+// DiasUsados, Mensagens) are left at zero: PassaDiaRastro fills them.
 TRastroDia CapturaDia(const TSimuladorProjeto& sim);
+
+// Plays one day step of sim (AvancarDia), forwarding its messages to
+// receptor (may be null), and returns the step's trace entry; anterior is
+// the previous entry (null for the first step), whose activity costs the
+// step adds to. An activity's cost is its developer's cost per hour times
+// his hours times the days of his time the step consumed, as the project
+// charges it.
+TRastroDia PassaDiaRastro(TSimuladorProjeto& sim, TReceptorMensagens* receptor,
+                          const TRastroDia* anterior);
 
 // The trace as the runner's "trace": one object per day step, with "day",
 // "cost", "activities" (each "percent", "errors", "found", "developer" (a name
-// or null), "running", "accomplished") and "developers" (each "hours",
-// "exhaustion", "exhausted", "in_team", "working").
+// or null), "running", "accomplished", "started", "executed", "cost"),
+// "developers" (each "hours", "exhaustion", "exhausted", "in_team",
+// "working", "step_hours", "days_used") and "messages" (each "day", "text").
 QJsonArray RastroEmJson(const TRastro& rastro, const TSimuladorProjeto& sim);

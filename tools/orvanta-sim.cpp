@@ -80,9 +80,14 @@ cost C". With --json: one object with "concluded", "days", "cost",
             "cost"         the project's cost so far
             "activities"   in the order of "activities": "percent" (0..1),
                            "errors", "found", "developer" (name or null),
-                           "running", "accomplished"
+                           "running", "accomplished", "started" (has taken
+                           its predecessors' errors), "executed", "cost"
+                           (what its developers' time has cost so far)
             "developers"   in the order of "developers": "hours",
-                           "exhaustion", "exhausted", "in_team", "working"
+                           "exhaustion", "exhausted", "in_team", "working",
+                           "step_hours" (the hours the step was worked at),
+                           "days_used" (days of his time the step used)
+            "messages"     the step's messages, each "day", "text"
 
 With --verify the output is the same; the replay must give the recorded
 "concluded" and "days" and a cost equal to the cent, or one line on standard

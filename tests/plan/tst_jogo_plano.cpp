@@ -200,6 +200,58 @@ private slots:
         QVERIFY(rastro.at(22).Desenvolvedores.at(0).Exausto);
     }
 
+    // Guards against activity costs that lose or double what the project
+    // charged, or developer time counted on the wrong developer.
+    void TheActivitiesCostsAddUpToTheProjectsCostEveryDay() {
+        TSimuladorProjeto sim;
+        TPlano plano = PlanoCorvin(12);
+        plano.Inicio.Equipe = QList<int>{0, 3, 6};
+        plano.Inicio.Horas = {{0, 12}, {3, 10}, {6, 9}};
+        plano.Inicio.Alocacoes[1] = {1, 3};
+        plano.Inicio.Alocacoes[5] = {5, 6};
+        plano.Inicio.Alocacoes[14] = {14, 3};
+        plano.Inicio.Inspecoes = {{7, 16}};
+        TRastro rastro;
+        const TResultadoPlano r = JogaPlano(sim, plano, nullptr, &rastro);
+        QVERIFY(r.Concluido);
+        double anterior = 0.0;
+        for (const TRastroDia& dia : rastro) {
+            double soma = 0.0;
+            for (const TRastroAtividade& a : dia.Atividades) {
+                soma += a.Custo;
+            }
+            QVERIFY2(qAbs(soma - dia.Custo) < 1e-6, qPrintable(QString::number(dia.Dia)));
+            double diaria = 0.0;
+            const QList<double> custos = {25, 30, 25, 35, 15, 30, 30};
+            for (int k = 0; k < dia.Desenvolvedores.size(); ++k) {
+                const TRastroDesenvolvedor& d = dia.Desenvolvedores.at(k);
+                QVERIFY(d.DiasUsados >= 0.0 && d.DiasUsados <= 1.0 + 1e-12);
+                diaria += custos.at(k) * d.HorasPasso * d.DiasUsados;
+            }
+            QVERIFY(qAbs(diaria - (dia.Custo - anterior)) < 1e-6);
+            anterior = dia.Custo;
+        }
+    }
+
+    // Guards against messages filed under another step, or lost from the
+    // trace when a message sink is given as well.
+    void TheTraceKeepsEachStepsMessages() {
+        TSimuladorProjeto sim;
+        TListaMensagens receptor;
+        TRastro rastro;
+        JogaPlano(sim, PlanoCorvin(12), &receptor, &rastro);
+        QList<TMensagemJogo> todas;
+        for (const TRastroDia& dia : rastro) {
+            for (const TMensagemJogo& m : dia.Mensagens) {
+                // Stamped with the day the step started or the day it ended.
+                QVERIFY(m.Dia == dia.Dia - 1 || m.Dia == dia.Dia);
+            }
+            todas += dia.Mensagens;
+        }
+        QCOMPARE(todas, receptor.Mensagens);
+        QVERIFY(todas.size() > 20);
+    }
+
     // Guards against a trace whose JSON names or orders its values otherwise
     // than the runner's help documents.
     void TheTraceIsWrittenInTheDocumentedShape() {
@@ -214,7 +266,8 @@ private slots:
         const QJsonArray json = RastroEmJson(rastro, sim);
         QCOMPARE(json.size(), 2);
         const QJsonObject dia = json.at(1).toObject();
-        QCOMPARE(dia.keys(), (QStringList{"activities", "cost", "day", "developers"}));
+        QCOMPARE(dia.keys(),
+                 (QStringList{"activities", "cost", "day", "developers", "messages"}));
         QCOMPARE(dia.value("day").toInt(), 2);
         QCOMPARE(dia.value("cost").toDouble(), rastro.at(1).Custo);
         const QJsonArray atividades = dia.value("activities").toArray();
@@ -223,7 +276,9 @@ private slots:
         QCOMPARE(atividades.at(0).toObject(),
                  (QJsonObject{{"percent", t.Percentual}, {"errors", t.Erros},
                               {"found", t.ErrosEncontrados}, {"developer", "Corvin"},
-                              {"running", t.EmExecucao}, {"accomplished", t.Concluida}}));
+                              {"running", t.EmExecucao}, {"accomplished", t.Concluida},
+                              {"started", t.Iniciada}, {"executed", t.TempoExecutado},
+                              {"cost", t.Custo}}));
         QCOMPARE(atividades.at(1).toObject().value("developer").toString(), "Tamsin");
         QVERIFY(atividades.at(2).toObject().value("developer").isNull());
         const QJsonArray desenvolvedores = dia.value("developers").toArray();
@@ -232,7 +287,8 @@ private slots:
         QCOMPARE(desenvolvedores.at(3).toObject(),
                  (QJsonObject{{"hours", d.HorasTrabalho}, {"exhaustion", d.Exaustao},
                               {"exhausted", d.Exausto}, {"in_team", true},
-                              {"working", d.Trabalhando}}));
+                              {"working", d.Trabalhando}, {"step_hours", d.HorasPasso},
+                              {"days_used", d.DiasUsados}}));
         QVERIFY(!desenvolvedores.at(1).toObject().value("in_team").toBool());
     }
 
