@@ -1,5 +1,6 @@
 #include "JanelaPrincipal.h"
 
+#include "AberturaDebrief.h"
 #include "Aplicacao.h"
 #include "EErroLista.h"
 #include "controls/Backdrop.h"
@@ -459,6 +460,10 @@ void TMainWindow::Reinicia() {
 void TMainWindow::keyPressEvent(QKeyEvent* evento) {
     if (evento->key() == Qt::Key_F7) {
         Comando(&TMainWindow::Reinicia);
+        return;
+    }
+    if (evento->key() == Qt::Key_F8) {
+        AbreDebrief(*this, FDebrief, [this] { return PlanoJogoAtual(); });
         return;
     }
     const QString texto = evento->text();

@@ -5,6 +5,7 @@
 #include "model/mSimulador.h"
 #include "plan/Plano.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
@@ -21,6 +22,7 @@ class TDlgDetalhesAtividade;
 class TDlgDetalhesDesenvolvedor;
 class TDlgNumeroHorasDesenvolvedor;
 class TDlgProjetoConcluido;
+class TJanelaDebrief;
 class TPainelAtividades;
 class TPainelMensagens;
 class TPainelVisao;
@@ -160,4 +162,6 @@ private:
     TCommandButton* FBtPassaTempo = nullptr;
     QLabel* FLbTempoDesenvolvimento = nullptr;
     QLabel* FLbCustoProjeto = nullptr;
+    // The debrief window (F8), once opened.
+    QPointer<TJanelaDebrief> FDebrief;
 };

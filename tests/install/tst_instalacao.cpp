@@ -105,6 +105,7 @@ private slots:
         QTest::newRow("runner") << "bin/orvanta-sim";
         QTest::newRow("best-plan finder") << "bin/orvanta-best";
         QTest::newRow("class results") << "bin/orvanta-class";
+        QTest::newRow("debrief report") << "bin/orvanta-report";
         const QDir imagens(QStringLiteral(ORVANTA_SOURCE_DIR "/imagens"));
         for (const QString& nome : imagens.entryList({QStringLiteral("*.bmp")})) {
             QTest::newRow(qPrintable(nome)) << "share/orvanta/imagens/" + nome;

@@ -1,0 +1,57 @@
+#include "EstiloDebrief.h"
+
+#include "graficos/PaletaGrafico.h"
+
+#include <qcustomplot.h>
+
+#include <cmath>
+
+namespace {
+const char* const PropriedadeDica = "orvantaDica";
+}
+
+void PoeTitulo(QCustomPlot& grafico, const QString& titulo) {
+    grafico.setLocale(QLocale::c());
+    grafico.plotLayout()->insertRow(0);
+    grafico.plotLayout()->addElement(0, 0,
+                                     new QCPTextElement(&grafico, titulo, FonteGrafico(11, true)));
+}
+
+void EixoDias(QCPAxis& eixo, double dias) {
+    eixo.setLabel(QStringLiteral("Project day"));
+    QSharedPointer<QCPAxisTickerFixed> marcas(new QCPAxisTickerFixed);
+    marcas->setTickStep(1.0);
+    marcas->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
+    eixo.setTicker(marcas);
+    eixo.setNumberFormat(QStringLiteral("f"));
+    eixo.setNumberPrecision(0);
+    eixo.setRange(0.0, std::max(dias, 1.0) + 0.5);
+}
+
+void FinalizaGrafico(QCustomPlot& grafico, const TPaletaGrafico& paleta, int colunas) {
+    grafico.legend->setVisible(true);
+    grafico.axisRect()->insetLayout()->take(grafico.legend);
+    const int linha = grafico.plotLayout()->rowCount();
+    grafico.plotLayout()->addElement(linha, 0, grafico.legend);
+    grafico.plotLayout()->setRowStretchFactor(linha, 0.001);
+    // The wrap first: changing the fill order lays the entries out again.
+    grafico.legend->setWrap(colunas);
+    grafico.legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+    AplicaPaleta(grafico, paleta);
+    grafico.legend->setBorderPen(Qt::NoPen);
+}
+
+void PoeDica(QCPAbstractItem& item, const QString& dica) {
+    item.setProperty(PropriedadeDica, dica);
+}
+
+QString DicaDe(const QCPAbstractItem& item) {
+    return item.property(PropriedadeDica).toString();
+}
+
+QString Numero(double valor, int casas) {
+    if (std::abs(valor - std::round(valor)) < 1e-9) {
+        return QString::number(std::round(valor) + 0.0, 'f', 0);
+    }
+    return QString::number(valor, 'f', casas);
+}

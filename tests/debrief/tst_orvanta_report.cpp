@@ -1,0 +1,124 @@
+// orvanta-report run as its users run it: a plan in, a PDF, SVG or PNG out;
+// bad arguments and bad files refused in one line, leaving no file behind.
+#include "../tools/ExecucaoPrograma.h"
+#include "model/mSimulador.h"
+#include "plan/EscritorPlano.h"
+#include "plan/PlanoReferencia.h"
+
+#include <QFile>
+#include <QImage>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+TExecucao Relatorio(const QStringList& argumentos, const QByteArray& entrada = {}) {
+    return ExecutaPrograma(QStringLiteral(ORVANTA_BIN_DIR "/orvanta-report"), argumentos, entrada);
+}
+
+void Grava(const QString& caminho, const QByteArray& dados) {
+    QFile arquivo(caminho);
+    QVERIFY(arquivo.open(QIODevice::WriteOnly));
+    arquivo.write(dados);
+}
+
+} // namespace
+
+class TstOrvantaReport : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir FPasta;
+    QString FPlano;
+    TSimuladorProjeto FSim;
+
+private slots:
+    void initTestCase() {
+        FPlano = FPasta.filePath("b.json");
+        Grava(FPlano, EscrevePlano(PlanoReferencia(HorasReferenciaB), FSim));
+        Grava(FPasta.filePath("texto.json"), "not json at all");
+        Grava(FPasta.filePath("lista.json"), "[1, 2, 3]");
+    }
+
+    // Guards against a report that differs by format in what it holds.
+    void APlanGivesEachFormat() {
+        const TExecucao pdf = Relatorio({FPlano, "-o", FPasta.filePath("r.PDF")});
+        QCOMPARE(pdf.status, 0);
+        QVERIFY(pdf.erros.isEmpty());
+        QFile arquivo(FPasta.filePath("r.PDF"));
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        QVERIFY(arquivo.readAll().startsWith("%PDF"));
+
+        QCOMPARE(Relatorio({"-", "-o", FPasta.filePath("r.svg")}, EscrevePlano(PlanoReferencia(8), FSim))
+                     .status,
+                 0);
+        QVERIFY(QSvgRenderer(FPasta.filePath("r.svg")).isValid());
+
+        QCOMPARE(Relatorio({FPlano, "--output", FPasta.filePath("r.png")}).status, 0);
+        QCOMPARE(QImage(FPasta.filePath("r.png")).width(), 1920);
+    }
+
+    void BadInputIsRefusedInOneLine_data() {
+        QTest::addColumn<QStringList>("argumentos");
+        QTest::addColumn<QString>("saida");
+        QTest::addColumn<QString>("mensagem");
+        const QString pdf = FPasta.filePath("nada.pdf");
+        QTest::newRow("missing file") << QStringList{FPasta.filePath("falta.json"), "-o", pdf}
+                                      << pdf << "cannot";
+        QTest::newRow("not JSON") << QStringList{FPasta.filePath("texto.json"), "-o", pdf} << pdf
+                                  << "JSON";
+        QTest::newRow("not a plan") << QStringList{FPasta.filePath("lista.json"), "-o", pdf}
+                                    << pdf << "object";
+        // A folder that does not exist: writable by no one, root included.
+        const QString fechada = FPasta.filePath("falta/r.pdf");
+        QTest::newRow("unwritable output") << QStringList{FPlano, "-o", fechada} << fechada
+                                           << "falta/r.pdf";
+        const QString doc = FPasta.filePath("r.doc");
+        QTest::newRow("unknown extension") << QStringList{FPlano, "-o", doc} << doc
+                                           << "unknown output extension";
+        QTest::newRow("no output") << QStringList{FPlano} << pdf << "usage:";
+        QTest::newRow("two plans") << QStringList{FPlano, FPlano, "-o", pdf} << pdf << "usage:";
+        QTest::newRow("unknown option") << QStringList{"--pages", FPlano, "-o", pdf} << pdf
+                                        << "pages";
+    }
+
+    // Guards against a crash, a status other than 2, a message of several
+    // lines, or a partial file left where the report would go.
+    void BadInputIsRefusedInOneLine() {
+        QFETCH(QStringList, argumentos);
+        QFETCH(QString, saida);
+        QFETCH(QString, mensagem);
+        const TExecucao r = Relatorio(argumentos);
+        QCOMPARE(r.status, 2);
+        QVERIFY(r.saida.isEmpty());
+        QVERIFY2(r.erros.startsWith("orvanta-report: ") && r.erros.count('\n') == 1 &&
+                     r.erros.endsWith('\n'),
+                 r.erros.constData());
+        QVERIFY2(r.erros.contains(mensagem.toUtf8()), r.erros.constData());
+        QVERIFY(!QFile::exists(saida));
+        QCOMPARE(QDir(QFileInfo(saida).absolutePath()).entryList(QDir::Files | QDir::Hidden)
+                     .filter(QStringLiteral("nada")),
+                 QStringList());
+    }
+
+    // Guards against a refused report that spoils the file already there.
+    void ARefusedReportLeavesTheOldFileIntact() {
+        const QString velho = FPasta.filePath("velho.pdf");
+        Grava(velho, "old report");
+        QCOMPARE(Relatorio({FPasta.filePath("texto.json"), "-o", velho}).status, 2);
+        QFile arquivo(velho);
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        QCOMPARE(arquivo.readAll(), QByteArray("old report"));
+    }
+
+    // Guards against a help that is missing or sent to standard error.
+    void HelpDocumentsTheFormatsAndStatuses() {
+        const TExecucao r = Relatorio({"--help"});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.saida.contains("usage: orvanta-report PLAN.json -o"));
+        QVERIFY(r.saida.contains("Exit status"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstOrvantaReport)
+#include "tst_orvanta_report.moc"

@@ -1,0 +1,51 @@
+// The debrief window over a game: F8 opens it on the game played so far, it
+// follows each turn, F7's new game empties it, and it never touches the game.
+#include "JogoTeste.h"
+#include "debrief/JanelaDebrief.h"
+
+#include <QtTest>
+
+class TstDebriefJogo : public QObject {
+    Q_OBJECT
+
+    static void Tecla(TJogoTeste& jogo, char tecla) { QTest::keyClick(jogo.Janela.get(), tecla); }
+    static void Tecla(TJogoTeste& jogo, Qt::Key tecla) {
+        QTest::keyClick(jogo.Janela.get(), tecla);
+    }
+
+private slots:
+    // Guards against F8 doing nothing, a window over another game, one that
+    // stops at the day it opened, or one that keeps the old game after F7.
+    void F8OpensTheDebriefWhichFollowsTurnsAndEmptiesOnANewGame() {
+        TJogoTeste jogo;
+        jogo.Prepara(std::make_unique<TMainWindow>());
+        jogo.Janela->FormActivate();
+        Tecla(jogo, 'R');
+        Tecla(jogo, '+');
+        Tecla(jogo, '+');
+        QVERIFY(!jogo.Janela->findChild<TJanelaDebrief*>());
+
+        Tecla(jogo, Qt::Key_F8);
+        auto* debrief = jogo.Janela->findChild<TJanelaDebrief*>();
+        QVERIFY(debrief);
+        QVERIFY(debrief->isVisible());
+        QCOMPARE(debrief->windowTitle(), QStringLiteral("Orvanta Debrief"));
+        QCOMPARE(debrief->Analise().Dias.size(), 2);
+        QCOMPARE(debrief->Analise().Resumo.Custo, jogo.Projeto()->Custo());
+
+        Tecla(jogo, '+');
+        QCOMPARE(debrief->Analise().Dias.size(), 3);
+        QCOMPARE(debrief->Analise().CustoAcumulado.constLast(), jogo.Projeto()->Custo());
+
+        // F8 again brings the same window forward.
+        Tecla(jogo, Qt::Key_F8);
+        QCOMPARE(jogo.Janela->findChildren<TJanelaDebrief*>().size(), 1);
+
+        Tecla(jogo, Qt::Key_F7);
+        QVERIFY(debrief->Analise().Dias.isEmpty());
+        QCOMPARE(jogo.Projeto()->Tempo(), 0.0);
+    }
+};
+
+QTEST_MAIN(TstDebriefJogo)
+#include "tst_debrief_jogo.moc"
