@@ -10,6 +10,29 @@ namespace {
 const char* const PropriedadeDica = "orvantaDica";
 }
 
+void EsvaziaGrafico(QCustomPlot& grafico) {
+    grafico.clearItems();
+    grafico.clearPlottables();
+    // Clearing the layout deletes the axis rectangles and the legend, and
+    // with them the chart's pointers to them; they are made again as the
+    // chart's constructor makes them.
+    grafico.plotLayout()->clear();
+    grafico.plotLayout()->simplify();
+    const auto grupos = grafico.findChildren<QCPMarginGroup*>(Qt::FindDirectChildrenOnly);
+    qDeleteAll(grupos);
+    auto* area = new QCPAxisRect(&grafico, true);
+    grafico.plotLayout()->addElement(0, 0, area);
+    grafico.xAxis = area->axis(QCPAxis::atBottom);
+    grafico.yAxis = area->axis(QCPAxis::atLeft);
+    grafico.xAxis2 = area->axis(QCPAxis::atTop);
+    grafico.yAxis2 = area->axis(QCPAxis::atRight);
+    grafico.legend = new QCPLegend;
+    grafico.legend->setVisible(false);
+    area->insetLayout()->addElement(grafico.legend, Qt::AlignRight | Qt::AlignTop);
+    area->insetLayout()->setMargins(QMargins(12, 12, 12, 12));
+    grafico.legend->setLayer(QStringLiteral("legend"));
+}
+
 void PoeTitulo(QCustomPlot& grafico, const QString& titulo) {
     grafico.setLocale(QLocale::c());
     grafico.plotLayout()->insertRow(0);

@@ -10,6 +10,11 @@ struct TPaletaGrafico;
 // What every debrief chart shares: a title row, the project day on the x
 // axis, the legend in a row of its own below the chart, the palette.
 
+// Empties grafico back to the layout of a new chart (one axis rectangle
+// with its four axes and a hidden legend), keeping the widget: cheaper than
+// making a new one.
+void EsvaziaGrafico(QCustomPlot& grafico);
+
 // Adds the title row above the axis rectangle.
 void PoeTitulo(QCustomPlot& grafico, const QString& titulo);
 

@@ -1,6 +1,7 @@
 #include "JanelaDebrief.h"
 
 #include "DicaGrafico.h"
+#include "EstiloDebrief.h"
 #include "GraficosDebrief.h"
 #include "graficos/PaletaGrafico.h"
 #include "model/mSimulador.h"
@@ -25,6 +26,7 @@ TJanelaDebrief::TJanelaDebrief(TFonte fonte, QWidget* parent)
     const QStringList nomes = NomesGraficosDebrief();
     for (const QString& nome : nomes) {
         auto* grafico = new QCustomPlot;
+        InstalaDicas(*grafico);
         FGraficos.append(grafico);
         FDesatualizado.append(true);
         FAbas->addTab(grafico, nome);
@@ -65,20 +67,10 @@ void TJanelaDebrief::MostraGrafico(int i) {
     if (i < 0 || i >= FGraficos.size() || !FDesatualizado.at(i)) {
         return;
     }
-    // A fresh chart each time: the charts add rows and axis rectangles to
-    // their layout, which clearing the data would leave behind.
-    auto* novo = new QCustomPlot;
-    MontaGraficoDebrief(i, *novo, FAnalise, TPaletaGrafico::Tela());
-    InstalaDicas(*novo);
-    QCustomPlot* antigo = FGraficos.at(i);
-    const int atual = FAbas->currentIndex();
-    const bool bloqueado = FAbas->blockSignals(true);
-    FAbas->removeTab(i);
-    FAbas->insertTab(i, novo, NomesGraficosDebrief().at(i));
-    FAbas->setCurrentIndex(atual);
-    FAbas->blockSignals(bloqueado);
-    delete antigo;
-    FGraficos[i] = novo;
+    QCustomPlot* grafico = FGraficos.at(i);
+    EsvaziaGrafico(*grafico);
+    MontaGraficoDebrief(i, *grafico, FAnalise, TPaletaGrafico::Tela());
+    grafico->replot(QCustomPlot::rpQueuedReplot);
     FDesatualizado[i] = false;
 }
 
