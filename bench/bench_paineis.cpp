@@ -1,6 +1,7 @@
 // Full repaints of the activity chart and of the team panel, as the main
 // window asks for after every day step.
 
+#include "controls/Fontes.h"
 #include "controls/PainelVisao.h"
 #include "controls/mDesenvolvedorVisao.h"
 #include "model/mAtividade.h"
@@ -36,8 +37,7 @@ void PreparaJogo(TSimuladorProjeto& sim) {
 
 QWidget* NovaJanela(int largura, int altura) {
     auto* janela = new QWidget;
-    QFont fonte(QStringLiteral("DejaVu Sans"));
-    fonte.setPixelSize(11);
+    const QFont fonte = FonteJogo(11);
     janela->setFont(fonte);
     janela->resize(largura, altura);
     return janela;

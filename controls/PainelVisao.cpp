@@ -1,6 +1,7 @@
 #include "controls/PainelVisao.h"
 
 #include "controls/Backdrop.h"
+#include "controls/Cores.h"
 #include "controls/mControladorVisao.h"
 #include "controls/mVisaoBandeira.h"
 #include "controls/mVisaoTermometro.h"
@@ -13,11 +14,11 @@
 
 namespace {
 
-const QColor CorCartao(192, 192, 192);
-const QColor CorLuz(255, 255, 255);
-const QColor CorSombra(128, 128, 128);
-const QColor CorInteriorTermometro(0, 0, 0);
-const QColor CorSelecao(0, 0, 255);
+const QColor& CorCartao = CorPrata;
+const QColor& CorLuz = CorBranca;
+const QColor& CorSombra = CorCinza;
+const QColor& CorInteriorTermometro = CorPreta;
+const QColor& CorSelecao = CorAzul;
 
 constexpr int EspessuraSelecao = 2;
 

@@ -20,7 +20,7 @@ TDlgDedicacaoAtividade::TDlgDedicacaoAtividade(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint) {
     setWindowTitle(QStringLiteral("Task Execution Time"));
-    setFont(FonteDialogo(11));
+    setFont(FonteJogo(11));
     resize(LarguraCliente, AlturaCliente);
     move(192, 103);
 

@@ -52,7 +52,7 @@ void EscreveCampo(QPainter& canvas, int x, int y, const QString& legenda, const 
 TDlgDefinicaoEquipe::TDlgDefinicaoEquipe(QWidget* parent)
     : TDialogoCentrado(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Team Definition"));
-    setFont(FonteDialogo(11));
+    setFont(FonteJogo(11));
     setFixedSize(515, 365);
 
     QWidget* painel =
@@ -61,7 +61,7 @@ TDlgDefinicaoEquipe::TDlgDefinicaoEquipe(QWidget* parent)
     FGrTodos = new QTableWidget(0, 1, painel);
     FGrTodos->setObjectName(QStringLiteral("GrTodos"));
     FGrTodos->setGeometry(16, 16, 481, 305);
-    FGrTodos->setFont(FonteDialogo(11));
+    FGrTodos->setFont(FonteJogo(11));
     DefineCores(FGrTodos, Qt::black, Qt::white);
     FGrTodos->viewport()->setAutoFillBackground(true);
     FGrTodos->horizontalHeader()->hide();
@@ -92,7 +92,7 @@ TDlgDefinicaoEquipe::TDlgDefinicaoEquipe(QWidget* parent)
         QStringLiteral("Hit SPACE or double click a developer to select or remove from the team."),
         painel);
     FLabel1->setObjectName(QStringLiteral("Label1"));
-    FLabel1->setFont(FonteDialogo(11, true));
+    FLabel1->setFont(FonteJogo(11, true));
     DefineCores(FLabel1, CorFundoValor, Qt::white);
     FLabel1->setWordWrap(true);
     FLabel1->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -37,7 +37,7 @@ constexpr int RaioDisco = 30;
 TDlgDetalhesAtividade::TDlgDetalhesAtividade(QWidget* parent)
     : TDialogoCentrado(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Activity Details"));
-    setFont(FonteDialogo(11));
+    setFont(FonteJogo(11));
     setFixedSize(539, 266);
     DefineCores(this, Qt::black, Qt::white);
 

@@ -33,7 +33,7 @@ constexpr TLinhaExperiencia LinhasExperiencia[] = {
 TDlgDetalhesDesenvolvedor::TDlgDetalhesDesenvolvedor(QWidget* parent)
     : TDialogoCentrado(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Developer Details"));
-    setFont(FonteDialogo(11));
+    setFont(FonteJogo(11));
     setFixedSize(472, 292);
 
     QWidget* painel = CriaPainel(this, QStringLiteral("Panel1"), Qt::black, 0, 0, 472, 292, true);

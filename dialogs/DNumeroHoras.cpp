@@ -10,7 +10,7 @@ TDlgNumeroHorasDesenvolvedor::TDlgNumeroHorasDesenvolvedor(QWidget* parent)
     : TDialogoCentrado(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("Work Hours per Day"));
-    setFont(FonteDialogo(11));
+    setFont(FonteJogo(11));
     setFixedSize(350, 153);
 
     QWidget* painel = CriaPainel(this, QStringLiteral("Panel1"), Qt::black, 0, 0, 350, 153);

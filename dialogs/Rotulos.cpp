@@ -9,14 +9,6 @@
 #include <QScreen>
 #include <algorithm>
 
-QFont FonteDialogo(int pixelSize, bool negrito) {
-    QFont fonte(QStringLiteral("DejaVu Sans"));
-    fonte.setStyleHint(QFont::SansSerif);
-    fonte.setPixelSize(pixelSize);
-    fonte.setBold(negrito);
-    return fonte;
-}
-
 void DefineCores(QWidget* w, const QColor& fundo, const QColor& texto) {
     QPalette paleta = w->palette();
     paleta.setColor(QPalette::Window, fundo);
@@ -51,7 +43,7 @@ QLabel* CriaRotuloLegenda(QWidget* parent, const QString& nome, const QString& t
                           int w, int h) {
     auto* rotulo = new QLabel(texto, parent);
     rotulo->setObjectName(nome);
-    rotulo->setFont(FonteDialogo(11));
+    rotulo->setFont(FonteJogo(11));
     DefineCores(rotulo, Qt::black, CorLima);
     rotulo->setAlignment(Qt::AlignRight | Qt::AlignTop);
     rotulo->setGeometry(x, y, w, h);
@@ -62,7 +54,7 @@ QLabel* CriaRotuloLegenda(QWidget* parent, const QString& nome, const QString& t
 QLabel* CriaRotuloValor(QWidget* parent, const QString& nome, int x, int y, int w, int h) {
     auto* rotulo = new QLabel(parent);
     rotulo->setObjectName(nome);
-    rotulo->setFont(FonteDialogo(11));
+    rotulo->setFont(FonteJogo(11));
     DefineCores(rotulo, CorFundoValor, Qt::white);
     rotulo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     rotulo->setGeometry(x, y, w, h);
@@ -73,7 +65,7 @@ QLabel* CriaRotuloTexto(QWidget* parent, const QString& nome, const QString& tex
                         const QColor& cor, int altura, bool negrito) {
     auto* rotulo = new QLabel(texto, parent);
     rotulo->setObjectName(nome);
-    rotulo->setFont(FonteDialogo(altura, negrito));
+    rotulo->setFont(FonteJogo(altura, negrito));
     QPalette paleta = rotulo->palette();
     paleta.setColor(QPalette::WindowText, cor);
     rotulo->setPalette(paleta);

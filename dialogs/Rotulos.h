@@ -1,19 +1,13 @@
 #pragma once
 
+#include "controls/Cores.h"
+#include "controls/Fontes.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QLabel>
 #include <QString>
-
-// Colours shared by the dialogs.
-inline const QColor CorLima(0, 255, 0);        // clLime
-inline const QColor CorPrata(192, 192, 192);   // clSilver
-inline const QColor CorFundoValor(63, 63, 63); // 4144959
-inline const QColor CorFundoNome(60, 60, 60);  // 3947580
-
-// The dialogs' sans-serif font at a pixel height.
-QFont FonteDialogo(int pixelSize, bool negrito = false);
 
 // Sets the widget's background (painted, not inherited) and text colour.
 void DefineCores(QWidget* w, const QColor& fundo, const QColor& texto);

@@ -65,7 +65,7 @@ QLabel* CriaRotulo(QWidget* pai, const QString& nome, const QString& texto, cons
                    const QColor& cor, bool negrito = false) {
     auto* rotulo = new QLabel(texto, pai);
     rotulo->setObjectName(nome);
-    rotulo->setFont(FonteDialogo(11, negrito));
+    rotulo->setFont(FonteJogo(11, negrito));
     QPalette paleta = rotulo->palette();
     paleta.setColor(QPalette::WindowText, cor);
     rotulo->setPalette(paleta);
@@ -137,7 +137,7 @@ TMainWindow::TMainWindow(QWidget* parent)
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Orvanta"));
     setFixedSize(Largura, Altura);
-    setFont(FonteDialogo(11));
+    setFont(FonteJogo(11));
     const QColor CorFaceBotao = ColorToRGB(clBtnFace);
     DefineCores(this, CorFaceBotao, ColorToRGB(clWindowText));
     FPergunta = [this](const QString& pergunta) { return PerguntaPadrao(this, pergunta); };
@@ -255,7 +255,7 @@ void TMainWindow::CriaBarraMensagens() {
     CriaRotulo(panel1, QStringLiteral("Label2"), QStringLiteral("Project"), QRect(49, 13, 42, 13),
                Qt::white);
     CriaRotulo(panel1, QStringLiteral("Label3"), QStringLiteral("Game"), QRect(49, 28, 44, 13),
-               QColor(255, 255, 0), true);
+               CorAmarela, true);
     CriaLinhaBranca(panel1, QStringLiteral("Shape2"), QRect(94, 0, 2, 55));
 
     auto* pnVariaveis = new QWidget(FPnMensagens);

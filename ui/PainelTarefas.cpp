@@ -1,6 +1,7 @@
 #include "ui/PainelTarefas.h"
 
 #include "controls/Backdrop.h"
+#include "controls/Cores.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 
@@ -13,15 +14,15 @@
 
 namespace {
 
-const QColor CorLigacao(255, 255, 0);
-const QColor CorContorno(0, 0, 0);
-const QColor CorContornoSelecionada(0, 0, 255);
-const QColor CorSelecionada(0, 255, 255);
-const QColor CorPlanejada(255, 255, 255);
-const QColor CorNaoPlanejada(192, 192, 192);
-const QColor CorSetor(0, 255, 0);
-const QColor CorNome(255, 255, 255);
-const QColor CorPercentual(0, 0, 0);
+const QColor& CorLigacao = CorAmarela;
+const QColor& CorContorno = CorPreta;
+const QColor& CorContornoSelecionada = CorAzul;
+const QColor& CorSelecionada = CorAqua;
+const QColor& CorPlanejada = CorBranca;
+const QColor& CorNaoPlanejada = CorPrata;
+const QColor& CorSetor = CorLima;
+const QColor& CorNome = CorBranca;
+const QColor& CorPercentual = CorPreta;
 
 // The 2-pixel outline straddles the circle's box by one pixel on every side.
 constexpr int MargemContorno = 1;

@@ -55,7 +55,7 @@ QImage CelulaSozinha(const QList<TDesenvolvedor*>& equipe, const QList<TDesenvol
     QImage imagem(460, 100, QImage::Format_RGB32);
     imagem.fill(Qt::black);
     QPainter canvas(&imagem);
-    TDlgDefinicaoEquipe::DesenhaCelula(canvas, FonteDialogo(11), equipe, todos, 0, linha,
+    TDlgDefinicaoEquipe::DesenhaCelula(canvas, FonteJogo(11), equipe, todos, 0, linha,
                                        QRect(0, 0, 460, 100), selecionado);
     return imagem;
 }
@@ -202,7 +202,7 @@ void TstDialogoEquipe::palavraDeEstado() {
     QVERIFY(membro ? lima > 20 && prata == 0 : prata > 20 && lima == 0);
 
     // The word's drawn width matches the bold or the regular font.
-    QFont fonte = FonteDialogo(11, membro);
+    QFont fonte = FonteJogo(11, membro);
     const QString palavra = membro ? QStringLiteral("Team Member") : QStringLiteral("Out of Team");
     const int esperada = QFontMetrics(fonte).horizontalAdvance(palavra);
     fonte.setBold(!membro);
@@ -226,7 +226,7 @@ void TstDialogoEquipe::negritoNaoVaza() {
     seguidas.fill(Qt::black);
     {
         QPainter canvas(&seguidas);
-        TDlgDefinicaoEquipe::DesenhaCelula(canvas, FonteDialogo(11), equipe, Todos(), 0, 0,
+        TDlgDefinicaoEquipe::DesenhaCelula(canvas, FonteJogo(11), equipe, Todos(), 0, 0,
                                            QRect(0, 0, 460, 100), false);
         QVERIFY(!canvas.font().bold());
         canvas.translate(0, 100);
@@ -240,7 +240,7 @@ void TstDialogoEquipe::negritoNaoVaza() {
     comNegrito.fill(Qt::black);
     {
         QPainter canvas(&comNegrito);
-        TDlgDefinicaoEquipe::DesenhaCelula(canvas, FonteDialogo(11, true), equipe, Todos(), 0, 1,
+        TDlgDefinicaoEquipe::DesenhaCelula(canvas, FonteJogo(11, true), equipe, Todos(), 0, 1,
                                            QRect(0, 0, 460, 100), false);
     }
     QCOMPARE(comNegrito, CelulaSozinha(equipe, Todos(), 1, false));
