@@ -1,6 +1,6 @@
 #include "BotaoRapido.h"
 
-#include "Rotulos.h"
+#include "controls/Rotulos.h"
 
 #include <QPalette>
 #include <QPixmap>

@@ -3,7 +3,7 @@
 #include "BotaoRapido.h"
 #include "EdInteiro.h"
 #include "ResultadoModal.h"
-#include "Rotulos.h"
+#include "controls/Rotulos.h"
 
 #include <QDialog>
 #include <QLabel>

@@ -4,7 +4,7 @@
 #include "CamposHoras.h"
 #include "EdInteiro.h"
 #include "ResultadoModal.h"
-#include "Rotulos.h"
+#include "controls/Rotulos.h"
 #include "model/mAtividade.h"
 
 #include <QResizeEvent>

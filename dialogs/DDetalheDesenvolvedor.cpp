@@ -2,7 +2,7 @@
 
 #include "BotaoRapido.h"
 #include "ResultadoModal.h"
-#include "Rotulos.h"
+#include "controls/Rotulos.h"
 #include "model/mDesenvolvedor.h"
 
 #include <cstdint>

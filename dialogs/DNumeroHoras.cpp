@@ -3,7 +3,7 @@
 #include "BotaoRapido.h"
 #include "CamposHoras.h"
 #include "EdInteiro.h"
-#include "Rotulos.h"
+#include "controls/Rotulos.h"
 #include "model/mDesenvolvedor.h"
 
 TDlgNumeroHorasDesenvolvedor::TDlgNumeroHorasDesenvolvedor(QWidget* parent)

@@ -1,7 +1,7 @@
 #include "TelaPreta.h"
 
 #include "BotaoRapido.h"
-#include "Rotulos.h"
+#include "controls/Rotulos.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -7,6 +7,7 @@
 #include "controls/CommandButton.h"
 #include "controls/Cores.h"
 #include "controls/PainelVisao.h"
+#include "controls/Rotulos.h"
 #include "controls/mDesenvolvedorVisao.h"
 #include "dialogs/DApresentacao.h"
 #include "dialogs/DDedicacaoAtividade.h"
@@ -16,7 +17,6 @@
 #include "dialogs/DNumeroHoras.h"
 #include "dialogs/DProjetoConcluido.h"
 #include "dialogs/ResultadoModal.h"
-#include "dialogs/Rotulos.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -37,17 +37,6 @@
 
 namespace {
 
-// A plain panel with the default raised one-pixel bevel.
-QFrame* CriaPainelBevel(QWidget* pai, const QString& nome, const QRect& caixa, const QColor& cor) {
-    auto* painel = new QFrame(pai);
-    painel->setObjectName(nome);
-    painel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    painel->setLineWidth(1);
-    DefineCores(painel, cor, Qt::black);
-    painel->setGeometry(caixa);
-    return painel;
-}
-
 // The inside of a one-pixel bevel, where a child that fills the panel goes.
 QRect Interior(const QWidget* painel) {
     return painel->rect().adjusted(1, 1, -1, -1);
@@ -55,40 +44,16 @@ QRect Interior(const QWidget* painel) {
 
 // A white line two pixels wide.
 void CriaLinhaBranca(QWidget* pai, const QString& nome, const QRect& caixa) {
-    auto* linha = new QWidget(pai);
-    linha->setObjectName(nome);
-    DefineCores(linha, Qt::white, Qt::white);
-    linha->setGeometry(caixa);
-}
-
-QLabel* CriaRotulo(QWidget* pai, const QString& nome, const QString& texto, const QRect& caixa,
-                   const QColor& cor, bool negrito = false) {
-    auto* rotulo = new QLabel(texto, pai);
-    rotulo->setObjectName(nome);
-    rotulo->setFont(FonteJogo(11, negrito));
-    QPalette paleta = rotulo->palette();
-    paleta.setColor(QPalette::WindowText, cor);
-    rotulo->setPalette(paleta);
-    rotulo->setGeometry(caixa);
-    return rotulo;
+    CriaPainel(pai, nome, Qt::white, caixa.x(), caixa.y(), caixa.width(), caixa.height());
 }
 
 // A lime caption right-aligned against its read-out. A caption wider than its
 // box (the platform's font is wider than the one the layout was drawn for) is
 // set condensed, then grows to the left as far as the strip's white line.
-void CriaLegenda(QWidget* pai, const QString& nome, const QString& texto, QRect caixa) {
-    QLabel* rotulo = CriaRotulo(pai, nome, texto, caixa, CorLima);
-    rotulo->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    QFont fonte = rotulo->font();
-    if (QFontMetrics(fonte).horizontalAdvance(texto) > caixa.width()) {
-        fonte.setStretch(QFont::Condensed);
-        rotulo->setFont(fonte);
-    }
-    const int largura = QFontMetrics(fonte).horizontalAdvance(texto);
-    if (largura > caixa.width()) {
-        caixa.setLeft(std::max(2, caixa.right() + 1 - largura));
-        rotulo->setGeometry(caixa);
-    }
+void CriaLegenda(QWidget* pai, const QString& nome, const QString& texto, const QRect& caixa) {
+    constexpr int LinhaBranca = 2;
+    CriaRotuloLegenda(pai, nome, texto, caixa.x(), caixa.y(), caixa.width(), caixa.height(),
+                      TCrescimentoLegenda::ParaEsquerda, LinhaBranca);
 }
 
 // A read-out: a value label (white on dark grey), right-aligned, with a tip.
@@ -142,14 +107,14 @@ TMainWindow::TMainWindow(QWidget* parent)
     DefineCores(this, CorFaceBotao, ColorToRGB(clWindowText));
     FPergunta = [this](const QString& pergunta) { return PerguntaPadrao(this, pergunta); };
 
-    FPnComandos =
-        CriaPainelBevel(this, QStringLiteral("PnComandos"), QRect(0, 0, 82, 380), CorFaceBotao);
-    FPnCentral =
-        CriaPainelBevel(this, QStringLiteral("PnCentral"), QRect(82, 0, 571, 380), CorFaceBotao);
-    FPnVisoes =
-        CriaPainelBevel(this, QStringLiteral("PnVisoes"), QRect(653, 0, 89, 380), CorFaceBotao);
-    FPnMensagens =
-        CriaPainelBevel(this, QStringLiteral("PnMensagens"), QRect(0, 380, 742, 57), Qt::black);
+    FPnComandos = CriaPainelBevel(this, QStringLiteral("PnComandos"), CorFaceBotao,
+                                  QRect(0, 0, 82, 380), Qt::black);
+    FPnCentral = CriaPainelBevel(this, QStringLiteral("PnCentral"), CorFaceBotao,
+                                 QRect(82, 0, 571, 380), Qt::black);
+    FPnVisoes = CriaPainelBevel(this, QStringLiteral("PnVisoes"), CorFaceBotao,
+                                QRect(653, 0, 89, 380), Qt::black);
+    FPnMensagens = CriaPainelBevel(this, QStringLiteral("PnMensagens"), Qt::black,
+                                   QRect(0, 380, 742, 57), Qt::black);
     CriaComandos();
     CriaBarraMensagens();
 
@@ -242,26 +207,21 @@ void TMainWindow::CriaComandos() {
 }
 
 void TMainWindow::CriaBarraMensagens() {
-    auto* panel1 = new QWidget(FPnMensagens);
-    panel1->setObjectName(QStringLiteral("Panel1"));
-    DefineCores(panel1, Qt::black, Qt::white);
-    panel1->setGeometry(1, 1, 96, 55);
+    QWidget* panel1 = CriaPainel(FPnMensagens, QStringLiteral("Panel1"), Qt::black, 1, 1, 96, 55);
 
     auto* image1 = new QLabel(panel1);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setScaledContents(true);
     image1->setPixmap(QPixmap(QStringLiteral(":/Logo.png")));
     image1->setGeometry(4, 4, 41, 49);
-    CriaRotulo(panel1, QStringLiteral("Label2"), QStringLiteral("Project"), QRect(49, 13, 42, 13),
-               Qt::white);
-    CriaRotulo(panel1, QStringLiteral("Label3"), QStringLiteral("Game"), QRect(49, 28, 44, 13),
-               CorAmarela, true);
+    CriaRotuloTexto(panel1, QStringLiteral("Label2"), QStringLiteral("Project"),
+                    QRect(49, 13, 42, 13), Qt::white, 11);
+    CriaRotuloTexto(panel1, QStringLiteral("Label3"), QStringLiteral("Game"), QRect(49, 28, 44, 13),
+                    CorAmarela, 11, true);
     CriaLinhaBranca(panel1, QStringLiteral("Shape2"), QRect(94, 0, 2, 55));
 
-    auto* pnVariaveis = new QWidget(FPnMensagens);
-    pnVariaveis->setObjectName(QStringLiteral("PnVariaveis"));
-    DefineCores(pnVariaveis, Qt::black, Qt::white);
-    pnVariaveis->setGeometry(Largura - 1 - 138, 1, 138, 55);
+    QWidget* pnVariaveis = CriaPainel(FPnMensagens, QStringLiteral("PnVariaveis"), Qt::black,
+                                      Largura - 1 - 138, 1, 138, 55);
     CriaLinhaBranca(pnVariaveis, QStringLiteral("Shape1"), QRect(0, 0, 2, 55));
 
     CriaLegenda(pnVariaveis, QStringLiteral("Label1"), QStringLiteral("Devel Time:"),

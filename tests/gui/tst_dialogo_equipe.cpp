@@ -3,7 +3,7 @@
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/DDefineEquipe.h"
 #include "dialogs/ResultadoModal.h"
-#include "dialogs/Rotulos.h"
+#include "controls/Rotulos.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"

@@ -5,7 +5,7 @@
 #include "dialogs/DNumeroHoras.h"
 #include "dialogs/EdInteiro.h"
 #include "dialogs/ResultadoModal.h"
-#include "dialogs/Rotulos.h"
+#include "controls/Rotulos.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
