@@ -71,7 +71,7 @@ private slots:
             }
             TRoboModal::Fecha(modal);
         });
-        FJogo->Janela->BtDefineEquipeClick();
+        FJogo->Clica("BtDefineEquipe");
         QCOMPARE(robo.Vistos, QStringList({QStringLiteral("TDlgDefinicaoEquipe")}));
         // Assignments of who left are dropped when the dialog closes.
         QCOMPARE(durante, Pool(0));
@@ -101,10 +101,10 @@ private slots:
         TDesenvolvedor* d = Pool(2);
         d->SetHorasTrabalho(9.0);
         FJogo->Projeto()->Equipe() = {d};
-        FJogo->Janela->PainelVisao()->SelecionaDesenvolvedor(d);
+        FJogo->PainelVisao()->SelecionaDesenvolvedor(d);
         TAtividade* inspecao = PrimeiraDoTipo(FJogo->Projeto(), TipoInspecao);
         inspecao->SetDuracao(1.3);
-        FJogo->Janela->PainelAtividades()->SelecionaAtividade(inspecao);
+        FJogo->PainelAtividades()->SelecionaAtividade(inspecao);
         QString aberto;
         TRoboModal robo([&](QWidget* modal) {
             TEdInteiro* campo = nullptr;
@@ -121,9 +121,9 @@ private slots:
                 TRoboModal::Fecha(modal);
         });
         if (tarefa) {
-            FJogo->Janela->BtTempoTarefaClick();
+            FJogo->Clica("BtTempoTarefa");
         } else {
-            FJogo->Janela->BtAumentaTrabalhoClick();
+            FJogo->Clica("BtAumentaTrabalho");
         }
         QCOMPARE(robo.Vistos.size(), 1);
         QCOMPARE(aberto, QLatin1String(tarefa ? "10" : "9"));
@@ -133,9 +133,9 @@ private slots:
     void detalhes() {
         TAtividade* a = FJogo->Atividade(3);
         a->SetDesenvolvedor(Pool(4));
-        FJogo->Janela->PainelAtividades()->SelecionaAtividade(a);
+        FJogo->PainelAtividades()->SelecionaAtividade(a);
         FJogo->Projeto()->Equipe() = {Pool(5)};
-        FJogo->Janela->PainelVisao()->SelecionaDesenvolvedor(Pool(5));
+        FJogo->PainelVisao()->SelecionaDesenvolvedor(Pool(5));
         QStringList nomes;
         QString humor;
         bool fechouComEnter = false;
@@ -152,8 +152,8 @@ private slots:
             if (modal->isVisible())
                 TRoboModal::Fecha(modal);
         });
-        FJogo->Janela->PainelAtividadesDblClick();
-        FJogo->Janela->PainelVisaoDblClick();
+        TJogoTeste::DuploClique(FJogo->PainelAtividades());
+        TJogoTeste::DuploClique(FJogo->PainelVisao());
         QCOMPARE(robo.Vistos, QStringList({QStringLiteral("TDlgDetalhesAtividade"),
                                            QStringLiteral("TDlgDetalhesDesenvolvedor")}));
         QCOMPARE(nomes, QStringList({a->Nome(), Pool(5)->Nome()}));
@@ -164,12 +164,12 @@ private slots:
 
     void semSelecaoNadaAbre() {
         TRoboModal robo;
-        FJogo->Janela->PainelAtividades()->SelecionaAtividade(nullptr);
-        FJogo->Janela->PainelVisao()->SelecionaDesenvolvedor(nullptr);
-        FJogo->Janela->PainelAtividadesDblClick();
-        FJogo->Janela->PainelVisaoDblClick();
-        FJogo->Janela->BtAumentaTrabalhoClick();
-        FJogo->Janela->BtTempoTarefaClick();
+        FJogo->PainelAtividades()->SelecionaAtividade(nullptr);
+        FJogo->PainelVisao()->SelecionaDesenvolvedor(nullptr);
+        TJogoTeste::DuploClique(FJogo->PainelAtividades());
+        TJogoTeste::DuploClique(FJogo->PainelVisao());
+        FJogo->Clica("BtAumentaTrabalho");
+        FJogo->Clica("BtTempoTarefa");
         QTest::qWait(20);
         QVERIFY(robo.Vistos.isEmpty());
     }

@@ -35,7 +35,7 @@ void RespostaJogador(QWidget* modal) {
 }
 
 void ClicaProximoTurno(TJogoTeste& jogo) {
-    QTest::mouseClick(jogo.Janela->BtPassaTempo(), Qt::LeftButton);
+    QTest::mouseClick(jogo.Janela->findChild<TCommandButton*>("BtPassaTempo"), Qt::LeftButton);
 }
 
 // A record file path no one can write: its folder is a regular file.
@@ -160,14 +160,15 @@ private slots:
         TMainWindow& janela = *jogo.Janela;
 
         // Define Team: Corvin joins.
-        QTest::mouseClick(janela.BtDefineEquipe(), Qt::LeftButton);
+        QTest::mouseClick(janela.findChild<TCommandButton*>("BtDefineEquipe"), Qt::LeftButton);
         QCOMPARE(robo.Contagem("TDlgDefinicaoEquipe"), 1);
         TDesenvolvedor* corvin = janela.Simulador()->Desenvolvedores().at(0);
         QCOMPARE(jogo.Projeto()->Equipe(), QList<TDesenvolvedor*>{corvin});
 
         // Dragged onto every activity from the team panel.
         jogo.ClicaDesenvolvedor(0);
-        QCOMPARE(janela.PainelVisao()->DesenvolvedorSelecionado(), corvin);
+        QCOMPARE(janela.findChild<TPainelVisao*>("PainelVisao")->DesenvolvedorSelecionado(),
+                 corvin);
         for (int i = 0; i < jogo.Projeto()->NumeroAtividades(); ++i) {
             QVERIFY(jogo.SoltaNaAtividade(i));
             QCOMPARE(jogo.Atividade(i)->Desenvolvedor(), corvin);
@@ -181,9 +182,12 @@ private slots:
         }
         QCOMPARE(turnos, 81);
         QCOMPARE(jogo.Perguntas, 0);
-        QCOMPARE(janela.LbTempoDesenvolvimento()->text(), QStringLiteral("81"));
-        QCOMPARE(janela.LbCustoProjeto()->text(), QStringLiteral("16,200.00"));
-        QVERIFY(janela.PainelMensagens()->Mensagens().last().startsWith(QStringLiteral("Day 8")));
+        QCOMPARE(janela.findChild<QLabel*>("LbTempoDesenvolvimento")->text(), QStringLiteral("81"));
+        QCOMPARE(janela.findChild<QLabel*>("LbCustoProjeto")->text(), QStringLiteral("16,200.00"));
+        QVERIFY(janela.findChild<TPainelMensagens*>("PainelMensagens")
+                    ->Mensagens()
+                    .last()
+                    .startsWith(QStringLiteral("Day 8")));
         QVERIFY(jogo.Ini().contains("NTimes=1"));
         QVERIFY(!jogo.Ini().contains("[#1]"));
         QCOMPARE(robo.Contagem("TDlgProjetoConcluido"), 0);

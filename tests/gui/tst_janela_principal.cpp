@@ -23,7 +23,7 @@ void FormaEquipe(TJogoTeste& jogo, std::initializer_list<int> indices) {
     for (int i : indices) {
         jogo.Projeto()->Equipe().append(jogo.Janela->Simulador()->Desenvolvedores().at(i));
     }
-    jogo.Janela->PainelVisao()->Atualiza();
+    jogo.PainelVisao()->Atualiza();
 }
 
 // Works the developer at 12 hours a day until he is exhausted.
@@ -70,12 +70,14 @@ private slots:
         TJogoTeste jogo;
         jogo.Prepara(std::make_unique<TMainWindow>());
         TMainWindow& janela = *jogo.Janela;
-        QCOMPARE(janela.PainelMensagens()->Mensagens(),
+        QCOMPARE(janela.findChild<TPainelMensagens*>("PainelMensagens")->Mensagens(),
                  QStringList{QStringLiteral("Day 0: Simulation started")});
-        QCOMPARE(janela.LbTempoDesenvolvimento()->text(), QStringLiteral("0"));
-        QCOMPARE(janela.LbCustoProjeto()->text(), QStringLiteral("0.00"));
-        QVERIFY(janela.BtDefineEquipe()->isEnabled() && janela.BtPassaTempo()->isEnabled());
-        QVERIFY(!janela.BtAumentaTrabalho()->isEnabled() && !janela.BtTempoTarefa()->isEnabled());
+        QCOMPARE(janela.findChild<QLabel*>("LbTempoDesenvolvimento")->text(), QStringLiteral("0"));
+        QCOMPARE(janela.findChild<QLabel*>("LbCustoProjeto")->text(), QStringLiteral("0.00"));
+        QVERIFY(janela.findChild<TCommandButton*>("BtDefineEquipe")->isEnabled() &&
+                janela.findChild<TCommandButton*>("BtPassaTempo")->isEnabled());
+        QVERIFY(!janela.findChild<TCommandButton*>("BtAumentaTrabalho")->isEnabled() &&
+                !janela.findChild<TCommandButton*>("BtTempoTarefa")->isEnabled());
         QVERIFY(janela.PrimeiraAtivacao());
         QVERIFY(!janela.NovoJogo());
         // Keys always reach the window.
@@ -146,12 +148,11 @@ private slots:
             switch (acao.at(0).toLatin1()) {
             case 'A':
                 jogo.ClicaAtividade(i);
-                QCOMPARE(jogo.Janela->PainelAtividades()->AtividadeSelecionada(),
-                         jogo.Atividade(i));
+                QCOMPARE(jogo.PainelAtividades()->AtividadeSelecionada(), jogo.Atividade(i));
                 break;
             case 'D':
                 jogo.ClicaDesenvolvedor(i);
-                QCOMPARE(jogo.Janela->PainelVisao()->DesenvolvedorSelecionado(),
+                QCOMPARE(jogo.PainelVisao()->DesenvolvedorSelecionado(),
                          jogo.Projeto()->Equipe().at(i));
                 break;
             case 'E':
@@ -163,13 +164,12 @@ private slots:
                 break;
             }
         }
-        QCOMPARE(jogo.Janela->BtAumentaTrabalho()->isEnabled(), horas);
-        QCOMPARE(jogo.Janela->BtTempoTarefa()->isEnabled(), tempo);
-        QCOMPARE(jogo.Janela->PainelVisao()->DesenvolvedorSelecionado() != nullptr,
-                 comDesenvolvedor);
-        QCOMPARE(jogo.Janela->PainelAtividades()->AtividadeSelecionada() != nullptr, comAtividade);
-        QVERIFY(jogo.Janela->BtDefineEquipe()->isEnabled());
-        QVERIFY(jogo.Janela->BtPassaTempo()->isEnabled());
+        QCOMPARE(jogo.Botao("BtAumentaTrabalho")->isEnabled(), horas);
+        QCOMPARE(jogo.Botao("BtTempoTarefa")->isEnabled(), tempo);
+        QCOMPARE(jogo.PainelVisao()->DesenvolvedorSelecionado() != nullptr, comDesenvolvedor);
+        QCOMPARE(jogo.PainelAtividades()->AtividadeSelecionada() != nullptr, comAtividade);
+        QVERIFY(jogo.Botao("BtDefineEquipe")->isEnabled());
+        QVERIFY(jogo.Botao("BtPassaTempo")->isEnabled());
     }
 
     void DragOver_data() {
@@ -187,10 +187,10 @@ private slots:
         QFETCH(bool, aceito);
         TJogoTeste jogo;
         jogo.Prepara(std::make_unique<TMainWindow>());
-        QObject* origens[] = {jogo.Janela->PainelVisao(), jogo.Janela->PainelAtividades(), nullptr};
+        QObject* origens[] = {jogo.PainelVisao(), jogo.PainelAtividades(), nullptr};
         for (int i : {0, 5, 13}) {
             const QPoint p = jogo.MostraAtividade(jogo.Atividade(i)) + desvio;
-            QCOMPARE(jogo.Janela->AreaDesenhoDragOver(origens[fonte], p.x(), p.y()), aceito);
+            QCOMPARE(jogo.ArrastaSobre(origens[fonte], p.x(), p.y()), aceito);
         }
     }
 
@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(jogo.Atividade(4)->Desenvolvedor(), fennick);
         // Outside every circle nothing changes.
         const auto antes = Atribuicoes(jogo.Projeto());
-        jogo.Janela->AreaDesenhoDragDrop(jogo.Janela->PainelVisao(), 200, 10);
+        jogo.SoltaEm(jogo.PainelVisao(), 200, 10);
         QCOMPARE(Atribuicoes(jogo.Projeto()), antes);
     }
 
@@ -224,13 +224,13 @@ private slots:
         jogo.ClicaDesenvolvedor(0);
         QVERIFY(jogo.SoltaNaAtividade(4));
         QVERIFY(jogo.SoltaNaAtividade(5));
-        TAreaDesenho* grafico = jogo.Janela->PainelAtividades()->AreaDesenho();
+        TAreaDesenho* grafico = jogo.PainelAtividades()->AreaDesenho();
         QTRY_VERIFY(grafico->isVisible());
         const QPoint centro = jogo.MostraAtividade(jogo.Atividade(4));
         TEspiaoPintura espiao;
         grafico->installEventFilter(&espiao);
         // A press below the only card selects nobody and arms a drag.
-        TPainelVisao* painel = jogo.Janela->PainelVisao();
+        TPainelVisao* painel = jogo.PainelVisao();
         QTest::mousePress(painel->AreaDesenho(), Qt::LeftButton, {},
                           QPoint(painel->EsquerdaCartao() + 10, 200));
         QVERIFY(!painel->DesenvolvedorSelecionado());
@@ -257,7 +257,7 @@ private slots:
         }
         QVERIFY(jogo.Projeto()->Concluido());
         QCOMPARE(jogo.Projeto()->Equipe().size(), 10);
-        TPainelVisao* painel = jogo.Janela->PainelVisao();
+        TPainelVisao* painel = jogo.PainelVisao();
         for (int passo = 0; passo < 50 && painel->BotaoDesce()->isVisible(); ++passo) {
             QTest::mouseClick(painel->BotaoDesce(), Qt::LeftButton);
         }
@@ -282,7 +282,7 @@ private slots:
         TJogoTeste jogo;
         Abre(jogo);
         FormaEquipe(jogo, {0});
-        TAreaDesenho* area = jogo.Janela->PainelAtividades()->AreaDesenho();
+        TAreaDesenho* area = jogo.PainelAtividades()->AreaDesenho();
         QTRY_VERIFY(area->isVisible());
         QTest::qWait(20);
         TEspiaoPintura espiao;
@@ -324,7 +324,8 @@ private slots:
         QCOMPARE(jogo.Projeto()->Equipe(), QList<TDesenvolvedor*>{primeiro});
         QCOMPARE(Atribuicoes(jogo.Projeto()), QList<TDesenvolvedor*>(16, primeiro));
         QCOMPARE(jogo.Projeto()->Tempo(), 26.0);
-        QCOMPARE(jogo.Janela->LbTempoDesenvolvimento()->text(), QStringLiteral("26"));
+        QCOMPARE(jogo.Janela->findChild<QLabel*>("LbTempoDesenvolvimento")->text(),
+                 QStringLiteral("26"));
         QTest::keyClick(jogo.Janela.get(), 'R');
         QCOMPARE(jogo.Projeto()->Equipe(), (QList<TDesenvolvedor*>{primeiro, primeiro}));
         QCOMPARE(jogo.Projeto()->Tempo(), 52.0);
@@ -348,7 +349,8 @@ private slots:
         // Nobody has work: the question is asked, Yes passes one day.
         QCOMPARE(jogo.Perguntas, 1);
         QCOMPARE(jogo.Projeto()->Tempo(), 1.0);
-        QCOMPARE(jogo.Janela->LbTempoDesenvolvimento()->text(), QStringLiteral("1"));
+        QCOMPARE(jogo.Janela->findChild<QLabel*>("LbTempoDesenvolvimento")->text(),
+                 QStringLiteral("1"));
         jogo.Resposta = false;
         QTest::keyClick(jogo.Janela.get(), Qt::Key_Plus, Qt::KeyboardModifiers(modificadores));
         QCOMPARE(jogo.Perguntas, 2);
@@ -365,20 +367,22 @@ private slots:
         }
         QCOMPARE(jogo.Projeto()->Tempo(), 5.0);
         jogo.ClicaDesenvolvedor(1);
-        TDesenvolvedor* selecionado = jogo.Janela->PainelVisao()->DesenvolvedorSelecionado();
-        QVERIFY(jogo.Janela->BtAumentaTrabalho()->isEnabled());
+        TDesenvolvedor* selecionado = jogo.PainelVisao()->DesenvolvedorSelecionado();
+        QVERIFY(jogo.Botao("BtAumentaTrabalho")->isEnabled());
 
         QTest::keyClick(jogo.Janela.get(), Qt::Key_F7, Qt::ShiftModifier);
         QCOMPARE(jogo.Projeto()->Tempo(), 0.0);
         QCOMPARE(jogo.Projeto()->Custo(), 0.0);
         QVERIFY(jogo.Projeto()->Equipe().isEmpty());
-        QVERIFY(jogo.Janela->PainelMensagens()->Mensagens().isEmpty());
-        QCOMPARE(jogo.Janela->LbTempoDesenvolvimento()->text(), QStringLiteral("0"));
-        QCOMPARE(jogo.Janela->LbCustoProjeto()->text(), QStringLiteral("0.00"));
+        QVERIFY(
+            jogo.Janela->findChild<TPainelMensagens*>("PainelMensagens")->Mensagens().isEmpty());
+        QCOMPARE(jogo.Janela->findChild<QLabel*>("LbTempoDesenvolvimento")->text(),
+                 QStringLiteral("0"));
+        QCOMPARE(jogo.Janela->findChild<QLabel*>("LbCustoProjeto")->text(), QStringLiteral("0.00"));
         QVERIFY(jogo.Janela->NovoJogo());
         // The selection stays, and the button with it.
-        QCOMPARE(jogo.Janela->PainelVisao()->DesenvolvedorSelecionado(), selecionado);
-        QVERIFY(jogo.Janela->BtAumentaTrabalho()->isEnabled());
+        QCOMPARE(jogo.PainelVisao()->DesenvolvedorSelecionado(), selecionado);
+        QVERIFY(jogo.Botao("BtAumentaTrabalho")->isEnabled());
         QCOMPARE(Atribuicoes(jogo.Projeto()), QList<TDesenvolvedor*>(16, nullptr));
         QVERIFY(FErros.isEmpty());
     }
