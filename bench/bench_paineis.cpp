@@ -21,18 +21,21 @@ namespace {
 // inspections given time, some overtime.
 void PreparaJogo(TSimuladorProjeto& sim) {
     TProjetoSoftware* p = sim.Projeto();
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < 7; ++i) {
         p->Equipe().append(sim.Desenvolvedores().at(i));
+    }
     for (int i = 0; i < p->NumeroAtividades(); ++i) {
         TAtividade* a = p->Atividade(i);
         a->SetDesenvolvedor(sim.Desenvolvedores().at(i % 7));
-        if (a->Tipo() == TipoInspecao && i != 9)
+        if (a->Tipo() == TipoInspecao && i != 9) {
             a->SetDuracao(0.5);
+        }
     }
     sim.Desenvolvedores().at(1)->SetHorasTrabalho(10.0);
     sim.Desenvolvedores().at(2)->SetHorasTrabalho(12.0);
-    for (int dia = 0; dia < 3; ++dia)
+    for (int dia = 0; dia < 3; ++dia) {
         sim.AvancarDia(nullptr);
+    }
 }
 
 QWidget* NovaJanela(int largura, int altura) {

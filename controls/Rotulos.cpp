@@ -28,8 +28,9 @@ void AjustaFonte(QLabel* rotulo, int largura) {
         int estreitamento = std::max(50, 100 * largura / natural);
         fonte.setStretch(estreitamento);
         while (estreitamento > 50 &&
-               QFontMetrics(fonte).horizontalAdvance(rotulo->text()) > largura)
+               QFontMetrics(fonte).horizontalAdvance(rotulo->text()) > largura) {
             fonte.setStretch(--estreitamento);
+        }
     }
     rotulo->setFont(fonte);
 }
@@ -141,10 +142,12 @@ QWidget* CriaPainel(QWidget* parent, const QString& nome, const QColor& cor, int
 
 void CentraNaTela(QWidget* janela) {
     QScreen* tela = janela->screen();
-    if (!tela)
+    if (!tela) {
         tela = QGuiApplication::primaryScreen();
-    if (!tela)
+    }
+    if (!tela) {
         return;
+    }
     QRect area = tela->availableGeometry();
     QRect moldura = janela->frameGeometry();
     moldura.moveCenter(area.center());
@@ -166,7 +169,8 @@ QString FormataNumero(double valor, int casas) {
     QString texto = local.toString(valor, 'f', casas);
     // A negative value that rounds to zero shows as zero, without its sign.
     if (texto.startsWith(local.negativeSign()) &&
-        local.toDouble(texto.mid(local.negativeSign().size())) == 0.0)
+        local.toDouble(texto.mid(local.negativeSign().size())) == 0.0) {
         texto.remove(0, local.negativeSign().size());
+    }
     return texto;
 }

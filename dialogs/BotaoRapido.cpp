@@ -27,8 +27,9 @@ TBotaoRapido::TBotaoRapido(const QString& caption, const QString& glyph, QWidget
     setPalette(paleta);
 
     QPixmap imagem;
-    if (!glyph.isEmpty() && imagem.load(glyph) && !imagem.isNull())
+    if (!glyph.isEmpty() && imagem.load(glyph) && !imagem.isNull()) {
         setIcon(QIcon(imagem));
+    }
     // Sets the Alt+letter shortcut from the '&' of the caption.
     setText(caption);
 }

@@ -43,8 +43,9 @@ TDlgDedicacaoAtividade::TDlgDedicacaoAtividade(QWidget* parent)
 }
 
 void TDlgDedicacaoAtividade::MostraAtividade(const TAtividade* a) {
-    if (!a)
+    if (!a) {
         return;
+    }
     MostraTexto(FLbNome, a->Nome());
     // Whole hours; NaN reads as no time, huge values as the maximum.
     FEdNumeroHoras->DefineValorTruncado(a->DuracaoMedia() * HorasPorDia);
@@ -65,8 +66,9 @@ void TDlgDedicacaoAtividade::showEvent(QShowEvent* evento) {
 
 void TDlgDedicacaoAtividade::resizeEvent(QResizeEvent* evento) {
     QDialog::resizeEvent(evento);
-    if (!FPainel || !FBtOk || !FBtFecha)
+    if (!FPainel || !FBtOk || !FBtFecha) {
         return;
+    }
     // The panel fills the client area; only the two buttons follow the
     // bottom-right corner.
     FPainel->setGeometry(rect());

@@ -110,8 +110,9 @@ void TDlgDefinicaoEquipe::MostraEquipe(QList<TDesenvolvedor*>* equipe,
     FListaEquipe = equipe;
     FListaTodos = todos;
     FGrTodos->setRowCount(todos ? static_cast<int>(todos->size()) : 0);
-    if (FGrTodos->currentRow() < 0 && FGrTodos->rowCount() > 0)
+    if (FGrTodos->currentRow() < 0 && FGrTodos->rowCount() > 0) {
         FGrTodos->setCurrentCell(0, 0);
+    }
     FGrTodos->viewport()->update();
 }
 
@@ -121,8 +122,9 @@ void TDlgDefinicaoEquipe::DesenhaCelula(QPainter& canvas, const QFont& fonte,
                                         const QRect& r, bool selecionado) {
     Q_UNUSED(coluna);
     canvas.fillRect(r, Qt::black);
-    if (linha < 0 || linha >= lista.size() || !lista[linha])
+    if (linha < 0 || linha >= lista.size() || !lista[linha]) {
         return;
+    }
     const TDesenvolvedor* d = lista[linha];
     const QImage& p = d->ImagemPequena();
     const int altura = r.height();
@@ -156,9 +158,10 @@ void TDlgDefinicaoEquipe::DesenhaCelula(QPainter& canvas, const QFont& fonte,
         canvas.setBrush(Qt::NoBrush);
         // Outlines of (Left + k, Top + k) - (Right - k, Bottom - k), right and
         // bottom exclusive.
-        for (int k = 0; k < 4; ++k)
+        for (int k = 0; k < 4; ++k) {
             canvas.drawRect(r.left() + k, r.top() + k, r.width() - 2 * k - 1,
                             r.height() - 2 * k - 1);
+        }
     }
 
     QString estado;
@@ -179,16 +182,19 @@ void TDlgDefinicaoEquipe::DesenhaCelula(QPainter& canvas, const QFont& fonte,
 }
 
 void TDlgDefinicaoEquipe::AlternaDesenvolvedor() {
-    if (!FListaEquipe || !FListaTodos)
+    if (!FListaEquipe || !FListaTodos) {
         return;
+    }
     const int linha = FGrTodos->currentRow();
-    if (linha < 0 || linha >= FListaTodos->size())
+    if (linha < 0 || linha >= FListaTodos->size()) {
         return;
+    }
     TDesenvolvedor* d = FListaTodos->at(linha);
-    if (!FListaEquipe->contains(d))
+    if (!FListaEquipe->contains(d)) {
         FListaEquipe->append(d);
-    else
+    } else {
         FListaEquipe->removeOne(d);
+    }
     FGrTodos->viewport()->update();
 }
 

@@ -33,8 +33,9 @@ TDlgNumeroHorasDesenvolvedor::TDlgNumeroHorasDesenvolvedor(QWidget* parent)
 }
 
 void TDlgNumeroHorasDesenvolvedor::MostraDesenvolvedor(const TDesenvolvedor* d) {
-    if (!d)
+    if (!d) {
         return;
+    }
     MostraTexto(FLbNome, d->Nome());
     MostraImagem(FImagem, d->ImagemGrande());
     // NaN reads as the normal day, huge values as the bounds.

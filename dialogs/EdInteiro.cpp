@@ -23,9 +23,11 @@ class TValidadorCaracteres : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& texto, int&) const override {
-        for (QChar ch : texto)
-            if (!TEdInteiro::CaractereValido(ch))
+        for (QChar ch : texto) {
+            if (!TEdInteiro::CaractereValido(ch)) {
                 return Invalid;
+            }
+        }
         return Acceptable;
     }
 };
@@ -89,8 +91,9 @@ int TEdInteiro::Limita(qint64 valor) const {
 
 int TEdInteiro::Valor() const {
     qint64 valor = 0;
-    if (!LeInteiroDecimal(FEdicao->text(), valor))
+    if (!LeInteiroDecimal(FEdicao->text(), valor)) {
         return FMinimo;
+    }
     return Limita(valor);
 }
 
@@ -100,8 +103,9 @@ void TEdInteiro::DefineValor(int valor) {
 
 void TEdInteiro::DefineValorTruncado(double valor) {
     int inteiro = FMinimo;
-    if (!std::isnan(valor))
+    if (!std::isnan(valor)) {
         inteiro = static_cast<int>(std::clamp(std::trunc(valor), double(FMinimo), double(FMaximo)));
+    }
     DefineValor(inteiro);
 }
 
@@ -116,15 +120,17 @@ QString TEdInteiro::Texto() const {
 
 bool TEdInteiro::CaractereValido(QChar ch) {
     if ((ch >= u'0' && ch <= u'9') || ch == u'+' || ch == u'-' || ch.unicode() < 32 ||
-        ch.unicode() == 127)
+        ch.unicode() == 127) {
         return true;
+    }
     return QLocale().decimalPoint().contains(ch);
 }
 
 void TEdInteiro::CorrigeFaixa() {
     qint64 valor = 0;
-    if (LeInteiroDecimal(FEdicao->text(), valor) && (valor < FMinimo || valor > FMaximo))
+    if (LeInteiroDecimal(FEdicao->text(), valor) && (valor < FMinimo || valor > FMaximo)) {
         DefineValor(Limita(valor));
+    }
 }
 
 bool TEdInteiro::eventFilter(QObject* objeto, QEvent* evento) {

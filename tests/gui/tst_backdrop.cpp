@@ -91,10 +91,12 @@ void TstBackdrop::greenBackdropOfTheWindow() {
     QCOMPARE(img.pixelColor(0, 0), QColor(0, 128, 0));
     QCOMPARE(img.pixelColor(100, 64), QColor(0, 64, 0));
     QCOMPARE(img.pixelColor(100, 127), QColor(0, 1, 0));
-    for (int y = 128; y < 256; ++y)
+    for (int y = 128; y < 256; ++y) {
         QCOMPARE(img.pixelColor(y, y), QColor(0, 0, 0));
-    for (int y : {0, 64, 127})
+    }
+    for (int y : {0, 64, 127}) {
         QCOMPARE(img.pixelColor(255, y), img.pixelColor(0, y));
+    }
 }
 
 void TstBackdrop::directions_data() {
@@ -142,9 +144,11 @@ void TstBackdrop::directions() {
         QCOMPARE(faixa(128, outro), faixa128);
         QCOMPARE(faixa(255, outro), faixa255);
     }
-    if (direcao >= bdHorzIn)
-        for (int n = 0; n < 128; ++n)
+    if (direcao >= bdHorzIn) {
+        for (int n = 0; n < 128; ++n) {
             QCOMPARE(faixa(255 - n, 10), faixa(n, 10));
+        }
+    }
 }
 
 void TstBackdrop::strength_data() {
@@ -172,8 +176,9 @@ void TstBackdrop::strength() {
     QFETCH(QList<int>, linhas);
     QFETCH(QList<QColor>, cores);
     const QImage img = Quadrado(bdUp, cor, cor == clRed ? clBlue : clBlack, forca);
-    for (int i = 0; i < linhas.size(); ++i)
+    for (int i = 0; i < linhas.size(); ++i) {
         QCOMPARE(img.pixelColor(5, linhas[i]), cores[i]);
+    }
 }
 
 // With fewer rows than bands many bands are empty; row 0 comes from band 1.
@@ -181,10 +186,11 @@ void TstBackdrop::shortControlSkipsEmptyBands() {
     const QImage img = Quadrado(bdDown, clBlack, clGreen, 1.0, QSize(30, 100));
     QCOMPARE(img.pixelColor(0, 0), QColor(0, 127, 0));
     QCOMPARE(img.pixelColor(0, 99), QColor(0, 1, 0));
-    for (int y = 1; y < 100; ++y)
+    for (int y = 1; y < 100; ++y) {
         QVERIFY2(img.pixelColor(15, y).green() <= img.pixelColor(15, y - 1).green() &&
                      img.pixelColor(15, y).red() == 0,
                  qPrintable(QString::number(y)));
+    }
 }
 
 void TstBackdrop::fillsParentUntilPlaced() {

@@ -117,8 +117,9 @@ private slots:
                 aberto = campo->Texto();
                 DigitaEFecha(campo, digitado, Qt::Key(tecla));
             }
-            if (modal->isVisible())
+            if (modal->isVisible()) {
                 TRoboModal::Fecha(modal);
+            }
         });
         if (tarefa) {
             FJogo->Clica("BtTempoTarefa");
@@ -149,8 +150,9 @@ private slots:
                 humor = dialogo->LbExaustao()->text();
             }
             QTest::keyClick(modal, Qt::Key_Escape);
-            if (modal->isVisible())
+            if (modal->isVisible()) {
                 TRoboModal::Fecha(modal);
+            }
         });
         TJogoTeste::DuploClique(FJogo->PainelAtividades());
         TJogoTeste::DuploClique(FJogo->PainelVisao());

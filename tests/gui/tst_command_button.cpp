@@ -19,9 +19,11 @@ const QColor Amarelo(250, 200, 0);
 QImage Figura(const QColor& cor, QSize tamanho = QSize(30, 30)) {
     QImage img(tamanho, QImage::Format_RGB32);
     img.fill(QColor(0, 128, 0));
-    for (int y = 2; y < img.height() - 2; ++y)
-        for (int x = 2; x < img.width() - 2; ++x)
+    for (int y = 2; y < img.height() - 2; ++y) {
+        for (int x = 2; x < img.width() - 2; ++x) {
             img.setPixelColor(x, y, cor);
+        }
+    }
     return img;
 }
 
@@ -62,13 +64,16 @@ void Sai(QWidget* w) {
 // The pixels of the colour in the area, and their bounding box.
 int Conta(const QImage& img, const QColor& cor, const QRect& area, QRect* caixa = nullptr) {
     int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
             if (img.pixelColor(x, y) == cor) {
                 ++n;
-                if (caixa)
+                if (caixa) {
                     *caixa = caixa->united(QRect(x, y, 1, 1));
+                }
             }
+        }
+    }
     return n;
 }
 
@@ -102,15 +107,18 @@ void TstCommandButton::picturePlacement() {
     QFETCH(QPoint, origem);
     // Each pixel of the picture encodes its own position.
     QImage figura(tamanho, QImage::Format_RGB32);
-    for (int y = 0; y < figura.height(); ++y)
-        for (int x = 0; x < figura.width(); ++x)
+    for (int y = 0; y < figura.height(); ++y) {
+        for (int x = 0; x < figura.width(); ++x) {
             figura.setPixelColor(x, y, QColor(x, y, 200));
+        }
+    }
     TCena cena;
     cena.botao->SetPictureBase(figura);
     const QImage img = cena.Imagem();
     const QRect visivel = QRect(origem, tamanho).intersected(QRect(0, 0, 80, 46));
-    for (const QPoint p : {visivel.topLeft(), visivel.bottomRight(), visivel.center()})
+    for (const QPoint p : {visivel.topLeft(), visivel.bottomRight(), visivel.center()}) {
         QCOMPARE(img.pixelColor(p), QColor(p.x() - origem.x(), p.y() - origem.y(), 200));
+    }
     if (origem.x() > 0) {
         QCOMPARE(img.pixelColor(origem.x() - 1, origem.y()), Fundo);
         QCOMPARE(img.pixelColor(origem.x() + tamanho.width(), origem.y()), Fundo);
@@ -157,19 +165,22 @@ void TstCommandButton::looks() {
     QFETCH(QColor, corTitulo);
     TCena cena;
     cena.botao->SetPictureBase(Figura(Amarelo));
-    if (comDisable)
+    if (comDisable) {
         cena.botao->SetPictureDisable(Figura(QColor(90, 90, 90)));
+    }
     cena.botao->SetTitle(QStringLiteral("Work Hours"));
     cena.botao->setEnabled(habilitado);
-    if (destacado)
+    if (destacado) {
         Entra(cena.botao);
+    }
     const QImage img = cena.Imagem();
     // Picture at (25, 8); its green ground is transparent.
     QCOMPARE(img.pixelColor(25 + 15, 8 + 15), corFigura);
     QCOMPARE(img.pixelColor(25, 8), Fundo);
     QCOMPARE(img.pixelColor(25 + 29, 8 + 29), Fundo);
-    if (corFigura == Fundo)
+    if (corFigura == Fundo) {
         QCOMPARE(Conta(img, Fundo, QRect(0, 0, 80, 40)), 80 * 40); // above the title
+    }
     // Title ink only in the title's colour.
     const QRect titulo(0, 46, 80, 10);
     QVERIFY(Conta(img, corTitulo, titulo) > 0);

@@ -38,8 +38,9 @@ QImage Estrela(const TAtividade* a) {
 int TeclaNoModal(QDialog& dialogo, Qt::Key tecla) {
     QTimer::singleShot(0, &dialogo, [&dialogo, tecla] {
         QTest::keyClick(&dialogo, tecla);
-        if (dialogo.isVisible())
+        if (dialogo.isVisible()) {
             dialogo.done(-1);
+        }
     });
     return dialogo.exec();
 }
@@ -134,15 +135,20 @@ void TstDialogoDetalhes::atividadePorTipo() {
 void TstDialogoDetalhes::atividadeFormatos() {
     // A project run for some days with a full team gives fractions to format.
     TProjetoSoftware* projeto = Projeto();
-    for (TDesenvolvedor* d : FSimulador->Desenvolvedores())
+    for (TDesenvolvedor* d : FSimulador->Desenvolvedores()) {
         projeto->Equipe().append(d);
-    for (int i = 0; i < projeto->NumeroAtividades(); ++i)
+    }
+    for (int i = 0; i < projeto->NumeroAtividades(); ++i) {
         projeto->Atividade(i)->SetDesenvolvedor(FSimulador->Desenvolvedores().at(i % 7));
-    for (TAtividade* a : projeto->Atividades())
-        if (a->Tipo() == TipoInspecao)
+    }
+    for (TAtividade* a : projeto->Atividades()) {
+        if (a->Tipo() == TipoInspecao) {
             a->SetDuracao(1.5);
-    for (int dia = 0; dia < 3; ++dia)
+        }
+    }
+    for (int dia = 0; dia < 3; ++dia) {
         FSimulador->AvancarDia(nullptr);
+    }
     TAtividade* a = projeto->Atividade(0);
     QVERIFY(a->TempoExecutado() > 0.0);
     TDlgDetalhesAtividade dialogo;
@@ -166,9 +172,11 @@ void TstDialogoDetalhes::estrelaSemDesenvolvedor() {
     QCOMPARE(imagem.pixel(m), qRgb(255, 255, 255));
     // The lime rim, 2 px wide, around the 60-px disc.
     auto rim = [&imagem](int x0, int y0, int dx, int dy) {
-        for (int k = 0; k < 5; ++k)
-            if (Lima(imagem.pixel(x0 + k * dx, y0 + k * dy)))
+        for (int k = 0; k < 5; ++k) {
+            if (Lima(imagem.pixel(x0 + k * dx, y0 + k * dy))) {
                 return true;
+            }
+        }
         return false;
     };
     QVERIFY(rim(m.x() + 28, m.y(), 1, 0));
@@ -188,15 +196,17 @@ void TstDialogoDetalhes::estrelaComDesenvolvedor() {
     const QImage imagem = Estrela(a);
     const QPoint m(100, 132);
     // The spoke runs left from the disc to the picture.
-    for (int x = m.x() - 50; x >= m.x() - 58; --x)
+    for (int x = m.x() - 50; x >= m.x() - 58; --x) {
         QVERIFY(Lima(imagem.pixel(x, m.y())));
+    }
     QCOMPARE(imagem.pixel(m), qRgb(255, 255, 255));
     // The picture is centred on the spoke's end (20, 132).
     const QImage& p = d->ImagemPequena();
     const QPoint canto(20 - p.width() / 2, 132 - p.height() / 2);
     for (const QPoint& ponto : {QPoint(2, 2), QPoint(p.width() - 3, 5), QPoint(p.width() / 2, 3),
-                                QPoint(5, p.height() - 3)})
+                                QPoint(5, p.height() - 3)}) {
         QCOMPARE(imagem.pixel(canto + ponto), p.pixel(ponto) | 0xff000000);
+    }
 }
 
 void TstDialogoDetalhes::reabrirSemDesenvolvedorApagaFigura() {
@@ -322,8 +332,9 @@ void TstDialogoDetalhes::desenvolvedorNovo() {
         QCOMPARE(dialogo.LbHorasTrabalho()->text(), QStringLiteral("8"));
         QCOMPARE(dialogo.LbExaustao()->text(), QStringLiteral("I am fine, thanks."));
         QCOMPARE(dialogo.LbTempoProjeto()->text(), QStringLiteral("0"));
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < 5; ++i) {
             QCOMPARE(dialogo.LbExperiencia(i)->text(), d->NivelExperiencia(Tipos[i]));
+        }
         QCOMPARE(dialogo.Imagem()->size(), d->ImagemGrande().size());
     }
 }
@@ -345,8 +356,9 @@ void TstDialogoDetalhes::desenvolvedorArredonda() {
 void TstDialogoDetalhes::desenvolvedorOciosoNegativo() {
     // Three idle days in the team: 3 days in the project, exhaustion -7.5.
     TDesenvolvedor* d = FSimulador->Desenvolvedores().at(1);
-    for (int dia = 1; dia <= 3; ++dia)
+    for (int dia = 1; dia <= 3; ++dia) {
         d->AtualizarDia(true, false, nullptr, 1.0, dia);
+    }
     QVERIFY(d->Exaustao() < 0.0);
     TDlgDetalhesDesenvolvedor dialogo;
     dialogo.MostraDesenvolvedor(d);

@@ -30,22 +30,27 @@ bool Prata(QRgb c) {
 QPair<int, int> Extensao(const QImage& imagem, const QRect& area, bool (*cor)(QRgb)) {
     int primeira = -1;
     int ultima = -1;
-    for (int x = area.left(); x <= area.right(); ++x)
-        for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
             if (cor(imagem.pixel(x, y))) {
-                if (primeira < 0)
+                if (primeira < 0) {
                     primeira = x;
+                }
                 ultima = x;
                 break;
             }
+        }
+    }
     return {primeira, ultima};
 }
 
 int Conta(const QImage& imagem, const QRect& area, bool (*cor)(QRgb)) {
     int n = 0;
-    for (int x = area.left(); x <= area.right(); ++x)
-        for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
             n += cor(imagem.pixel(x, y)) ? 1 : 0;
+        }
+    }
     return n;
 }
 
@@ -98,8 +103,9 @@ void TstDialogoEquipe::mostraEquipeDaUmaLinhaPorDesenvolvedor() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
     QCOMPARE(dialogo.GrTodos()->rowCount(), 7);
-    for (int linha = 0; linha < 7; ++linha)
+    for (int linha = 0; linha < 7; ++linha) {
         QCOMPARE(dialogo.GrTodos()->rowHeight(linha), 100);
+    }
     QCOMPARE(dialogo.GrTodos()->currentRow(), 0);
     QVERIFY(Equipe().isEmpty());
     QCOMPARE(
@@ -193,8 +199,9 @@ void TstDialogoEquipe::palavraDeEstado() {
     QFETCH(bool, membro);
     const int linha = 2;
     QList<TDesenvolvedor*> equipe;
-    if (membro)
+    if (membro) {
         equipe = {Todos()[0], Todos()[linha]};
+    }
     const QImage celula = CelulaSozinha(equipe, Todos(), linha, false);
     const QRect coluna(0, 0, 120, 100);
     const int lima = Conta(celula, coluna, Lima);

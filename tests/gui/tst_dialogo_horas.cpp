@@ -27,8 +27,9 @@ void Digita(TEdInteiro* campo, const QString& texto) {
     QLineEdit* edicao = campo->Edicao();
     edicao->selectAll();
     QTest::keyClick(edicao, Qt::Key_Backspace);
-    for (QChar ch : texto)
+    for (QChar ch : texto) {
         QTest::keyClick(edicao, ch.toLatin1());
+    }
 }
 
 // Runs dialogo modally; acao runs inside the modal loop. A dialog that does not
@@ -36,8 +37,9 @@ void Digita(TEdInteiro* campo, const QString& texto) {
 int ExecutaModal(QDialog& dialogo, const std::function<void()>& acao) {
     QTimer::singleShot(0, &dialogo, acao);
     QTimer::singleShot(5000, &dialogo, [&dialogo] {
-        if (dialogo.isVisible())
+        if (dialogo.isVisible()) {
             dialogo.done(-1);
+        }
     });
     return dialogo.exec();
 }
@@ -132,8 +134,9 @@ void TstDialogoHoras::todoCaractereFicaNaFaixa() {
             Digita(&campo, prefixo + QChar(c) + QStringLiteral("7"));
             const int valor = campo.Valor();
             QVERIFY2(valor >= 0 && valor <= 200, qPrintable(campo.Texto()));
-            for (QChar ch : campo.Texto())
+            for (QChar ch : campo.Texto()) {
                 QVERIFY2(TEdInteiro::CaractereValido(ch), qPrintable(campo.Texto()));
+            }
         }
         const bool aceito = (c >= '0' && c <= '9') || c == '+' || c == '-' ||
                             QLocale().decimalPoint() == QString(QChar(c));
@@ -395,12 +398,13 @@ void TstDialogoHoras::botaoRapido() {
     auto* botao = new TBotaoRapido(QStringLiteral("&Close"), glifo, &painel);
     botao->setGeometry(10, 8, 89, 25);
     QCOMPARE(!botao->icon().isNull(), icone);
-    if (icone)
+    if (icone) {
         QCOMPARE(botao->icon().availableSizes().value(0), QSize(16, 16));
+    }
     // The caption is drawn in white on the black panel, which shows around it.
     const QImage imagem = painel.grab().toImage();
     int brancos = 0;
-    for (int x = 0; x < imagem.width(); ++x)
+    for (int x = 0; x < imagem.width(); ++x) {
         for (int y = 0; y < imagem.height(); ++y) {
             const QRgb c = imagem.pixel(x, y);
             if (qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 200) {
@@ -408,6 +412,7 @@ void TstDialogoHoras::botaoRapido() {
                 ++brancos;
             }
         }
+    }
     QCOMPARE(imagem.pixel(5, 5), qRgb(0, 0, 0));
     QCOMPARE(imagem.pixel(110, 20), qRgb(0, 0, 0));
     QVERIFY(brancos > 10);

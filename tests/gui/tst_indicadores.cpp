@@ -109,13 +109,15 @@ void TstIndicadores::termometroExaustaoLeDesenvolvedor() {
     QCOMPARE(t->Valor(d), 0.0);
     // Ten working days at 12 hours, then the same idle: the view follows each day.
     d->SetHorasTrabalho(12.0);
-    for (int dia = 0; dia < 10; ++dia)
+    for (int dia = 0; dia < 10; ++dia) {
         d->AtualizarDia(true, true, nullptr, 1.0, dia);
+    }
     QVERIFY(d->Exaustao() > 0.0);
     QCOMPARE(t->Valor(d), d->Exaustao());
     QCOMPARE(t->ValorRelativo(d), d->Exaustao() / 50.0);
-    for (int dia = 0; dia < 20; ++dia)
+    for (int dia = 0; dia < 20; ++dia) {
         d->AtualizarDia(true, false, nullptr, 1.0, dia);
+    }
     QVERIFY(d->Exaustao() < 0.0);
     QCOMPARE(t->Valor(d), d->Exaustao());
     QCOMPARE(t->ValorRelativo(d), 0.0);
@@ -177,8 +179,9 @@ void TstIndicadores::transparencia() {
     const QImage r = ComCorTransparente(origem, qRgb(0, 0, 0));
     QCOMPARE(r.size(), origem.size());
     QCOMPARE(qAlpha(r.pixel(1, 1)), transparente ? 0 : 255);
-    if (!transparente)
+    if (!transparente) {
         QCOMPARE(r.pixel(1, 1) & RGB_MASK, cor & RGB_MASK);
+    }
     QCOMPARE(r.pixel(0, 0), qRgb(10, 20, 30));
 }
 

@@ -77,9 +77,11 @@ struct TCena {
     // First row of the drawing area that shows the content's red strip.
     int PrimeiraLinhaMarcada() const {
         const QImage img = painel->grab().toImage();
-        for (int y = 0; y < img.height(); ++y)
-            if (img.pixelColor(100, y) == Marca)
+        for (int y = 0; y < img.height(); ++y) {
+            if (img.pixelColor(100, y) == Marca) {
                 return y;
+            }
+        }
         return -1;
     }
 };
@@ -153,25 +155,27 @@ void TstPainelDesenho::scrolling() {
     TCena cena(1, 20);
     QStringList obtidos;
     for (const QString& passo : passos.split(QLatin1Char(' '))) {
-        if (passo == QLatin1String("e"))
+        if (passo == QLatin1String("e")) {
             cena.painel->RolaParaFim();
-        else if (passo == QLatin1String("u"))
+        } else if (passo == QLatin1String("u")) {
             cena.painel->RolaParaCima();
-        else if (passo == QLatin1String("d"))
+        } else if (passo == QLatin1String("d")) {
             cena.painel->RolaParaBaixo();
-        else if (passo == QLatin1String("b"))
+        } else if (passo == QLatin1String("b")) {
             cena.painel->BotaoDesce()->click();
-        else if (passo == QLatin1String("r")) {
+        } else if (passo == QLatin1String("r")) {
             cena.host.resize(200, 300);
             QVERIFY(cena.Mostra());
-        } else
+        } else {
             cena.painel->SetAlturaConteudo(passo.toInt());
+        }
         obtidos << cena.Estado();
     }
     QCOMPARE(obtidos, estados);
     const int deslocamento = cena.painel->Deslocamento();
-    if (deslocamento <= 0)
+    if (deslocamento <= 0) {
         QCOMPARE(cena.PrimeiraLinhaMarcada(), -deslocamento);
+    }
 }
 
 void TstPainelDesenho::buttonGeometry_data() {
@@ -250,8 +254,9 @@ void TstPainelDesenho::hoverScrolls() {
     QFETCH(bool, sobre);
     QFETCH(int, esperado);
     TCena cena(std::uint8_t(estilo), 20);
-    if (automatica >= 0)
+    if (automatica >= 0) {
         cena.painel->SetRolagemAutomatica(automatica);
+    }
     cena.painel->SetAlturaConteudo(400);
     cena.painel->RolaParaBaixo();
     cena.painel->RolaParaBaixo();
@@ -266,8 +271,9 @@ void TstPainelDesenho::timerScrollsWhilePointerRests() {
     TCena cena(2, 20);
     cena.painel->SetAlturaConteudo(1000);
     QVERIFY(cena.Mostra());
-    if (!PonteiroEm(cena.painel->BotaoDesce(), QPoint(5, 5)))
+    if (!PonteiroEm(cena.painel->BotaoDesce(), QPoint(5, 5))) {
         QSKIP("the platform does not move the pointer");
+    }
     QTRY_VERIFY_WITH_TIMEOUT(cena.painel->Deslocamento() >= 20, 3000);
     QCOMPARE(cena.painel->Deslocamento() % 20, 0);
     // Hover scrolling off: the timer keeps ticking and does nothing.
@@ -298,8 +304,9 @@ void TstPainelDesenho::mouseOverButtonBounds() {
     cena.painel->SetRolagemAutomatica(false);
     cena.painel->SetAlturaConteudo(oculto ? 0 : 1000);
     QVERIFY(cena.Mostra());
-    if (!PonteiroEm(cena.painel->BotaoDesce(), ponto))
+    if (!PonteiroEm(cena.painel->BotaoDesce(), ponto)) {
         QSKIP("the platform does not move the pointer");
+    }
     QCOMPARE(cena.painel->MouseSobreBotao(cena.painel->BotaoDesce()), esperado);
     QCursor::setPos(0, 0);
 }

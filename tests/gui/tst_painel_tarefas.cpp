@@ -20,9 +20,11 @@ const QRgb Amarelo = qRgb(255, 255, 0);
 // The dark pixels in the area: text is smoothed, dark rather than black.
 int Escuros(const QImage& q, const QRect& area) {
     int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
             n += qRed(Cor(q, x, y)) < 96 && qGreen(Cor(q, x, y)) < 96 && qBlue(Cor(q, x, y)) < 96;
+        }
+    }
     return n;
 }
 
@@ -118,8 +120,9 @@ void TstPainelTarefas::coresPorEstado() {
     QFETCH(QRgb, fundo);
     TAtividade* a = Atividade(indice);
     // Bring the circle into view: steps of 50 from the top.
-    while (a->PosicaoY() + 30 - FPainel->Deslocamento() >= 378)
+    while (a->PosicaoY() + 30 - FPainel->Deslocamento() >= 378) {
         FPainel->RolaParaBaixo();
+    }
     const int x = a->PosicaoX();
     const int y = a->PosicaoY() - FPainel->Deslocamento();
 
@@ -137,8 +140,9 @@ void TstPainelTarefas::coresPorEstado() {
 }
 
 void TstPainelTarefas::desenhoRolado() {
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         FPainel->RolaParaBaixo();
+    }
     QCOMPARE(FPainel->Deslocamento(), 250);
     const QImage quadro = Quadro();
     // The green backdrop shows beneath the chart, whatever the offset.
@@ -206,15 +210,19 @@ void TstPainelTarefas::setor() {
 
     const QImage quadro = Quadro();
     const QList<QPoint> sondas{{75, 48}, {75, 52}, {85, 35}, {115, 35}, {115, 65}, {85, 65}};
-    for (int i = 0; i < sondas.size(); ++i)
+    for (int i = 0; i < sondas.size(); ++i) {
         QVERIFY2(Cor(quadro, sondas[i].x(), sondas[i].y()) == (lima[i] ? Lima : Branco),
                  qPrintable(QStringLiteral("probe %1").arg(i)));
+    }
     // Without a sector, not even a sliver of lime.
-    if (!lima.contains(true))
-        for (int y = 20; y <= 80; ++y)
-            for (int x = 70; x <= 130; ++x)
+    if (!lima.contains(true)) {
+        for (int y = 20; y <= 80; ++y) {
+            for (int x = 70; x <= 130; ++x) {
                 QVERIFY2(Cor(quadro, x, y) != Lima,
                          qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        }
+    }
     // The percentage text is drawn in black round the centre.
     QVERIFY(Escuros(quadro, QRect(85, 44, 31, 13)) > 10);
     FPainel->DefineAtividades(nullptr);
@@ -229,9 +237,11 @@ void TstPainelTarefas::inspecaoSemTempo() {
     const QImage comDesenvolvedor = Quadro();
     QCOMPARE(comDesenvolvedor, semDesenvolvedor);
     // No percentage, no sector (its percentage is 1): silver all through.
-    for (int y = 330; y <= 370; ++y)
-        for (int x = 80; x <= 120; ++x)
+    for (int y = 330; y <= 370; ++y) {
+        for (int x = 80; x <= 120; ++x) {
             QCOMPARE(Hex(Cor(comDesenvolvedor, x, y)), Hex(Prata));
+        }
+    }
 
     a->SetDuracao(0.5);
     FPainel->AreaDesenho()->update();
@@ -240,9 +250,11 @@ void TstPainelTarefas::inspecaoSemTempo() {
     QVERIFY(Escuros(planejada, QRect(85, 344, 31, 13)) > 10);
     // The picture on the rim, (111, 314)..(131, 344): its rows above the circle.
     int mudados = 0;
-    for (int y = 314; y < 319; ++y)
-        for (int x = 111; x < 131; ++x)
+    for (int y = 314; y < 319; ++y) {
+        for (int x = 111; x < 131; ++x) {
             mudados += Cor(planejada, x, y) != Cor(semDesenvolvedor, x, y);
+        }
+    }
     QVERIFY(mudados > 20);
 }
 
@@ -268,13 +280,17 @@ void TstPainelTarefas::figuraDoDesenvolvedor() {
     // Every pixel there comes from the developer's small picture.
     QSet<QRgb> cores;
     const QImage& pequena = d->ImagemPequena();
-    for (int y = 0; y < pequena.height(); ++y)
-        for (int x = 0; x < pequena.width(); ++x)
+    for (int y = 0; y < pequena.height(); ++y) {
+        for (int x = 0; x < pequena.width(); ++x) {
             cores.insert(pequena.pixel(x, y) | 0xff000000u);
-    for (int y = figura.top(); y <= figura.bottom(); ++y)
-        for (int x = figura.left(); x <= figura.right(); ++x)
+        }
+    }
+    for (int y = figura.top(); y <= figura.bottom(); ++y) {
+        for (int x = figura.left(); x <= figura.right(); ++x) {
             QVERIFY2(cores.contains(Cor(depois, x, y)),
                      qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        }
+    }
 }
 
 void TstPainelTarefas::divideNome_data() {
@@ -305,8 +321,9 @@ void TstPainelTarefas::divideNome() {
     negrito.setBold(true);
     const QFontMetrics m(negrito);
     // The rows assume the widths of this font: say so when they do not hold.
-    if (linha2.isEmpty() && nome.contains(QLatin1Char(' ')))
+    if (linha2.isEmpty() && nome.contains(QLatin1Char(' '))) {
         QVERIFY(m.horizontalAdvance(nome) <= TPainelAtividades::LarguraNome);
+    }
     if (!linha2.isEmpty()) {
         QVERIFY(m.horizontalAdvance(linha1 + QLatin1Char(' ')) <= TPainelAtividades::LarguraNome);
         const QString maisUma = linha1 + QLatin1Char(' ') + linha2.section(QLatin1Char(' '), 0, 0);
@@ -328,10 +345,12 @@ void TstPainelTarefas::nomeDesenhado() {
             for (int x = x0; x < x1; ++x) {
                 if (Cor(quadro, x, y) == Branco) {
                     ++n;
-                    if (menor)
+                    if (menor) {
                         *menor = std::min(*menor, x);
-                    if (maior)
+                    }
+                    if (maior) {
                         *maior = std::max(*maior, x);
+                    }
                 }
             }
         }
@@ -371,8 +390,9 @@ void TstPainelTarefas::atividadeEm() {
     QFETCH(int, passos);
     QFETCH(QPoint, ponto);
     QFETCH(int, indice);
-    for (int i = 0; i < passos; ++i)
+    for (int i = 0; i < passos; ++i) {
         FPainel->RolaParaBaixo();
+    }
     QCOMPARE(Indice(FPainel->AtividadeEm(ponto.x(), ponto.y())), indice);
 }
 
@@ -468,8 +488,9 @@ void TstPainelTarefas::selecaoMudaSoOsDoisCirculos() {
     int em3 = 0, em5 = 0;
     for (int y = 0; y < antes.height(); ++y) {
         for (int x = 0; x < antes.width(); ++x) {
-            if (Cor(antes, x, y) == Cor(depois, x, y))
+            if (Cor(antes, x, y) == Cor(depois, x, y)) {
                 continue;
+            }
             QVERIFY2(r3.contains(x, y) || r5.contains(x, y),
                      qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
             (r3.contains(x, y) ? em3 : em5)++;

@@ -48,12 +48,14 @@ public:
 
     TControladorTeste(int termometros, int bandeiras) {
         const TColor cores[2] = {clRed, clLime};
-        for (int j = 0; j < termometros; ++j)
+        for (int j = 0; j < termometros; ++j) {
             AdicionaTermometro(std::make_unique<TTermometroFixo>(cores[j], &Valores[j]));
+        }
         const QString arquivos[2] = {QStringLiteral("imagens/bd_trabalhoduro.bmp"),
                                      QStringLiteral("imagens/bd_escravidao.bmp")};
-        for (int k = 0; k < bandeiras; ++k)
+        for (int k = 0; k < bandeiras; ++k) {
             AdicionaBandeira(std::make_unique<TBandeiraFixa>(arquivos[k], &Visiveis[k]));
+        }
     }
     QString NomeObjeto(const void* o) const override {
         return static_cast<const TDesenvolvedor*>(o)->Nome();
@@ -73,8 +75,9 @@ public:
 protected:
     void IniciaArrasto() override {
         ++Arrastos;
-        if (ArrastoReal)
+        if (ArrastoReal) {
             TPainelVisao::IniciaArrasto();
+        }
     }
 };
 
@@ -86,19 +89,20 @@ void Move(QWidget* w, QPoint p, Qt::MouseButtons botoes = Qt::NoButton) {
 
 // Every point of the list has the colour.
 void Confere(const QImage& q, QRgb cor, const QList<QPoint>& pontos) {
-    for (const QPoint& p : pontos)
+    for (const QPoint& p : pontos) {
         QVERIFY2(Cor(q, p.x(), p.y()) == cor,
                  qPrintable(QStringLiteral("(%1, %2): %3, expected %4")
                                 .arg(p.x())
                                 .arg(p.y())
                                 .arg(Hex(Cor(q, p.x(), p.y())), Hex(cor))));
+    }
 }
 
 // The flag places of the card at left l, top 0: the pictures given, in order,
 // then silver.
 void ConfereBandeiras(const QImage& q, int l, const QList<QImage>& figuras) {
-    for (int lugar = 0; lugar < 2; ++lugar)
-        for (int y = 0; y < 14; ++y)
+    for (int lugar = 0; lugar < 2; ++lugar) {
+        for (int y = 0; y < 14; ++y) {
             for (int x = 0; x < 14; ++x) {
                 const QImage figura = figuras.value(lugar);
                 const bool opaco = !figura.isNull() && qAlpha(figura.pixel(x, y)) == 255;
@@ -106,6 +110,8 @@ void ConfereBandeiras(const QImage& q, int l, const QList<QImage>& figuras) {
                 QVERIFY2(Cor(q, l + 5 + 14 * lugar + x, 58 + y) == esperado,
                          qPrintable(QStringLiteral("place %1 (%2, %3)").arg(lugar).arg(x).arg(y)));
             }
+        }
+    }
 }
 
 } // namespace
@@ -142,8 +148,9 @@ private:
     QList<TDesenvolvedor*>& Equipe() { return FSimulador->Projeto()->Equipe(); }
     TDesenvolvedor* Pool(int i) const { return FSimulador->Desenvolvedores().at(i); }
     void Equipa(int n, TControladorVisao* controlador = nullptr) {
-        for (int i = 0; i < n; ++i)
+        for (int i = 0; i < n; ++i) {
             Equipe().append(Pool(i));
+        }
         FPainel->DefineDesenvolvedores(&Equipe(), controlador ? controlador : FControlador.get());
     }
     // The whole panel as shown, in drawing-area coordinates.
@@ -193,8 +200,9 @@ void TstPainelVisao::nadaParaMostrar() {
         }
         QVERIFY(!FPainel->BotaoDesce()->isVisible());
         const QImage quadro = Quadro();
-        for (int y = 0; y < quadro.height(); y += 7)
+        for (int y = 0; y < quadro.height(); y += 7) {
             QCOMPARE(Hex(Cor(quadro, L + 20, y)), Hex(Cor(quadro, 0, y)));
+        }
         QCOMPARE(Hex(Cor(quadro, 44, 0)), Hex(qRgb(0, 128, 0)));
         TAreaDesenho* area = FPainel->AreaDesenho();
         area->setToolTip(QStringLiteral("unchanged"));
@@ -226,13 +234,16 @@ void TstPainelVisao::geometriaDoCartao() {
     Confere(quadro, Preto, {P(L + 48, t + 11), P(L + 53, t + 72)});
     // Outside the card the backdrop shows.
     for (const QPoint p : {QPoint(L - 1, t + 40), QPoint(L + W + 1, t + 40), QPoint(L + 30, t + 4),
-                           QPoint(L + 30, t + 80 + 4)})
+                           QPoint(L + 30, t + 80 + 4)}) {
         QCOMPARE(Hex(Cor(quadro, p.x(), p.y())), Hex(Cor(quadro, 0, p.y())));
+    }
     // The picture as stored, its top-left corner at (L + 5, T + 10).
     const QImage& figura = Pool(1)->ImagemPequena();
-    for (int y = 0; y < figura.height(); ++y)
-        for (int x = 0; x < figura.width(); ++x)
+    for (int y = 0; y < figura.height(); ++y) {
+        for (int x = 0; x < figura.width(); ++x) {
             QCOMPARE(Hex(Cor(quadro, L + 5 + x, t + 10 + y)), Hex(figura.pixel(x, y)));
+        }
+    }
 }
 
 void TstPainelVisao::cartaoComDoisTermometros() {
@@ -273,10 +284,11 @@ void TstPainelVisao::barras() {
     const int t = 80;
     for (int y = t + 11; y <= t + 72; ++y) {
         const QRgb esperado = y >= t + 73 - altura ? Vermelho : Preto;
-        for (int x = L + 48; x <= L + 53; ++x)
+        for (int x = L + 48; x <= L + 53; ++x) {
             QVERIFY2(Cor(quadro, x, y) == esperado,
                      qPrintable(
                          QStringLiteral("(%1, %2): %3").arg(x).arg(y).arg(Hex(Cor(quadro, x, y)))));
+        }
     }
     // The outline is never covered.
     Confere(quadro, Cinza, {QPoint(L + 50, t + 10), QPoint(L + 50, t + 73)});
@@ -306,13 +318,15 @@ void TstPainelVisao::bandeiras() {
     teste.Visiveis[0] = visiveis & 1;
     teste.Visiveis[1] = visiveis & 2;
     TControladorVisao* controlador = &teste;
-    if (visiveis < 0)
+    if (visiveis < 0) {
         controlador = FControlador.get();
+    }
     Equipa(1, controlador);
     Pool(0)->SetHorasTrabalho(horas);
     QList<QImage> figuras;
-    for (int k : esperadas)
+    for (int k : esperadas) {
         figuras << controlador->Bandeira(k)->ImagemBandeira();
+    }
     ConfereBandeiras(Quadro(), L, figuras);
     FPainel->DefineDesenvolvedores(nullptr, nullptr);
 }
@@ -400,12 +414,14 @@ void TstPainelVisao::selecaoRepintaSoAsMolduras() {
     const QImage depois = Quadro();
     const QRegion r0 = FPainel->RegiaoSelecao(Equipe()[0]);
     int mudados = 0;
-    for (int y = 0; y < antes.height(); ++y)
-        for (int x = 0; x < antes.width(); ++x)
+    for (int y = 0; y < antes.height(); ++y) {
+        for (int x = 0; x < antes.width(); ++x) {
             if (Cor(antes, x, y) != Cor(depois, x, y)) {
                 QVERIFY((r0 + r2).contains(QPoint(x, y)));
                 ++mudados;
             }
+        }
+    }
     QCOMPARE(mudados, 2 * (2 * 2 * (W - 3) + 2 * 2 * (70 - 4)));
     area->removeEventFilter(&espiao);
 }
@@ -445,12 +461,14 @@ void TstPainelVisao::eventos() {
         };
     };
     FPainel->OnSelect = registra("select");
-    if (comDuplo)
+    if (comDuplo) {
         FPainel->OnDblClick = registra("double");
-    if (acao == "double")
+    }
+    if (acao == "double") {
         DuploClique(FPainel->AreaDesenho(), ponto);
-    else
+    } else {
         Pressiona(ponto, acao == "right" ? Qt::RightButton : Qt::LeftButton);
+    }
     QCOMPARE(registro, esperados);
     QCOMPARE(Selecionado(), selecionado);
 }
@@ -486,8 +504,9 @@ void TstPainelVisao::arrasto() {
     Pressiona(inicio, b);
     const bool sobreCartao = inicio.y() > 84;
     QVERIFY(FPainel->ArrastoPendente());
-    for (const QPoint& d : movimentos)
+    for (const QPoint& d : movimentos) {
         Move(FPainel->AreaDesenho(), inicio + d, b);
+    }
     QCOMPARE(FPainel->Arrastos, arrastos);
     QCOMPARE(Selecionado(), sobreCartao ? 1 : -1);
 }
