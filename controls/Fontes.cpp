@@ -2,10 +2,15 @@
 
 #include <QString>
 
-QFont FonteJogo(int pixelSize, bool negrito) {
+QFont FaceJogo(bool negrito) {
     QFont fonte(QStringLiteral("DejaVu Sans"));
     fonte.setStyleHint(QFont::SansSerif);
-    fonte.setPixelSize(pixelSize);
     fonte.setBold(negrito);
+    return fonte;
+}
+
+QFont FonteJogo(int pixelSize, bool negrito) {
+    QFont fonte = FaceJogo(negrito);
+    fonte.setPixelSize(pixelSize);
     return fonte;
 }
