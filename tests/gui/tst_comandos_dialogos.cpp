@@ -53,7 +53,8 @@ private slots:
 
     void cleanup() { FJogo.reset(); }
 
-    void defineEquipeAlternaEDerrubaAlocacoes() {
+    // guards against lost team changes, or activities kept by developers who left
+    void DefiningTheTeamTogglesMembersAndDropsTheLeaversAssignments() {
         TProjetoSoftware* projeto = FJogo->Projeto();
         projeto->Equipe() = {Pool(0), Pool(1)};
         projeto->Atividade(0)->SetDesenvolvedor(Pool(0));
@@ -81,7 +82,7 @@ private slots:
         QCOMPARE(projeto->Atividade(1)->Desenvolvedor(), Pool(1));
     }
 
-    void numeroDeHoras_data() {
+    void TheHoursDialogsSetWhatIsTypedOrLeaveItOnCancel_data() {
         QTest::addColumn<bool>("tarefa");      // Task Time, or else Work Hours
         QTest::addColumn<QString>("digitado"); // null: confirm unchanged
         QTest::addColumn<int>("tecla");
@@ -93,7 +94,8 @@ private slots:
         QTest::newRow("task 999 Enter") << true << "999" << int(Qt::Key_Return) << 25.0;
         QTest::newRow("task 12 Esc") << true << "12" << int(Qt::Key_Escape) << 1.3;
     }
-    void numeroDeHoras() {
+    // guards against hours changed by a cancelled dialog, or unchanged by a confirmed one
+    void TheHoursDialogsSetWhatIsTypedOrLeaveItOnCancel() {
         QFETCH(bool, tarefa);
         QFETCH(QString, digitado);
         QFETCH(int, tecla);
@@ -131,7 +133,8 @@ private slots:
         QCOMPARE(tarefa ? inspecao->Duracao() : d->HorasTrabalho(), valor);
     }
 
-    void detalhes() {
+    // guards against details of another activity or developer than the one double-clicked
+    void ADoubleClickOpensTheDetailsOfTheSelection() {
         TAtividade* a = FJogo->Atividade(3);
         a->SetDesenvolvedor(Pool(4));
         FJogo->PainelAtividades()->SelecionaAtividade(a);
@@ -164,7 +167,8 @@ private slots:
         QCOMPARE(humor, QStringLiteral("I am fine, thanks."));
     }
 
-    void semSelecaoNadaAbre() {
+    // guards against a dialog opened for nobody, which would dereference a missing selection
+    void WithoutASelectionNoDialogOpens() {
         TRoboModal robo;
         FJogo->PainelAtividades()->SelecionaAtividade(nullptr);
         FJogo->PainelVisao()->SelecionaDesenvolvedor(nullptr);

@@ -66,7 +66,8 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
-    void StartState() {
+    // guards against stale read-outs, or commands enabled with nothing selected
+    void AFreshWindowShowsAnEmptyGameAndOnlyTheCommandsThatApply() {
         TJogoTeste jogo;
         jogo.Prepara(std::make_unique<TMainWindow>());
         TMainWindow& janela = *jogo.Janela;
@@ -86,7 +87,7 @@ private slots:
         }
     }
 
-    void ReadOutFormats_data() {
+    void ReadOutsGroupThousandsAndRoundAsTheLocaleSays_data() {
         QTest::addColumn<QString>("local");
         QTest::addColumn<double>("valor");
         QTest::addColumn<QString>("dias");
@@ -100,7 +101,8 @@ private slots:
         QTest::newRow("german") << "de_DE" << 1234.5 << "1.235"
                                 << "1.234,50";
     }
-    void ReadOutFormats() {
+    // guards against read-outs rounded wrongly or without the user's separators
+    void ReadOutsGroupThousandsAndRoundAsTheLocaleSays() {
         QFETCH(QString, local);
         QFETCH(double, valor);
         QFETCH(QString, dias);
@@ -112,7 +114,7 @@ private slots:
 
     // Actions: "A<i>" press on activity i, "D<i>" press on team member i,
     // "E" press on empty chart space, "X<i>" exhaust team member i.
-    void SelectionRules_data() {
+    void SelectingInOnePanelClearsTheOtherAndSetsTheCommands_data() {
         QTest::addColumn<QStringList>("acoes");
         QTest::addColumn<bool>("horas");
         QTest::addColumn<bool>("tempo");
@@ -134,7 +136,8 @@ private slots:
         QTest::newRow("exhaustion after selection keeps the button")
             << QStringList{"D0", "X0"} << true << false << true << false;
     }
-    void SelectionRules() {
+    // guards against two selections at once, or commands enabled for the wrong selection
+    void SelectingInOnePanelClearsTheOtherAndSetsTheCommands() {
         QFETCH(QStringList, acoes);
         QFETCH(bool, horas);
         QFETCH(bool, tempo);
@@ -172,7 +175,7 @@ private slots:
         QVERIFY(jogo.Botao("BtPassaTempo")->isEnabled());
     }
 
-    void DragOver_data() {
+    void TheChartTakesOnlyADeveloperDraggedOverAnActivity_data() {
         QTest::addColumn<int>("fonte"); // 0 team panel, 1 chart, 2 none
         QTest::addColumn<QPoint>("desvio");
         QTest::addColumn<bool>("aceito");
@@ -181,7 +184,8 @@ private slots:
         QTest::newRow("chart as source") << 1 << QPoint(0, 0) << false;
         QTest::newRow("no source") << 2 << QPoint(0, 0) << false;
     }
-    void DragOver() {
+    // guards against drops accepted from the chart itself, from nowhere, or off every circle
+    void TheChartTakesOnlyADeveloperDraggedOverAnActivity() {
         QFETCH(int, fonte);
         QFETCH(QPoint, desvio);
         QFETCH(bool, aceito);

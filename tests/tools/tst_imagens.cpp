@@ -49,7 +49,7 @@ class TstImagens : public QObject {
     Q_OBJECT
 
 private slots:
-    void arquivo_data() {
+    void EveryPictureHasItsSizeAndGround_data() {
         QTest::addColumn<QString>("relativo");
         QTest::addColumn<QSize>("tamanho");
         QTest::addColumn<Chao>("chao");
@@ -89,7 +89,8 @@ private slots:
         }
     }
 
-    void arquivo() {
+    // guards against a picture missing, resized or drawn on another ground than its users expect
+    void EveryPictureHasItsSizeAndGround() {
         QFETCH(QString, relativo);
         QFETCH(QSize, tamanho);
         QFETCH(Chao, chao);
@@ -129,7 +130,7 @@ private slots:
                  qPrintable(QString::number(figura)));
     }
 
-    void desabilitadosSaoCinza_data() {
+    void DisabledPicturesAreTheSameFigureInGreys_data() {
         QTest::addColumn<QString>("habilitado");
         QTest::addColumn<QString>("desabilitado");
         QTest::newRow("work hours") << "resources/BtAumentaTrabalho.bmp"
@@ -140,7 +141,8 @@ private slots:
 
     // A disabled picture is the same figure in greys: wherever the enabled picture
     // draws, the disabled one draws too, and never in colour.
-    void desabilitadosSaoCinza() {
+    // guards against a disabled picture in colour, or of another figure than the enabled one
+    void DisabledPicturesAreTheSameFigureInGreys() {
         QFETCH(QString, habilitado);
         QFETCH(QString, desabilitado);
 
@@ -160,7 +162,8 @@ private slots:
         }
     }
 
-    void retratosDistintos() {
+    // guards against two developers given the same portrait
+    void NoTwoPortraitsAreAlike() {
         for (const char* prefixo : {"Big", "Sml"}) {
             QList<QImage> retratos;
             for (const QString& nome : desenvolvedores) {
