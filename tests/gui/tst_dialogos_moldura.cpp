@@ -74,7 +74,7 @@ private slots:
                      dialogo.width())));
     }
 
-    void Keys_data() {
+    void OnlyTheClosingKeysCloseTheWelcomeAndConclusion_data() {
         QTest::addColumn<bool>("conclusao");
         QTest::addColumn<int>("tecla");
         QTest::addColumn<bool>("fecha");
@@ -86,7 +86,8 @@ private slots:
         QTest::newRow("conclusion keypad enter") << true << int(Qt::Key_Enter) << true;
         QTest::newRow("conclusion space") << true << int(Qt::Key_Space) << false;
     }
-    void Keys() {
+    // guards against the welcome or conclusion closed by a key that should not, or kept open
+    void OnlyTheClosingKeysCloseTheWelcomeAndConclusion() {
         QFETCH(bool, conclusao);
         QFETCH(int, tecla);
         QFETCH(bool, fecha);

@@ -100,7 +100,7 @@ private slots:
         }
     }
 
-    void NameQuestion_data() {
+    void TheManagerIsAskedTheirNameOnlyWhenTheRecordHasNone_data() {
         QTest::addColumn<QByteArray>("arquivo");
         QTest::addColumn<QString>("resposta"); // null: Cancel
         QTest::addColumn<bool>("perguntado");
@@ -114,7 +114,8 @@ private slots:
         QTest::newRow("stored empty name")
             << QByteArray("[orvanta]\nmanager=\n") << "Cy" << true << "Cy";
     }
-    void NameQuestion() {
+    // guards against a name question every start, or a name lost when the question is closed
+    void TheManagerIsAskedTheirNameOnlyWhenTheRecordHasNone() {
         QFETCH(QByteArray, arquivo);
         QFETCH(QString, resposta);
         QFETCH(bool, perguntado);
@@ -251,13 +252,14 @@ private slots:
         QVERIFY(FErros.isEmpty());
     }
 
-    void ConfirmationQuestion_data() {
+    void OnlyYesToTheTurnQuestionPlaysTheDay_data() {
         QTest::addColumn<int>("botao");
         QTest::addColumn<double>("tempo");
         QTest::newRow("yes") << int(QMessageBox::Yes) << 1.0;
         QTest::newRow("cancel") << int(QMessageBox::Cancel) << 0.0;
     }
-    void ConfirmationQuestion() {
+    // guards against a day played on No or Cancel, or not played on Yes
+    void OnlyYesToTheTurnQuestionPlaysTheDay() {
         QFETCH(int, botao);
         QFETCH(double, tempo);
         TJogoTeste jogo;

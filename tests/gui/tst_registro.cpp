@@ -97,7 +97,7 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
-    void ConverteInteiro_data() {
+    void RecordNumbersReadOnlyWholeDecimalIntegers_data() {
         QTest::addColumn<QString>("texto");
         QTest::addColumn<bool>("valido");
         QTest::addColumn<int>("valor");
@@ -111,7 +111,8 @@ private slots:
         QTest::newRow("too small") << "-2147483649" << false << 0;
         QTest::newRow("sign alone") << "+" << false << 0;
     }
-    void ConverteInteiro() {
+    // guards against a record number read from text that is not a whole integer
+    void RecordNumbersReadOnlyWholeDecimalIntegers() {
         QFETCH(QString, texto);
         QFETCH(bool, valido);
         QFETCH(int, valor);
@@ -128,7 +129,7 @@ private slots:
         }
     }
 
-    void FormataReal_data() {
+    void RecordRealsAreShortestAndInTheUsersDecimalSeparator_data() {
         QTest::addColumn<QString>("local");
         QTest::addColumn<double>("valor");
         QTest::addColumn<QString>("texto");
@@ -138,7 +139,8 @@ private slots:
         QTest::newRow("comma separator") << "de_DE" << 812.5 << "812,5";
         QTest::newRow("no grouping") << "en_US" << 1234567.25 << "1234567.25";
     }
-    void FormataReal() {
+    // guards against binary noise, grouping or the wrong separator in a recorded real
+    void RecordRealsAreShortestAndInTheUsersDecimalSeparator() {
         QFETCH(QString, local);
         QFETCH(double, valor);
         QFETCH(QString, texto);
