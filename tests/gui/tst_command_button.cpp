@@ -82,18 +82,18 @@ int Conta(const QImage& img, const QColor& cor, const QRect& area, QRect* caixa 
 class TstCommandButton : public QObject {
     Q_OBJECT
 private slots:
-    void picturePlacement_data();
-    void picturePlacement();
-    void titlePlacement();
-    void looks_data();
-    void looks();
+    void ThePictureIsCentredAboveTheTitle_data();
+    void ThePictureIsCentredAboveTheTitle();
+    void TheTitleIsCentredAtTheBottom();
+    void EachStateHasItsPictureAndTitleColours_data();
+    void EachStateHasItsPictureAndTitleColours();
     void boldOnlyWhenEnabledAndHighlighted();
-    void repaints();
-    void click_data();
-    void click();
+    void TheButtonRepaintsOnlyWhenItsLookChanges();
+    void OnlyALeftClickReleasedOnAnEnabledButtonCounts_data();
+    void OnlyALeftClickReleasedOnAnEnabledButtonCounts();
 };
 
-void TstCommandButton::picturePlacement_data() {
+void TstCommandButton::ThePictureIsCentredAboveTheTitle_data() {
     QTest::addColumn<QSize>("tamanho");
     QTest::addColumn<QPoint>("origem");
     QTest::newRow("30 x 30 picture") << QSize(30, 30) << QPoint(25, 8);
@@ -102,7 +102,8 @@ void TstCommandButton::picturePlacement_data() {
     QTest::newRow("101 x 101 picture") << QSize(101, 101) << QPoint(-10, -27);
 }
 
-void TstCommandButton::picturePlacement() {
+// guards against a picture placed off centre, or clipped when larger than the button
+void TstCommandButton::ThePictureIsCentredAboveTheTitle() {
     QFETCH(QSize, tamanho);
     QFETCH(QPoint, origem);
     // Each pixel of the picture encodes its own position.
@@ -127,7 +128,8 @@ void TstCommandButton::picturePlacement() {
 }
 
 // The title sits centred, its top th + 2 above the bottom edge.
-void TstCommandButton::titlePlacement() {
+// guards against a title drawn off centre or away from the bottom
+void TstCommandButton::TheTitleIsCentredAtTheBottom() {
     TCena cena;
     cena.botao->SetTitle(QStringLiteral("Next Turn"));
     const QFontMetrics m(TCommandButton::FonteTitulo(false));
@@ -143,7 +145,7 @@ void TstCommandButton::titlePlacement() {
     QVERIFY(qAbs(tinta.left() - (79 - tinta.right())) <= 3);
 }
 
-void TstCommandButton::looks_data() {
+void TstCommandButton::EachStateHasItsPictureAndTitleColours_data() {
     QTest::addColumn<bool>("habilitado");
     QTest::addColumn<bool>("destacado");
     QTest::addColumn<bool>("comDisable");
@@ -157,7 +159,8 @@ void TstCommandButton::looks_data() {
     QTest::newRow("disabled, no disabled picture") << false << false << false << Fundo << Cinza;
 }
 
-void TstCommandButton::looks() {
+// guards against a disabled or highlighted button drawn in the wrong picture or title colour
+void TstCommandButton::EachStateHasItsPictureAndTitleColours() {
     QFETCH(bool, habilitado);
     QFETCH(bool, destacado);
     QFETCH(bool, comDisable);
@@ -206,7 +209,8 @@ void TstCommandButton::boldOnlyWhenEnabledAndHighlighted() {
 
 // Entering and leaving repaint once each; a title repaints only when it
 // changes; a picture always. The button keeps its own copy of a picture.
-void TstCommandButton::repaints() {
+// guards against repaints missed on a change, or repeated without one
+void TstCommandButton::TheButtonRepaintsOnlyWhenItsLookChanges() {
     TCena cena;
     cena.Mostra();
     int& n = cena.botao->Pinturas;
@@ -236,7 +240,7 @@ void TstCommandButton::repaints() {
     QCOMPARE(n, 1);
 }
 
-void TstCommandButton::click_data() {
+void TstCommandButton::OnlyALeftClickReleasedOnAnEnabledButtonCounts_data() {
     QTest::addColumn<bool>("habilitado");
     QTest::addColumn<int>("botaoMouse");
     QTest::addColumn<QPoint>("soltura");
@@ -247,7 +251,8 @@ void TstCommandButton::click_data() {
     QTest::newRow("disabled") << false << int(Qt::LeftButton) << QPoint(40, 20) << 0;
 }
 
-void TstCommandButton::click() {
+// guards against clicks from the right button, a disabled button or a release outside
+void TstCommandButton::OnlyALeftClickReleasedOnAnEnabledButtonCounts() {
     QFETCH(bool, habilitado);
     QFETCH(int, botaoMouse);
     QFETCH(QPoint, soltura);
