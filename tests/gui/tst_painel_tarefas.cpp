@@ -37,25 +37,25 @@ private slots:
     void init();
     void cleanup();
 
-    void alturaERolagem();
-    void coresPorEstado_data();
-    void coresPorEstado();
-    void desenhoRolado();
-    void ligacoes();
-    void setor_data();
-    void setor();
-    void inspecaoSemTempo();
-    void figuraDoDesenvolvedor();
-    void divideNome_data();
-    void divideNome();
-    void nomeDesenhado();
-    void atividadeEm_data();
-    void atividadeEm();
-    void eventos_data();
-    void eventos();
-    void selecaoRepintaSoDoisCirculos();
-    void selecaoMudaSoOsDoisCirculos();
-    void semLista();
+    void TheChartIsAsTallAsItsLowestCircleAndScrollsInSteps();
+    void EachCircleIsColouredByItsState_data();
+    void EachCircleIsColouredByItsState();
+    void AScrolledChartDrawsEverythingShifted();
+    void LinksJoinEachActivityToTheOnesItLeadsTo();
+    void TheLimeSectorShowsThePercentDone_data();
+    void TheLimeSectorShowsThePercentDone();
+    void AnInspectionWithoutTimeShowsNoPercentage();
+    void TheAssignedDevelopersPictureSitsOnTheRim();
+    void NamesBreakAtTheLastSpaceThatFits_data();
+    void NamesBreakAtTheLastSpaceThatFits();
+    void NamesAreDrawnBelowTheirCircles();
+    void AnActivityIsFoundByAnyPointOfItsSquare_data();
+    void AnActivityIsFoundByAnyPointOfItsSquare();
+    void PressesSelectAndDoubleClicksAreReported_data();
+    void PressesSelectAndDoubleClicksAreReported();
+    void ASelectionRepaintsOnlyTheTwoCirclesInvolved();
+    void ASelectionChangesOnlyTheTwoCirclesInvolved();
+    void WithoutActivitiesThePanelIsEmptyAndSafe();
 
 private:
     TAtividade* Atividade(int i) const { return FSimulador->Projeto()->Atividade(i); }
@@ -92,7 +92,8 @@ void TstPainelTarefas::cleanup() {
     FSimulador.reset();
 }
 
-void TstPainelTarefas::alturaERolagem() {
+// guards against a chart cut short, or scrolled past its last circle
+void TstPainelTarefas::TheChartIsAsTallAsItsLowestCircleAndScrollsInSteps() {
     QCOMPARE(FPainel->AlturaConteudo(), 600);
     QVERIFY(FPainel->BotaoDesce()->isVisible());
     QList<int> deslocamentos{FPainel->Deslocamento()};
@@ -105,7 +106,7 @@ void TstPainelTarefas::alturaERolagem() {
     QVERIFY(FPainel->BotaoSobe()->isVisible());
 }
 
-void TstPainelTarefas::coresPorEstado_data() {
+void TstPainelTarefas::EachCircleIsColouredByItsState_data() {
     QTest::addColumn<int>("indice");
     QTest::addColumn<QRgb>("fundo");
     for (int i = 0; i < 16; ++i) {
@@ -115,7 +116,8 @@ void TstPainelTarefas::coresPorEstado_data() {
     }
 }
 
-void TstPainelTarefas::coresPorEstado() {
+// guards against a circle coloured for another state than its activity's
+void TstPainelTarefas::EachCircleIsColouredByItsState() {
     QFETCH(int, indice);
     QFETCH(QRgb, fundo);
     TAtividade* a = Atividade(indice);
@@ -139,7 +141,8 @@ void TstPainelTarefas::coresPorEstado() {
     QCOMPARE(Hex(Cor(quadro, x + 29, y)), Hex(Azul));
 }
 
-void TstPainelTarefas::desenhoRolado() {
+// guards against circles drawn at their unscrolled place, or a backdrop gap when scrolled
+void TstPainelTarefas::AScrolledChartDrawsEverythingShifted() {
     for (int i = 0; i < 5; ++i) {
         FPainel->RolaParaBaixo();
     }
@@ -156,7 +159,8 @@ void TstPainelTarefas::desenhoRolado() {
     QCOMPARE(Hex(Cor(quadro, 300, 30)), Hex(Preto));
 }
 
-void TstPainelTarefas::ligacoes() {
+// guards against a missing or extra link, or links drawn over the names
+void TstPainelTarefas::LinksJoinEachActivityToTheOnesItLeadsTo() {
     const QImage quadro = Quadro();
     // "Users and Professors use cases" (100, 50) to "System Architecture" (300, 150).
     const QRgb meio = Cor(quadro, 200, 100);
@@ -169,7 +173,7 @@ void TstPainelTarefas::ligacoes() {
     QVERIFY(Cor(quadro, 375, 50) != Amarelo);
 }
 
-void TstPainelTarefas::setor_data() {
+void TstPainelTarefas::TheLimeSectorShowsThePercentDone_data() {
     // An inspection with executed time t and dedication d is t / d concluded.
     QTest::addColumn<double>("executado");
     QTest::addColumn<double>("duracao");
@@ -189,7 +193,8 @@ void TstPainelTarefas::setor_data() {
     QTest::newRow("100 %") << 0.25 << 0.25 << 1.0 << L{true, true, true, true, true, true};
 }
 
-void TstPainelTarefas::setor() {
+// guards against a sector of the wrong size or start, or a sliver at zero
+void TstPainelTarefas::TheLimeSectorShowsThePercentDone() {
     QFETCH(double, executado);
     QFETCH(double, duracao);
     QFETCH(double, percentual);
@@ -228,7 +233,8 @@ void TstPainelTarefas::setor() {
     FPainel->DefineAtividades(nullptr);
 }
 
-void TstPainelTarefas::inspecaoSemTempo() {
+// guards against a percentage or sector on an inspection that has no time yet
+void TstPainelTarefas::AnInspectionWithoutTimeShowsNoPercentage() {
     // "Users and Professors Inspection" (100, 350), given a developer but no time.
     TAtividade* a = Atividade(7);
     QVERIFY(!a->Planejada());
@@ -258,7 +264,8 @@ void TstPainelTarefas::inspecaoSemTempo() {
     QVERIFY(mudados > 20);
 }
 
-void TstPainelTarefas::figuraDoDesenvolvedor() {
+// guards against a developer picture drawn elsewhere, unstretched, or over other parts
+void TstPainelTarefas::TheAssignedDevelopersPictureSitsOnTheRim() {
     TAtividade* a = Atividade(0); // (100, 50)
     const QImage antes = Quadro();
     const TDesenvolvedor* d = FSimulador->Desenvolvedores().at(3);
@@ -293,7 +300,7 @@ void TstPainelTarefas::figuraDoDesenvolvedor() {
     }
 }
 
-void TstPainelTarefas::divideNome_data() {
+void TstPainelTarefas::NamesBreakAtTheLastSpaceThatFits_data() {
     QTest::addColumn<QString>("nome");
     QTest::addColumn<QString>("linha1");
     QTest::addColumn<QString>("linha2");
@@ -313,7 +320,8 @@ void TstPainelTarefas::divideNome_data() {
     QTest::newRow("empty") << QString() << QString() << QString();
 }
 
-void TstPainelTarefas::divideNome() {
+// guards against names cut mid-word, or broken when they fit
+void TstPainelTarefas::NamesBreakAtTheLastSpaceThatFits() {
     QFETCH(QString, nome);
     QFETCH(QString, linha1);
     QFETCH(QString, linha2);
@@ -334,7 +342,8 @@ void TstPainelTarefas::divideNome() {
     QCOMPARE(l2, linha2);
 }
 
-void TstPainelTarefas::nomeDesenhado() {
+// guards against names drawn over the circle or on the wrong number of lines
+void TstPainelTarefas::NamesAreDrawnBelowTheirCircles() {
     const QImage quadro = Quadro();
     QFont negrito = FonteBase();
     negrito.setBold(true);
@@ -370,7 +379,7 @@ void TstPainelTarefas::nomeDesenhado() {
     QVERIFY(std::abs((menor + maior) / 2 - 100) <= 2);
 }
 
-void TstPainelTarefas::atividadeEm_data() {
+void TstPainelTarefas::AnActivityIsFoundByAnyPointOfItsSquare_data() {
     QTest::addColumn<int>("passos");
     QTest::addColumn<QPoint>("ponto");
     QTest::addColumn<int>("indice");
@@ -386,7 +395,8 @@ void TstPainelTarefas::atividadeEm_data() {
     QTest::newRow("scrolled 250") << 5 << QPoint(450, 300) << 15;
 }
 
-void TstPainelTarefas::atividadeEm() {
+// guards against hits missed on a circle's corners or found outside it, when scrolled too
+void TstPainelTarefas::AnActivityIsFoundByAnyPointOfItsSquare() {
     QFETCH(int, passos);
     QFETCH(QPoint, ponto);
     QFETCH(int, indice);
@@ -396,7 +406,7 @@ void TstPainelTarefas::atividadeEm() {
     QCOMPARE(Indice(FPainel->AtividadeEm(ponto.x(), ponto.y())), indice);
 }
 
-void TstPainelTarefas::eventos_data() {
+void TstPainelTarefas::PressesSelectAndDoubleClicksAreReported_data() {
     QTest::addColumn<QString>("acao");
     QTest::addColumn<QPoint>("ponto");
     QTest::addColumn<QStringList>("esperados");
@@ -416,7 +426,8 @@ void TstPainelTarefas::eventos_data() {
         << "double" << QPoint(200, 100) << QStringList{"select -1", "select -1", "double -1"} << -1;
 }
 
-void TstPainelTarefas::eventos() {
+// guards against selections or double clicks reported for the wrong press or button
+void TstPainelTarefas::PressesSelectAndDoubleClicksAreReported() {
     QFETCH(QString, acao);
     QFETCH(QPoint, ponto);
     QFETCH(QStringList, esperados);
@@ -448,7 +459,8 @@ void TstPainelTarefas::eventos() {
     QCOMPARE(Indice(FPainel->AtividadeSelecionada()), selecionada);
 }
 
-void TstPainelTarefas::selecaoRepintaSoDoisCirculos() {
+// guards against the whole chart repainted on every selection
+void TstPainelTarefas::ASelectionRepaintsOnlyTheTwoCirclesInvolved() {
     QWidget* area = FPainel->AreaDesenho();
     TEspiaoPintura espiao;
     area->installEventFilter(&espiao);
@@ -478,7 +490,8 @@ void TstPainelTarefas::selecaoRepintaSoDoisCirculos() {
     area->removeEventFilter(&espiao);
 }
 
-void TstPainelTarefas::selecaoMudaSoOsDoisCirculos() {
+// guards against pixels changed outside the old and new selected circles
+void TstPainelTarefas::ASelectionChangesOnlyTheTwoCirclesInvolved() {
     FPainel->SelecionaAtividade(Atividade(3));
     const QImage antes = Quadro();
     FPainel->SelecionaAtividade(Atividade(5));
@@ -500,7 +513,8 @@ void TstPainelTarefas::selecaoMudaSoOsDoisCirculos() {
     QVERIFY(em5 > 1000);
 }
 
-void TstPainelTarefas::semLista() {
+// guards against a crash or stale drawing when the panel has no activities
+void TstPainelTarefas::WithoutActivitiesThePanelIsEmptyAndSafe() {
     FPainel->DefineAtividades(nullptr);
     QCOMPARE(FPainel->CalculaAltura(), 20);
     QVERIFY(!FPainel->BotaoDesce()->isVisible());
