@@ -123,26 +123,26 @@ private slots:
     void init();
     void cleanup();
 
-    void nadaParaMostrar();
-    void geometriaDoCartao();
-    void cartaoComDoisTermometros();
-    void barras_data();
-    void barras();
-    void bandeiras_data();
-    void bandeiras();
-    void desenvolvedorEm_data();
-    void desenvolvedorEm();
-    void molduraDesenhadaEApagada();
-    void selecaoRepintaSoAsMolduras();
-    void eventos_data();
-    void eventos();
-    void arrasto_data();
-    void arrasto();
-    void arrastoTemOPainelComoOrigem_data();
-    void arrastoTemOPainelComoOrigem();
-    void dica();
-    void seteDesenvolvedoresRolam();
-    void atualizaLeALista();
+    void WithNothingToShowOnlyTheBackdropShows();
+    void EachCardHasItsPlaceAndSize();
+    void ACardShowsItsPictureAndBothThermometers();
+    void ThermometerBarsRiseWithTheirValues_data();
+    void ThermometerBarsRiseWithTheirValues();
+    void TheVisibleFlagsAreDrawnOnTheCard_data();
+    void TheVisibleFlagsAreDrawnOnTheCard();
+    void ADeveloperIsFoundByAnyPointOfTheirCard_data();
+    void ADeveloperIsFoundByAnyPointOfTheirCard();
+    void TheSelectionFrameIsDrawnAndErasedExactly();
+    void ASelectionRepaintsOnlyTheFrames();
+    void PressesSelectAndDoubleClicksAreReported_data();
+    void PressesSelectAndDoubleClicksAreReported();
+    void AMoveOfFivePixelsWithTheButtonDownStartsOneDrag_data();
+    void AMoveOfFivePixelsWithTheButtonDownStartsOneDrag();
+    void ADragHasThePanelAsItsSource_data();
+    void ADragHasThePanelAsItsSource();
+    void HoveringACardShowsItsDevelopersName();
+    void SevenDevelopersMakeThePanelScroll();
+    void UpdatingRereadsTheTeamList();
 
 private:
     QList<TDesenvolvedor*>& Equipe() { return FSimulador->Projeto()->Equipe(); }
@@ -190,7 +190,8 @@ void TstPainelVisao::cleanup() {
 
 // An empty team, or a team without a controller: only the backdrop shows, a
 // press selects nobody but is still reported, and no hint shows.
-void TstPainelVisao::nadaParaMostrar() {
+// guards against a card drawn, a hint shown or a press lost when there is nothing to show
+void TstPainelVisao::WithNothingToShowOnlyTheBackdropShows() {
     for (bool comControlador : {true, false}) {
         if (comControlador) {
             FPainel->DefineDesenvolvedores(&Equipe(), FControlador.get());
@@ -216,7 +217,8 @@ void TstPainelVisao::nadaParaMostrar() {
     }
 }
 
-void TstPainelVisao::geometriaDoCartao() {
+// guards against cards overlapping, misplaced or of the wrong size
+void TstPainelVisao::EachCardHasItsPlaceAndSize() {
     Equipa(2);
     QCOMPARE(FPainel->LarguraCartao(), W);
     QCOMPARE(FPainel->EsquerdaCartao(), L);
@@ -246,7 +248,8 @@ void TstPainelVisao::geometriaDoCartao() {
     }
 }
 
-void TstPainelVisao::cartaoComDoisTermometros() {
+// guards against a card missing its picture or a thermometer
+void TstPainelVisao::ACardShowsItsPictureAndBothThermometers() {
     TControladorTeste controlador(2, 0);
     controlador.Valores[0] = 50.0;
     controlador.Valores[1] = 25.0;
@@ -263,7 +266,7 @@ void TstPainelVisao::cartaoComDoisTermometros() {
     FPainel->DefineDesenvolvedores(nullptr, nullptr);
 }
 
-void TstPainelVisao::barras_data() {
+void TstPainelVisao::ThermometerBarsRiseWithTheirValues_data() {
     QTest::addColumn<double>("valor");
     QTest::addColumn<int>("altura");
     QTest::newRow("0") << 0.0 << 0;
@@ -274,7 +277,8 @@ void TstPainelVisao::barras_data() {
     QTest::newRow("75") << 75.0 << 62;
 }
 
-void TstPainelVisao::barras() {
+// guards against bars that fill the wrong way or ignore their value
+void TstPainelVisao::ThermometerBarsRiseWithTheirValues() {
     QFETCH(double, valor);
     QFETCH(int, altura);
     TControladorTeste controlador(1, 0);
@@ -295,7 +299,7 @@ void TstPainelVisao::barras() {
     FPainel->DefineDesenvolvedores(nullptr, nullptr);
 }
 
-void TstPainelVisao::bandeiras_data() {
+void TstPainelVisao::TheVisibleFlagsAreDrawnOnTheCard_data() {
     QTest::addColumn<double>("horas");
     QTest::addColumn<int>("visiveis"); // -1: the game's flags, else the test flags shown
     QTest::addColumn<QList<int>>("esperadas");
@@ -310,7 +314,8 @@ void TstPainelVisao::bandeiras_data() {
     QTest::newRow("both, side by side") << 8.0 << 3 << QList<int>{0, 1};
 }
 
-void TstPainelVisao::bandeiras() {
+// guards against a hidden flag drawn, a visible one missing, or one drawn elsewhere
+void TstPainelVisao::TheVisibleFlagsAreDrawnOnTheCard() {
     QFETCH(double, horas);
     QFETCH(int, visiveis);
     QFETCH(QList<int>, esperadas);
@@ -331,7 +336,7 @@ void TstPainelVisao::bandeiras() {
     FPainel->DefineDesenvolvedores(nullptr, nullptr);
 }
 
-void TstPainelVisao::desenvolvedorEm_data() {
+void TstPainelVisao::ADeveloperIsFoundByAnyPointOfTheirCard_data() {
     QTest::addColumn<QPoint>("ponto");
     QTest::addColumn<int>("indice");
     QTest::newRow("left edge") << QPoint(14, 120) << 1;
@@ -346,7 +351,8 @@ void TstPainelVisao::desenvolvedorEm_data() {
     QTest::newRow("above the content") << QPoint(44, -1) << -1;
 }
 
-void TstPainelVisao::desenvolvedorEm() {
+// guards against presses between cards taken for a developer, or card edges missed
+void TstPainelVisao::ADeveloperIsFoundByAnyPointOfTheirCard() {
     QFETCH(QPoint, ponto);
     QFETCH(int, indice);
     Equipa(3);
@@ -356,7 +362,8 @@ void TstPainelVisao::desenvolvedorEm() {
     QCOMPARE(Selecionado(), indice);
 }
 
-void TstPainelVisao::molduraDesenhadaEApagada() {
+// guards against a selection frame left behind, or drawn off the card
+void TstPainelVisao::TheSelectionFrameIsDrawnAndErasedExactly() {
     Equipa(2);
     // The 2-pixel frame of the card at top t in the colour, the pixels just
     // inside and outside it silver.
@@ -385,7 +392,8 @@ void TstPainelVisao::molduraDesenhadaEApagada() {
     moldura(quadro, 80, Prata);
 }
 
-void TstPainelVisao::selecaoRepintaSoAsMolduras() {
+// guards against the whole panel repainted on every selection
+void TstPainelVisao::ASelectionRepaintsOnlyTheFrames() {
     Equipa(3);
     TAreaDesenho* area = FPainel->AreaDesenho();
     TEspiaoPintura espiao;
@@ -426,7 +434,7 @@ void TstPainelVisao::selecaoRepintaSoAsMolduras() {
     area->removeEventFilter(&espiao);
 }
 
-void TstPainelVisao::eventos_data() {
+void TstPainelVisao::PressesSelectAndDoubleClicksAreReported_data() {
     QTest::addColumn<QString>("acao");
     QTest::addColumn<QPoint>("ponto");
     QTest::addColumn<bool>("comDuplo");
@@ -446,7 +454,8 @@ void TstPainelVisao::eventos_data() {
         << "double" << QPoint(44, 300) << true << QStringList{"select -1", "double -1"} << -1;
 }
 
-void TstPainelVisao::eventos() {
+// guards against selections or double clicks reported for the wrong press or button
+void TstPainelVisao::PressesSelectAndDoubleClicksAreReported() {
     QFETCH(QString, acao);
     QFETCH(QPoint, ponto);
     QFETCH(bool, comDuplo);
@@ -473,7 +482,7 @@ void TstPainelVisao::eventos() {
     QCOMPARE(Selecionado(), selecionado);
 }
 
-void TstPainelVisao::arrasto_data() {
+void TstPainelVisao::AMoveOfFivePixelsWithTheButtonDownStartsOneDrag_data() {
     QTest::addColumn<int>("botao");
     QTest::addColumn<QPoint>("inicio");
     QTest::addColumn<QList<QPoint>>("movimentos");
@@ -494,7 +503,8 @@ void TstPainelVisao::arrasto_data() {
     QTest::newRow("from empty space") << esq << QPoint(44, 82) << P{{0, 10}} << 1;
 }
 
-void TstPainelVisao::arrasto() {
+// guards against drags started by small moves, or started more than once per press
+void TstPainelVisao::AMoveOfFivePixelsWithTheButtonDownStartsOneDrag() {
     QFETCH(int, botao);
     QFETCH(QPoint, inicio);
     QFETCH(QList<QPoint>, movimentos);
@@ -511,7 +521,7 @@ void TstPainelVisao::arrasto() {
     QCOMPARE(Selecionado(), sobreCartao ? 1 : -1);
 }
 
-void TstPainelVisao::arrastoTemOPainelComoOrigem_data() {
+void TstPainelVisao::ADragHasThePanelAsItsSource_data() {
     QTest::addColumn<QPoint>("inicio");
     QTest::addColumn<int>("selecionado");
     QTest::newRow("from a card") << QPoint(44, 120) << 1;
@@ -520,7 +530,8 @@ void TstPainelVisao::arrastoTemOPainelComoOrigem_data() {
     QTest::newRow("from empty space") << QPoint(44, 200) << -1;
 }
 
-void TstPainelVisao::arrastoTemOPainelComoOrigem() {
+// guards against drops on the chart that cannot tell where the drag came from
+void TstPainelVisao::ADragHasThePanelAsItsSource() {
     QFETCH(QPoint, inicio);
     QFETCH(int, selecionado);
     Equipa(2);
@@ -540,7 +551,8 @@ void TstPainelVisao::arrastoTemOPainelComoOrigem() {
     QVERIFY(!FPainel->ArrastoPendente());
 }
 
-void TstPainelVisao::dica() {
+// guards against no hint, or a drag started by a move without a button
+void TstPainelVisao::HoveringACardShowsItsDevelopersName() {
     Equipa(2);
     TAreaDesenho* area = FPainel->AreaDesenho();
     // Pointer moves without a button: no drag, only the hint.
@@ -560,7 +572,8 @@ void TstPainelVisao::dica() {
     QCOMPARE(area->toolTip(), Pool(0)->Nome());
 }
 
-void TstPainelVisao::seteDesenvolvedoresRolam() {
+// guards against the last cards out of reach when the team is longer than the panel
+void TstPainelVisao::SevenDevelopersMakeThePanelScroll() {
     Equipa(7);
     QCOMPARE(FPainel->AlturaConteudo(), 560);
     QVERIFY(!FPainel->BotaoSobe()->isVisible());
@@ -579,7 +592,8 @@ void TstPainelVisao::seteDesenvolvedoresRolam() {
     QCOMPARE(FPainel->AreaDesenho()->toolTip(), Pool(1)->Nome());
 }
 
-void TstPainelVisao::atualizaLeALista() {
+// guards against cards of developers who left, or a paint that changes the list
+void TstPainelVisao::UpdatingRereadsTheTeamList() {
     Equipa(1);
     Pressiona(QPoint(44, 40));
     Equipe() << Pool(1) << Pool(2) << Pool(3) << Pool(4);
