@@ -73,20 +73,20 @@ class TstDialogoEquipe : public QObject {
 private slots:
     void init();
 
-    void mostraEquipeDaUmaLinhaPorDesenvolvedor();
-    void espacoAlternaNaListaDoProjeto();
-    void saiEVoltaVaiParaOFim();
-    void duploCliqueAlternaLinhaSobOPonteiro();
-    void teclasQueFecham_data();
-    void teclasQueFecham();
-    void fechaModalPorBotao();
-    void palavraDeEstado_data();
-    void palavraDeEstado();
-    void negritoNaoVaza();
-    void molduraSoNaLinhaCorrente();
-    void molduraLembradaAoReabrir();
-    void listasAusentesNaoQuebram();
-    void alocacaoCaiSoDepoisDeFechar();
+    void TheTeamDialogListsEveryDeveloperOnce();
+    void SpaceTogglesTheCurrentDeveloperInTheTeam();
+    void ADeveloperWhoLeavesAndComesBackGoesToTheEnd();
+    void ADoubleClickTogglesTheRowUnderThePointer();
+    void TheTeamDialogClosesOnItsKeys_data();
+    void TheTeamDialogClosesOnItsKeys();
+    void TheRunningTeamDialogClosesByItsButton();
+    void EachRowSaysWhetherTheDeveloperIsInTheTeam_data();
+    void EachRowSaysWhetherTheDeveloperIsInTheTeam();
+    void BoldDoesNotLeakIntoTheNextRow();
+    void OnlyTheCurrentRowIsFramed();
+    void TheCurrentRowIsRememberedOnReopening();
+    void MissingListsDoNotCrashTheDialog();
+    void AssignmentsAreDroppedOnlyAfterTheDialogCloses();
 
 private:
     std::unique_ptr<TSimuladorProjeto> FSimulador;
@@ -99,7 +99,8 @@ void TstDialogoEquipe::init() {
     QCOMPARE(Todos().size(), 7);
 }
 
-void TstDialogoEquipe::mostraEquipeDaUmaLinhaPorDesenvolvedor() {
+// guards against a developer missing from the list, or listed twice
+void TstDialogoEquipe::TheTeamDialogListsEveryDeveloperOnce() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
     QCOMPARE(dialogo.GrTodos()->rowCount(), 7);
@@ -113,7 +114,8 @@ void TstDialogoEquipe::mostraEquipeDaUmaLinhaPorDesenvolvedor() {
         QStringLiteral("Hit SPACE or double click a developer to select or remove from the team."));
 }
 
-void TstDialogoEquipe::espacoAlternaNaListaDoProjeto() {
+// guards against space changing another row, or a copy of the team instead of the project's
+void TstDialogoEquipe::SpaceTogglesTheCurrentDeveloperInTheTeam() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
     dialogo.show();
@@ -131,7 +133,8 @@ void TstDialogoEquipe::espacoAlternaNaListaDoProjeto() {
     QVERIFY(dialogo.isVisible());
 }
 
-void TstDialogoEquipe::saiEVoltaVaiParaOFim() {
+// guards against a returning developer put back in their old place
+void TstDialogoEquipe::ADeveloperWhoLeavesAndComesBackGoesToTheEnd() {
     Equipe() = {Todos()[3], Todos()[1], Todos()[5]};
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
@@ -143,7 +146,8 @@ void TstDialogoEquipe::saiEVoltaVaiParaOFim() {
     QCOMPARE(Equipe(), QList<TDesenvolvedor*>({Todos()[1], Todos()[5], Todos()[3]}));
 }
 
-void TstDialogoEquipe::duploCliqueAlternaLinhaSobOPonteiro() {
+// guards against a double click that toggles the current row instead of the one clicked
+void TstDialogoEquipe::ADoubleClickTogglesTheRowUnderThePointer() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
     dialogo.show();
@@ -157,14 +161,15 @@ void TstDialogoEquipe::duploCliqueAlternaLinhaSobOPonteiro() {
     QVERIFY(dialogo.isVisible());
 }
 
-void TstDialogoEquipe::teclasQueFecham_data() {
+void TstDialogoEquipe::TheTeamDialogClosesOnItsKeys_data() {
     QTest::addColumn<int>("tecla");
     QTest::newRow("Esc") << int(Qt::Key_Escape);
     QTest::newRow("Enter") << int(Qt::Key_Return);
     QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
 }
 
-void TstDialogoEquipe::teclasQueFecham() {
+// guards against a team dialog that ignores its closing keys, or closes on others
+void TstDialogoEquipe::TheTeamDialogClosesOnItsKeys() {
     QFETCH(int, tecla);
     Equipe() = {Todos()[4]};
     TDlgDefinicaoEquipe dialogo;
@@ -176,7 +181,8 @@ void TstDialogoEquipe::teclasQueFecham() {
     QCOMPARE(Equipe(), QList<TDesenvolvedor*>({Todos()[4]}));
 }
 
-void TstDialogoEquipe::fechaModalPorBotao() {
+// guards against a close button that leaves the dialog running, or undoes the toggles
+void TstDialogoEquipe::TheRunningTeamDialogClosesByItsButton() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
     QTimer::singleShot(0, &dialogo, [&dialogo] {
@@ -189,13 +195,14 @@ void TstDialogoEquipe::fechaModalPorBotao() {
     QCOMPARE(Equipe(), QList<TDesenvolvedor*>({Todos()[0]}));
 }
 
-void TstDialogoEquipe::palavraDeEstado_data() {
+void TstDialogoEquipe::EachRowSaysWhetherTheDeveloperIsInTheTeam_data() {
     QTest::addColumn<bool>("membro");
     QTest::newRow("team member") << true;
     QTest::newRow("out of team") << false;
 }
 
-void TstDialogoEquipe::palavraDeEstado() {
+// guards against a row showing the wrong state word, or in the wrong weight
+void TstDialogoEquipe::EachRowSaysWhetherTheDeveloperIsInTheTeam() {
     QFETCH(bool, membro);
     const int linha = 2;
     QList<TDesenvolvedor*> equipe;
@@ -226,7 +233,8 @@ void TstDialogoEquipe::palavraDeEstado() {
     QVERIFY(std::abs((primeira + ultima + 1) / 2 - 60) <= 2);
 }
 
-void TstDialogoEquipe::negritoNaoVaza() {
+// guards against a bold state word that leaves the painter bold for the next row
+void TstDialogoEquipe::BoldDoesNotLeakIntoTheNextRow() {
     const QList<TDesenvolvedor*> equipe = {Todos()[0]};
     // Row 0 (a member, bold word) then row 1 with the same painter, as the grid does.
     QImage seguidas(460, 200, QImage::Format_RGB32);
@@ -266,7 +274,8 @@ void TstDialogoEquipe::negritoNaoVaza() {
     QCOMPARE(depois, antes);
 }
 
-void TstDialogoEquipe::molduraSoNaLinhaCorrente() {
+// guards against a frame drawn on other rows than the current one
+void TstDialogoEquipe::OnlyTheCurrentRowIsFramed() {
     const QImage marcada = CelulaSozinha({}, Todos(), 0, true);
     for (int k = 0; k < 4; ++k) {
         QVERIFY(Lima(marcada.pixel(k, 50)));
@@ -281,7 +290,8 @@ void TstDialogoEquipe::molduraSoNaLinhaCorrente() {
     QCOMPARE(simples.pixel(459, 99), qRgb(0, 0, 0));
 }
 
-void TstDialogoEquipe::molduraLembradaAoReabrir() {
+// guards against the dialog reopening on its first row every time
+void TstDialogoEquipe::TheCurrentRowIsRememberedOnReopening() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
     dialogo.show();
@@ -311,7 +321,8 @@ void TstDialogoEquipe::molduraLembradaAoReabrir() {
     QVERIFY(Lima(seguinte.pixel(r2.left() + 1, r2.center().y())));
 }
 
-void TstDialogoEquipe::listasAusentesNaoQuebram() {
+// guards against a crash when the dialog is shown without a team or a pool
+void TstDialogoEquipe::MissingListsDoNotCrashTheDialog() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.show();
     QTest::keyClick(dialogo.GrTodos(), Qt::Key_Space);
@@ -327,7 +338,8 @@ void TstDialogoEquipe::listasAusentesNaoQuebram() {
     QCOMPARE(Conta(fora, fora.rect(), Lima), 0);
 }
 
-void TstDialogoEquipe::alocacaoCaiSoDepoisDeFechar() {
+// guards against assignments dropped while the player may still take the developer back
+void TstDialogoEquipe::AssignmentsAreDroppedOnlyAfterTheDialogCloses() {
     TDesenvolvedor* d = Todos()[0];
     TAtividade* a = FSimulador->Projeto()->Atividade(0);
     Equipe() = {d};
