@@ -87,7 +87,7 @@ private slots:
     void TheTitleIsCentredAtTheBottom();
     void EachStateHasItsPictureAndTitleColours_data();
     void EachStateHasItsPictureAndTitleColours();
-    void boldOnlyWhenEnabledAndHighlighted();
+    void TheTitleIsBoldOnlyWhenEnabledAndHighlighted();
     void TheButtonRepaintsOnlyWhenItsLookChanges();
     void OnlyALeftClickReleasedOnAnEnabledButtonCounts_data();
     void OnlyALeftClickReleasedOnAnEnabledButtonCounts();
@@ -190,7 +190,8 @@ void TstCommandButton::EachStateHasItsPictureAndTitleColours() {
     QCOMPARE(Conta(img, corTitulo == Branco ? Cinza : Branco, titulo), 0);
 }
 
-void TstCommandButton::boldOnlyWhenEnabledAndHighlighted() {
+// guards against a bold title on a disabled or unhighlighted button
+void TstCommandButton::TheTitleIsBoldOnlyWhenEnabledAndHighlighted() {
     TCena cena;
     cena.botao->SetTitle(QStringLiteral("Define Team"));
     const QRect titulo(0, 40, 80, 16);

@@ -35,6 +35,7 @@ class TstDialogosMoldura : public QObject {
     Q_OBJECT
 
 private slots:
+    // guards against the manager's name drawn over the greeting
     void WelcomeNameClearOfTheGreeting() {
         TDlgApresentacao dialogo;
         const auto* saudacao = dialogo.findChild<QLabel*>(QStringLiteral("Label1"));
@@ -99,6 +100,7 @@ private slots:
         QCOMPARE(resultado, fecha ? int(mrCancel) : int(mrNone));
     }
 
+    // guards against a close button or accelerator that leaves the dialog open
     void CloseButtonsAndAccelerator() {
         TDlgApresentacao apresentacao;
         Clica(apresentacao, apresentacao.BtFecha());

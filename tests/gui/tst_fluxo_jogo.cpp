@@ -74,6 +74,7 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
+    // guards against a game started without its flag pictures, or a crash instead of a report
     void MissingFlagPicturesStopTheStart() {
         // The developers' pictures are there, the flags are not.
         QTemporaryDir vazia;
@@ -154,6 +155,7 @@ private slots:
         QVERIFY(FErros.isEmpty());
     }
 
+    // guards against a game played through the window ending elsewhere than the reference run
     void WholeGameReachesRunAAndRecordsIt() {
         TJogoTeste jogo(nullptr);
         TRoboModal robo(RespostaJogador);
@@ -282,6 +284,7 @@ private slots:
         QVERIFY(jogo.Ini().contains("NTimes=1"));
     }
 
+    // guards against a restart before the first turn counting a game of its own
     void RestartBeforeAnyTurnCountsOneGame() {
         TJogoTeste jogo;
         TRoboModal robo;
@@ -293,6 +296,7 @@ private slots:
         QCOMPARE(jogo.Projeto()->Tempo(), 2.0);
     }
 
+    // guards against a day played while the game count cannot be read
     void UnreadableCountStopsTheTurnUntilMended() {
         const QByteArray arquivo("[Orvanta]\nManager=Bo\nNTimes=abc\n");
         TJogoTeste jogo(arquivo.constData());
@@ -315,6 +319,7 @@ private slots:
         QCOMPARE(jogo.Janela->Registro().LeValor("Orvanta", "NTimes", ""), QStringLiteral("5"));
     }
 
+    // guards against a day played, or a conclusion shown, when the record cannot be written
     void UnwritableRecordStopsTheCommand() {
         TJogoTeste jogo;
         TRoboModal robo;
@@ -345,6 +350,7 @@ private slots:
         QVERIFY(jogo.Ini() != antes);
     }
 
+    // guards against a first showing that goes on as if the manager's name were saved
     void FailedNameWriteSkipsTheRestOfTheActivation() {
         TJogoTeste jogo(nullptr);
         TRoboModal robo(TRoboModal::DigitaNome(QStringLiteral("Ana")));

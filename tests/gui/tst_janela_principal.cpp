@@ -198,6 +198,7 @@ private slots:
         }
     }
 
+    // guards against a drop that misses its circle, keeps the old developer, or lands off it
     void DropAssignsReplacesAndMisses() {
         TJogoTeste jogo;
         Abre(jogo);
@@ -282,6 +283,7 @@ private slots:
 
     // The chart is covered by its backdrop and drawing area: what the window
     // changes must reach the drawing area, not only the panel beneath it.
+    // guards against a chart left stale after a drop or a day
     void ChartRepaintsAfterDropAndTurn() {
         TJogoTeste jogo;
         Abre(jogo);
@@ -301,6 +303,7 @@ private slots:
         area->removeEventFilter(&espiao);
     }
 
+    // guards against Q skipping activities, or stopping the program when the team is empty
     void QGivesEveryActivityTheFirstMember() {
         TJogoTeste jogo;
         Abre(jogo);
@@ -320,6 +323,7 @@ private slots:
         QCOMPARE(FErros.size(), 1);
     }
 
+    // guards against R playing another number of days, asking questions, or counting twice
     void RTwiceAppendsTwiceAndPlays26TurnsEach() {
         TJogoTeste jogo;
         Abre(jogo);
@@ -345,6 +349,7 @@ private slots:
         QTest::newRow("main keyboard") << int(Qt::ShiftModifier);
         QTest::newRow("keypad") << int(Qt::KeypadModifier);
     }
+    // guards against + passing a day without the question, or none after Yes
     void PlusPassesADay() {
         QFETCH(int, modificadores);
         TJogoTeste jogo;
@@ -361,6 +366,7 @@ private slots:
         QCOMPARE(jogo.Projeto()->Tempo(), 1.0);
     }
 
+    // guards against state of the old game left after F7, or a selection lost
     void F7Restarts() {
         TJogoTeste jogo;
         Abre(jogo);
@@ -391,6 +397,7 @@ private slots:
         QVERIFY(FErros.isEmpty());
     }
 
+    // guards against an error in a command that ends the program instead of being reported
     void ErrorHandlerReportsAndGoesOn() {
         QTimer::singleShot(0, [] { throw std::runtime_error("first failure"); });
         QTimer::singleShot(0, [] { throw 42; });
@@ -401,6 +408,7 @@ private slots:
                                       QStringLiteral("Unexpected error")}));
     }
 
+    // guards against an error reported nowhere the player can see
     void ErrorHandlerShowsAMessageBox() {
         TAplicacao::DefineExibicaoErro({});
         TRoboModal robo;

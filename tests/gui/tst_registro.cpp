@@ -148,11 +148,13 @@ private slots:
         QCOMPARE(TRegistroJogador::FormataReal(valor), texto);
     }
 
-    void CaminhoPadraoBesideTheProgram() {
+    // guards against a record file looked for in the working folder instead of beside the program
+    void TheDefaultRecordPathIsBesideTheProgram() {
         QCOMPARE(TRegistroJogador::CaminhoPadrao(),
                  QCoreApplication::applicationDirPath() + QStringLiteral("/Orvanta.INI"));
     }
 
+    // guards against a first count that fails for a missing file, or leaves temporary files
     void CountingCreatesTheFileAndGrows() {
         TRegistroJogador registro(Caminho());
         QCOMPARE(registro.LeValor("Orvanta", "NTimes", "none"), QStringLiteral("none"));
@@ -166,6 +168,7 @@ private slots:
                  QStringList{QStringLiteral("Orvanta.INI")});
     }
 
+    // guards against case-sensitive keys, or other sections lost when one is written
     void NamesMatchWithoutCaseAndOtherContentStays() {
         Escreve(Caminho(), "; kept comment\n[orvanta]\nntimes=4\nmanager=Ana\n\n[Other]\nX=1\n"
                            "Y=two words\n\n[#3]\nCost=10\nTime=2\n");
@@ -187,6 +190,7 @@ private slots:
         QTest::newRow("accents, outer blanks") << QStringLiteral("  José Müller ");
         QTest::newRow("equals and semicolon") << "a=b; c";
     }
+    // guards against a manager name trimmed, re-cased or escaped on its way to the file
     void ManagerNameKeptAsTyped() {
         QFETCH(QString, nome);
         TRegistroJogador registro(Caminho());
@@ -201,6 +205,7 @@ private slots:
         QTest::newRow("third game") << QByteArray("[Orvanta]\nNTimes=3\n") << "#3";
         QTest::newRow("no count") << QByteArray() << "#0";
     }
+    // guards against a result written under another game's section
     void ResultRecordedUnderTheGameNumber() {
         QFETCH(QByteArray, arquivo);
         QFETCH(QString, secao);
@@ -295,6 +300,7 @@ private slots:
         QTest::newRow("at the limit") << QByteArray("[Orvanta]\nNTimes=2147483647\n")
                                       << "The game count '2147483647' cannot grow any further";
     }
+    // guards against a count written over a file whose count could not be read
     void UnreadableCountWritesNothing() {
         QFETCH(QByteArray, arquivo);
         QFETCH(QString, mensagem);
@@ -321,6 +327,7 @@ private slots:
         QTest::newRow("file is a folder") << "Orvanta.INI/dentro.txt"
                                           << "Orvanta.INI";
     }
+    // guards against a write failure that goes unreported or damages what was there
     void UnwritableFileFails() {
         QFETCH(QString, obstaculo);
         QFETCH(QString, relativo);
