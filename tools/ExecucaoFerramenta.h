@@ -24,13 +24,14 @@ inline void EscreveErroFerramenta(const char* ferramenta, const QString& linha) 
 
 // Adds -h/--help to the tool's options in parser and parses the arguments:
 // true when the tool is to run; false with ajuda set when help is asked, or
-// with erro holding Qt's reason when the arguments do not parse.
+// with erro holding Qt's reason followed by sufixo (the usage line) when the
+// arguments do not parse.
 inline bool AnalisaArgumentos(QCommandLineParser& parser, const QStringList& argumentos,
-                              bool& ajuda, QString& erro) {
+                              const QString& sufixo, bool& ajuda, QString& erro) {
     const QCommandLineOption opcaoAjuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     parser.addOption(opcaoAjuda);
     if (!parser.parse(argumentos)) {
-        erro = parser.errorText();
+        erro = parser.errorText() + sufixo;
         return false;
     }
     ajuda = parser.isSet(opcaoAjuda);

@@ -161,10 +161,8 @@ struct TOpcoes {
 
 std::optional<TOpcoes> LeOpcoes(const QStringList& argumentos, bool& ajuda, QString& erro) {
     QCommandLineParser parser;
-    if (!AnalisaArgumentos(parser, argumentos, ajuda, erro)) {
-        if (!ajuda) {
-            erro += QLatin1Char(' ') + QLatin1String(Uso);
-        }
+    if (!AnalisaArgumentos(parser, argumentos, QLatin1Char(' ') + QLatin1String(Uso), ajuda,
+                           erro)) {
         return std::nullopt;
     }
     if (parser.positionalArguments().size() != 1) {

@@ -126,10 +126,8 @@ std::optional<TOpcoes> LeOpcoes(const QStringList& argumentos, bool& ajuda, QStr
     const QCommandLineOption opcaoThreads("threads", {}, "N");
     const QCommandLineOption opcaoPasta("out", {}, "DIR");
     parser.addOptions({opcaoSemente, opcaoAvaliacoes, opcaoThreads, opcaoPasta});
-    if (!AnalisaArgumentos(parser, argumentos, ajuda, erro)) {
-        if (!ajuda) {
-            erro += QStringLiteral("; ") + QLatin1String(Uso);
-        }
+    if (!AnalisaArgumentos(parser, argumentos, QStringLiteral("; ") + QLatin1String(Uso), ajuda,
+                           erro)) {
         return std::nullopt;
     }
     if (!parser.positionalArguments().isEmpty()) {

@@ -123,10 +123,8 @@ std::optional<TOpcoes> LeOpcoes(const QStringList& argumentos, bool& ajuda, QStr
     const QCommandLineOption opcaoGrafico("plot", QString(), "FILE");
     const QCommandLineOption opcaoFrente("front", QString(), "FILE");
     parser.addOptions({opcaoCsv, opcaoGrafico, opcaoFrente});
-    if (!AnalisaArgumentos(parser, argumentos, ajuda, erro)) {
-        if (!ajuda) {
-            erro += QLatin1Char(' ') + QLatin1String(Uso);
-        }
+    if (!AnalisaArgumentos(parser, argumentos, QLatin1Char(' ') + QLatin1String(Uso), ajuda,
+                           erro)) {
         return std::nullopt;
     }
     TOpcoes opcoes;

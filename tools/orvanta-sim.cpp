@@ -205,10 +205,8 @@ std::optional<TOpcoes> LeOpcoes(const QStringList& argumentos, bool& ajuda, QStr
     const QCommandLineOption opcaoRastro("trace");
     const QCommandLineOption opcaoVerifica("verify");
     parser.addOptions({opcaoJson, opcaoRastro, opcaoVerifica});
-    if (!AnalisaArgumentos(parser, argumentos, ajuda, erro)) {
-        if (!ajuda) {
-            erro += QLatin1Char(' ') + QLatin1String(Uso);
-        }
+    if (!AnalisaArgumentos(parser, argumentos, QLatin1Char(' ') + QLatin1String(Uso), ajuda,
+                           erro)) {
         return std::nullopt;
     }
     TOpcoes opcoes;
