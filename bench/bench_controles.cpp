@@ -1,6 +1,7 @@
 // One full paint of the backdrop at its main-window sizes and of a full
 // message log.
 #include "controls/Backdrop.h"
+#include "controls/Fontes.h"
 #include "ui/PainelMensagens.h"
 
 #include <QImage>
@@ -26,8 +27,7 @@ void PinturaFundo(benchmark::State& state) {
 
 void PinturaMensagens(benchmark::State& state) {
     QWidget host;
-    QFont fonte(QStringLiteral("DejaVu Sans"));
-    fonte.setPixelSize(11);
+    const QFont fonte = FonteJogo(11);
     host.setFont(fonte);
     host.resize(550, 55);
     auto* painel = new TPainelMensagens(&host);

@@ -1,4 +1,5 @@
 // Main window: start-up to a painted window, and one "Next Turn" with its repaint.
+#include "controls/CommandButton.h"
 #include "model/mAtividade.h"
 #include "model/mProjeto.h"
 #include "model/mSimulador.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -51,15 +53,17 @@ void BM_ProximoTurnoComPintura(benchmark::State& state) {
     }
     PreparaJogo(janela);
     QApplication::processEvents();
+    auto* proximoTurno = janela.findChild<TCommandButton*>(QStringLiteral("BtPassaTempo"));
     for (auto _ : state) {
         if (janela.Projeto()->Concluido()) {
             state.PauseTiming();
-            janela.Reinicia();
+            QKeyEvent f7(QEvent::KeyPress, Qt::Key_F7, Qt::NoModifier);
+            QApplication::sendEvent(&janela, &f7);
             PreparaJogo(janela);
             QApplication::processEvents();
             state.ResumeTiming();
         }
-        janela.BtPassaTempoClick();
+        proximoTurno->OnClick(proximoTurno);
         QApplication::processEvents();
     }
 }

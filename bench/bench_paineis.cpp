@@ -1,6 +1,7 @@
 // Full repaints of the activity chart and of the team panel, as the main
 // window asks for after every day step.
 
+#include "controls/Fontes.h"
 #include "controls/PainelVisao.h"
 #include "controls/mDesenvolvedorVisao.h"
 #include "model/mAtividade.h"
@@ -20,24 +21,26 @@ namespace {
 // inspections given time, some overtime.
 void PreparaJogo(TSimuladorProjeto& sim) {
     TProjetoSoftware* p = sim.Projeto();
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < 7; ++i) {
         p->Equipe().append(sim.Desenvolvedores().at(i));
+    }
     for (int i = 0; i < p->NumeroAtividades(); ++i) {
         TAtividade* a = p->Atividade(i);
         a->SetDesenvolvedor(sim.Desenvolvedores().at(i % 7));
-        if (a->Tipo() == TipoInspecao && i != 9)
+        if (a->Tipo() == TipoInspecao && i != 9) {
             a->SetDuracao(0.5);
+        }
     }
     sim.Desenvolvedores().at(1)->SetHorasTrabalho(10.0);
     sim.Desenvolvedores().at(2)->SetHorasTrabalho(12.0);
-    for (int dia = 0; dia < 3; ++dia)
+    for (int dia = 0; dia < 3; ++dia) {
         sim.AvancarDia(nullptr);
+    }
 }
 
 QWidget* NovaJanela(int largura, int altura) {
     auto* janela = new QWidget;
-    QFont fonte(QStringLiteral("DejaVu Sans"));
-    fonte.setPixelSize(11);
+    const QFont fonte = FonteJogo(11);
     janela->setFont(fonte);
     janela->resize(largura, altura);
     return janela;

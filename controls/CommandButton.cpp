@@ -1,6 +1,7 @@
 #include "controls/CommandButton.h"
 
 #include "controls/Cores.h"
+#include "controls/Fontes.h"
 
 #include <QEnterEvent>
 #include <QFontMetrics>
@@ -32,10 +33,7 @@ void TCommandButton::SetTitle(const QString& titulo) {
 }
 
 QFont TCommandButton::FonteTitulo(bool negrito) {
-    QFont fonte(QStringLiteral("DejaVu Sans"));
-    fonte.setStyleHint(QFont::SansSerif);
-    fonte.setPixelSize(11);
-    fonte.setBold(negrito);
+    QFont fonte = FonteJogo(11, negrito);
     // A crisp bitmap-like title: pure white or pure grey, no blending.
     fonte.setStyleStrategy(QFont::NoAntialias);
     return fonte;
@@ -55,7 +53,7 @@ void TCommandButton::paintEvent(QPaintEvent*) {
     const int tw = medidas.horizontalAdvance(FTitle);
     const int th = medidas.height();
     canvas.setFont(fonte);
-    canvas.setPen(habilitado ? QColor(255, 255, 255) : QColor(128, 128, 128));
+    canvas.setPen(habilitado ? CorBranca : CorCinza);
     canvas.setBrush(Qt::NoBrush);
     canvas.drawText((width() - tw) / 2, height() - th - 2 + medidas.ascent(), FTitle);
 }

@@ -30,6 +30,20 @@ inline constexpr TColor clFuchsia = 0xFF00FF;
 inline constexpr TColor clAqua = 0xFFFF00;
 inline constexpr TColor clWhite = 0xFFFFFF;
 
+// The game's named colours, as its widgets paint them. A widget names the part
+// it paints after one of these (const QColor& CorSetor = CorLima;) rather than
+// writing the value again.
+inline const QColor CorPreta(0, 0, 0);         // clBlack
+inline const QColor CorBranca(255, 255, 255);  // clWhite
+inline const QColor CorLima(0, 255, 0);        // clLime
+inline const QColor CorAmarela(255, 255, 0);   // clYellow
+inline const QColor CorAqua(0, 255, 255);      // clAqua
+inline const QColor CorAzul(0, 0, 255);        // clBlue
+inline const QColor CorPrata(192, 192, 192);   // clSilver
+inline const QColor CorCinza(128, 128, 128);   // clGray
+inline const QColor CorFundoValor(63, 63, 63); // 4144959
+inline const QColor CorFundoNome(60, 60, 60);  // 3947580
+
 // System colour roles.
 inline constexpr TColor clSystemColor = 0x80000000;
 inline constexpr TColor clScrollBar = clSystemColor | 0;

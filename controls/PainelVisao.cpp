@@ -1,6 +1,7 @@
 #include "controls/PainelVisao.h"
 
 #include "controls/Backdrop.h"
+#include "controls/Cores.h"
 #include "controls/mControladorVisao.h"
 #include "controls/mVisaoBandeira.h"
 #include "controls/mVisaoTermometro.h"
@@ -13,11 +14,11 @@
 
 namespace {
 
-const QColor CorCartao(192, 192, 192);
-const QColor CorLuz(255, 255, 255);
-const QColor CorSombra(128, 128, 128);
-const QColor CorInteriorTermometro(0, 0, 0);
-const QColor CorSelecao(0, 0, 255);
+const QColor& CorCartao = CorPrata;
+const QColor& CorLuz = CorBranca;
+const QColor& CorSombra = CorCinza;
+const QColor& CorInteriorTermometro = CorPreta;
+const QColor& CorSelecao = CorAzul;
 
 constexpr int EspessuraSelecao = 2;
 
@@ -45,8 +46,9 @@ void TPainelVisao::CriaControles() {
         TrataMouseMove(botoes, x, y);
     };
     area->OnMouseUp = [this](Qt::MouseButtons botoes, int, int) {
-        if (botoes == Qt::NoButton)
+        if (botoes == Qt::NoButton) {
             FArrastoPendente = false;
+        }
     };
     area->setMouseTracking(true);
 }
@@ -65,8 +67,9 @@ void TPainelVisao::DefineDesenvolvedores(const QList<TDesenvolvedor*>* lista,
 
 void TPainelVisao::Atualiza() {
     SetAlturaConteudo(AlturaLinha * Quantidade());
-    if (AreaDesenho())
+    if (AreaDesenho()) {
         AreaDesenho()->update();
+    }
 }
 
 int TPainelVisao::LarguraCartao() const {
@@ -79,14 +82,17 @@ int TPainelVisao::EsquerdaCartao() const {
 }
 
 TDesenvolvedor* TPainelVisao::DesenvolvedorEm(int x, int y) const {
-    if (!FControlador || !FListaDesenvolvedores || y < 0)
+    if (!FControlador || !FListaDesenvolvedores || y < 0) {
         return nullptr;
+    }
     const int esquerda = EsquerdaCartao();
-    if (x < esquerda || x > esquerda + LarguraCartao())
+    if (x < esquerda || x > esquerda + LarguraCartao()) {
         return nullptr;
+    }
     const int linha = y / AlturaLinha;
-    if (linha >= Quantidade() || y - linha * AlturaLinha < 5)
+    if (linha >= Quantidade() || y - linha * AlturaLinha < 5) {
         return nullptr;
+    }
     return FListaDesenvolvedores->at(linha);
 }
 
@@ -100,23 +106,27 @@ QRegion TPainelVisao::AnelSelecao(int topo) const {
 }
 
 QRegion TPainelVisao::RegiaoSelecao(const TDesenvolvedor* d) const {
-    if (!d || !FListaDesenvolvedores)
+    if (!d || !FListaDesenvolvedores) {
         return QRegion();
+    }
     const int linha = int(FListaDesenvolvedores->indexOf(d));
-    if (linha < 0)
+    if (linha < 0) {
         return QRegion();
+    }
     return AnelSelecao(linha * AlturaLinha - Deslocamento());
 }
 
 void TPainelVisao::DesenhaSelecao(const TDesenvolvedor* d) {
     const QRegion regiao = RegiaoSelecao(d);
-    if (!regiao.isEmpty() && AreaDesenho())
+    if (!regiao.isEmpty() && AreaDesenho()) {
         AreaDesenho()->update(regiao);
+    }
 }
 
 void TPainelVisao::SelecionaDesenvolvedor(TDesenvolvedor* d) {
-    if (d == FSelecionado)
+    if (d == FSelecionado) {
         return;
+    }
     TDesenvolvedor* antigo = FSelecionado;
     FSelecionado = d;
     DesenhaSelecao(antigo);
@@ -125,15 +135,17 @@ void TPainelVisao::SelecionaDesenvolvedor(TDesenvolvedor* d) {
 
 void TPainelVisao::TrataClique(const TEstadoShift& shift, int x, int y) {
     SelecionaDesenvolvedor(DesenvolvedorEm(x, y));
-    if (shift.DuploClique && OnDblClick)
+    if (shift.DuploClique && OnDblClick) {
         OnDblClick(this);
-    else if (OnSelect)
+    } else if (OnSelect) {
         OnSelect(this);
+    }
 }
 
 void TPainelVisao::TrataMouseDown(const TEstadoShift& shift, int x, int y) {
-    if (FMouseDownBase)
+    if (FMouseDownBase) {
         FMouseDownBase(shift, x, y);
+    }
     // Every press arms a drag, also one on empty space: dropping nobody on an
     // activity is how the player takes a developer off it.
     FArrastoPendente = true;
@@ -147,8 +159,9 @@ bool TPainelVisao::PassouLimiarArrasto(QPoint inicio, QPoint atual) {
 
 void TPainelVisao::TrataMouseMove(Qt::MouseButtons botoes, int x, int y) {
     AtualizaDica(x, y);
-    if (!FArrastoPendente)
+    if (!FArrastoPendente) {
         return;
+    }
     if (botoes == Qt::NoButton) {
         FArrastoPendente = false;
         return;
@@ -177,21 +190,24 @@ void TPainelVisao::IniciaArrasto() {
 }
 
 void TPainelVisao::AtualizaDica(int x, int y) {
-    if (!FControlador)
+    if (!FControlador) {
         return;
+    }
     const TDesenvolvedor* d = DesenvolvedorEm(x, y + Deslocamento());
     AreaDesenho()->setToolTip(d ? FControlador->NomeObjeto(d) : QString());
 }
 
 void TPainelVisao::DesenhaConteudo(QPainter& canvas, int deslocamento) {
-    if (!FControlador || !FListaDesenvolvedores)
+    if (!FControlador || !FListaDesenvolvedores) {
         return;
+    }
     const int altura = AreaDesenho()->height();
     for (int i = 0; i < Quantidade(); ++i) {
         const int topo = AlturaLinha * i - deslocamento;
         const TDesenvolvedor* d = FListaDesenvolvedores->at(i);
-        if (!d || topo + AlturaLinha <= 0 || topo >= altura)
+        if (!d || topo + AlturaLinha <= 0 || topo >= altura) {
             continue;
+        }
         DesenhaDesenvolvedor(canvas, topo, d);
     }
 }
@@ -213,8 +229,9 @@ void TPainelVisao::DesenhaDesenvolvedor(QPainter& canvas, int topo, const TDesen
     DesenhaBandeiras(canvas, l, topo, d);
 
     if (d == FSelecionado) {
-        for (const QRect& faixa : AnelSelecao(topo))
+        for (const QRect& faixa : AnelSelecao(topo)) {
             canvas.fillRect(faixa, CorSelecao);
+        }
     }
 }
 
@@ -227,8 +244,9 @@ void TPainelVisao::DesenhaTermometros(QPainter& canvas, int esquerda, int topo,
         canvas.fillRect(QRect(x, topo + 10, 8, 64), CorSombra);
         canvas.fillRect(QRect(x + 1, topo + 11, 6, AlturaTermometro), CorInteriorTermometro);
         const int h = TVisaoTermometro::AlturaBarra(t->ValorRelativo(d), AlturaTermometro);
-        if (h > 0)
+        if (h > 0) {
             canvas.fillRect(QRect(x + 1, topo + 73 - h, 6, h), ColorToRGB(t->Cor()));
+        }
     }
 }
 

@@ -10,18 +10,22 @@ TVisaoTermometro::TVisaoTermometro(TColor cor, double minimo, double maximo)
 double TVisaoTermometro::ValorRelativo(const void* objeto) const {
     double r = (Valor(objeto) - FMinimo) / (FMaximo - FMinimo);
     // Written so that a NaN (0 / 0) also ends at 0.
-    if (!(r >= 0.0))
+    if (!(r >= 0.0)) {
         r = 0.0;
-    if (r > 1.0)
+    }
+    if (r > 1.0) {
         r = 1.0;
+    }
     return r;
 }
 
 int TVisaoTermometro::AlturaBarra(double relativo, int altura) {
-    if (!(relativo > 0.0))
+    if (!(relativo > 0.0)) {
         return 0;
-    if (relativo >= 1.0)
+    }
+    if (relativo >= 1.0) {
         return altura;
+    }
     return static_cast<int>(std::trunc(relativo * altura));
 }
 

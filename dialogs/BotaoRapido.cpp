@@ -1,6 +1,6 @@
 #include "BotaoRapido.h"
 
-#include "Rotulos.h"
+#include "controls/Rotulos.h"
 
 #include <QPalette>
 #include <QPixmap>
@@ -16,19 +16,20 @@ TBotaoRapido::TBotaoRapido(const QString& caption, const QString& glyph, QWidget
     setFocusPolicy(Qt::NoFocus);
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     setIconSize(QSize(LadoGlifo, LadoGlifo));
-    setFont(FonteDialogo(11));
+    setFont(FonteJogo(11));
 
     QPalette paleta = palette();
     for (auto grupo : {QPalette::Active, QPalette::Inactive}) {
         paleta.setColor(grupo, QPalette::ButtonText, Qt::white);
         paleta.setColor(grupo, QPalette::WindowText, Qt::white);
     }
-    paleta.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
+    paleta.setColor(QPalette::Disabled, QPalette::ButtonText, CorCinza);
     setPalette(paleta);
 
     QPixmap imagem;
-    if (!glyph.isEmpty() && imagem.load(glyph) && !imagem.isNull())
+    if (!glyph.isEmpty() && imagem.load(glyph) && !imagem.isNull()) {
         setIcon(QIcon(imagem));
+    }
     // Sets the Alt+letter shortcut from the '&' of the caption.
     setText(caption);
 }

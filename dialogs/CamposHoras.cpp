@@ -3,7 +3,7 @@
 #include "BotaoRapido.h"
 #include "EdInteiro.h"
 #include "ResultadoModal.h"
-#include "Rotulos.h"
+#include "controls/Rotulos.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -12,7 +12,7 @@
 QLabel* CriaRotuloNome(QWidget* parent, int alturaFonte, const QRect& caixa) {
     auto* rotulo = new QLabel(parent);
     rotulo->setObjectName(QStringLiteral("LbNome"));
-    rotulo->setFont(FonteDialogo(alturaFonte, true));
+    rotulo->setFont(FonteJogo(alturaFonte, true));
     DefineCores(rotulo, CorFundoNome, CorLima);
     rotulo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     rotulo->setGeometry(caixa);
@@ -23,7 +23,7 @@ QLabel* CriaLegendaCampo(QWidget* parent, const QString& nome, const QString& te
                          int largura) {
     auto* rotulo = new QLabel(texto, parent);
     rotulo->setObjectName(nome);
-    rotulo->setFont(FonteDialogo(16, true));
+    rotulo->setFont(FonteJogo(16, true));
     DefineCores(rotulo, Qt::black, Qt::white);
     rotulo->move(x, y);
     AjustaFonte(rotulo, largura);
@@ -34,7 +34,7 @@ QLabel* CriaLegendaCampo(QWidget* parent, const QString& nome, const QString& te
 TEdInteiro* CriaCampoHoras(QWidget* parent, const QRect& caixa, int minimo, int maximo, int valor) {
     auto* campo = new TEdInteiro(parent);
     campo->setObjectName(QStringLiteral("EdNumeroHoras"));
-    campo->setFont(FonteDialogo(19));
+    campo->setFont(FonteJogo(19));
     campo->setGeometry(caixa);
     campo->DefineFaixa(minimo, maximo);
     campo->DefineValor(valor);

@@ -1,6 +1,6 @@
 #include "DApresentacao.h"
 
-#include "Rotulos.h"
+#include "controls/Rotulos.h"
 
 #include <QLabel>
 

@@ -4,7 +4,7 @@
 #include "CamposHoras.h"
 #include "EdInteiro.h"
 #include "ResultadoModal.h"
-#include "Rotulos.h"
+#include "controls/Rotulos.h"
 #include "model/mAtividade.h"
 
 #include <QResizeEvent>
@@ -20,7 +20,7 @@ TDlgDedicacaoAtividade::TDlgDedicacaoAtividade(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint) {
     setWindowTitle(QStringLiteral("Task Execution Time"));
-    setFont(FonteDialogo(11));
+    setFont(FonteJogo(11));
     resize(LarguraCliente, AlturaCliente);
     move(192, 103);
 
@@ -43,8 +43,9 @@ TDlgDedicacaoAtividade::TDlgDedicacaoAtividade(QWidget* parent)
 }
 
 void TDlgDedicacaoAtividade::MostraAtividade(const TAtividade* a) {
-    if (!a)
+    if (!a) {
         return;
+    }
     MostraTexto(FLbNome, a->Nome());
     // Whole hours; NaN reads as no time, huge values as the maximum.
     FEdNumeroHoras->DefineValorTruncado(a->DuracaoMedia() * HorasPorDia);
@@ -65,8 +66,9 @@ void TDlgDedicacaoAtividade::showEvent(QShowEvent* evento) {
 
 void TDlgDedicacaoAtividade::resizeEvent(QResizeEvent* evento) {
     QDialog::resizeEvent(evento);
-    if (!FPainel || !FBtOk || !FBtFecha)
+    if (!FPainel || !FBtOk || !FBtFecha) {
         return;
+    }
     // The panel fills the client area; only the two buttons follow the
     // bottom-right corner.
     FPainel->setGeometry(rect());

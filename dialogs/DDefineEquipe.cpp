@@ -2,7 +2,7 @@
 
 #include "BotaoRapido.h"
 #include "ResultadoModal.h"
-#include "Rotulos.h"
+#include "controls/Rotulos.h"
 #include "model/mDesenvolvedor.h"
 
 #include <QHeaderView>
@@ -52,7 +52,7 @@ void EscreveCampo(QPainter& canvas, int x, int y, const QString& legenda, const 
 TDlgDefinicaoEquipe::TDlgDefinicaoEquipe(QWidget* parent)
     : TDialogoCentrado(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Team Definition"));
-    setFont(FonteDialogo(11));
+    setFont(FonteJogo(11));
     setFixedSize(515, 365);
 
     QWidget* painel =
@@ -61,7 +61,7 @@ TDlgDefinicaoEquipe::TDlgDefinicaoEquipe(QWidget* parent)
     FGrTodos = new QTableWidget(0, 1, painel);
     FGrTodos->setObjectName(QStringLiteral("GrTodos"));
     FGrTodos->setGeometry(16, 16, 481, 305);
-    FGrTodos->setFont(FonteDialogo(11));
+    FGrTodos->setFont(FonteJogo(11));
     DefineCores(FGrTodos, Qt::black, Qt::white);
     FGrTodos->viewport()->setAutoFillBackground(true);
     FGrTodos->horizontalHeader()->hide();
@@ -92,7 +92,7 @@ TDlgDefinicaoEquipe::TDlgDefinicaoEquipe(QWidget* parent)
         QStringLiteral("Hit SPACE or double click a developer to select or remove from the team."),
         painel);
     FLabel1->setObjectName(QStringLiteral("Label1"));
-    FLabel1->setFont(FonteDialogo(11, true));
+    FLabel1->setFont(FonteJogo(11, true));
     DefineCores(FLabel1, CorFundoValor, Qt::white);
     FLabel1->setWordWrap(true);
     FLabel1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -110,8 +110,9 @@ void TDlgDefinicaoEquipe::MostraEquipe(QList<TDesenvolvedor*>* equipe,
     FListaEquipe = equipe;
     FListaTodos = todos;
     FGrTodos->setRowCount(todos ? static_cast<int>(todos->size()) : 0);
-    if (FGrTodos->currentRow() < 0 && FGrTodos->rowCount() > 0)
+    if (FGrTodos->currentRow() < 0 && FGrTodos->rowCount() > 0) {
         FGrTodos->setCurrentCell(0, 0);
+    }
     FGrTodos->viewport()->update();
 }
 
@@ -121,8 +122,9 @@ void TDlgDefinicaoEquipe::DesenhaCelula(QPainter& canvas, const QFont& fonte,
                                         const QRect& r, bool selecionado) {
     Q_UNUSED(coluna);
     canvas.fillRect(r, Qt::black);
-    if (linha < 0 || linha >= lista.size() || !lista[linha])
+    if (linha < 0 || linha >= lista.size() || !lista[linha]) {
         return;
+    }
     const TDesenvolvedor* d = lista[linha];
     const QImage& p = d->ImagemPequena();
     const int altura = r.height();
@@ -156,9 +158,10 @@ void TDlgDefinicaoEquipe::DesenhaCelula(QPainter& canvas, const QFont& fonte,
         canvas.setBrush(Qt::NoBrush);
         // Outlines of (Left + k, Top + k) - (Right - k, Bottom - k), right and
         // bottom exclusive.
-        for (int k = 0; k < 4; ++k)
+        for (int k = 0; k < 4; ++k) {
             canvas.drawRect(r.left() + k, r.top() + k, r.width() - 2 * k - 1,
                             r.height() - 2 * k - 1);
+        }
     }
 
     QString estado;
@@ -179,16 +182,19 @@ void TDlgDefinicaoEquipe::DesenhaCelula(QPainter& canvas, const QFont& fonte,
 }
 
 void TDlgDefinicaoEquipe::AlternaDesenvolvedor() {
-    if (!FListaEquipe || !FListaTodos)
+    if (!FListaEquipe || !FListaTodos) {
         return;
+    }
     const int linha = FGrTodos->currentRow();
-    if (linha < 0 || linha >= FListaTodos->size())
+    if (linha < 0 || linha >= FListaTodos->size()) {
         return;
+    }
     TDesenvolvedor* d = FListaTodos->at(linha);
-    if (!FListaEquipe->contains(d))
+    if (!FListaEquipe->contains(d)) {
         FListaEquipe->append(d);
-    else
+    } else {
         FListaEquipe->removeOne(d);
+    }
     FGrTodos->viewport()->update();
 }
 

@@ -2,7 +2,7 @@
 
 #include "BotaoRapido.h"
 #include "ResultadoModal.h"
-#include "Rotulos.h"
+#include "controls/Rotulos.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 
@@ -37,7 +37,7 @@ constexpr int RaioDisco = 30;
 TDlgDetalhesAtividade::TDlgDetalhesAtividade(QWidget* parent)
     : TDialogoCentrado(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Activity Details"));
-    setFont(FonteDialogo(11));
+    setFont(FonteJogo(11));
     setFixedSize(539, 266);
     DefineCores(this, Qt::black, Qt::white);
 
@@ -83,22 +83,24 @@ void TDlgDetalhesAtividade::MostraAtividade(TProjetoSoftware* projeto, TAtividad
     FProjeto = projeto;
     FAtividade = a;
     FAreaDesenho->update();
-    if (!a)
+    if (!a) {
         return;
+    }
 
     const std::uint8_t tipo = a->Tipo();
     MostraTexto(FLbNome, a->Nome());
     MostraTexto(FLbTipo, NomeTipoAtividade(tipo));
     MostraTexto(FLbPercentual, FormataNumero(a->Percentual() * 100.0, 0) + QStringLiteral(" %"));
     MostraTexto(FLbTempoExecutado, FormataNumero(a->TempoExecutado(), 2) + QStringLiteral(" days"));
-    if (tipo == TipoInspecao)
+    if (tipo == TipoInspecao) {
         MostraTexto(FLbDuracao, FormataNumero(a->Duracao(), 2) + QStringLiteral(" days"));
-    else
+    } else {
         MostraTexto(FLbDuracao, QStringLiteral("Min: ") + FormataNumero(a->DuracaoMinima(), 2) +
                                     QStringLiteral(" .. Avg: ") +
                                     FormataNumero(a->DuracaoMedia(), 2) +
                                     QStringLiteral(" .. Max: ") +
                                     FormataNumero(a->DuracaoMaxima(), 2) + QStringLiteral(" days"));
+    }
     MostraTexto(FLbErrosEncontrados,
                 FormataNumero(a->ErrosEncontrados(), 0) + QStringLiteral(" errors"));
     FPnErros->setVisible(tipo == TipoTeste || tipo == TipoInspecao);
@@ -111,8 +113,9 @@ void TDlgDetalhesAtividade::DesenhaEstrela(QPainter& canvas, const QSize& area,
     const QPoint m(area.width() / 2, area.height() / 2);
 
     QList<QImage> figuras;
-    if (a && a->Desenvolvedor())
+    if (a && a->Desenvolvedor()) {
         figuras.append(a->Desenvolvedor()->ImagemPequena());
+    }
 
     const qsizetype n = figuras.size();
     const double passo = n > 0 ? 2 * std::numbers::pi / double(n) : 0.0;

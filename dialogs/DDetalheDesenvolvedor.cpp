@@ -2,7 +2,7 @@
 
 #include "BotaoRapido.h"
 #include "ResultadoModal.h"
-#include "Rotulos.h"
+#include "controls/Rotulos.h"
 #include "model/mDesenvolvedor.h"
 
 #include <cstdint>
@@ -33,7 +33,7 @@ constexpr TLinhaExperiencia LinhasExperiencia[] = {
 TDlgDetalhesDesenvolvedor::TDlgDetalhesDesenvolvedor(QWidget* parent)
     : TDialogoCentrado(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Developer Details"));
-    setFont(FonteDialogo(11));
+    setFont(FonteJogo(11));
     setFixedSize(472, 292);
 
     QWidget* painel = CriaPainel(this, QStringLiteral("Panel1"), Qt::black, 0, 0, 472, 292, true);
@@ -73,23 +73,27 @@ TDlgDetalhesDesenvolvedor::TDlgDetalhesDesenvolvedor(QWidget* parent)
 }
 
 QString TDlgDetalhesDesenvolvedor::TextoExaustao(double x) {
-    if (x < 0.8)
+    if (x < 0.8) {
         return QStringLiteral("I am fine, thanks.");
-    if (x >= 1.0)
+    }
+    if (x >= 1.0) {
         return QStringLiteral("I thought slavery was ilegal ...");
+    }
     // Also NaN, which compares false both ways.
     return QStringLiteral("We are working too hard ...");
 }
 
 void TDlgDetalhesDesenvolvedor::MostraDesenvolvedor(const TDesenvolvedor* d) {
-    if (!d)
+    if (!d) {
         return;
+    }
     MostraImagem(FImagem, d->ImagemGrande());
     MostraTexto(FLbNome, d->Nome());
     MostraTexto(FLbCusto, FormataNumero(d->Custo(), 2));
     MostraTexto(FLbHorasTrabalho, FormataNumero(d->HorasTrabalho(), 0));
     MostraTexto(FLbExaustao, TextoExaustao(d->Exaustao()));
     MostraTexto(FLbTempoProjeto, FormataNumero(d->TempoProjeto(), 0));
-    for (int i = 0; i < FLbExperiencia.size(); ++i)
+    for (int i = 0; i < FLbExperiencia.size(); ++i) {
         MostraTexto(FLbExperiencia[i], d->NivelExperiencia(LinhasExperiencia[i].Tipo));
+    }
 }

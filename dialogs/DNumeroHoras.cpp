@@ -3,14 +3,14 @@
 #include "BotaoRapido.h"
 #include "CamposHoras.h"
 #include "EdInteiro.h"
-#include "Rotulos.h"
+#include "controls/Rotulos.h"
 #include "model/mDesenvolvedor.h"
 
 TDlgNumeroHorasDesenvolvedor::TDlgNumeroHorasDesenvolvedor(QWidget* parent)
     : TDialogoCentrado(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("Work Hours per Day"));
-    setFont(FonteDialogo(11));
+    setFont(FonteJogo(11));
     setFixedSize(350, 153);
 
     QWidget* painel = CriaPainel(this, QStringLiteral("Panel1"), Qt::black, 0, 0, 350, 153);
@@ -33,8 +33,9 @@ TDlgNumeroHorasDesenvolvedor::TDlgNumeroHorasDesenvolvedor(QWidget* parent)
 }
 
 void TDlgNumeroHorasDesenvolvedor::MostraDesenvolvedor(const TDesenvolvedor* d) {
-    if (!d)
+    if (!d) {
         return;
+    }
     MostraTexto(FLbNome, d->Nome());
     MostraImagem(FImagem, d->ImagemGrande());
     // NaN reads as the normal day, huge values as the bounds.

@@ -1,6 +1,6 @@
 #include "DProjetoConcluido.h"
 
-#include "Rotulos.h"
+#include "controls/Rotulos.h"
 
 TDlgProjetoConcluido::TDlgProjetoConcluido(QWidget* parent)
     : TDlgTelaPreta(parent, QStringLiteral("DlgProjetoConcluido"), 456, 193, true) {

@@ -1,7 +1,7 @@
 #include "DialogoCentrado.h"
 
 #include "ResultadoModal.h"
-#include "Rotulos.h"
+#include "controls/Rotulos.h"
 
 TDialogoCentrado::TDialogoCentrado(QWidget* parent, Qt::WindowFlags flags)
     : QDialog(parent, flags) {}

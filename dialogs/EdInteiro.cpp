@@ -1,5 +1,7 @@
 #include "EdInteiro.h"
 
+#include "model/LeituraInteiro.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -21,9 +23,11 @@ class TValidadorCaracteres : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& texto, int&) const override {
-        for (QChar ch : texto)
-            if (!TEdInteiro::CaractereValido(ch))
+        for (QChar ch : texto) {
+            if (!TEdInteiro::CaractereValido(ch)) {
                 return Invalid;
+            }
+        }
         return Acceptable;
     }
 };
@@ -81,39 +85,15 @@ void TEdInteiro::DefineFaixa(int minimo, int maximo) {
     CorrigeFaixa();
 }
 
-bool LeInteiroDecimal(const QString& texto, qint64& valor) {
-    if (texto.isEmpty())
-        return false;
-    int i = 0;
-    bool negativo = false;
-    if (texto[0] == u'+' || texto[0] == u'-') {
-        negativo = texto[0] == u'-';
-        i = 1;
-    }
-    if (i >= texto.size())
-        return false;
-    // Saturates far beyond any range an int can hold, so very long numbers
-    // still read as the nearer bound.
-    constexpr qint64 Teto = qint64(std::numeric_limits<int>::max()) * 16;
-    qint64 acumulado = 0;
-    for (; i < texto.size(); ++i) {
-        const QChar ch = texto[i];
-        if (ch < u'0' || ch > u'9')
-            return false;
-        acumulado = std::min(Teto, acumulado * 10 + (ch.unicode() - u'0'));
-    }
-    valor = negativo ? -acumulado : acumulado;
-    return true;
-}
-
 int TEdInteiro::Limita(qint64 valor) const {
     return static_cast<int>(std::clamp<qint64>(valor, FMinimo, FMaximo));
 }
 
 int TEdInteiro::Valor() const {
     qint64 valor = 0;
-    if (!LeInteiroDecimal(FEdicao->text(), valor))
+    if (!LeInteiroDecimal(FEdicao->text(), valor)) {
         return FMinimo;
+    }
     return Limita(valor);
 }
 
@@ -123,8 +103,9 @@ void TEdInteiro::DefineValor(int valor) {
 
 void TEdInteiro::DefineValorTruncado(double valor) {
     int inteiro = FMinimo;
-    if (!std::isnan(valor))
+    if (!std::isnan(valor)) {
         inteiro = static_cast<int>(std::clamp(std::trunc(valor), double(FMinimo), double(FMaximo)));
+    }
     DefineValor(inteiro);
 }
 
@@ -139,15 +120,17 @@ QString TEdInteiro::Texto() const {
 
 bool TEdInteiro::CaractereValido(QChar ch) {
     if ((ch >= u'0' && ch <= u'9') || ch == u'+' || ch == u'-' || ch.unicode() < 32 ||
-        ch.unicode() == 127)
+        ch.unicode() == 127) {
         return true;
+    }
     return QLocale().decimalPoint().contains(ch);
 }
 
 void TEdInteiro::CorrigeFaixa() {
     qint64 valor = 0;
-    if (LeInteiroDecimal(FEdicao->text(), valor) && (valor < FMinimo || valor > FMaximo))
+    if (LeInteiroDecimal(FEdicao->text(), valor) && (valor < FMinimo || valor > FMaximo)) {
         DefineValor(Limita(valor));
+    }
 }
 
 bool TEdInteiro::eventFilter(QObject* objeto, QEvent* evento) {

@@ -60,8 +60,3 @@ private:
     int FMinimo = 0;
     int FMaximo = 100;
 };
-
-// Reads an optionally signed run of decimal digits; false for anything else
-// (empty, a sign alone, blanks, a separator). Values far beyond the range of
-// an int saturate, so they still compare as out of range.
-bool LeInteiroDecimal(const QString& texto, qint64& valor);

@@ -1,7 +1,7 @@
 #include "TelaPreta.h"
 
 #include "BotaoRapido.h"
-#include "Rotulos.h"
+#include "controls/Rotulos.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,7 +11,7 @@ TDlgTelaPreta::TDlgTelaPreta(QWidget* parent, const QString& nome, int largura, 
     : TDialogoCentrado(parent, Qt::Dialog | Qt::FramelessWindowHint), FEnterFecha(enterFecha) {
     setObjectName(nome);
     setFixedSize(largura, altura);
-    setFont(FonteDialogo(11));
+    setFont(FonteJogo(11));
     FPainel = CriaPainel(this, QStringLiteral("Panel1"), Qt::black, 0, 0, largura, altura);
 }
 

@@ -1,5 +1,8 @@
 #include "graficos/PaletaGrafico.h"
 
+#include "controls/Cores.h"
+#include "controls/Fontes.h"
+
 #include <qcustomplot.h>
 
 QColor TPaletaGrafico::Serie(int i) const {
@@ -8,26 +11,32 @@ QColor TPaletaGrafico::Serie(int i) const {
 }
 
 TPaletaGrafico TPaletaGrafico::Tela() {
-    return {QColor(0, 0, 0),       QColor(255, 255, 255), QColor(192, 192, 192),
-            QColor(63, 63, 63),    QColor(0, 255, 0),     QColor(255, 255, 0),
-            QColor(192, 192, 192), QColor(255, 64, 64),
-            {QColor(0, 255, 255), QColor(255, 128, 255), QColor(255, 160, 64),
-             QColor(128, 160, 255)}};
+    return {CorPreta,
+            CorBranca,
+            CorPrata,
+            CorFundoValor,
+            CorLima,
+            CorAmarela,
+            CorPrata,
+            QColor(255, 64, 64),
+            {CorAqua, QColor(255, 128, 255), QColor(255, 160, 64), QColor(128, 160, 255)}};
 }
 
 TPaletaGrafico TPaletaGrafico::Papel() {
-    return {QColor(255, 255, 255), QColor(0, 0, 0),      QColor(64, 64, 64),
-            QColor(215, 215, 215), QColor(0, 140, 0),    QColor(176, 140, 0),
-            QColor(110, 110, 110), QColor(200, 0, 0),
-            {QColor(0, 120, 160), QColor(160, 0, 160), QColor(200, 100, 0),
-             QColor(40, 60, 200)}};
+    return {QColor(255, 255, 255),
+            QColor(0, 0, 0),
+            QColor(64, 64, 64),
+            QColor(215, 215, 215),
+            QColor(0, 140, 0),
+            QColor(176, 140, 0),
+            QColor(110, 110, 110),
+            QColor(200, 0, 0),
+            {QColor(0, 120, 160), QColor(160, 0, 160), QColor(200, 100, 0), QColor(40, 60, 200)}};
 }
 
 QFont FonteGrafico(double pontos, bool negrito) {
-    QFont fonte(QStringLiteral("DejaVu Sans"));
-    fonte.setStyleHint(QFont::SansSerif);
+    QFont fonte = FaceJogo(negrito);
     fonte.setPointSizeF(pontos);
-    fonte.setBold(negrito);
     return fonte;
 }
 

@@ -27,7 +27,7 @@ struct TPaletaGrafico {
     static TPaletaGrafico Papel();
 };
 
-// The charts' sans-serif font at a point size.
+// The game's face at a point size, for charts (their size follows the page).
 QFont FonteGrafico(double pontos, bool negrito = false);
 
 // Gives every axis rectangle, axis, grid, legend and text element of the chart

@@ -6,8 +6,6 @@
 #include <QFileInfo>
 #include <QHash>
 
-#include <mutex>
-
 namespace {
 
 // One file's identity: the same file reached by another path (its canonical
@@ -25,15 +23,16 @@ size_t qHash(const TIdentidadeArquivo& id, size_t semente = 0) {
     return qHashMulti(semente, id.caminhoCanonico, id.tamanho, id.modificadoMs, id.alteradoMs);
 }
 
-std::mutex MutexPasta;
+// No lock guards these: pictures are looked up and loaded on one thread only.
+// The best-plan finder, the one user of worker threads, builds every
+// simulator it evaluates with (and so loads their developer pictures) on the
+// search's own thread; its pool threads only replay plans on them. A change
+// that loads pictures on another thread must bring the lock back.
 QString PastaDefinida;
 QString PastaSistema;
 
-// The cache and its lock stay because pictures are loaded from more than one
-// thread: the best-plan finder builds one simulator per thread, and every
-// simulator loads the fourteen developer pictures. The cache keeps that to one
-// read per file and process.
-std::mutex MutexImagens;
+// A picture read once is shared by every later load of the same file (the
+// fourteen developer pictures of each simulator the finder builds).
 QHash<TIdentidadeArquivo, QImage> ImagensCarregadas;
 
 // The identity of a regular file, or false when there is none at the path.
@@ -51,7 +50,6 @@ bool Identifica(const QString& caminho, TIdentidadeArquivo& id) {
 } // namespace
 
 QString PastaPrograma() {
-    std::lock_guard trava(MutexPasta);
     if (!PastaDefinida.isEmpty()) {
         return PastaDefinida;
     }
@@ -69,7 +67,6 @@ QString PastaPrograma() {
 }
 
 void DefinePastaPrograma(const QString& pasta) {
-    std::lock_guard trava(MutexPasta);
     PastaDefinida = pasta;
     while (PastaDefinida.size() > 1 && PastaDefinida.endsWith(QLatin1Char('/'))) {
         PastaDefinida.chop(1);
@@ -93,19 +90,15 @@ QString Instalada(const QString& caminhoRelativo) {
 
 // Reads the picture at caminho, whose identity is id, once per process.
 QImage CarregaIdentificada(const QString& caminho, const TIdentidadeArquivo& id) {
-    {
-        std::lock_guard trava(MutexImagens);
-        const auto achada = ImagensCarregadas.constFind(id);
-        if (achada != ImagensCarregadas.constEnd()) {
-            return achada.value();
-        }
+    const auto achada = ImagensCarregadas.constFind(id);
+    if (achada != ImagensCarregadas.constEnd()) {
+        return achada.value();
     }
     QImage imagem;
     if (!imagem.load(caminho)) {
         throw EErroArquivo(QStringLiteral("Cannot read the picture file ") +
                            QFileInfo(caminho).absoluteFilePath());
     }
-    std::lock_guard trava(MutexImagens);
     ImagensCarregadas.insert(id, imagem);
     return imagem;
 }

@@ -121,18 +121,13 @@ std::optional<qint64> LeNumero(const QCommandLineParser& parser, const QCommandL
 
 std::optional<TOpcoes> LeOpcoes(const QStringList& argumentos, bool& ajuda, QString& erro) {
     QCommandLineParser parser;
-    const QCommandLineOption opcaoAjuda(QStringList{"h", "help"});
     const QCommandLineOption opcaoSemente("seed", {}, "N");
     const QCommandLineOption opcaoAvaliacoes("evaluations", {}, "N");
     const QCommandLineOption opcaoThreads("threads", {}, "N");
     const QCommandLineOption opcaoPasta("out", {}, "DIR");
-    parser.addOptions({opcaoAjuda, opcaoSemente, opcaoAvaliacoes, opcaoThreads, opcaoPasta});
-    if (!parser.parse(argumentos)) {
-        erro = parser.errorText() + QStringLiteral("; ") + QLatin1String(Uso);
-        return std::nullopt;
-    }
-    ajuda = parser.isSet(opcaoAjuda);
-    if (ajuda) {
+    parser.addOptions({opcaoSemente, opcaoAvaliacoes, opcaoThreads, opcaoPasta});
+    if (!AnalisaArgumentos(parser, argumentos, QStringLiteral("; ") + QLatin1String(Uso), ajuda,
+                           erro)) {
         return std::nullopt;
     }
     if (!parser.positionalArguments().isEmpty()) {

@@ -8,6 +8,7 @@
 #include "graficos/ExportaGraficos.h"
 #include "model/mImagens.h"
 #include "plan/TextoEscapado.h"
+#include "tools/ExecucaoFerramenta.h"
 #include "turma/ArquivosTurma.h"
 #include "turma/FrenteTurma.h"
 #include "turma/GraficoTurma.h"
@@ -105,7 +106,7 @@ error.
 // Quoted text is escaped where it is quoted; this keeps the line whole
 // whatever else it holds (an option typed on the command line).
 void EscreveErro(const QString& linha) {
-    std::fprintf(stderr, "orvanta-class: %s\n", EscapaControles(linha).toUtf8().constData());
+    EscreveErroFerramenta("orvanta-class", linha);
 }
 
 struct TOpcoes {
@@ -118,17 +119,12 @@ struct TOpcoes {
 // The options, or the line that says what is wrong with them.
 std::optional<TOpcoes> LeOpcoes(const QStringList& argumentos, bool& ajuda, QString& erro) {
     QCommandLineParser parser;
-    const QCommandLineOption opcaoAjuda(QStringList{"h", "help"});
     const QCommandLineOption opcaoCsv("csv", QString(), "FILE");
     const QCommandLineOption opcaoGrafico("plot", QString(), "FILE");
     const QCommandLineOption opcaoFrente("front", QString(), "FILE");
-    parser.addOptions({opcaoAjuda, opcaoCsv, opcaoGrafico, opcaoFrente});
-    if (!parser.parse(argumentos)) {
-        erro = parser.errorText() + QLatin1Char(' ') + QLatin1String(Uso);
-        return std::nullopt;
-    }
-    ajuda = parser.isSet(opcaoAjuda);
-    if (ajuda) {
+    parser.addOptions({opcaoCsv, opcaoGrafico, opcaoFrente});
+    if (!AnalisaArgumentos(parser, argumentos, QLatin1Char(' ') + QLatin1String(Uso), ajuda,
+                           erro)) {
         return std::nullopt;
     }
     TOpcoes opcoes;
@@ -240,41 +236,25 @@ int Executa(const TOpcoes& opcoes) {
     return resumo.Divergentes > 0 ? 3 : 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    QStringList argumentos;
-    for (int i = 0; i < argc; ++i) {
-        argumentos.append(QString::fromLocal8Bit(argv[i]));
-    }
-    bool ajuda = false;
-    QString erro;
-    const std::optional<TOpcoes> opcoes = LeOpcoes(argumentos, ajuda, erro);
-    if (ajuda) {
-        std::fputs(Ajuda, stdout);
-        return 0;
-    }
-    if (!opcoes) {
-        EscreveErro(erro);
-        return 2;
-    }
-    // Qt's own remarks (a missing runtime folder, fonts) are not the tool's:
-    // its standard error holds its summary or its one line.
+// Qt's own remarks (a missing runtime folder, fonts) are not the tool's: its
+// standard error holds its summary or its one line. The chart is drawn with
+// widgets that are never shown, so no display is needed.
+std::unique_ptr<QCoreApplication> CriaAplicacao(int& argc, char** argv, const TOpcoes& opcoes) {
     qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
         if (tipo == QtFatalMsg) {
             EscreveErro(texto);
         }
     });
-    // The application object sees only the program's name: Qt's own options
-    // (-platform, -style, ...) are file names here. The chart is drawn with
-    // widgets that are never shown, so no display is needed.
-    int argcQt = 1;
-    std::unique_ptr<QCoreApplication> aplicacao;
-    if (opcoes->grafico.isEmpty()) {
-        aplicacao = std::make_unique<QCoreApplication>(argcQt, argv);
-    } else {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        aplicacao = std::make_unique<QApplication>(argcQt, argv);
+    if (opcoes.grafico.isEmpty()) {
+        return std::make_unique<QCoreApplication>(argc, argv);
     }
-    return Executa(*opcoes);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return ExecutaFerramenta<TOpcoes>(argc, argv, "orvanta-class", Ajuda, LeOpcoes, Executa,
+                                      CriaAplicacao);
 }

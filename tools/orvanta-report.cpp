@@ -65,15 +65,10 @@ struct TOpcoes {
 
 std::optional<TOpcoes> LeOpcoes(const QStringList& argumentos, bool& ajuda, QString& erro) {
     QCommandLineParser parser;
-    const QCommandLineOption opcaoAjuda(QStringList{"h", "help"});
     const QCommandLineOption opcaoSaida(QStringList{"o", "output"}, QString(), "FILE");
-    parser.addOptions({opcaoAjuda, opcaoSaida});
-    if (!parser.parse(argumentos)) {
-        erro = parser.errorText() + QLatin1Char(' ') + QLatin1String(Uso);
-        return std::nullopt;
-    }
-    ajuda = parser.isSet(opcaoAjuda);
-    if (ajuda) {
+    parser.addOption(opcaoSaida);
+    if (!AnalisaArgumentos(parser, argumentos, QLatin1Char(' ') + QLatin1String(Uso), ajuda,
+                           erro)) {
         return std::nullopt;
     }
     if (parser.positionalArguments().size() != 1 || !parser.isSet(opcaoSaida) ||
@@ -115,34 +110,22 @@ int Executa(const TOpcoes& opcoes) {
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    QStringList argumentos;
-    for (int i = 0; i < argc; ++i) {
-        argumentos.append(QString::fromLocal8Bit(argv[i]));
-    }
-    bool ajuda = false;
-    QString erro;
-    const std::optional<TOpcoes> opcoes = LeOpcoes(argumentos, ajuda, erro);
-    if (ajuda) {
-        std::fputs(Ajuda, stdout);
-        return 0;
-    }
-    if (!opcoes) {
-        EscreveErro(erro);
-        return 2;
-    }
-    // Qt's own remarks (a missing runtime folder, fonts) are not the tool's.
+// Qt's own remarks (a missing runtime folder, fonts) are not the tool's. The
+// charts are widgets that are never shown: no display is needed, and the
+// application sees only the program's name.
+std::unique_ptr<QCoreApplication> CriaAplicacao(int& argc, char** argv, const TOpcoes&) {
     qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
         if (tipo == QtFatalMsg) {
             EscreveErro(texto);
         }
     });
-    // The charts are widgets that are never shown: no display is needed, and
-    // the application sees only the program's name.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argcQt = 1;
-    QApplication aplicacao(argcQt, argv);
-    return Executa(*opcoes);
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return ExecutaFerramenta<TOpcoes>(argc, argv, "orvanta-report", Ajuda, LeOpcoes, Executa,
+                                      CriaAplicacao);
 }

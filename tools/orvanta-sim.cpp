@@ -118,10 +118,11 @@ QByteArray SaidaTexto(const TResultadoPlano& resultado, const TListaMensagens& r
         saida += FormataLinhaMensagem(m.Texto, m.Dia) + QLatin1Char('\n');
     }
     const QString custo = QString::number(resultado.Custo, 'f', 2);
-    saida += (resultado.Concluido ? QStringLiteral("Result: concluded in %1 days, cost %2\n")
-                                  : QStringLiteral("Result: not concluded after %1 days, cost %2\n"))
-                 .arg(resultado.Dias)
-                 .arg(custo);
+    saida +=
+        (resultado.Concluido ? QStringLiteral("Result: concluded in %1 days, cost %2\n")
+                             : QStringLiteral("Result: not concluded after %1 days, cost %2\n"))
+            .arg(resultado.Dias)
+            .arg(custo);
     return saida.toUtf8();
 }
 
@@ -180,8 +181,8 @@ int Executa(const TOpcoes& opcoes) {
     std::optional<TVerificacao> verificacao;
     TResultadoPlano resultado;
     try {
-        const TPlano plano = LePlano(LeArquivoPlano(opcoes.caminho),
-                                     NomeArquivoPlano(opcoes.caminho), *sim);
+        const TPlano plano =
+            LePlano(LeArquivoPlano(opcoes.caminho), NomeArquivoPlano(opcoes.caminho), *sim);
         if (opcoes.verifica) {
             verificacao = VerificaPlano(*sim, plano, &receptor, rastroPedido);
             resultado = verificacao->Rejogado;
@@ -192,7 +193,8 @@ int Executa(const TOpcoes& opcoes) {
         EscreveErro(e.mensagem);
         return 2;
     }
-    Escreve(opcoes.json ? SaidaJson(*sim, receptor, rastroPedido) : SaidaTexto(resultado, receptor));
+    Escreve(opcoes.json ? SaidaJson(*sim, receptor, rastroPedido)
+                        : SaidaTexto(resultado, receptor));
     if (verificacao && !verificacao->Confere) {
         std::fflush(stdout);
         EscreveErro(verificacao->Diferenca());
@@ -204,17 +206,12 @@ int Executa(const TOpcoes& opcoes) {
 // The options, or the line that says what is wrong with them.
 std::optional<TOpcoes> LeOpcoes(const QStringList& argumentos, bool& ajuda, QString& erro) {
     QCommandLineParser parser;
-    const QCommandLineOption opcaoAjuda(QStringList{"h", "help"});
     const QCommandLineOption opcaoJson("json");
     const QCommandLineOption opcaoRastro("trace");
     const QCommandLineOption opcaoVerifica("verify");
-    parser.addOptions({opcaoAjuda, opcaoJson, opcaoRastro, opcaoVerifica});
-    if (!parser.parse(argumentos)) {
-        erro = parser.errorText() + QLatin1Char(' ') + QLatin1String(Uso);
-        return std::nullopt;
-    }
-    ajuda = parser.isSet(opcaoAjuda);
-    if (ajuda) {
+    parser.addOptions({opcaoJson, opcaoRastro, opcaoVerifica});
+    if (!AnalisaArgumentos(parser, argumentos, QLatin1Char(' ') + QLatin1String(Uso), ajuda,
+                           erro)) {
         return std::nullopt;
     }
     TOpcoes opcoes;

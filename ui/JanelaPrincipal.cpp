@@ -3,11 +3,10 @@
 #include "AberturaDebrief.h"
 #include "Aplicacao.h"
 #include "EErroLista.h"
-#include "controls/Backdrop.h"
-#include "controls/Bevel.h"
 #include "controls/CommandButton.h"
 #include "controls/Cores.h"
 #include "controls/PainelVisao.h"
+#include "controls/Rotulos.h"
 #include "controls/mDesenvolvedorVisao.h"
 #include "dialogs/DApresentacao.h"
 #include "dialogs/DDedicacaoAtividade.h"
@@ -17,7 +16,6 @@
 #include "dialogs/DNumeroHoras.h"
 #include "dialogs/DProjetoConcluido.h"
 #include "dialogs/ResultadoModal.h"
-#include "dialogs/Rotulos.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -26,8 +24,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QFontMetrics>
-#include <QFrame>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -37,84 +33,6 @@
 #include <algorithm>
 
 namespace {
-
-// A plain panel with the default raised one-pixel bevel.
-QFrame* CriaPainelBevel(QWidget* pai, const QString& nome, const QRect& caixa, const QColor& cor) {
-    auto* painel = new QFrame(pai);
-    painel->setObjectName(nome);
-    painel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    painel->setLineWidth(1);
-    DefineCores(painel, cor, Qt::black);
-    painel->setGeometry(caixa);
-    return painel;
-}
-
-// The inside of a one-pixel bevel, where a child that fills the panel goes.
-QRect Interior(const QWidget* painel) {
-    return painel->rect().adjusted(1, 1, -1, -1);
-}
-
-// A white line two pixels wide.
-void CriaLinhaBranca(QWidget* pai, const QString& nome, const QRect& caixa) {
-    auto* linha = new QWidget(pai);
-    linha->setObjectName(nome);
-    DefineCores(linha, Qt::white, Qt::white);
-    linha->setGeometry(caixa);
-}
-
-QLabel* CriaRotulo(QWidget* pai, const QString& nome, const QString& texto, const QRect& caixa,
-                   const QColor& cor, bool negrito = false) {
-    auto* rotulo = new QLabel(texto, pai);
-    rotulo->setObjectName(nome);
-    rotulo->setFont(FonteDialogo(11, negrito));
-    QPalette paleta = rotulo->palette();
-    paleta.setColor(QPalette::WindowText, cor);
-    rotulo->setPalette(paleta);
-    rotulo->setGeometry(caixa);
-    return rotulo;
-}
-
-// A lime caption right-aligned against its read-out. A caption wider than its
-// box (the platform's font is wider than the one the layout was drawn for) is
-// set condensed, then grows to the left as far as the strip's white line.
-void CriaLegenda(QWidget* pai, const QString& nome, const QString& texto, QRect caixa) {
-    QLabel* rotulo = CriaRotulo(pai, nome, texto, caixa, CorLima);
-    rotulo->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    QFont fonte = rotulo->font();
-    if (QFontMetrics(fonte).horizontalAdvance(texto) > caixa.width()) {
-        fonte.setStretch(QFont::Condensed);
-        rotulo->setFont(fonte);
-    }
-    const int largura = QFontMetrics(fonte).horizontalAdvance(texto);
-    if (largura > caixa.width()) {
-        caixa.setLeft(std::max(2, caixa.right() + 1 - largura));
-        rotulo->setGeometry(caixa);
-    }
-}
-
-// A read-out: a value label (white on dark grey), right-aligned, with a tip.
-QLabel* CriaLeitura(QWidget* pai, const QString& nome, const QRect& caixa, const QString& dica) {
-    QLabel* rotulo =
-        CriaRotuloValor(pai, nome, caixa.x(), caixa.y(), caixa.width(), caixa.height());
-    rotulo->setText(QStringLiteral("0.00"));
-    rotulo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    rotulo->setToolTip(dica);
-    return rotulo;
-}
-
-TCommandButton* CriaBotao(QWidget* pai, const QString& nome, const QString& titulo,
-                          const QRect& caixa, const QString& figura,
-                          const QString& figuraDesabilitada = QString()) {
-    auto* botao = new TCommandButton(pai);
-    botao->setObjectName(nome);
-    botao->setGeometry(caixa);
-    botao->SetTitle(titulo);
-    botao->SetPictureBase(QImage(figura));
-    if (!figuraDesabilitada.isEmpty()) {
-        botao->SetPictureDisable(QImage(figuraDesabilitada));
-    }
-    return botao;
-}
 
 // The user's separators, with thousands grouped even where the locale leaves
 // grouping off by default (the C locale).
@@ -135,46 +53,22 @@ bool PerguntaPadrao(QWidget* pai, const QString& pergunta) {
 TMainWindow::TMainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(QStringLiteral("Orvanta"));
-    setFixedSize(Largura, Altura);
-    setFont(FonteDialogo(11));
-    const QColor CorFaceBotao = ColorToRGB(clBtnFace);
-    DefineCores(this, CorFaceBotao, ColorToRGB(clWindowText));
+    CriaFormulario();
     FPergunta = [this](const QString& pergunta) { return PerguntaPadrao(this, pergunta); };
-
-    FPnComandos =
-        CriaPainelBevel(this, QStringLiteral("PnComandos"), QRect(0, 0, 82, 380), CorFaceBotao);
-    FPnCentral =
-        CriaPainelBevel(this, QStringLiteral("PnCentral"), QRect(82, 0, 571, 380), CorFaceBotao);
-    FPnVisoes =
-        CriaPainelBevel(this, QStringLiteral("PnVisoes"), QRect(653, 0, 89, 380), CorFaceBotao);
-    FPnMensagens =
-        CriaPainelBevel(this, QStringLiteral("PnMensagens"), QRect(0, 380, 742, 57), Qt::black);
-    CriaComandos();
-    CriaBarraMensagens();
 
     // FormCreate.
     FSimulador = std::make_unique<TSimuladorProjeto>();
     FGravacao = std::make_unique<TGravacaoJogo>(*FSimulador);
     DefineAvisoGravacao({});
 
-    FPainelMensagens = new TPainelMensagens(FPnMensagens);
-    FPainelMensagens->setObjectName(QStringLiteral("PainelMensagens"));
-    FPainelMensagens->setGeometry(97, 1, Largura - 1 - 138 - 97, 55);
+    CriaPaineis();
     FPainelMensagens->AdicionaMensagem(QStringLiteral("Simulation started"), 0);
 
-    FPainelVisao = new TPainelVisao(FPnVisoes);
-    FPainelVisao->setObjectName(QStringLiteral("PainelVisao"));
-    FPainelVisao->setGeometry(Interior(FPnVisoes));
     FPainelVisao->OnSelect = [this](QObject*) { Comando(&TMainWindow::PainelVisaoSelect); };
     FPainelVisao->OnDblClick = [this](QObject*) { Comando(&TMainWindow::PainelVisaoDblClick); };
     FControlador = std::make_unique<TControladorVisaoDesenvolvedores>();
     FPainelVisao->DefineDesenvolvedores(&Projeto()->Equipe(), FControlador.get());
 
-    FPainelAtividades = new TPainelAtividades(FPnCentral);
-    FPainelAtividades->setObjectName(QStringLiteral("PainelAtividades"));
-    FPainelAtividades->setGeometry(Interior(FPnCentral));
     FPainelAtividades->OnSelect = [this](QObject*) {
         Comando(&TMainWindow::PainelAtividadesSelect);
     };
@@ -182,6 +76,13 @@ TMainWindow::TMainWindow(QWidget* parent)
         Comando(&TMainWindow::PainelAtividadesDblClick);
     };
     FPainelAtividades->DefineAtividades(&Projeto()->Atividades());
+
+    FBtDefineEquipe->OnClick = [this](QObject*) { Comando(&TMainWindow::BtDefineEquipeClick); };
+    FBtAumentaTrabalho->OnClick = [this](QObject*) {
+        Comando(&TMainWindow::BtAumentaTrabalhoClick);
+    };
+    FBtTempoTarefa->OnClick = [this](QObject*) { Comando(&TMainWindow::BtTempoTarefaClick); };
+    FBtPassaTempo->OnClick = [this](QObject*) { Comando(&TMainWindow::BtPassaTempoClick); };
 
     TAreaDesenho* area = FPainelAtividades->AreaDesenho();
     area->OnDragOver = [this](QObject* source, int x, int y) {
@@ -207,72 +108,6 @@ TMainWindow::~TMainWindow() {
     delete FPainelVisao;
     delete FPainelAtividades;
     delete FPainelMensagens;
-}
-
-void TMainWindow::CriaComandos() {
-    FBackDrop2 = CriaFundoVerde(FPnComandos);
-    FBackDrop2->setObjectName(QStringLiteral("BackDrop2"));
-    FBackDrop2->setGeometry(1, 1, 80, 378);
-
-    FBtDefineEquipe =
-        CriaBotao(FPnComandos, QStringLiteral("BtDefineEquipe"), QStringLiteral("Define Team"),
-                  QRect(1, 0, 80, 56), QStringLiteral(":/BtDefineEquipe.bmp"));
-    FBtAumentaTrabalho =
-        CriaBotao(FPnComandos, QStringLiteral("BtAumentaTrabalho"), QStringLiteral("Work Hours"),
-                  QRect(1, 56, 80, 56), QStringLiteral(":/BtAumentaTrabalho.bmp"),
-                  QStringLiteral(":/BtAumentaTrabalhoDisable.bmp"));
-    FBtTempoTarefa =
-        CriaBotao(FPnComandos, QStringLiteral("BtTempoTarefa"), QStringLiteral("Task Time"),
-                  QRect(1, 112, 80, 56), QStringLiteral(":/BtTempoTarefa.bmp"),
-                  QStringLiteral(":/BtTempoTarefaDisable.bmp"));
-
-    auto* bevel1 = new TBevel(FPnComandos);
-    bevel1->setObjectName(QStringLiteral("Bevel1"));
-    bevel1->setGeometry(8, 174, 65, 3);
-
-    FBtPassaTempo =
-        CriaBotao(FPnComandos, QStringLiteral("BtPassaTempo"), QStringLiteral("Next Turn"),
-                  QRect(1, 176, 80, 56), QStringLiteral(":/BtPassaTempo.bmp"));
-
-    FBtDefineEquipe->OnClick = [this](QObject*) { Comando(&TMainWindow::BtDefineEquipeClick); };
-    FBtAumentaTrabalho->OnClick = [this](QObject*) {
-        Comando(&TMainWindow::BtAumentaTrabalhoClick);
-    };
-    FBtTempoTarefa->OnClick = [this](QObject*) { Comando(&TMainWindow::BtTempoTarefaClick); };
-    FBtPassaTempo->OnClick = [this](QObject*) { Comando(&TMainWindow::BtPassaTempoClick); };
-}
-
-void TMainWindow::CriaBarraMensagens() {
-    auto* panel1 = new QWidget(FPnMensagens);
-    panel1->setObjectName(QStringLiteral("Panel1"));
-    DefineCores(panel1, Qt::black, Qt::white);
-    panel1->setGeometry(1, 1, 96, 55);
-
-    auto* image1 = new QLabel(panel1);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setScaledContents(true);
-    image1->setPixmap(QPixmap(QStringLiteral(":/Logo.png")));
-    image1->setGeometry(4, 4, 41, 49);
-    CriaRotulo(panel1, QStringLiteral("Label2"), QStringLiteral("Project"), QRect(49, 13, 42, 13),
-               Qt::white);
-    CriaRotulo(panel1, QStringLiteral("Label3"), QStringLiteral("Game"), QRect(49, 28, 44, 13),
-               QColor(255, 255, 0), true);
-    CriaLinhaBranca(panel1, QStringLiteral("Shape2"), QRect(94, 0, 2, 55));
-
-    auto* pnVariaveis = new QWidget(FPnMensagens);
-    pnVariaveis->setObjectName(QStringLiteral("PnVariaveis"));
-    DefineCores(pnVariaveis, Qt::black, Qt::white);
-    pnVariaveis->setGeometry(Largura - 1 - 138, 1, 138, 55);
-    CriaLinhaBranca(pnVariaveis, QStringLiteral("Shape1"), QRect(0, 0, 2, 55));
-
-    CriaLegenda(pnVariaveis, QStringLiteral("Label1"), QStringLiteral("Devel Time:"),
-                QRect(4, 11, 62, 13));
-    FLbTempoDesenvolvimento = CriaLeitura(pnVariaveis, QStringLiteral("LbTempoDesenvolvimento"),
-                                          QRect(68, 10, 68, 15), QStringLiteral("Days"));
-    CriaLegenda(pnVariaveis, QStringLiteral("Label4"), QStringLiteral("Project Cost:"),
-                QRect(4, 33, 62, 13));
-    FLbCustoProjeto = CriaLeitura(pnVariaveis, QStringLiteral("LbCustoProjeto"),
-                                  QRect(68, 32, 68, 15), QStringLiteral("1000 US$"));
 }
 
 TProjetoSoftware* TMainWindow::Projeto() const {

@@ -55,21 +55,16 @@ public:
     void DefineDialogos(const TDialogosJanela& dialogos) { FDialogos = dialogos; }
     const TDialogosJanela& Dialogos() const { return FDialogos; }
 
+    // The window's widgets are found by their object names (PainelVisao,
+    // PainelAtividades, PainelMensagens, BtDefineEquipe, BtAumentaTrabalho,
+    // BtTempoTarefa, BtPassaTempo, LbTempoDesenvolvimento, LbCustoProjeto).
     TSimuladorProjeto* Simulador() const { return FSimulador.get(); }
     TProjetoSoftware* Projeto() const;
-    TPainelMensagens* PainelMensagens() const { return FPainelMensagens; }
-    TPainelAtividades* PainelAtividades() const { return FPainelAtividades; }
-    TPainelVisao* PainelVisao() const { return FPainelVisao; }
     TRegistroJogador& Registro() { return FRegistro; }
+    // A game whose first day has not been played yet; the window's first
+    // showing not yet handled.
     bool NovoJogo() const { return FNovoJogo; }
     bool PrimeiraAtivacao() const { return FPrimeiraAtivacao; }
-
-    TCommandButton* BtDefineEquipe() const { return FBtDefineEquipe; }
-    TCommandButton* BtAumentaTrabalho() const { return FBtAumentaTrabalho; }
-    TCommandButton* BtTempoTarefa() const { return FBtTempoTarefa; }
-    TCommandButton* BtPassaTempo() const { return FBtPassaTempo; }
-    QLabel* LbTempoDesenvolvimento() const { return FLbTempoDesenvolvimento; }
-    QLabel* LbCustoProjeto() const { return FLbCustoProjeto; }
 
     // How the turn's confirmation question is asked (a Yes/No/Cancel box by
     // default; true only for Yes).
@@ -83,9 +78,27 @@ public:
     TPlano PlanoJogoAtual() const;
     TGravacaoJogo& Gravacao() { return *FGravacao; }
 
-    // The game flow. Each may throw (the record file's errors, a list index),
-    // which ends it; called from the window's events, the error is reported
-    // by the general error handler.
+    // Read-out texts: days "#,##0" and cost "#,##0.00" with the regional separators.
+    static QString FormataDias(double dias);
+    static QString FormataCusto(double custo);
+
+    static constexpr int Largura = 742;
+    static constexpr int Altura = 437;
+    static constexpr int TurnosJogoRapido = 26;
+
+signals:
+    // The current game changed: after every played day step, after a
+    // recorded result, and after F7's new game.
+    void JogoMudou();
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
+
+private:
+    // The game flow, run from the window's events (buttons, panels, keys, the
+    // first showing). Each may throw (the record file's errors, a list index),
+    // which ends it; the error is reported by the general error handler.
     void FormActivate();
     void AtualizaComandos();
     void AtualizaVariaveis();
@@ -110,29 +123,16 @@ public:
     void VerificaGerente();
     void RegistraResultado();
 
-    // Read-out texts: days "#,##0" and cost "#,##0.00" with the regional separators.
-    static QString FormataDias(double dias);
-    static QString FormataCusto(double custo);
-
-    static constexpr int Largura = 742;
-    static constexpr int Altura = 437;
-    static constexpr int TurnosJogoRapido = 26;
-
-signals:
-    // The current game changed: after every played day step, after a
-    // recorded result, and after F7's new game.
-    void JogoMudou();
-
-protected:
-    void keyPressEvent(QKeyEvent* evento) override;
-    void showEvent(QShowEvent* evento) override;
-
-private:
     // Runs one of the window's commands from an event: an error it meets ends
     // it and is reported by the general error handler.
     void Comando(void (TMainWindow::*comando)());
+    // The form (FormularioJanela.cpp): the window's panels, command column and
+    // message strip; then, once the simulator exists, the message, team and
+    // activity panels.
+    void CriaFormulario();
     void CriaComandos();
     void CriaBarraMensagens();
+    void CriaPaineis();
     void RepintaEquipe();
     void RepintaAtividades();
 

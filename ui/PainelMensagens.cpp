@@ -1,5 +1,7 @@
 #include "ui/PainelMensagens.h"
 
+#include "controls/Cores.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -33,7 +35,7 @@ void TPainelMensagens::AtualizaAltura() {
 void TPainelMensagens::DesenhaConteudo(QPainter& canvas, int deslocamento) {
     const TAreaDesenho* area = AreaDesenho();
     canvas.fillRect(0, 0, area->width(), area->height(), Qt::black);
-    canvas.setPen(QColor(0, 255, 0));
+    canvas.setPen(CorLima);
     const QFontMetrics medidas(canvas.font());
     const int alturaLinha = medidas.height();
     int y = 2 - deslocamento;

@@ -1,6 +1,7 @@
 #include "ui/PainelTarefas.h"
 
 #include "controls/Backdrop.h"
+#include "controls/Cores.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 
@@ -13,15 +14,15 @@
 
 namespace {
 
-const QColor CorLigacao(255, 255, 0);
-const QColor CorContorno(0, 0, 0);
-const QColor CorContornoSelecionada(0, 0, 255);
-const QColor CorSelecionada(0, 255, 255);
-const QColor CorPlanejada(255, 255, 255);
-const QColor CorNaoPlanejada(192, 192, 192);
-const QColor CorSetor(0, 255, 0);
-const QColor CorNome(255, 255, 255);
-const QColor CorPercentual(0, 0, 0);
+const QColor& CorLigacao = CorAmarela;
+const QColor& CorContorno = CorPreta;
+const QColor& CorContornoSelecionada = CorAzul;
+const QColor& CorSelecionada = CorAqua;
+const QColor& CorPlanejada = CorBranca;
+const QColor& CorNaoPlanejada = CorPrata;
+const QColor& CorSetor = CorLima;
+const QColor& CorNome = CorBranca;
+const QColor& CorPercentual = CorPreta;
 
 // The 2-pixel outline straddles the circle's box by one pixel on every side.
 constexpr int MargemContorno = 1;
@@ -61,51 +62,59 @@ void TPainelAtividades::CriaControles() {
 void TPainelAtividades::DefineAtividades(const QList<TAtividade*>* lista) {
     FListaAtividades = lista;
     SetAlturaConteudo(CalculaAltura());
-    if (AreaDesenho())
+    if (AreaDesenho()) {
         AreaDesenho()->update();
+    }
 }
 
 int TPainelAtividades::CalculaAltura() const {
     int maior = 0;
     if (FListaAtividades) {
         for (const TAtividade* a : *FListaAtividades) {
-            if (a)
+            if (a) {
                 maior = std::max(maior, a->PosicaoY() + Raio);
+            }
         }
     }
     return maior + MargemAltura;
 }
 
 TAtividade* TPainelAtividades::AtividadeEm(int x, int y) const {
-    if (!FListaAtividades)
+    if (!FListaAtividades) {
         return nullptr;
+    }
     const qint64 deslocamento = Deslocamento();
     for (TAtividade* a : *FListaAtividades) {
-        if (!a)
+        if (!a) {
             continue;
+        }
         const qint64 dx = qint64(x) - a->PosicaoX();
         const qint64 dy = qint64(y) - (a->PosicaoY() - deslocamento);
-        if (std::abs(dx) <= Raio && std::abs(dy) <= Raio)
+        if (std::abs(dx) <= Raio && std::abs(dy) <= Raio) {
             return a;
+        }
     }
     return nullptr;
 }
 
 QRect TPainelAtividades::RetanguloAtividade(const TAtividade* a) const {
-    if (!a)
+    if (!a) {
         return QRect();
+    }
     const QRect caixa = CaixaCirculo(a->PosicaoX(), a->PosicaoY() - Deslocamento());
     return caixa.adjusted(-MargemContorno, -MargemContorno, MargemContorno + 1, MargemContorno + 1);
 }
 
 void TPainelAtividades::RedesenhaAtividade(const TAtividade* a) {
-    if (a && AreaDesenho())
+    if (a && AreaDesenho()) {
         AreaDesenho()->update(RetanguloAtividade(a));
+    }
 }
 
 void TPainelAtividades::SelecionaAtividade(TAtividade* a) {
-    if (a == FSelecionada)
+    if (a == FSelecionada) {
         return;
+    }
     TAtividade* antiga = FSelecionada;
     FSelecionada = a;
     RedesenhaAtividade(antiga);
@@ -114,30 +123,37 @@ void TPainelAtividades::SelecionaAtividade(TAtividade* a) {
 
 void TPainelAtividades::TrataClique(const TEstadoShift& shift, int x, int y) {
     SelecionaAtividade(AtividadeEm(x, y - Deslocamento()));
-    if (OnSelect)
+    if (OnSelect) {
         OnSelect(this);
-    if (shift.DuploClique && OnDblClick)
+    }
+    if (shift.DuploClique && OnDblClick) {
         OnDblClick(this);
+    }
 }
 
 std::pair<QString, QString> TPainelAtividades::DivideNome(const QFontMetrics& metricas,
                                                           const QString& nome) {
     QString linha1 = nome;
-    while (!linha1.isEmpty() && Largura(metricas, linha1) > LarguraNome)
+    while (!linha1.isEmpty() && Largura(metricas, linha1) > LarguraNome) {
         linha1.chop(1);
-    if (linha1.size() == nome.size())
+    }
+    if (linha1.size() == nome.size()) {
         return {nome, QString()};
-    while (!linha1.isEmpty() && !linha1.endsWith(QLatin1Char(' ')))
+    }
+    while (!linha1.isEmpty() && !linha1.endsWith(QLatin1Char(' '))) {
         linha1.chop(1);
-    if (linha1.isEmpty())
+    }
+    if (linha1.isEmpty()) {
         return {nome, QString()};
+    }
     // The second line is whatever follows the first, however wide it is.
     return {linha1.trimmed(), nome.mid(linha1.size()).trimmed()};
 }
 
 void TPainelAtividades::DesenhaConteudo(QPainter& canvas, int deslocamento) {
-    if (!FListaAtividades)
+    if (!FListaAtividades) {
         return;
+    }
     if (canvas.font() != FFonteTextos) {
         FFonteTextos = canvas.font();
         FTextos[0].clear();
@@ -146,14 +162,17 @@ void TPainelAtividades::DesenhaConteudo(QPainter& canvas, int deslocamento) {
     }
     // Percentages above 100 % (an inspection cut below its executed time) can
     // take many values: keep the layouts from piling up.
-    if (FTextos[0].size() > LimiteTextos)
+    if (FTextos[0].size() > LimiteTextos) {
         FTextos[0].clear();
-    for (const TAtividade* a : *FListaAtividades) {
-        if (a)
-            DesenhaLigacoes(canvas, deslocamento, a);
     }
-    for (const TAtividade* a : *FListaAtividades)
+    for (const TAtividade* a : *FListaAtividades) {
+        if (a) {
+            DesenhaLigacoes(canvas, deslocamento, a);
+        }
+    }
+    for (const TAtividade* a : *FListaAtividades) {
         DesenhaAtividade(canvas, deslocamento, a);
+    }
 }
 
 void TPainelAtividades::DesenhaLigacoes(QPainter& canvas, int deslocamento,
@@ -164,15 +183,17 @@ void TPainelAtividades::DesenhaLigacoes(QPainter& canvas, int deslocamento,
     const QPoint origem(a->PosicaoX(), a->PosicaoY() - deslocamento);
     for (int i = 0; i < a->NumeroSucessoras(); ++i) {
         const TAtividade* b = a->Sucessora(i);
-        if (b)
+        if (b) {
             canvas.drawLine(origem, QPoint(b->PosicaoX(), b->PosicaoY() - deslocamento));
+        }
     }
 }
 
 void TPainelAtividades::DesenhaAtividade(QPainter& canvas, int deslocamento,
                                          const TAtividade* a) const {
-    if (!a)
+    if (!a) {
         return;
+    }
     const int x = a->PosicaoX();
     const int y = a->PosicaoY() - deslocamento;
     const bool selecionada = a == FSelecionada;
@@ -185,14 +206,17 @@ void TPainelAtividades::DesenhaAtividade(QPainter& canvas, int deslocamento,
     canvas.drawEllipse(CaixaCirculo(x, y));
 
     DesenhaNome(canvas, x, y, a->Nome());
-    if (!planejada)
+    if (!planejada) {
         return;
+    }
 
     double p = a->Percentual();
-    if (!std::isfinite(p))
+    if (!std::isfinite(p)) {
         p = 0.0;
-    if (p > PercentualMinimoSetor)
+    }
+    if (p > PercentualMinimoSetor) {
         DesenhaSetor(canvas, x, y, p);
+    }
 
     QFont fonte = canvas.font();
     fonte.setBold(false);
@@ -248,8 +272,9 @@ const TPainelAtividades::TTexto& TPainelAtividades::Texto(const QFont& fonte, bo
 const std::pair<QString, QString>& TPainelAtividades::NomeDividido(const QFont& negrito,
                                                                    const QString& nome) const {
     auto achado = FNomes.find(nome);
-    if (achado == FNomes.end())
+    if (achado == FNomes.end()) {
         achado = FNomes.insert(nome, DivideNome(QFontMetrics(negrito), nome));
+    }
     return *achado;
 }
 
@@ -270,8 +295,9 @@ void TPainelAtividades::DesenhaSetor(QPainter& canvas, int x, int y, double perc
     const double inicio = std::atan2(double(dy), double(-dx)) * 180.0 / std::numbers::pi;
     int arco = int(std::lround(std::fmod(180.0 - inicio + 720.0, 360.0) * 16.0));
     // Both radials on the same line: the whole disc.
-    if (arco <= 0 || arco >= 360 * 16)
+    if (arco <= 0 || arco >= 360 * 16) {
         arco = 360 * 16;
+    }
     canvas.setPen(Qt::NoPen);
     canvas.setBrush(CorSetor);
     canvas.drawPie(CaixaCirculo(x, y), int(std::lround(inicio * 16.0)), arco);

@@ -3,7 +3,7 @@
 #include "registro/ArquivoIni.h"
 #include "ErrosRegistro.h"
 #include "LocalRegistro.h"
-#include "dialogs/EdInteiro.h"
+#include "model/LeituraInteiro.h"
 #include "model/mImagens.h"
 
 #include <QLocale>

@@ -52,6 +52,7 @@ private slots:
         QTest::newRow("jpeg") << "d.jpeg" << -1;
         QTest::newRow("none") << "pdf" << -1;
     }
+    // guards against an upper-case extension refused or written in the wrong format
     void TheFormatComesFromTheExtensionInAnyCase() {
         QFETCH(QString, nome);
         QFETCH(int, formato);
@@ -137,6 +138,7 @@ private slots:
         QTest::newRow("unknown extension") << "velho.txt" << false;
         QTest::newRow("no charts") << "velho.pdf" << true;
     }
+    // guards against a half-written export over a good file
     void AFailedExportLeavesTheOldFileAsItWas() {
         QFETCH(QString, nome);
         QFETCH(bool, vazio);

@@ -8,8 +8,10 @@
 
 // The project's first activity, in network order, of the type; null when none.
 inline TAtividade* PrimeiraDoTipo(TProjetoSoftware* projeto, std::uint8_t tipo) {
-    for (TAtividade* a : projeto->Atividades())
-        if (a->Tipo() == tipo)
+    for (TAtividade* a : projeto->Atividades()) {
+        if (a->Tipo() == tipo) {
             return a;
+        }
+    }
     return nullptr;
 }

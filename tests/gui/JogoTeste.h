@@ -2,6 +2,7 @@
 
 // A main window playing against a record file in a temporary folder, and the
 // pointer actions a player uses on its panels.
+#include "controls/CommandButton.h"
 #include "controls/PainelVisao.h"
 #include "model/mAtividade.h"
 #include "model/mProjeto.h"
@@ -47,12 +48,40 @@ struct TJogoTeste {
     }
 
     TProjetoSoftware* Projeto() const { return Janela->Projeto(); }
+
+    // The window's widgets, found by their object names.
+    TPainelVisao* PainelVisao() const {
+        return Janela->findChild<TPainelVisao*>(QStringLiteral("PainelVisao"));
+    }
+    TPainelAtividades* PainelAtividades() const {
+        return Janela->findChild<TPainelAtividades*>(QStringLiteral("PainelAtividades"));
+    }
+    TCommandButton* Botao(const char* nome) const {
+        return Janela->findChild<TCommandButton*>(QLatin1String(nome));
+    }
+
+    // What the window hears from its widgets, as they say it: a click on the
+    // command button nome (whether or not it is enabled), a selection and a
+    // double click on a panel.
+    void Clica(const char* nome) const {
+        TCommandButton* botao = Botao(nome);
+        botao->OnClick(botao);
+    }
+    template <class P> static void Seleciona(P* painel) { painel->OnSelect(painel); }
+    template <class P> static void DuploClique(P* painel) { painel->OnDblClick(painel); }
+    // A drag from origem held over (x, y) of the chart: whether the chart takes it.
+    bool ArrastaSobre(QObject* origem, int x, int y) const {
+        return PainelAtividades()->AreaDesenho()->OnDragOver(origem, x, y);
+    }
+    void SoltaEm(QObject* origem, int x, int y) const {
+        PainelAtividades()->AreaDesenho()->OnDragDrop(origem, x, y);
+    }
     TAtividade* Atividade(int i) const { return Projeto()->Atividade(i); }
 
     // Scrolls the chart until the activity's circle is inside the drawing area
     // and returns its centre in drawing-area coordinates.
     QPoint MostraAtividade(const TAtividade* a) const {
-        TPainelAtividades* painel = Janela->PainelAtividades();
+        TPainelAtividades* painel = PainelAtividades();
         const int altura = painel->AreaDesenho()->height();
         for (int passo = 0; passo < 50; ++passo) {
             const int y = a->PosicaoY() - painel->Deslocamento();
@@ -68,13 +97,13 @@ struct TJogoTeste {
     }
 
     void ClicaAtividade(int i) const {
-        QTest::mouseClick(Janela->PainelAtividades()->AreaDesenho(), Qt::LeftButton, {},
+        QTest::mouseClick(PainelAtividades()->AreaDesenho(), Qt::LeftButton, {},
                           MostraAtividade(Atividade(i)));
     }
 
     // A press on the chart far from every circle.
     void ClicaFundoGrafico() const {
-        TPainelAtividades* painel = Janela->PainelAtividades();
+        TPainelAtividades* painel = PainelAtividades();
         for (int passo = 0; passo < 50 && painel->Deslocamento() > 0; ++passo) {
             painel->RolaParaCima();
         }
@@ -83,7 +112,7 @@ struct TJogoTeste {
 
     // A press on the card of team member i (the team panel shows the first ones).
     void ClicaDesenvolvedor(int i) const {
-        TPainelVisao* painel = Janela->PainelVisao();
+        TPainelVisao* painel = PainelVisao();
         QTest::mouseClick(
             painel->AreaDesenho(), Qt::LeftButton, {},
             QPoint(painel->EsquerdaCartao() + 10, 80 * i + 40 - painel->Deslocamento()));
@@ -93,10 +122,10 @@ struct TJogoTeste {
     // the team panel does.
     bool SoltaNaAtividade(int i) const {
         const QPoint centro = MostraAtividade(Atividade(i));
-        if (!Janela->AreaDesenhoDragOver(Janela->PainelVisao(), centro.x(), centro.y())) {
+        if (!ArrastaSobre(PainelVisao(), centro.x(), centro.y())) {
             return false;
         }
-        Janela->AreaDesenhoDragDrop(Janela->PainelVisao(), centro.x(), centro.y());
+        SoltaEm(PainelVisao(), centro.x(), centro.y());
         return true;
     }
 };

@@ -8,7 +8,7 @@
 #include "dialogs/DDedicacaoAtividade.h"
 #include "dialogs/DNumeroHoras.h"
 #include "dialogs/EdInteiro.h"
-#include "dialogs/Rotulos.h"
+#include "controls/Rotulos.h"
 
 #include <QLineEdit>
 #include <QToolButton>

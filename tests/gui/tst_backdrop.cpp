@@ -34,20 +34,20 @@ QImage Quadrado(TDirection direcao, TColor cor, TColor fundoCor, double forca,
 class TstBackdrop : public QObject {
     Q_OBJECT
 private slots:
-    void mulDiv_data();
-    void mulDiv();
-    void colorToRgb();
-    void greenBackdropOfTheWindow();
-    void directions_data();
-    void directions();
-    void strength_data();
-    void strength();
-    void shortControlSkipsEmptyBands();
-    void fillsParentUntilPlaced();
-    void settersRepaintAlways();
+    void MulDivRoundsAndReportsOverflowAsMinusOne_data();
+    void MulDivRoundsAndReportsOverflowAsMinusOne();
+    void AFormColourGivesItsRgb();
+    void TheWindowsGreenBackdropHasItsBands();
+    void EachDirectionRunsItsBandsTheRightWay_data();
+    void EachDirectionRunsItsBandsTheRightWay();
+    void TheStrengthSetsHowFarTheGradientRuns_data();
+    void TheStrengthSetsHowFarTheGradientRuns();
+    void AShortControlSkipsItsEmptyBands();
+    void TheBackdropFillsItsParentUntilPlaced();
+    void EverySetterRepaints();
 };
 
-void TstBackdrop::mulDiv_data() {
+void TstBackdrop::MulDivRoundsAndReportsOverflowAsMinusOne_data() {
     QTest::addColumn<int>("number");
     QTest::addColumn<int>("multiplier");
     QTest::addColumn<int>("divisor");
@@ -63,7 +63,8 @@ void TstBackdrop::mulDiv_data() {
     QTest::newRow("zero divisor") << 7 << 3 << 0 << -1;
 }
 
-void TstBackdrop::mulDiv() {
+// guards against a scaled band edge that overflows or rounds the wrong way
+void TstBackdrop::MulDivRoundsAndReportsOverflowAsMinusOne() {
     QFETCH(int, number);
     QFETCH(int, multiplier);
     QFETCH(int, divisor);
@@ -71,7 +72,8 @@ void TstBackdrop::mulDiv() {
     QCOMPARE(MulDiv(number, multiplier, divisor), expected);
 }
 
-void TstBackdrop::colorToRgb() {
+// guards against red and blue swapped when a form colour is read
+void TstBackdrop::AFormColourGivesItsRgb() {
     QCOMPARE(ColorToRGB(clRed), QColor(255, 0, 0));
     QCOMPARE(ColorToRGB(0x02654321), QColor(0x21, 0x43, 0x65)); // high byte ignored
     QCOMPARE(ColorToRGB(clSystemColor | 0xEE), QColor(0, 0, 0));
@@ -84,20 +86,23 @@ void TstBackdrop::colorToRgb() {
 }
 
 // The command column: green at the top, black from mid-height down.
-void TstBackdrop::greenBackdropOfTheWindow() {
+// guards against a command column backdrop in other colours or bands
+void TstBackdrop::TheWindowsGreenBackdropHasItsBands() {
     QWidget host;
     host.resize(256, 256);
     const QImage img = Renderiza(CriaFundoVerde(&host));
     QCOMPARE(img.pixelColor(0, 0), QColor(0, 128, 0));
     QCOMPARE(img.pixelColor(100, 64), QColor(0, 64, 0));
     QCOMPARE(img.pixelColor(100, 127), QColor(0, 1, 0));
-    for (int y = 128; y < 256; ++y)
+    for (int y = 128; y < 256; ++y) {
         QCOMPARE(img.pixelColor(y, y), QColor(0, 0, 0));
-    for (int y : {0, 64, 127})
+    }
+    for (int y : {0, 64, 127}) {
         QCOMPARE(img.pixelColor(255, y), img.pixelColor(0, y));
+    }
 }
 
-void TstBackdrop::directions_data() {
+void TstBackdrop::EachDirectionRunsItsBandsTheRightWay_data() {
     QTest::addColumn<int>("direcao");
     QTest::addColumn<bool>("linhas");
     QTest::addColumn<QColor>("faixa0");
@@ -125,7 +130,8 @@ void TstBackdrop::directions_data() {
                               << vermelho;
 }
 
-void TstBackdrop::directions() {
+// guards against a gradient drawn in the wrong direction or with swapped ends
+void TstBackdrop::EachDirectionRunsItsBandsTheRightWay() {
     QFETCH(int, direcao);
     QFETCH(bool, linhas);
     QFETCH(QColor, faixa0);
@@ -142,12 +148,14 @@ void TstBackdrop::directions() {
         QCOMPARE(faixa(128, outro), faixa128);
         QCOMPARE(faixa(255, outro), faixa255);
     }
-    if (direcao >= bdHorzIn)
-        for (int n = 0; n < 128; ++n)
+    if (direcao >= bdHorzIn) {
+        for (int n = 0; n < 128; ++n) {
             QCOMPARE(faixa(255 - n, 10), faixa(n, 10));
+        }
+    }
 }
 
-void TstBackdrop::strength_data() {
+void TstBackdrop::TheStrengthSetsHowFarTheGradientRuns_data() {
     QTest::addColumn<double>("forca");
     QTest::addColumn<TColor>("cor");
     QTest::addColumn<QList<int>>("linhas");
@@ -166,28 +174,33 @@ void TstBackdrop::strength_data() {
         << -1.0 << clRed << QList<int>{0, 1, 2} << C{{255, 0, 0}, {0, 0, 255}, {1, 0, 254}};
 }
 
-void TstBackdrop::strength() {
+// guards against a strength that is ignored, clamped, or crashes when huge or negative
+void TstBackdrop::TheStrengthSetsHowFarTheGradientRuns() {
     QFETCH(double, forca);
     QFETCH(TColor, cor);
     QFETCH(QList<int>, linhas);
     QFETCH(QList<QColor>, cores);
     const QImage img = Quadrado(bdUp, cor, cor == clRed ? clBlue : clBlack, forca);
-    for (int i = 0; i < linhas.size(); ++i)
+    for (int i = 0; i < linhas.size(); ++i) {
         QCOMPARE(img.pixelColor(5, linhas[i]), cores[i]);
+    }
 }
 
 // With fewer rows than bands many bands are empty; row 0 comes from band 1.
-void TstBackdrop::shortControlSkipsEmptyBands() {
+// guards against rows drawn from empty bands when there are fewer rows than bands
+void TstBackdrop::AShortControlSkipsItsEmptyBands() {
     const QImage img = Quadrado(bdDown, clBlack, clGreen, 1.0, QSize(30, 100));
     QCOMPARE(img.pixelColor(0, 0), QColor(0, 127, 0));
     QCOMPARE(img.pixelColor(0, 99), QColor(0, 1, 0));
-    for (int y = 1; y < 100; ++y)
+    for (int y = 1; y < 100; ++y) {
         QVERIFY2(img.pixelColor(15, y).green() <= img.pixelColor(15, y - 1).green() &&
                      img.pixelColor(15, y).red() == 0,
                  qPrintable(QString::number(y)));
+    }
 }
 
-void TstBackdrop::fillsParentUntilPlaced() {
+// guards against a backdrop that ignores its parent's size, or overrides where its host put it
+void TstBackdrop::TheBackdropFillsItsParentUntilPlaced() {
     QWidget host;
     host.resize(80, 378);
     auto* fundo = new TBackDrop(&host);
@@ -211,7 +224,8 @@ void TstBackdrop::fillsParentUntilPlaced() {
     QCOMPARE(fundo->geometry(), QRect(5, 5, 10, 10));
 }
 
-void TstBackdrop::settersRepaintAlways() {
+// guards against a changed colour, direction or strength left unpainted
+void TstBackdrop::EverySetterRepaints() {
     QWidget host;
     host.resize(50, 50);
     auto* fundo = new TContaPinturas<TBackDrop>(&host);

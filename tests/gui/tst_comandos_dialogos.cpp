@@ -53,7 +53,8 @@ private slots:
 
     void cleanup() { FJogo.reset(); }
 
-    void defineEquipeAlternaEDerrubaAlocacoes() {
+    // guards against lost team changes, or activities kept by developers who left
+    void DefiningTheTeamTogglesMembersAndDropsTheLeaversAssignments() {
         TProjetoSoftware* projeto = FJogo->Projeto();
         projeto->Equipe() = {Pool(0), Pool(1)};
         projeto->Atividade(0)->SetDesenvolvedor(Pool(0));
@@ -71,7 +72,7 @@ private slots:
             }
             TRoboModal::Fecha(modal);
         });
-        FJogo->Janela->BtDefineEquipeClick();
+        FJogo->Clica("BtDefineEquipe");
         QCOMPARE(robo.Vistos, QStringList({QStringLiteral("TDlgDefinicaoEquipe")}));
         // Assignments of who left are dropped when the dialog closes.
         QCOMPARE(durante, Pool(0));
@@ -81,7 +82,7 @@ private slots:
         QCOMPARE(projeto->Atividade(1)->Desenvolvedor(), Pool(1));
     }
 
-    void numeroDeHoras_data() {
+    void TheHoursDialogsSetWhatIsTypedOrLeaveItOnCancel_data() {
         QTest::addColumn<bool>("tarefa");      // Task Time, or else Work Hours
         QTest::addColumn<QString>("digitado"); // null: confirm unchanged
         QTest::addColumn<int>("tecla");
@@ -93,7 +94,8 @@ private slots:
         QTest::newRow("task 999 Enter") << true << "999" << int(Qt::Key_Return) << 25.0;
         QTest::newRow("task 12 Esc") << true << "12" << int(Qt::Key_Escape) << 1.3;
     }
-    void numeroDeHoras() {
+    // guards against hours changed by a cancelled dialog, or unchanged by a confirmed one
+    void TheHoursDialogsSetWhatIsTypedOrLeaveItOnCancel() {
         QFETCH(bool, tarefa);
         QFETCH(QString, digitado);
         QFETCH(int, tecla);
@@ -101,10 +103,10 @@ private slots:
         TDesenvolvedor* d = Pool(2);
         d->SetHorasTrabalho(9.0);
         FJogo->Projeto()->Equipe() = {d};
-        FJogo->Janela->PainelVisao()->SelecionaDesenvolvedor(d);
+        FJogo->PainelVisao()->SelecionaDesenvolvedor(d);
         TAtividade* inspecao = PrimeiraDoTipo(FJogo->Projeto(), TipoInspecao);
         inspecao->SetDuracao(1.3);
-        FJogo->Janela->PainelAtividades()->SelecionaAtividade(inspecao);
+        FJogo->PainelAtividades()->SelecionaAtividade(inspecao);
         QString aberto;
         TRoboModal robo([&](QWidget* modal) {
             TEdInteiro* campo = nullptr;
@@ -117,25 +119,27 @@ private slots:
                 aberto = campo->Texto();
                 DigitaEFecha(campo, digitado, Qt::Key(tecla));
             }
-            if (modal->isVisible())
+            if (modal->isVisible()) {
                 TRoboModal::Fecha(modal);
+            }
         });
         if (tarefa) {
-            FJogo->Janela->BtTempoTarefaClick();
+            FJogo->Clica("BtTempoTarefa");
         } else {
-            FJogo->Janela->BtAumentaTrabalhoClick();
+            FJogo->Clica("BtAumentaTrabalho");
         }
         QCOMPARE(robo.Vistos.size(), 1);
         QCOMPARE(aberto, QLatin1String(tarefa ? "10" : "9"));
         QCOMPARE(tarefa ? inspecao->Duracao() : d->HorasTrabalho(), valor);
     }
 
-    void detalhes() {
+    // guards against details of another activity or developer than the one double-clicked
+    void ADoubleClickOpensTheDetailsOfTheSelection() {
         TAtividade* a = FJogo->Atividade(3);
         a->SetDesenvolvedor(Pool(4));
-        FJogo->Janela->PainelAtividades()->SelecionaAtividade(a);
+        FJogo->PainelAtividades()->SelecionaAtividade(a);
         FJogo->Projeto()->Equipe() = {Pool(5)};
-        FJogo->Janela->PainelVisao()->SelecionaDesenvolvedor(Pool(5));
+        FJogo->PainelVisao()->SelecionaDesenvolvedor(Pool(5));
         QStringList nomes;
         QString humor;
         bool fechouComEnter = false;
@@ -149,11 +153,12 @@ private slots:
                 humor = dialogo->LbExaustao()->text();
             }
             QTest::keyClick(modal, Qt::Key_Escape);
-            if (modal->isVisible())
+            if (modal->isVisible()) {
                 TRoboModal::Fecha(modal);
+            }
         });
-        FJogo->Janela->PainelAtividadesDblClick();
-        FJogo->Janela->PainelVisaoDblClick();
+        TJogoTeste::DuploClique(FJogo->PainelAtividades());
+        TJogoTeste::DuploClique(FJogo->PainelVisao());
         QCOMPARE(robo.Vistos, QStringList({QStringLiteral("TDlgDetalhesAtividade"),
                                            QStringLiteral("TDlgDetalhesDesenvolvedor")}));
         QCOMPARE(nomes, QStringList({a->Nome(), Pool(5)->Nome()}));
@@ -162,14 +167,15 @@ private slots:
         QCOMPARE(humor, QStringLiteral("I am fine, thanks."));
     }
 
-    void semSelecaoNadaAbre() {
+    // guards against a dialog opened for nobody, which would dereference a missing selection
+    void WithoutASelectionNoDialogOpens() {
         TRoboModal robo;
-        FJogo->Janela->PainelAtividades()->SelecionaAtividade(nullptr);
-        FJogo->Janela->PainelVisao()->SelecionaDesenvolvedor(nullptr);
-        FJogo->Janela->PainelAtividadesDblClick();
-        FJogo->Janela->PainelVisaoDblClick();
-        FJogo->Janela->BtAumentaTrabalhoClick();
-        FJogo->Janela->BtTempoTarefaClick();
+        FJogo->PainelAtividades()->SelecionaAtividade(nullptr);
+        FJogo->PainelVisao()->SelecionaDesenvolvedor(nullptr);
+        TJogoTeste::DuploClique(FJogo->PainelAtividades());
+        TJogoTeste::DuploClique(FJogo->PainelVisao());
+        FJogo->Clica("BtAumentaTrabalho");
+        FJogo->Clica("BtTempoTarefa");
         QTest::qWait(20);
         QVERIFY(robo.Vistos.isEmpty());
     }

@@ -19,9 +19,11 @@ const QColor Amarelo(250, 200, 0);
 QImage Figura(const QColor& cor, QSize tamanho = QSize(30, 30)) {
     QImage img(tamanho, QImage::Format_RGB32);
     img.fill(QColor(0, 128, 0));
-    for (int y = 2; y < img.height() - 2; ++y)
-        for (int x = 2; x < img.width() - 2; ++x)
+    for (int y = 2; y < img.height() - 2; ++y) {
+        for (int x = 2; x < img.width() - 2; ++x) {
             img.setPixelColor(x, y, cor);
+        }
+    }
     return img;
 }
 
@@ -62,13 +64,16 @@ void Sai(QWidget* w) {
 // The pixels of the colour in the area, and their bounding box.
 int Conta(const QImage& img, const QColor& cor, const QRect& area, QRect* caixa = nullptr) {
     int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
             if (img.pixelColor(x, y) == cor) {
                 ++n;
-                if (caixa)
+                if (caixa) {
                     *caixa = caixa->united(QRect(x, y, 1, 1));
+                }
             }
+        }
+    }
     return n;
 }
 
@@ -77,18 +82,18 @@ int Conta(const QImage& img, const QColor& cor, const QRect& area, QRect* caixa 
 class TstCommandButton : public QObject {
     Q_OBJECT
 private slots:
-    void picturePlacement_data();
-    void picturePlacement();
-    void titlePlacement();
-    void looks_data();
-    void looks();
-    void boldOnlyWhenEnabledAndHighlighted();
-    void repaints();
-    void click_data();
-    void click();
+    void ThePictureIsCentredAboveTheTitle_data();
+    void ThePictureIsCentredAboveTheTitle();
+    void TheTitleIsCentredAtTheBottom();
+    void EachStateHasItsPictureAndTitleColours_data();
+    void EachStateHasItsPictureAndTitleColours();
+    void TheTitleIsBoldOnlyWhenEnabledAndHighlighted();
+    void TheButtonRepaintsOnlyWhenItsLookChanges();
+    void OnlyALeftClickReleasedOnAnEnabledButtonCounts_data();
+    void OnlyALeftClickReleasedOnAnEnabledButtonCounts();
 };
 
-void TstCommandButton::picturePlacement_data() {
+void TstCommandButton::ThePictureIsCentredAboveTheTitle_data() {
     QTest::addColumn<QSize>("tamanho");
     QTest::addColumn<QPoint>("origem");
     QTest::newRow("30 x 30 picture") << QSize(30, 30) << QPoint(25, 8);
@@ -97,20 +102,24 @@ void TstCommandButton::picturePlacement_data() {
     QTest::newRow("101 x 101 picture") << QSize(101, 101) << QPoint(-10, -27);
 }
 
-void TstCommandButton::picturePlacement() {
+// guards against a picture placed off centre, or clipped when larger than the button
+void TstCommandButton::ThePictureIsCentredAboveTheTitle() {
     QFETCH(QSize, tamanho);
     QFETCH(QPoint, origem);
     // Each pixel of the picture encodes its own position.
     QImage figura(tamanho, QImage::Format_RGB32);
-    for (int y = 0; y < figura.height(); ++y)
-        for (int x = 0; x < figura.width(); ++x)
+    for (int y = 0; y < figura.height(); ++y) {
+        for (int x = 0; x < figura.width(); ++x) {
             figura.setPixelColor(x, y, QColor(x, y, 200));
+        }
+    }
     TCena cena;
     cena.botao->SetPictureBase(figura);
     const QImage img = cena.Imagem();
     const QRect visivel = QRect(origem, tamanho).intersected(QRect(0, 0, 80, 46));
-    for (const QPoint p : {visivel.topLeft(), visivel.bottomRight(), visivel.center()})
+    for (const QPoint p : {visivel.topLeft(), visivel.bottomRight(), visivel.center()}) {
         QCOMPARE(img.pixelColor(p), QColor(p.x() - origem.x(), p.y() - origem.y(), 200));
+    }
     if (origem.x() > 0) {
         QCOMPARE(img.pixelColor(origem.x() - 1, origem.y()), Fundo);
         QCOMPARE(img.pixelColor(origem.x() + tamanho.width(), origem.y()), Fundo);
@@ -119,7 +128,8 @@ void TstCommandButton::picturePlacement() {
 }
 
 // The title sits centred, its top th + 2 above the bottom edge.
-void TstCommandButton::titlePlacement() {
+// guards against a title drawn off centre or away from the bottom
+void TstCommandButton::TheTitleIsCentredAtTheBottom() {
     TCena cena;
     cena.botao->SetTitle(QStringLiteral("Next Turn"));
     const QFontMetrics m(TCommandButton::FonteTitulo(false));
@@ -135,7 +145,7 @@ void TstCommandButton::titlePlacement() {
     QVERIFY(qAbs(tinta.left() - (79 - tinta.right())) <= 3);
 }
 
-void TstCommandButton::looks_data() {
+void TstCommandButton::EachStateHasItsPictureAndTitleColours_data() {
     QTest::addColumn<bool>("habilitado");
     QTest::addColumn<bool>("destacado");
     QTest::addColumn<bool>("comDisable");
@@ -149,7 +159,8 @@ void TstCommandButton::looks_data() {
     QTest::newRow("disabled, no disabled picture") << false << false << false << Fundo << Cinza;
 }
 
-void TstCommandButton::looks() {
+// guards against a disabled or highlighted button drawn in the wrong picture or title colour
+void TstCommandButton::EachStateHasItsPictureAndTitleColours() {
     QFETCH(bool, habilitado);
     QFETCH(bool, destacado);
     QFETCH(bool, comDisable);
@@ -157,26 +168,30 @@ void TstCommandButton::looks() {
     QFETCH(QColor, corTitulo);
     TCena cena;
     cena.botao->SetPictureBase(Figura(Amarelo));
-    if (comDisable)
+    if (comDisable) {
         cena.botao->SetPictureDisable(Figura(QColor(90, 90, 90)));
+    }
     cena.botao->SetTitle(QStringLiteral("Work Hours"));
     cena.botao->setEnabled(habilitado);
-    if (destacado)
+    if (destacado) {
         Entra(cena.botao);
+    }
     const QImage img = cena.Imagem();
     // Picture at (25, 8); its green ground is transparent.
     QCOMPARE(img.pixelColor(25 + 15, 8 + 15), corFigura);
     QCOMPARE(img.pixelColor(25, 8), Fundo);
     QCOMPARE(img.pixelColor(25 + 29, 8 + 29), Fundo);
-    if (corFigura == Fundo)
+    if (corFigura == Fundo) {
         QCOMPARE(Conta(img, Fundo, QRect(0, 0, 80, 40)), 80 * 40); // above the title
+    }
     // Title ink only in the title's colour.
     const QRect titulo(0, 46, 80, 10);
     QVERIFY(Conta(img, corTitulo, titulo) > 0);
     QCOMPARE(Conta(img, corTitulo == Branco ? Cinza : Branco, titulo), 0);
 }
 
-void TstCommandButton::boldOnlyWhenEnabledAndHighlighted() {
+// guards against a bold title on a disabled or unhighlighted button
+void TstCommandButton::TheTitleIsBoldOnlyWhenEnabledAndHighlighted() {
     TCena cena;
     cena.botao->SetTitle(QStringLiteral("Define Team"));
     const QRect titulo(0, 40, 80, 16);
@@ -195,7 +210,8 @@ void TstCommandButton::boldOnlyWhenEnabledAndHighlighted() {
 
 // Entering and leaving repaint once each; a title repaints only when it
 // changes; a picture always. The button keeps its own copy of a picture.
-void TstCommandButton::repaints() {
+// guards against repaints missed on a change, or repeated without one
+void TstCommandButton::TheButtonRepaintsOnlyWhenItsLookChanges() {
     TCena cena;
     cena.Mostra();
     int& n = cena.botao->Pinturas;
@@ -225,7 +241,7 @@ void TstCommandButton::repaints() {
     QCOMPARE(n, 1);
 }
 
-void TstCommandButton::click_data() {
+void TstCommandButton::OnlyALeftClickReleasedOnAnEnabledButtonCounts_data() {
     QTest::addColumn<bool>("habilitado");
     QTest::addColumn<int>("botaoMouse");
     QTest::addColumn<QPoint>("soltura");
@@ -236,7 +252,8 @@ void TstCommandButton::click_data() {
     QTest::newRow("disabled") << false << int(Qt::LeftButton) << QPoint(40, 20) << 0;
 }
 
-void TstCommandButton::click() {
+// guards against clicks from the right button, a disabled button or a release outside
+void TstCommandButton::OnlyALeftClickReleasedOnAnEnabledButtonCounts() {
     QFETCH(bool, habilitado);
     QFETCH(int, botaoMouse);
     QFETCH(QPoint, soltura);

@@ -19,7 +19,8 @@ private slots:
     void F8OpensTheDebriefWhichFollowsTurnsAndEmptiesOnANewGame() {
         TJogoTeste jogo;
         jogo.Prepara(std::make_unique<TMainWindow>());
-        jogo.Janela->FormActivate();
+        jogo.Janela->show();
+        QTRY_VERIFY(!jogo.Janela->PrimeiraAtivacao());
         Tecla(jogo, 'R');
         Tecla(jogo, '+');
         Tecla(jogo, '+');

@@ -5,7 +5,7 @@
 #include "dialogs/DDetalheAtividade.h"
 #include "dialogs/DDetalheDesenvolvedor.h"
 #include "dialogs/ResultadoModal.h"
-#include "dialogs/Rotulos.h"
+#include "controls/Rotulos.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -38,8 +38,9 @@ QImage Estrela(const TAtividade* a) {
 int TeclaNoModal(QDialog& dialogo, Qt::Key tecla) {
     QTimer::singleShot(0, &dialogo, [&dialogo, tecla] {
         QTest::keyClick(&dialogo, tecla);
-        if (dialogo.isVisible())
+        if (dialogo.isVisible()) {
             dialogo.done(-1);
+        }
     });
     return dialogo.exec();
 }
@@ -52,24 +53,24 @@ class TstDialogoDetalhes : public QObject {
 private slots:
     void init();
 
-    void atividadePorTipo_data();
-    void atividadePorTipo();
-    void atividadeFormatos();
-    void estrelaSemDesenvolvedor();
-    void estrelaComDesenvolvedor();
-    void reabrirSemDesenvolvedorApagaFigura();
-    void atividadeAusenteNaoQuebra();
-    void teclasDasFichas_data();
-    void teclasDasFichas();
-    void botaoFechaFichas();
+    void AnActivitySheetShowsTheFieldsOfItsType_data();
+    void AnActivitySheetShowsTheFieldsOfItsType();
+    void AnActivitySheetFormatsItsFractions();
+    void WithoutADeveloperTheSheetShowsAnEmptyDisc();
+    void WithADeveloperTheSheetShowsTheirPicture();
+    void ReopeningForAnUnassignedActivityClearsThePicture();
+    void AMissingActivityDoesNotCrashTheSheet();
+    void TheSheetsCloseOnTheirKeys_data();
+    void TheSheetsCloseOnTheirKeys();
+    void TheSheetsCloseButtonClosesThem();
 
-    void formataNumero_data();
-    void formataNumero();
-    void textoExaustao_data();
-    void textoExaustao();
-    void desenvolvedorNovo();
-    void desenvolvedorArredonda();
-    void desenvolvedorOciosoNegativo();
+    void NumbersShowExactlyTheirDecimalsWithoutNegativeZero_data();
+    void NumbersShowExactlyTheirDecimalsWithoutNegativeZero();
+    void TirednessIsNamedByItsLevel_data();
+    void TirednessIsNamedByItsLevel();
+    void ANewDevelopersSheetShowsTheirStartingValues();
+    void ADevelopersSheetRoundsItsValues();
+    void AnIdleDevelopersNegativeTirednessIsShown();
 
 private:
     std::unique_ptr<TSimuladorProjeto> FSimulador;
@@ -81,7 +82,7 @@ void TstDialogoDetalhes::init() {
     FSimulador = std::make_unique<TSimuladorProjeto>();
 }
 
-void TstDialogoDetalhes::atividadePorTipo_data() {
+void TstDialogoDetalhes::AnActivitySheetShowsTheFieldsOfItsType_data() {
     QTest::addColumn<int>("tipo");
     QTest::addColumn<QString>("nome");
     QTest::addColumn<bool>("erros");
@@ -93,7 +94,8 @@ void TstDialogoDetalhes::atividadePorTipo_data() {
     QTest::newRow("inspection") << 5 << "Inspection" << true;
 }
 
-void TstDialogoDetalhes::atividadePorTipo() {
+// guards against a sheet showing fields of another activity type, or hiding its own
+void TstDialogoDetalhes::AnActivitySheetShowsTheFieldsOfItsType() {
     QFETCH(int, tipo);
     QFETCH(QString, nome);
     QFETCH(bool, erros);
@@ -131,18 +133,24 @@ void TstDialogoDetalhes::atividadePorTipo() {
     QVERIFY(duracao->fontMetrics().horizontalAdvance(duracao->text()) <= duracao->width());
 }
 
-void TstDialogoDetalhes::atividadeFormatos() {
+// guards against fractions on the sheet with the wrong number of decimals
+void TstDialogoDetalhes::AnActivitySheetFormatsItsFractions() {
     // A project run for some days with a full team gives fractions to format.
     TProjetoSoftware* projeto = Projeto();
-    for (TDesenvolvedor* d : FSimulador->Desenvolvedores())
+    for (TDesenvolvedor* d : FSimulador->Desenvolvedores()) {
         projeto->Equipe().append(d);
-    for (int i = 0; i < projeto->NumeroAtividades(); ++i)
+    }
+    for (int i = 0; i < projeto->NumeroAtividades(); ++i) {
         projeto->Atividade(i)->SetDesenvolvedor(FSimulador->Desenvolvedores().at(i % 7));
-    for (TAtividade* a : projeto->Atividades())
-        if (a->Tipo() == TipoInspecao)
+    }
+    for (TAtividade* a : projeto->Atividades()) {
+        if (a->Tipo() == TipoInspecao) {
             a->SetDuracao(1.5);
-    for (int dia = 0; dia < 3; ++dia)
+        }
+    }
+    for (int dia = 0; dia < 3; ++dia) {
         FSimulador->AvancarDia(nullptr);
+    }
     TAtividade* a = projeto->Atividade(0);
     QVERIFY(a->TempoExecutado() > 0.0);
     TDlgDetalhesAtividade dialogo;
@@ -160,15 +168,18 @@ void TstDialogoDetalhes::atividadeFormatos() {
     QCOMPARE(dialogo.LbTempoExecutado()->toolTip(), QStringLiteral("Days"));
 }
 
-void TstDialogoDetalhes::estrelaSemDesenvolvedor() {
+// guards against a stale picture or a missing rim on an unassigned activity
+void TstDialogoDetalhes::WithoutADeveloperTheSheetShowsAnEmptyDisc() {
     const QImage imagem = Estrela(Projeto()->Atividade(0));
     const QPoint m(100, 132);
     QCOMPARE(imagem.pixel(m), qRgb(255, 255, 255));
     // The lime rim, 2 px wide, around the 60-px disc.
     auto rim = [&imagem](int x0, int y0, int dx, int dy) {
-        for (int k = 0; k < 5; ++k)
-            if (Lima(imagem.pixel(x0 + k * dx, y0 + k * dy)))
+        for (int k = 0; k < 5; ++k) {
+            if (Lima(imagem.pixel(x0 + k * dx, y0 + k * dy))) {
                 return true;
+            }
+        }
         return false;
     };
     QVERIFY(rim(m.x() + 28, m.y(), 1, 0));
@@ -181,25 +192,29 @@ void TstDialogoDetalhes::estrelaSemDesenvolvedor() {
     QCOMPARE(imagem.pixel(m.x() + 40, m.y()), qRgb(0, 0, 0));
 }
 
-void TstDialogoDetalhes::estrelaComDesenvolvedor() {
+// guards against another developer's picture, or none, on an assigned activity
+void TstDialogoDetalhes::WithADeveloperTheSheetShowsTheirPicture() {
     TAtividade* a = Projeto()->Atividade(0);
     TDesenvolvedor* d = FSimulador->Desenvolvedores().at(2);
     a->SetDesenvolvedor(d);
     const QImage imagem = Estrela(a);
     const QPoint m(100, 132);
     // The spoke runs left from the disc to the picture.
-    for (int x = m.x() - 50; x >= m.x() - 58; --x)
+    for (int x = m.x() - 50; x >= m.x() - 58; --x) {
         QVERIFY(Lima(imagem.pixel(x, m.y())));
+    }
     QCOMPARE(imagem.pixel(m), qRgb(255, 255, 255));
     // The picture is centred on the spoke's end (20, 132).
     const QImage& p = d->ImagemPequena();
     const QPoint canto(20 - p.width() / 2, 132 - p.height() / 2);
     for (const QPoint& ponto : {QPoint(2, 2), QPoint(p.width() - 3, 5), QPoint(p.width() / 2, 3),
-                                QPoint(5, p.height() - 3)})
+                                QPoint(5, p.height() - 3)}) {
         QCOMPARE(imagem.pixel(canto + ponto), p.pixel(ponto) | 0xff000000);
+    }
 }
 
-void TstDialogoDetalhes::reabrirSemDesenvolvedorApagaFigura() {
+// guards against the previous activity's developer picture left on the sheet
+void TstDialogoDetalhes::ReopeningForAnUnassignedActivityClearsThePicture() {
     TAtividade* com = Projeto()->Atividade(0);
     TAtividade* sem = Projeto()->Atividade(1);
     com->SetDesenvolvedor(FSimulador->Desenvolvedores().at(0));
@@ -221,7 +236,8 @@ void TstDialogoDetalhes::reabrirSemDesenvolvedorApagaFigura() {
     QVERIFY(dialogo.AreaDesenho()->grab().toImage().pixel(fim) != qRgb(0, 0, 0));
 }
 
-void TstDialogoDetalhes::atividadeAusenteNaoQuebra() {
+// guards against a crash when the sheet is shown for no activity
+void TstDialogoDetalhes::AMissingActivityDoesNotCrashTheSheet() {
     TDlgDetalhesAtividade dialogo;
     dialogo.MostraAtividade(nullptr, nullptr);
     const QImage imagem = dialogo.AreaDesenho()->grab().toImage();
@@ -231,7 +247,7 @@ void TstDialogoDetalhes::atividadeAusenteNaoQuebra() {
     QVERIFY(ficha.LbNome()->text().isEmpty());
 }
 
-void TstDialogoDetalhes::teclasDasFichas_data() {
+void TstDialogoDetalhes::TheSheetsCloseOnTheirKeys_data() {
     QTest::addColumn<bool>("desenvolvedor");
     QTest::addColumn<int>("tecla");
     QTest::addColumn<int>("resultado");
@@ -245,7 +261,8 @@ void TstDialogoDetalhes::teclasDasFichas_data() {
     }
 }
 
-void TstDialogoDetalhes::teclasDasFichas() {
+// guards against a sheet that ignores its closing keys, or closes on others
+void TstDialogoDetalhes::TheSheetsCloseOnTheirKeys() {
     QFETCH(bool, desenvolvedor);
     QFETCH(int, tecla);
     QFETCH(int, resultado);
@@ -257,7 +274,8 @@ void TstDialogoDetalhes::teclasDasFichas() {
     QCOMPARE(TeclaNoModal(dialogo, Qt::Key(tecla)), resultado);
 }
 
-void TstDialogoDetalhes::botaoFechaFichas() {
+// guards against a close button that leaves the sheet open
+void TstDialogoDetalhes::TheSheetsCloseButtonClosesThem() {
     TDlgDetalhesAtividade atividade;
     QTimer::singleShot(0, &atividade, [&atividade] { atividade.BtFecha()->click(); });
     QCOMPARE(atividade.exec(), int(mrCancel));
@@ -266,7 +284,7 @@ void TstDialogoDetalhes::botaoFechaFichas() {
     QCOMPARE(ficha.exec(), int(mrCancel));
 }
 
-void TstDialogoDetalhes::formataNumero_data() {
+void TstDialogoDetalhes::NumbersShowExactlyTheirDecimalsWithoutNegativeZero_data() {
     QTest::addColumn<QLocale::Language>("lingua");
     QTest::addColumn<double>("valor");
     QTest::addColumn<int>("casas");
@@ -281,7 +299,8 @@ void TstDialogoDetalhes::formataNumero_data() {
     QTest::newRow("regional tiny negative") << de << -0.004 << 2 << "0,00";
 }
 
-void TstDialogoDetalhes::formataNumero() {
+// guards against a minus sign on a value that rounds to zero, or grouping in sheet numbers
+void TstDialogoDetalhes::NumbersShowExactlyTheirDecimalsWithoutNegativeZero() {
     QFETCH(QLocale::Language, lingua);
     QFETCH(double, valor);
     QFETCH(int, casas);
@@ -292,7 +311,7 @@ void TstDialogoDetalhes::formataNumero() {
     QCOMPARE(obtido, texto);
 }
 
-void TstDialogoDetalhes::textoExaustao_data() {
+void TstDialogoDetalhes::TirednessIsNamedByItsLevel_data() {
     QTest::addColumn<double>("exaustao");
     QTest::addColumn<QString>("texto");
     const QString bem = QStringLiteral("I am fine, thanks.");
@@ -306,13 +325,15 @@ void TstDialogoDetalhes::textoExaustao_data() {
     QTest::newRow("above the scale") << 80.0 << escravo;
 }
 
-void TstDialogoDetalhes::textoExaustao() {
+// guards against a tiredness word given to the wrong level
+void TstDialogoDetalhes::TirednessIsNamedByItsLevel() {
     QFETCH(double, exaustao);
     QFETCH(QString, texto);
     QCOMPARE(TDlgDetalhesDesenvolvedor::TextoExaustao(exaustao), texto);
 }
 
-void TstDialogoDetalhes::desenvolvedorNovo() {
+// guards against a developer sheet showing values of another developer or game
+void TstDialogoDetalhes::ANewDevelopersSheetShowsTheirStartingValues() {
     static const std::uint8_t Tipos[] = {0, 2, 3, 4, 5};
     TDlgDetalhesDesenvolvedor dialogo;
     for (TDesenvolvedor* d : FSimulador->Desenvolvedores()) {
@@ -322,13 +343,15 @@ void TstDialogoDetalhes::desenvolvedorNovo() {
         QCOMPARE(dialogo.LbHorasTrabalho()->text(), QStringLiteral("8"));
         QCOMPARE(dialogo.LbExaustao()->text(), QStringLiteral("I am fine, thanks."));
         QCOMPARE(dialogo.LbTempoProjeto()->text(), QStringLiteral("0"));
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < 5; ++i) {
             QCOMPARE(dialogo.LbExperiencia(i)->text(), d->NivelExperiencia(Tipos[i]));
+        }
         QCOMPARE(dialogo.Imagem()->size(), d->ImagemGrande().size());
     }
 }
 
-void TstDialogoDetalhes::desenvolvedorArredonda() {
+// guards against hours shown unrounded, or a sheet that follows later changes by itself
+void TstDialogoDetalhes::ADevelopersSheetRoundsItsValues() {
     TDesenvolvedor* d = FSimulador->Desenvolvedores().at(0);
     TDlgDetalhesDesenvolvedor dialogo;
     d->SetHorasTrabalho(10.6);
@@ -342,11 +365,13 @@ void TstDialogoDetalhes::desenvolvedorArredonda() {
     QCOMPARE(dialogo.LbHorasTrabalho()->text(), QStringLiteral("9"));
 }
 
-void TstDialogoDetalhes::desenvolvedorOciosoNegativo() {
+// guards against negative tiredness hidden or clamped on the sheet
+void TstDialogoDetalhes::AnIdleDevelopersNegativeTirednessIsShown() {
     // Three idle days in the team: 3 days in the project, exhaustion -7.5.
     TDesenvolvedor* d = FSimulador->Desenvolvedores().at(1);
-    for (int dia = 1; dia <= 3; ++dia)
+    for (int dia = 1; dia <= 3; ++dia) {
         d->AtualizarDia(true, false, nullptr, 1.0, dia);
+    }
     QVERIFY(d->Exaustao() < 0.0);
     TDlgDetalhesDesenvolvedor dialogo;
     dialogo.MostraDesenvolvedor(d);

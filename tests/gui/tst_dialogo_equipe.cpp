@@ -3,7 +3,7 @@
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/DDefineEquipe.h"
 #include "dialogs/ResultadoModal.h"
-#include "dialogs/Rotulos.h"
+#include "controls/Rotulos.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -30,22 +30,27 @@ bool Prata(QRgb c) {
 QPair<int, int> Extensao(const QImage& imagem, const QRect& area, bool (*cor)(QRgb)) {
     int primeira = -1;
     int ultima = -1;
-    for (int x = area.left(); x <= area.right(); ++x)
-        for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
             if (cor(imagem.pixel(x, y))) {
-                if (primeira < 0)
+                if (primeira < 0) {
                     primeira = x;
+                }
                 ultima = x;
                 break;
             }
+        }
+    }
     return {primeira, ultima};
 }
 
 int Conta(const QImage& imagem, const QRect& area, bool (*cor)(QRgb)) {
     int n = 0;
-    for (int x = area.left(); x <= area.right(); ++x)
-        for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
             n += cor(imagem.pixel(x, y)) ? 1 : 0;
+        }
+    }
     return n;
 }
 
@@ -55,7 +60,7 @@ QImage CelulaSozinha(const QList<TDesenvolvedor*>& equipe, const QList<TDesenvol
     QImage imagem(460, 100, QImage::Format_RGB32);
     imagem.fill(Qt::black);
     QPainter canvas(&imagem);
-    TDlgDefinicaoEquipe::DesenhaCelula(canvas, FonteDialogo(11), equipe, todos, 0, linha,
+    TDlgDefinicaoEquipe::DesenhaCelula(canvas, FonteJogo(11), equipe, todos, 0, linha,
                                        QRect(0, 0, 460, 100), selecionado);
     return imagem;
 }
@@ -68,20 +73,20 @@ class TstDialogoEquipe : public QObject {
 private slots:
     void init();
 
-    void mostraEquipeDaUmaLinhaPorDesenvolvedor();
-    void espacoAlternaNaListaDoProjeto();
-    void saiEVoltaVaiParaOFim();
-    void duploCliqueAlternaLinhaSobOPonteiro();
-    void teclasQueFecham_data();
-    void teclasQueFecham();
-    void fechaModalPorBotao();
-    void palavraDeEstado_data();
-    void palavraDeEstado();
-    void negritoNaoVaza();
-    void molduraSoNaLinhaCorrente();
-    void molduraLembradaAoReabrir();
-    void listasAusentesNaoQuebram();
-    void alocacaoCaiSoDepoisDeFechar();
+    void TheTeamDialogListsEveryDeveloperOnce();
+    void SpaceTogglesTheCurrentDeveloperInTheTeam();
+    void ADeveloperWhoLeavesAndComesBackGoesToTheEnd();
+    void ADoubleClickTogglesTheRowUnderThePointer();
+    void TheTeamDialogClosesOnItsKeys_data();
+    void TheTeamDialogClosesOnItsKeys();
+    void TheRunningTeamDialogClosesByItsButton();
+    void EachRowSaysWhetherTheDeveloperIsInTheTeam_data();
+    void EachRowSaysWhetherTheDeveloperIsInTheTeam();
+    void BoldDoesNotLeakIntoTheNextRow();
+    void OnlyTheCurrentRowIsFramed();
+    void TheCurrentRowIsRememberedOnReopening();
+    void MissingListsDoNotCrashTheDialog();
+    void AssignmentsAreDroppedOnlyAfterTheDialogCloses();
 
 private:
     std::unique_ptr<TSimuladorProjeto> FSimulador;
@@ -94,12 +99,14 @@ void TstDialogoEquipe::init() {
     QCOMPARE(Todos().size(), 7);
 }
 
-void TstDialogoEquipe::mostraEquipeDaUmaLinhaPorDesenvolvedor() {
+// guards against a developer missing from the list, or listed twice
+void TstDialogoEquipe::TheTeamDialogListsEveryDeveloperOnce() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
     QCOMPARE(dialogo.GrTodos()->rowCount(), 7);
-    for (int linha = 0; linha < 7; ++linha)
+    for (int linha = 0; linha < 7; ++linha) {
         QCOMPARE(dialogo.GrTodos()->rowHeight(linha), 100);
+    }
     QCOMPARE(dialogo.GrTodos()->currentRow(), 0);
     QVERIFY(Equipe().isEmpty());
     QCOMPARE(
@@ -107,7 +114,8 @@ void TstDialogoEquipe::mostraEquipeDaUmaLinhaPorDesenvolvedor() {
         QStringLiteral("Hit SPACE or double click a developer to select or remove from the team."));
 }
 
-void TstDialogoEquipe::espacoAlternaNaListaDoProjeto() {
+// guards against space changing another row, or a copy of the team instead of the project's
+void TstDialogoEquipe::SpaceTogglesTheCurrentDeveloperInTheTeam() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
     dialogo.show();
@@ -125,7 +133,8 @@ void TstDialogoEquipe::espacoAlternaNaListaDoProjeto() {
     QVERIFY(dialogo.isVisible());
 }
 
-void TstDialogoEquipe::saiEVoltaVaiParaOFim() {
+// guards against a returning developer put back in their old place
+void TstDialogoEquipe::ADeveloperWhoLeavesAndComesBackGoesToTheEnd() {
     Equipe() = {Todos()[3], Todos()[1], Todos()[5]};
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
@@ -137,7 +146,8 @@ void TstDialogoEquipe::saiEVoltaVaiParaOFim() {
     QCOMPARE(Equipe(), QList<TDesenvolvedor*>({Todos()[1], Todos()[5], Todos()[3]}));
 }
 
-void TstDialogoEquipe::duploCliqueAlternaLinhaSobOPonteiro() {
+// guards against a double click that toggles the current row instead of the one clicked
+void TstDialogoEquipe::ADoubleClickTogglesTheRowUnderThePointer() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
     dialogo.show();
@@ -151,14 +161,15 @@ void TstDialogoEquipe::duploCliqueAlternaLinhaSobOPonteiro() {
     QVERIFY(dialogo.isVisible());
 }
 
-void TstDialogoEquipe::teclasQueFecham_data() {
+void TstDialogoEquipe::TheTeamDialogClosesOnItsKeys_data() {
     QTest::addColumn<int>("tecla");
     QTest::newRow("Esc") << int(Qt::Key_Escape);
     QTest::newRow("Enter") << int(Qt::Key_Return);
     QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
 }
 
-void TstDialogoEquipe::teclasQueFecham() {
+// guards against a team dialog that ignores its closing keys, or closes on others
+void TstDialogoEquipe::TheTeamDialogClosesOnItsKeys() {
     QFETCH(int, tecla);
     Equipe() = {Todos()[4]};
     TDlgDefinicaoEquipe dialogo;
@@ -170,7 +181,8 @@ void TstDialogoEquipe::teclasQueFecham() {
     QCOMPARE(Equipe(), QList<TDesenvolvedor*>({Todos()[4]}));
 }
 
-void TstDialogoEquipe::fechaModalPorBotao() {
+// guards against a close button that leaves the dialog running, or undoes the toggles
+void TstDialogoEquipe::TheRunningTeamDialogClosesByItsButton() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
     QTimer::singleShot(0, &dialogo, [&dialogo] {
@@ -183,18 +195,20 @@ void TstDialogoEquipe::fechaModalPorBotao() {
     QCOMPARE(Equipe(), QList<TDesenvolvedor*>({Todos()[0]}));
 }
 
-void TstDialogoEquipe::palavraDeEstado_data() {
+void TstDialogoEquipe::EachRowSaysWhetherTheDeveloperIsInTheTeam_data() {
     QTest::addColumn<bool>("membro");
     QTest::newRow("team member") << true;
     QTest::newRow("out of team") << false;
 }
 
-void TstDialogoEquipe::palavraDeEstado() {
+// guards against a row showing the wrong state word, or in the wrong weight
+void TstDialogoEquipe::EachRowSaysWhetherTheDeveloperIsInTheTeam() {
     QFETCH(bool, membro);
     const int linha = 2;
     QList<TDesenvolvedor*> equipe;
-    if (membro)
+    if (membro) {
         equipe = {Todos()[0], Todos()[linha]};
+    }
     const QImage celula = CelulaSozinha(equipe, Todos(), linha, false);
     const QRect coluna(0, 0, 120, 100);
     const int lima = Conta(celula, coluna, Lima);
@@ -202,7 +216,7 @@ void TstDialogoEquipe::palavraDeEstado() {
     QVERIFY(membro ? lima > 20 && prata == 0 : prata > 20 && lima == 0);
 
     // The word's drawn width matches the bold or the regular font.
-    QFont fonte = FonteDialogo(11, membro);
+    QFont fonte = FonteJogo(11, membro);
     const QString palavra = membro ? QStringLiteral("Team Member") : QStringLiteral("Out of Team");
     const int esperada = QFontMetrics(fonte).horizontalAdvance(palavra);
     fonte.setBold(!membro);
@@ -219,14 +233,15 @@ void TstDialogoEquipe::palavraDeEstado() {
     QVERIFY(std::abs((primeira + ultima + 1) / 2 - 60) <= 2);
 }
 
-void TstDialogoEquipe::negritoNaoVaza() {
+// guards against a bold state word that leaves the painter bold for the next row
+void TstDialogoEquipe::BoldDoesNotLeakIntoTheNextRow() {
     const QList<TDesenvolvedor*> equipe = {Todos()[0]};
     // Row 0 (a member, bold word) then row 1 with the same painter, as the grid does.
     QImage seguidas(460, 200, QImage::Format_RGB32);
     seguidas.fill(Qt::black);
     {
         QPainter canvas(&seguidas);
-        TDlgDefinicaoEquipe::DesenhaCelula(canvas, FonteDialogo(11), equipe, Todos(), 0, 0,
+        TDlgDefinicaoEquipe::DesenhaCelula(canvas, FonteJogo(11), equipe, Todos(), 0, 0,
                                            QRect(0, 0, 460, 100), false);
         QVERIFY(!canvas.font().bold());
         canvas.translate(0, 100);
@@ -240,7 +255,7 @@ void TstDialogoEquipe::negritoNaoVaza() {
     comNegrito.fill(Qt::black);
     {
         QPainter canvas(&comNegrito);
-        TDlgDefinicaoEquipe::DesenhaCelula(canvas, FonteDialogo(11, true), equipe, Todos(), 0, 1,
+        TDlgDefinicaoEquipe::DesenhaCelula(canvas, FonteJogo(11, true), equipe, Todos(), 0, 1,
                                            QRect(0, 0, 460, 100), false);
     }
     QCOMPARE(comNegrito, CelulaSozinha(equipe, Todos(), 1, false));
@@ -259,7 +274,8 @@ void TstDialogoEquipe::negritoNaoVaza() {
     QCOMPARE(depois, antes);
 }
 
-void TstDialogoEquipe::molduraSoNaLinhaCorrente() {
+// guards against a frame drawn on other rows than the current one
+void TstDialogoEquipe::OnlyTheCurrentRowIsFramed() {
     const QImage marcada = CelulaSozinha({}, Todos(), 0, true);
     for (int k = 0; k < 4; ++k) {
         QVERIFY(Lima(marcada.pixel(k, 50)));
@@ -274,7 +290,8 @@ void TstDialogoEquipe::molduraSoNaLinhaCorrente() {
     QCOMPARE(simples.pixel(459, 99), qRgb(0, 0, 0));
 }
 
-void TstDialogoEquipe::molduraLembradaAoReabrir() {
+// guards against the dialog reopening on its first row every time
+void TstDialogoEquipe::TheCurrentRowIsRememberedOnReopening() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
     dialogo.show();
@@ -304,7 +321,8 @@ void TstDialogoEquipe::molduraLembradaAoReabrir() {
     QVERIFY(Lima(seguinte.pixel(r2.left() + 1, r2.center().y())));
 }
 
-void TstDialogoEquipe::listasAusentesNaoQuebram() {
+// guards against a crash when the dialog is shown without a team or a pool
+void TstDialogoEquipe::MissingListsDoNotCrashTheDialog() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.show();
     QTest::keyClick(dialogo.GrTodos(), Qt::Key_Space);
@@ -320,7 +338,8 @@ void TstDialogoEquipe::listasAusentesNaoQuebram() {
     QCOMPARE(Conta(fora, fora.rect(), Lima), 0);
 }
 
-void TstDialogoEquipe::alocacaoCaiSoDepoisDeFechar() {
+// guards against assignments dropped while the player may still take the developer back
+void TstDialogoEquipe::AssignmentsAreDroppedOnlyAfterTheDialogCloses() {
     TDesenvolvedor* d = Todos()[0];
     TAtividade* a = FSimulador->Projeto()->Atividade(0);
     Equipe() = {d};

@@ -5,7 +5,7 @@
 #include "dialogs/DNumeroHoras.h"
 #include "dialogs/EdInteiro.h"
 #include "dialogs/ResultadoModal.h"
-#include "dialogs/Rotulos.h"
+#include "controls/Rotulos.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -27,8 +27,9 @@ void Digita(TEdInteiro* campo, const QString& texto) {
     QLineEdit* edicao = campo->Edicao();
     edicao->selectAll();
     QTest::keyClick(edicao, Qt::Key_Backspace);
-    for (QChar ch : texto)
+    for (QChar ch : texto) {
         QTest::keyClick(edicao, ch.toLatin1());
+    }
 }
 
 // Runs dialogo modally; acao runs inside the modal loop. A dialog that does not
@@ -36,8 +37,9 @@ void Digita(TEdInteiro* campo, const QString& texto) {
 int ExecutaModal(QDialog& dialogo, const std::function<void()>& acao) {
     QTimer::singleShot(0, &dialogo, acao);
     QTimer::singleShot(5000, &dialogo, [&dialogo] {
-        if (dialogo.isVisible())
+        if (dialogo.isVisible()) {
             dialogo.done(-1);
+        }
     });
     return dialogo.exec();
 }
@@ -50,32 +52,32 @@ class TstDialogoHoras : public QObject {
 private slots:
     void initTestCase();
 
-    void campoDigitado_data();
-    void campoDigitado();
-    void todoCaractereFicaNaFaixa();
-    void coladoInvalidoRecusado();
-    void botoesESetasPassoUm();
-    void faixaInvertidaEOrdenada();
+    void TheFieldReadsWhatIsTypedWithinItsRange_data();
+    void TheFieldReadsWhatIsTypedWithinItsRange();
+    void NoCharacterTypedTakesTheFieldOutOfRange();
+    void PastedTextWithRefusedCharactersIsRefused();
+    void ButtonsAndArrowKeysStepByOneWithinTheRange();
+    void AReversedRangeIsPutInOrder();
 
-    void horasAbre_data();
-    void horasAbre();
-    void horasTeclasEBotoes_data();
-    void horasTeclasEBotoes();
-    void horasModalEnterEEsc();
-    void horasMostraNomeEImagem();
+    void TheHoursDialogOpensOnTheDevelopersHoursBroughtIntoRange_data();
+    void TheHoursDialogOpensOnTheDevelopersHoursBroughtIntoRange();
+    void EnterAndOkConfirmWithinRangeEscCancelAndFrameCancel_data();
+    void EnterAndOkConfirmWithinRangeEscCancelAndFrameCancel();
+    void TheModalHoursDialogTakesTypedHoursOnEnterAndNoneOnEsc();
+    void TheHoursDialogShowsTheDevelopersNameAndPicture();
 
-    void dedicacaoAbre_data();
-    void dedicacaoAbre();
-    void dedicacaoDigitada_data();
-    void dedicacaoDigitada();
-    void dedicacaoAtividadeNaoInspecaoUsaMedia();
-    void dedicacaoBotoesSeguemCantoAoRedimensionar();
-    void dedicacaoFechaPelaMoldura();
+    void TheTaskTimeDialogOpensOnWholeHoursOfTheDedication_data();
+    void TheTaskTimeDialogOpensOnWholeHoursOfTheDedication();
+    void TypedTaskHoursBecomeDaysOfDedication_data();
+    void TypedTaskHoursBecomeDaysOfDedication();
+    void AnActivityOtherThanAnInspectionOpensOnItsMeanDuration();
+    void TheTaskTimeButtonsKeepToTheCornerOnResize();
+    void ClosingTheTaskTimeDialogByItsFrameCancels();
 
-    void botaoRapido_data();
-    void botaoRapido();
-    void aceleradores_data();
-    void aceleradores();
+    void SpeedButtonsShowTheirGlyphOrNoneWhenItIsMissing_data();
+    void SpeedButtonsShowTheirGlyphOrNoneWhenItIsMissing();
+    void AltAcceleratorsCloseTheDialogsWithTheirButtonsResult_data();
+    void AltAcceleratorsCloseTheDialogsWithTheirButtonsResult();
 
 private:
     std::unique_ptr<TSimuladorProjeto> FSimulador;
@@ -86,7 +88,7 @@ void TstDialogoHoras::initTestCase() {
     QVERIFY(PrimeiraDoTipo(FSimulador->Projeto(), TipoInspecao));
 }
 
-void TstDialogoHoras::campoDigitado_data() {
+void TstDialogoHoras::TheFieldReadsWhatIsTypedWithinItsRange_data() {
     QTest::addColumn<QString>("digitado");
     QTest::addColumn<QString>("texto");
     QTest::addColumn<int>("valor");
@@ -107,7 +109,8 @@ void TstDialogoHoras::campoDigitado_data() {
                           << S("12");
 }
 
-void TstDialogoHoras::campoDigitado() {
+// guards against a typed value read outside the range, or letters and blanks let in
+void TstDialogoHoras::TheFieldReadsWhatIsTypedWithinItsRange() {
     QFETCH(QString, digitado);
     QFETCH(QString, texto);
     QFETCH(int, valor);
@@ -123,7 +126,8 @@ void TstDialogoHoras::campoDigitado() {
     QCOMPARE(campo.Texto(), aposFoco);
 }
 
-void TstDialogoHoras::todoCaractereFicaNaFaixa() {
+// guards against a typed character that yields a value outside the range
+void TstDialogoHoras::NoCharacterTypedTakesTheFieldOutOfRange() {
     TEdInteiro campo;
     campo.DefineFaixa(0, 200);
     // Every printable character, alone and after digits, and runs of them.
@@ -132,8 +136,9 @@ void TstDialogoHoras::todoCaractereFicaNaFaixa() {
             Digita(&campo, prefixo + QChar(c) + QStringLiteral("7"));
             const int valor = campo.Valor();
             QVERIFY2(valor >= 0 && valor <= 200, qPrintable(campo.Texto()));
-            for (QChar ch : campo.Texto())
+            for (QChar ch : campo.Texto()) {
                 QVERIFY2(TEdInteiro::CaractereValido(ch), qPrintable(campo.Texto()));
+            }
         }
         const bool aceito = (c >= '0' && c <= '9') || c == '+' || c == '-' ||
                             QLocale().decimalPoint() == QString(QChar(c));
@@ -141,7 +146,8 @@ void TstDialogoHoras::todoCaractereFicaNaFaixa() {
     }
 }
 
-void TstDialogoHoras::coladoInvalidoRecusado() {
+// guards against pasted text getting past the keyboard filter
+void TstDialogoHoras::PastedTextWithRefusedCharactersIsRefused() {
     TEdInteiro campo;
     campo.DefineFaixa(8, 12);
     campo.DefineValor(10);
@@ -153,7 +159,8 @@ void TstDialogoHoras::coladoInvalidoRecusado() {
     QCOMPARE(campo.Valor(), 11);
 }
 
-void TstDialogoHoras::botoesESetasPassoUm() {
+// guards against steps of another size, or steps past either bound
+void TstDialogoHoras::ButtonsAndArrowKeysStepByOneWithinTheRange() {
     TEdInteiro campo;
     campo.DefineFaixa(8, 12);
     campo.DefineValor(8);
@@ -177,7 +184,8 @@ void TstDialogoHoras::botoesESetasPassoUm() {
     QCOMPARE(campo.Texto(), QStringLiteral("9"));
 }
 
-void TstDialogoHoras::faixaInvertidaEOrdenada() {
+// guards against a reversed range that makes every value invalid
+void TstDialogoHoras::AReversedRangeIsPutInOrder() {
     TEdInteiro campo;
     campo.DefineValor(50);
     campo.DefineFaixa(12, 8);
@@ -186,7 +194,7 @@ void TstDialogoHoras::faixaInvertidaEOrdenada() {
     QCOMPARE(campo.Texto(), QStringLiteral("8"));
 }
 
-void TstDialogoHoras::horasAbre_data() {
+void TstDialogoHoras::TheHoursDialogOpensOnTheDevelopersHoursBroughtIntoRange_data() {
     QTest::addColumn<double>("horas");
     QTest::addColumn<QString>("texto");
     QTest::newRow("overtime") << 11.0 << "11";
@@ -198,7 +206,8 @@ void TstDialogoHoras::horasAbre_data() {
     QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << "12";
 }
 
-void TstDialogoHoras::horasAbre() {
+// guards against the dialog opening on a fraction, a value out of range, or NaN
+void TstDialogoHoras::TheHoursDialogOpensOnTheDevelopersHoursBroughtIntoRange() {
     QFETCH(double, horas);
     QFETCH(QString, texto);
     TDesenvolvedor* d = FSimulador->Desenvolvedores().at(0);
@@ -211,7 +220,7 @@ void TstDialogoHoras::horasAbre() {
     QCOMPARE(dialogo.NumeroHoras(), texto.toDouble());
 }
 
-void TstDialogoHoras::horasTeclasEBotoes_data() {
+void TstDialogoHoras::EnterAndOkConfirmWithinRangeEscCancelAndFrameCancel_data() {
     QTest::addColumn<QString>("digitado");
     QTest::addColumn<int>("fecho"); // 0 Enter, 1 Esc, 2 Ok button, 3 Cancel button, 4 frame
     QTest::addColumn<int>("resultado");
@@ -225,7 +234,8 @@ void TstDialogoHoras::horasTeclasEBotoes_data() {
     QTest::newRow("10 frame") << "10" << 4 << int(mrCancel) << 10.0;
 }
 
-void TstDialogoHoras::horasTeclasEBotoes() {
+// guards against a confirmed value out of range, or a cancel that changes the hours
+void TstDialogoHoras::EnterAndOkConfirmWithinRangeEscCancelAndFrameCancel() {
     QFETCH(QString, digitado);
     QFETCH(int, fecho);
     QFETCH(int, resultado);
@@ -257,7 +267,8 @@ void TstDialogoHoras::horasTeclasEBotoes() {
     QCOMPARE(dialogo.NumeroHoras(), horas);
 }
 
-void TstDialogoHoras::horasModalEnterEEsc() {
+// guards against typing that adds to the shown hours, or Enter and Esc that do not close
+void TstDialogoHoras::TheModalHoursDialogTakesTypedHoursOnEnterAndNoneOnEsc() {
     TDesenvolvedor* d = FSimulador->Desenvolvedores().at(2);
     TDlgNumeroHorasDesenvolvedor dialogo;
     dialogo.MostraDesenvolvedor(d);
@@ -280,7 +291,8 @@ void TstDialogoHoras::horasModalEnterEEsc() {
     QCOMPARE(d->HorasTrabalho(), 8.0);
 }
 
-void TstDialogoHoras::horasMostraNomeEImagem() {
+// guards against another developer's name or picture, or a picture box of the wrong size
+void TstDialogoHoras::TheHoursDialogShowsTheDevelopersNameAndPicture() {
     TDesenvolvedor* d = FSimulador->Desenvolvedores().at(3);
     TDlgNumeroHorasDesenvolvedor dialogo;
     dialogo.MostraDesenvolvedor(d);
@@ -292,7 +304,7 @@ void TstDialogoHoras::horasMostraNomeEImagem() {
     QCOMPARE(dialogo.LbNome()->text(), d->Nome());
 }
 
-void TstDialogoHoras::dedicacaoAbre_data() {
+void TstDialogoHoras::TheTaskTimeDialogOpensOnWholeHoursOfTheDedication_data() {
     QTest::addColumn<double>("duracao");
     QTest::addColumn<QString>("texto");
     QTest::addColumn<double>("dias");
@@ -306,7 +318,8 @@ void TstDialogoHoras::dedicacaoAbre_data() {
     QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << "0" << 0.0;
 }
 
-void TstDialogoHoras::dedicacaoAbre() {
+// guards against a dedication shown in days, rounded up, or outside its range
+void TstDialogoHoras::TheTaskTimeDialogOpensOnWholeHoursOfTheDedication() {
     QFETCH(double, duracao);
     QFETCH(QString, texto);
     QFETCH(double, dias);
@@ -324,7 +337,7 @@ void TstDialogoHoras::dedicacaoAbre() {
     QCOMPARE(dialogo.Dedicacao(), dias);
 }
 
-void TstDialogoHoras::dedicacaoDigitada_data() {
+void TstDialogoHoras::TypedTaskHoursBecomeDaysOfDedication_data() {
     QTest::addColumn<QString>("digitado");
     QTest::addColumn<double>("dias");
     QTest::newRow("200 hours") << "200" << 25.0;
@@ -336,7 +349,8 @@ void TstDialogoHoras::dedicacaoDigitada_data() {
     QTest::newRow("decimal") << "7.5" << 0.0;
 }
 
-void TstDialogoHoras::dedicacaoDigitada() {
+// guards against hours taken as days, or a dedication outside its range
+void TstDialogoHoras::TypedTaskHoursBecomeDaysOfDedication() {
     QFETCH(QString, digitado);
     QFETCH(double, dias);
     TDlgDedicacaoAtividade dialogo;
@@ -349,7 +363,8 @@ void TstDialogoHoras::dedicacaoDigitada() {
     QCOMPARE(std::fmod(dialogo.Dedicacao(), 0.125), 0.0);
 }
 
-void TstDialogoHoras::dedicacaoAtividadeNaoInspecaoUsaMedia() {
+// guards against the task time dialog opening on zero for an activity with an estimate
+void TstDialogoHoras::AnActivityOtherThanAnInspectionOpensOnItsMeanDuration() {
     TAtividade* analise = PrimeiraDoTipo(FSimulador->Projeto(), TipoAnalise);
     QVERIFY(analise);
     QVERIFY(analise->DuracaoMedia() > 0.0);
@@ -359,7 +374,8 @@ void TstDialogoHoras::dedicacaoAtividadeNaoInspecaoUsaMedia() {
     QCOMPARE(dialogo.EdNumeroHoras()->Valor(), esperado);
 }
 
-void TstDialogoHoras::dedicacaoBotoesSeguemCantoAoRedimensionar() {
+// guards against buttons left behind when the dialog is resized
+void TstDialogoHoras::TheTaskTimeButtonsKeepToTheCornerOnResize() {
     TDlgDedicacaoAtividade dialogo;
     dialogo.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialogo));
@@ -372,12 +388,13 @@ void TstDialogoHoras::dedicacaoBotoesSeguemCantoAoRedimensionar() {
     QCOMPARE(dialogo.EdNumeroHoras()->pos(), campo);
 }
 
-void TstDialogoHoras::dedicacaoFechaPelaMoldura() {
+// guards against a frame close taken as a confirmation
+void TstDialogoHoras::ClosingTheTaskTimeDialogByItsFrameCancels() {
     TDlgDedicacaoAtividade dialogo;
     QCOMPARE(ExecutaModal(dialogo, [&dialogo] { dialogo.close(); }), int(mrCancel));
 }
 
-void TstDialogoHoras::botaoRapido_data() {
+void TstDialogoHoras::SpeedButtonsShowTheirGlyphOrNoneWhenItIsMissing_data() {
     QTest::addColumn<QString>("glifo");
     QTest::addColumn<bool>("icone");
     QTest::newRow("Ok glyph") << TBotaoRapido::GlyphOk << true;
@@ -386,7 +403,8 @@ void TstDialogoHoras::botaoRapido_data() {
     QTest::newRow("no glyph") << "" << false;
 }
 
-void TstDialogoHoras::botaoRapido() {
+// guards against a missing glyph that crashes or leaves a broken picture
+void TstDialogoHoras::SpeedButtonsShowTheirGlyphOrNoneWhenItIsMissing() {
     QFETCH(QString, glifo);
     QFETCH(bool, icone);
     QWidget painel;
@@ -395,12 +413,13 @@ void TstDialogoHoras::botaoRapido() {
     auto* botao = new TBotaoRapido(QStringLiteral("&Close"), glifo, &painel);
     botao->setGeometry(10, 8, 89, 25);
     QCOMPARE(!botao->icon().isNull(), icone);
-    if (icone)
+    if (icone) {
         QCOMPARE(botao->icon().availableSizes().value(0), QSize(16, 16));
+    }
     // The caption is drawn in white on the black panel, which shows around it.
     const QImage imagem = painel.grab().toImage();
     int brancos = 0;
-    for (int x = 0; x < imagem.width(); ++x)
+    for (int x = 0; x < imagem.width(); ++x) {
         for (int y = 0; y < imagem.height(); ++y) {
             const QRgb c = imagem.pixel(x, y);
             if (qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 200) {
@@ -408,12 +427,13 @@ void TstDialogoHoras::botaoRapido() {
                 ++brancos;
             }
         }
+    }
     QCOMPARE(imagem.pixel(5, 5), qRgb(0, 0, 0));
     QCOMPARE(imagem.pixel(110, 20), qRgb(0, 0, 0));
     QVERIFY(brancos > 10);
 }
 
-void TstDialogoHoras::aceleradores_data() {
+void TstDialogoHoras::AltAcceleratorsCloseTheDialogsWithTheirButtonsResult_data() {
     QTest::addColumn<bool>("dedicacao");
     QTest::addColumn<int>("tecla");
     QTest::addColumn<int>("resultado");
@@ -423,7 +443,8 @@ void TstDialogoHoras::aceleradores_data() {
     QTest::newRow("task Alt+C") << true << int(Qt::Key_C) << int(mrCancel);
 }
 
-void TstDialogoHoras::aceleradores() {
+// guards against an accelerator that does nothing, or closes with another button's result
+void TstDialogoHoras::AltAcceleratorsCloseTheDialogsWithTheirButtonsResult() {
     QFETCH(bool, dedicacao);
     QFETCH(int, tecla);
     QFETCH(int, resultado);

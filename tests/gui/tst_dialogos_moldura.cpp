@@ -35,6 +35,7 @@ class TstDialogosMoldura : public QObject {
     Q_OBJECT
 
 private slots:
+    // guards against the manager's name drawn over the greeting
     void WelcomeNameClearOfTheGreeting() {
         TDlgApresentacao dialogo;
         const auto* saudacao = dialogo.findChild<QLabel*>(QStringLiteral("Label1"));
@@ -74,7 +75,7 @@ private slots:
                      dialogo.width())));
     }
 
-    void Keys_data() {
+    void OnlyTheClosingKeysCloseTheWelcomeAndConclusion_data() {
         QTest::addColumn<bool>("conclusao");
         QTest::addColumn<int>("tecla");
         QTest::addColumn<bool>("fecha");
@@ -86,7 +87,8 @@ private slots:
         QTest::newRow("conclusion keypad enter") << true << int(Qt::Key_Enter) << true;
         QTest::newRow("conclusion space") << true << int(Qt::Key_Space) << false;
     }
-    void Keys() {
+    // guards against the welcome or conclusion closed by a key that should not, or kept open
+    void OnlyTheClosingKeysCloseTheWelcomeAndConclusion() {
         QFETCH(bool, conclusao);
         QFETCH(int, tecla);
         QFETCH(bool, fecha);
@@ -98,6 +100,7 @@ private slots:
         QCOMPARE(resultado, fecha ? int(mrCancel) : int(mrNone));
     }
 
+    // guards against a close button or accelerator that leaves the dialog open
     void CloseButtonsAndAccelerator() {
         TDlgApresentacao apresentacao;
         Clica(apresentacao, apresentacao.BtFecha());

@@ -35,7 +35,7 @@ void RespostaJogador(QWidget* modal) {
 }
 
 void ClicaProximoTurno(TJogoTeste& jogo) {
-    QTest::mouseClick(jogo.Janela->BtPassaTempo(), Qt::LeftButton);
+    QTest::mouseClick(jogo.Janela->findChild<TCommandButton*>("BtPassaTempo"), Qt::LeftButton);
 }
 
 // A record file path no one can write: its folder is a regular file.
@@ -74,6 +74,7 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
+    // guards against a game started without its flag pictures, or a crash instead of a report
     void MissingFlagPicturesStopTheStart() {
         // The developers' pictures are there, the flags are not.
         QTemporaryDir vazia;
@@ -100,7 +101,7 @@ private slots:
         }
     }
 
-    void NameQuestion_data() {
+    void TheManagerIsAskedTheirNameOnlyWhenTheRecordHasNone_data() {
         QTest::addColumn<QByteArray>("arquivo");
         QTest::addColumn<QString>("resposta"); // null: Cancel
         QTest::addColumn<bool>("perguntado");
@@ -114,7 +115,8 @@ private slots:
         QTest::newRow("stored empty name")
             << QByteArray("[orvanta]\nmanager=\n") << "Cy" << true << "Cy";
     }
-    void NameQuestion() {
+    // guards against a name question every start, or a name lost when the question is closed
+    void TheManagerIsAskedTheirNameOnlyWhenTheRecordHasNone() {
         QFETCH(QByteArray, arquivo);
         QFETCH(QString, resposta);
         QFETCH(bool, perguntado);
@@ -153,6 +155,7 @@ private slots:
         QVERIFY(FErros.isEmpty());
     }
 
+    // guards against a game played through the window ending elsewhere than the reference run
     void WholeGameReachesRunAAndRecordsIt() {
         TJogoTeste jogo(nullptr);
         TRoboModal robo(RespostaJogador);
@@ -160,14 +163,15 @@ private slots:
         TMainWindow& janela = *jogo.Janela;
 
         // Define Team: Corvin joins.
-        QTest::mouseClick(janela.BtDefineEquipe(), Qt::LeftButton);
+        QTest::mouseClick(janela.findChild<TCommandButton*>("BtDefineEquipe"), Qt::LeftButton);
         QCOMPARE(robo.Contagem("TDlgDefinicaoEquipe"), 1);
         TDesenvolvedor* corvin = janela.Simulador()->Desenvolvedores().at(0);
         QCOMPARE(jogo.Projeto()->Equipe(), QList<TDesenvolvedor*>{corvin});
 
         // Dragged onto every activity from the team panel.
         jogo.ClicaDesenvolvedor(0);
-        QCOMPARE(janela.PainelVisao()->DesenvolvedorSelecionado(), corvin);
+        QCOMPARE(janela.findChild<TPainelVisao*>("PainelVisao")->DesenvolvedorSelecionado(),
+                 corvin);
         for (int i = 0; i < jogo.Projeto()->NumeroAtividades(); ++i) {
             QVERIFY(jogo.SoltaNaAtividade(i));
             QCOMPARE(jogo.Atividade(i)->Desenvolvedor(), corvin);
@@ -181,9 +185,12 @@ private slots:
         }
         QCOMPARE(turnos, 81);
         QCOMPARE(jogo.Perguntas, 0);
-        QCOMPARE(janela.LbTempoDesenvolvimento()->text(), QStringLiteral("81"));
-        QCOMPARE(janela.LbCustoProjeto()->text(), QStringLiteral("16,200.00"));
-        QVERIFY(janela.PainelMensagens()->Mensagens().last().startsWith(QStringLiteral("Day 8")));
+        QCOMPARE(janela.findChild<QLabel*>("LbTempoDesenvolvimento")->text(), QStringLiteral("81"));
+        QCOMPARE(janela.findChild<QLabel*>("LbCustoProjeto")->text(), QStringLiteral("16,200.00"));
+        QVERIFY(janela.findChild<TPainelMensagens*>("PainelMensagens")
+                    ->Mensagens()
+                    .last()
+                    .startsWith(QStringLiteral("Day 8")));
         QVERIFY(jogo.Ini().contains("NTimes=1"));
         QVERIFY(!jogo.Ini().contains("[#1]"));
         QCOMPARE(robo.Contagem("TDlgProjetoConcluido"), 0);
@@ -247,13 +254,14 @@ private slots:
         QVERIFY(FErros.isEmpty());
     }
 
-    void ConfirmationQuestion_data() {
+    void OnlyYesToTheTurnQuestionPlaysTheDay_data() {
         QTest::addColumn<int>("botao");
         QTest::addColumn<double>("tempo");
         QTest::newRow("yes") << int(QMessageBox::Yes) << 1.0;
         QTest::newRow("cancel") << int(QMessageBox::Cancel) << 0.0;
     }
-    void ConfirmationQuestion() {
+    // guards against a day played on No or Cancel, or not played on Yes
+    void OnlyYesToTheTurnQuestionPlaysTheDay() {
         QFETCH(int, botao);
         QFETCH(double, tempo);
         TJogoTeste jogo;
@@ -276,6 +284,7 @@ private slots:
         QVERIFY(jogo.Ini().contains("NTimes=1"));
     }
 
+    // guards against a restart before the first turn counting a game of its own
     void RestartBeforeAnyTurnCountsOneGame() {
         TJogoTeste jogo;
         TRoboModal robo;
@@ -287,6 +296,7 @@ private slots:
         QCOMPARE(jogo.Projeto()->Tempo(), 2.0);
     }
 
+    // guards against a day played while the game count cannot be read
     void UnreadableCountStopsTheTurnUntilMended() {
         const QByteArray arquivo("[Orvanta]\nManager=Bo\nNTimes=abc\n");
         TJogoTeste jogo(arquivo.constData());
@@ -309,6 +319,7 @@ private slots:
         QCOMPARE(jogo.Janela->Registro().LeValor("Orvanta", "NTimes", ""), QStringLiteral("5"));
     }
 
+    // guards against a day played, or a conclusion shown, when the record cannot be written
     void UnwritableRecordStopsTheCommand() {
         TJogoTeste jogo;
         TRoboModal robo;
@@ -339,6 +350,7 @@ private slots:
         QVERIFY(jogo.Ini() != antes);
     }
 
+    // guards against a first showing that goes on as if the manager's name were saved
     void FailedNameWriteSkipsTheRestOfTheActivation() {
         TJogoTeste jogo(nullptr);
         TRoboModal robo(TRoboModal::DigitaNome(QStringLiteral("Ana")));

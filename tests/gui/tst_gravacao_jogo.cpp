@@ -29,7 +29,8 @@ class TstGravacaoJogo : public QObject {
             return inicio.addSecs(60 * FLeituras++);
         });
         jogo.Janela->DefineAvisoGravacao([this](const QString& m) { FAvisos.append(m); });
-        jogo.Janela->FormActivate();
+        jogo.Janela->show();
+        QTRY_VERIFY(!jogo.Janela->PrimeiraAtivacao());
     }
 
     static void Tecla(TJogoTeste& jogo, char tecla) { QTest::keyClick(jogo.Janela.get(), tecla); }

@@ -37,22 +37,22 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
 
-    void valorRelativo_data();
-    void valorRelativo();
-    void escalaVaziaNaoDaNumeroInvalido();
-    void termometroExaustaoLeDesenvolvedor();
+    void AThermometerReadsItsValueRelativeToItsScale_data();
+    void AThermometerReadsItsValueRelativeToItsScale();
+    void AnEmptyScaleGivesNoInvalidNumber();
+    void TheTirednessThermometerFollowsTheDeveloperDayByDay();
 
-    void bandeiraPorHoras_data();
-    void bandeiraPorHoras();
-    void controladorDaNomeEImagem();
-    void indiceForaDaListaNaoQuebra();
+    void TheFlagFollowsTheDevelopersHours_data();
+    void TheFlagFollowsTheDevelopersHours();
+    void TheControllerGivesEachDevelopersNameAndPicture();
+    void AnIndexOutOfTheListDoesNotCrash();
 
-    void transparencia_data();
-    void transparencia();
-    void imagensDasBandeiras();
-    void arquivoAusenteOuIlegivel_data();
-    void arquivoAusenteOuIlegivel();
-    void controladorSemBandeiraFalha();
+    void OnlyPureBlackIsTransparentInAFlag_data();
+    void OnlyPureBlackIsTransparentInAFlag();
+    void TheFlagsDrawTheirPicturesOverTheCard();
+    void AMissingOrUnreadableFlagFileIsReportedByName_data();
+    void AMissingOrUnreadableFlagFileIsReportedByName();
+    void AControllerMissingAFlagFailsNamingIt();
 
 private:
     std::unique_ptr<TSimuladorProjeto> FSimulador;
@@ -69,7 +69,7 @@ void TstIndicadores::cleanupTestCase() {
     FSimulador.reset();
 }
 
-void TstIndicadores::valorRelativo_data() {
+void TstIndicadores::AThermometerReadsItsValueRelativeToItsScale_data() {
     QTest::addColumn<double>("minimo");
     QTest::addColumn<double>("maximo");
     QTest::addColumn<double>("valor");
@@ -82,7 +82,8 @@ void TstIndicadores::valorRelativo_data() {
     QTest::newRow("reversed scale") << 50.0 << 0.0 << 10.0 << 0.8;
 }
 
-void TstIndicadores::valorRelativo() {
+// guards against a level computed against the wrong end of the scale
+void TstIndicadores::AThermometerReadsItsValueRelativeToItsScale() {
     QFETCH(double, minimo);
     QFETCH(double, maximo);
     QFETCH(double, valor);
@@ -91,7 +92,8 @@ void TstIndicadores::valorRelativo() {
     QCOMPARE(t.ValorRelativo(&valor), esperado);
 }
 
-void TstIndicadores::escalaVaziaNaoDaNumeroInvalido() {
+// guards against a division by an empty scale that paints NaN
+void TstIndicadores::AnEmptyScaleGivesNoInvalidNumber() {
     const TTermometroNumero t(clRed, 10.0, 10.0);
     for (double v : {9.0, 10.0, 11.0}) {
         const double r = t.ValorRelativo(&v);
@@ -101,7 +103,8 @@ void TstIndicadores::escalaVaziaNaoDaNumeroInvalido() {
     QCOMPARE(t.ValorRelativo(&nan), 0.0);
 }
 
-void TstIndicadores::termometroExaustaoLeDesenvolvedor() {
+// guards against a thermometer that lags a day or reads another developer
+void TstIndicadores::TheTirednessThermometerFollowsTheDeveloperDayByDay() {
     TControladorVisaoDesenvolvedores c;
     const TVisaoTermometro* t = c.Termometro(0);
     TDesenvolvedor* d = FDesenvolvedor;
@@ -109,20 +112,22 @@ void TstIndicadores::termometroExaustaoLeDesenvolvedor() {
     QCOMPARE(t->Valor(d), 0.0);
     // Ten working days at 12 hours, then the same idle: the view follows each day.
     d->SetHorasTrabalho(12.0);
-    for (int dia = 0; dia < 10; ++dia)
+    for (int dia = 0; dia < 10; ++dia) {
         d->AtualizarDia(true, true, nullptr, 1.0, dia);
+    }
     QVERIFY(d->Exaustao() > 0.0);
     QCOMPARE(t->Valor(d), d->Exaustao());
     QCOMPARE(t->ValorRelativo(d), d->Exaustao() / 50.0);
-    for (int dia = 0; dia < 20; ++dia)
+    for (int dia = 0; dia < 20; ++dia) {
         d->AtualizarDia(true, false, nullptr, 1.0, dia);
+    }
     QVERIFY(d->Exaustao() < 0.0);
     QCOMPARE(t->Valor(d), d->Exaustao());
     QCOMPARE(t->ValorRelativo(d), 0.0);
     d->Reiniciar();
 }
 
-void TstIndicadores::bandeiraPorHoras_data() {
+void TstIndicadores::TheFlagFollowsTheDevelopersHours_data() {
     QTest::addColumn<double>("horas");
     QTest::addColumn<bool>("trabalhoDuro");
     QTest::addColumn<bool>("escravidao");
@@ -133,7 +138,8 @@ void TstIndicadores::bandeiraPorHoras_data() {
     QTest::newRow("12") << 12.0 << false << true;
 }
 
-void TstIndicadores::bandeiraPorHoras() {
+// guards against either flag shown at the wrong hours
+void TstIndicadores::TheFlagFollowsTheDevelopersHours() {
     QFETCH(double, horas);
     QFETCH(bool, trabalhoDuro);
     QFETCH(bool, escravidao);
@@ -144,7 +150,8 @@ void TstIndicadores::bandeiraPorHoras() {
     FDesenvolvedor->Reiniciar();
 }
 
-void TstIndicadores::controladorDaNomeEImagem() {
+// guards against a card showing another developer's name or picture
+void TstIndicadores::TheControllerGivesEachDevelopersNameAndPicture() {
     TControladorVisaoDesenvolvedores c;
     for (const TDesenvolvedor* d : FSimulador->Desenvolvedores()) {
         QCOMPARE(c.NomeObjeto(d), d->Nome());
@@ -153,14 +160,15 @@ void TstIndicadores::controladorDaNomeEImagem() {
     }
 }
 
-void TstIndicadores::indiceForaDaListaNaoQuebra() {
+// guards against an out-of-range card index read past the list
+void TstIndicadores::AnIndexOutOfTheListDoesNotCrash() {
     TControladorVisaoDesenvolvedores c;
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, c.Termometro(1));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, c.Bandeira(-1));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, c.Bandeira(2));
 }
 
-void TstIndicadores::transparencia_data() {
+void TstIndicadores::OnlyPureBlackIsTransparentInAFlag_data() {
     QTest::addColumn<QRgb>("cor");
     QTest::addColumn<bool>("transparente");
     QTest::newRow("black") << qRgb(0, 0, 0) << true;
@@ -168,7 +176,8 @@ void TstIndicadores::transparencia_data() {
     QTest::newRow("white") << qRgb(255, 255, 255) << false;
 }
 
-void TstIndicadores::transparencia() {
+// guards against near-black flag pixels made transparent, or black ones kept
+void TstIndicadores::OnlyPureBlackIsTransparentInAFlag() {
     QFETCH(QRgb, cor);
     QFETCH(bool, transparente);
     QImage origem(3, 2, QImage::Format_RGB888);
@@ -177,12 +186,14 @@ void TstIndicadores::transparencia() {
     const QImage r = ComCorTransparente(origem, qRgb(0, 0, 0));
     QCOMPARE(r.size(), origem.size());
     QCOMPARE(qAlpha(r.pixel(1, 1)), transparente ? 0 : 255);
-    if (!transparente)
+    if (!transparente) {
         QCOMPARE(r.pixel(1, 1) & RGB_MASK, cor & RGB_MASK);
+    }
     QCOMPARE(r.pixel(0, 0), qRgb(10, 20, 30));
 }
 
-void TstIndicadores::imagensDasBandeiras() {
+// guards against flags drawn on their black ground instead of over the card
+void TstIndicadores::TheFlagsDrawTheirPicturesOverTheCard() {
     TControladorVisaoDesenvolvedores c;
     const QStringList arquivos = {QStringLiteral("imagens/bd_trabalhoduro.bmp"),
                                   QStringLiteral("imagens/bd_escravidao.bmp")};
@@ -206,7 +217,7 @@ void TstIndicadores::imagensDasBandeiras() {
     }
 }
 
-void TstIndicadores::arquivoAusenteOuIlegivel_data() {
+void TstIndicadores::AMissingOrUnreadableFlagFileIsReportedByName_data() {
     QTest::addColumn<QByteArray>("conteudo");
     QTest::addColumn<bool>("cria");
     QTest::newRow("missing") << QByteArray() << false;
@@ -214,7 +225,8 @@ void TstIndicadores::arquivoAusenteOuIlegivel_data() {
     QTest::newRow("empty file") << QByteArray() << true;
 }
 
-void TstIndicadores::arquivoAusenteOuIlegivel() {
+// guards against a missing flag picture that crashes or is reported without its path
+void TstIndicadores::AMissingOrUnreadableFlagFileIsReportedByName() {
     QFETCH(QByteArray, conteudo);
     QFETCH(bool, cria);
     QTemporaryDir pasta;
@@ -236,7 +248,8 @@ void TstIndicadores::arquivoAusenteOuIlegivel() {
     }
 }
 
-void TstIndicadores::controladorSemBandeiraFalha() {
+// guards against a controller built half-way, or an error that names the wrong flag file
+void TstIndicadores::AControllerMissingAFlagFailsNamingIt() {
     QTemporaryDir pasta;
     QVERIFY(pasta.isValid());
     QVERIFY(QDir(pasta.path()).mkdir(QStringLiteral("imagens")));

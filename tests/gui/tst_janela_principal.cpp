@@ -23,7 +23,7 @@ void FormaEquipe(TJogoTeste& jogo, std::initializer_list<int> indices) {
     for (int i : indices) {
         jogo.Projeto()->Equipe().append(jogo.Janela->Simulador()->Desenvolvedores().at(i));
     }
-    jogo.Janela->PainelVisao()->Atualiza();
+    jogo.PainelVisao()->Atualiza();
 }
 
 // Works the developer at 12 hours a day until he is exhausted.
@@ -66,16 +66,19 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
-    void StartState() {
+    // guards against stale read-outs, or commands enabled with nothing selected
+    void AFreshWindowShowsAnEmptyGameAndOnlyTheCommandsThatApply() {
         TJogoTeste jogo;
         jogo.Prepara(std::make_unique<TMainWindow>());
         TMainWindow& janela = *jogo.Janela;
-        QCOMPARE(janela.PainelMensagens()->Mensagens(),
+        QCOMPARE(janela.findChild<TPainelMensagens*>("PainelMensagens")->Mensagens(),
                  QStringList{QStringLiteral("Day 0: Simulation started")});
-        QCOMPARE(janela.LbTempoDesenvolvimento()->text(), QStringLiteral("0"));
-        QCOMPARE(janela.LbCustoProjeto()->text(), QStringLiteral("0.00"));
-        QVERIFY(janela.BtDefineEquipe()->isEnabled() && janela.BtPassaTempo()->isEnabled());
-        QVERIFY(!janela.BtAumentaTrabalho()->isEnabled() && !janela.BtTempoTarefa()->isEnabled());
+        QCOMPARE(janela.findChild<QLabel*>("LbTempoDesenvolvimento")->text(), QStringLiteral("0"));
+        QCOMPARE(janela.findChild<QLabel*>("LbCustoProjeto")->text(), QStringLiteral("0.00"));
+        QVERIFY(janela.findChild<TCommandButton*>("BtDefineEquipe")->isEnabled() &&
+                janela.findChild<TCommandButton*>("BtPassaTempo")->isEnabled());
+        QVERIFY(!janela.findChild<TCommandButton*>("BtAumentaTrabalho")->isEnabled() &&
+                !janela.findChild<TCommandButton*>("BtTempoTarefa")->isEnabled());
         QVERIFY(janela.PrimeiraAtivacao());
         QVERIFY(!janela.NovoJogo());
         // Keys always reach the window.
@@ -84,7 +87,7 @@ private slots:
         }
     }
 
-    void ReadOutFormats_data() {
+    void ReadOutsGroupThousandsAndRoundAsTheLocaleSays_data() {
         QTest::addColumn<QString>("local");
         QTest::addColumn<double>("valor");
         QTest::addColumn<QString>("dias");
@@ -98,7 +101,8 @@ private slots:
         QTest::newRow("german") << "de_DE" << 1234.5 << "1.235"
                                 << "1.234,50";
     }
-    void ReadOutFormats() {
+    // guards against read-outs rounded wrongly or without the user's separators
+    void ReadOutsGroupThousandsAndRoundAsTheLocaleSays() {
         QFETCH(QString, local);
         QFETCH(double, valor);
         QFETCH(QString, dias);
@@ -110,7 +114,7 @@ private slots:
 
     // Actions: "A<i>" press on activity i, "D<i>" press on team member i,
     // "E" press on empty chart space, "X<i>" exhaust team member i.
-    void SelectionRules_data() {
+    void SelectingInOnePanelClearsTheOtherAndSetsTheCommands_data() {
         QTest::addColumn<QStringList>("acoes");
         QTest::addColumn<bool>("horas");
         QTest::addColumn<bool>("tempo");
@@ -132,7 +136,8 @@ private slots:
         QTest::newRow("exhaustion after selection keeps the button")
             << QStringList{"D0", "X0"} << true << false << true << false;
     }
-    void SelectionRules() {
+    // guards against two selections at once, or commands enabled for the wrong selection
+    void SelectingInOnePanelClearsTheOtherAndSetsTheCommands() {
         QFETCH(QStringList, acoes);
         QFETCH(bool, horas);
         QFETCH(bool, tempo);
@@ -146,12 +151,11 @@ private slots:
             switch (acao.at(0).toLatin1()) {
             case 'A':
                 jogo.ClicaAtividade(i);
-                QCOMPARE(jogo.Janela->PainelAtividades()->AtividadeSelecionada(),
-                         jogo.Atividade(i));
+                QCOMPARE(jogo.PainelAtividades()->AtividadeSelecionada(), jogo.Atividade(i));
                 break;
             case 'D':
                 jogo.ClicaDesenvolvedor(i);
-                QCOMPARE(jogo.Janela->PainelVisao()->DesenvolvedorSelecionado(),
+                QCOMPARE(jogo.PainelVisao()->DesenvolvedorSelecionado(),
                          jogo.Projeto()->Equipe().at(i));
                 break;
             case 'E':
@@ -163,16 +167,15 @@ private slots:
                 break;
             }
         }
-        QCOMPARE(jogo.Janela->BtAumentaTrabalho()->isEnabled(), horas);
-        QCOMPARE(jogo.Janela->BtTempoTarefa()->isEnabled(), tempo);
-        QCOMPARE(jogo.Janela->PainelVisao()->DesenvolvedorSelecionado() != nullptr,
-                 comDesenvolvedor);
-        QCOMPARE(jogo.Janela->PainelAtividades()->AtividadeSelecionada() != nullptr, comAtividade);
-        QVERIFY(jogo.Janela->BtDefineEquipe()->isEnabled());
-        QVERIFY(jogo.Janela->BtPassaTempo()->isEnabled());
+        QCOMPARE(jogo.Botao("BtAumentaTrabalho")->isEnabled(), horas);
+        QCOMPARE(jogo.Botao("BtTempoTarefa")->isEnabled(), tempo);
+        QCOMPARE(jogo.PainelVisao()->DesenvolvedorSelecionado() != nullptr, comDesenvolvedor);
+        QCOMPARE(jogo.PainelAtividades()->AtividadeSelecionada() != nullptr, comAtividade);
+        QVERIFY(jogo.Botao("BtDefineEquipe")->isEnabled());
+        QVERIFY(jogo.Botao("BtPassaTempo")->isEnabled());
     }
 
-    void DragOver_data() {
+    void TheChartTakesOnlyADeveloperDraggedOverAnActivity_data() {
         QTest::addColumn<int>("fonte"); // 0 team panel, 1 chart, 2 none
         QTest::addColumn<QPoint>("desvio");
         QTest::addColumn<bool>("aceito");
@@ -181,19 +184,21 @@ private slots:
         QTest::newRow("chart as source") << 1 << QPoint(0, 0) << false;
         QTest::newRow("no source") << 2 << QPoint(0, 0) << false;
     }
-    void DragOver() {
+    // guards against drops accepted from the chart itself, from nowhere, or off every circle
+    void TheChartTakesOnlyADeveloperDraggedOverAnActivity() {
         QFETCH(int, fonte);
         QFETCH(QPoint, desvio);
         QFETCH(bool, aceito);
         TJogoTeste jogo;
         jogo.Prepara(std::make_unique<TMainWindow>());
-        QObject* origens[] = {jogo.Janela->PainelVisao(), jogo.Janela->PainelAtividades(), nullptr};
+        QObject* origens[] = {jogo.PainelVisao(), jogo.PainelAtividades(), nullptr};
         for (int i : {0, 5, 13}) {
             const QPoint p = jogo.MostraAtividade(jogo.Atividade(i)) + desvio;
-            QCOMPARE(jogo.Janela->AreaDesenhoDragOver(origens[fonte], p.x(), p.y()), aceito);
+            QCOMPARE(jogo.ArrastaSobre(origens[fonte], p.x(), p.y()), aceito);
         }
     }
 
+    // guards against a drop that misses its circle, keeps the old developer, or lands off it
     void DropAssignsReplacesAndMisses() {
         TJogoTeste jogo;
         Abre(jogo);
@@ -211,7 +216,7 @@ private slots:
         QCOMPARE(jogo.Atividade(4)->Desenvolvedor(), fennick);
         // Outside every circle nothing changes.
         const auto antes = Atribuicoes(jogo.Projeto());
-        jogo.Janela->AreaDesenhoDragDrop(jogo.Janela->PainelVisao(), 200, 10);
+        jogo.SoltaEm(jogo.PainelVisao(), 200, 10);
         QCOMPARE(Atribuicoes(jogo.Projeto()), antes);
     }
 
@@ -224,13 +229,13 @@ private slots:
         jogo.ClicaDesenvolvedor(0);
         QVERIFY(jogo.SoltaNaAtividade(4));
         QVERIFY(jogo.SoltaNaAtividade(5));
-        TAreaDesenho* grafico = jogo.Janela->PainelAtividades()->AreaDesenho();
+        TAreaDesenho* grafico = jogo.PainelAtividades()->AreaDesenho();
         QTRY_VERIFY(grafico->isVisible());
         const QPoint centro = jogo.MostraAtividade(jogo.Atividade(4));
         TEspiaoPintura espiao;
         grafico->installEventFilter(&espiao);
         // A press below the only card selects nobody and arms a drag.
-        TPainelVisao* painel = jogo.Janela->PainelVisao();
+        TPainelVisao* painel = jogo.PainelVisao();
         QTest::mousePress(painel->AreaDesenho(), Qt::LeftButton, {},
                           QPoint(painel->EsquerdaCartao() + 10, 200));
         QVERIFY(!painel->DesenvolvedorSelecionado());
@@ -257,7 +262,7 @@ private slots:
         }
         QVERIFY(jogo.Projeto()->Concluido());
         QCOMPARE(jogo.Projeto()->Equipe().size(), 10);
-        TPainelVisao* painel = jogo.Janela->PainelVisao();
+        TPainelVisao* painel = jogo.PainelVisao();
         for (int passo = 0; passo < 50 && painel->BotaoDesce()->isVisible(); ++passo) {
             QTest::mouseClick(painel->BotaoDesce(), Qt::LeftButton);
         }
@@ -278,11 +283,12 @@ private slots:
 
     // The chart is covered by its backdrop and drawing area: what the window
     // changes must reach the drawing area, not only the panel beneath it.
+    // guards against a chart left stale after a drop or a day
     void ChartRepaintsAfterDropAndTurn() {
         TJogoTeste jogo;
         Abre(jogo);
         FormaEquipe(jogo, {0});
-        TAreaDesenho* area = jogo.Janela->PainelAtividades()->AreaDesenho();
+        TAreaDesenho* area = jogo.PainelAtividades()->AreaDesenho();
         QTRY_VERIFY(area->isVisible());
         QTest::qWait(20);
         TEspiaoPintura espiao;
@@ -297,6 +303,7 @@ private slots:
         area->removeEventFilter(&espiao);
     }
 
+    // guards against Q skipping activities, or stopping the program when the team is empty
     void QGivesEveryActivityTheFirstMember() {
         TJogoTeste jogo;
         Abre(jogo);
@@ -316,6 +323,7 @@ private slots:
         QCOMPARE(FErros.size(), 1);
     }
 
+    // guards against R playing another number of days, asking questions, or counting twice
     void RTwiceAppendsTwiceAndPlays26TurnsEach() {
         TJogoTeste jogo;
         Abre(jogo);
@@ -324,7 +332,8 @@ private slots:
         QCOMPARE(jogo.Projeto()->Equipe(), QList<TDesenvolvedor*>{primeiro});
         QCOMPARE(Atribuicoes(jogo.Projeto()), QList<TDesenvolvedor*>(16, primeiro));
         QCOMPARE(jogo.Projeto()->Tempo(), 26.0);
-        QCOMPARE(jogo.Janela->LbTempoDesenvolvimento()->text(), QStringLiteral("26"));
+        QCOMPARE(jogo.Janela->findChild<QLabel*>("LbTempoDesenvolvimento")->text(),
+                 QStringLiteral("26"));
         QTest::keyClick(jogo.Janela.get(), 'R');
         QCOMPARE(jogo.Projeto()->Equipe(), (QList<TDesenvolvedor*>{primeiro, primeiro}));
         QCOMPARE(jogo.Projeto()->Tempo(), 52.0);
@@ -340,6 +349,7 @@ private slots:
         QTest::newRow("main keyboard") << int(Qt::ShiftModifier);
         QTest::newRow("keypad") << int(Qt::KeypadModifier);
     }
+    // guards against + passing a day without the question, or none after Yes
     void PlusPassesADay() {
         QFETCH(int, modificadores);
         TJogoTeste jogo;
@@ -348,13 +358,15 @@ private slots:
         // Nobody has work: the question is asked, Yes passes one day.
         QCOMPARE(jogo.Perguntas, 1);
         QCOMPARE(jogo.Projeto()->Tempo(), 1.0);
-        QCOMPARE(jogo.Janela->LbTempoDesenvolvimento()->text(), QStringLiteral("1"));
+        QCOMPARE(jogo.Janela->findChild<QLabel*>("LbTempoDesenvolvimento")->text(),
+                 QStringLiteral("1"));
         jogo.Resposta = false;
         QTest::keyClick(jogo.Janela.get(), Qt::Key_Plus, Qt::KeyboardModifiers(modificadores));
         QCOMPARE(jogo.Perguntas, 2);
         QCOMPARE(jogo.Projeto()->Tempo(), 1.0);
     }
 
+    // guards against state of the old game left after F7, or a selection lost
     void F7Restarts() {
         TJogoTeste jogo;
         Abre(jogo);
@@ -365,24 +377,27 @@ private slots:
         }
         QCOMPARE(jogo.Projeto()->Tempo(), 5.0);
         jogo.ClicaDesenvolvedor(1);
-        TDesenvolvedor* selecionado = jogo.Janela->PainelVisao()->DesenvolvedorSelecionado();
-        QVERIFY(jogo.Janela->BtAumentaTrabalho()->isEnabled());
+        TDesenvolvedor* selecionado = jogo.PainelVisao()->DesenvolvedorSelecionado();
+        QVERIFY(jogo.Botao("BtAumentaTrabalho")->isEnabled());
 
         QTest::keyClick(jogo.Janela.get(), Qt::Key_F7, Qt::ShiftModifier);
         QCOMPARE(jogo.Projeto()->Tempo(), 0.0);
         QCOMPARE(jogo.Projeto()->Custo(), 0.0);
         QVERIFY(jogo.Projeto()->Equipe().isEmpty());
-        QVERIFY(jogo.Janela->PainelMensagens()->Mensagens().isEmpty());
-        QCOMPARE(jogo.Janela->LbTempoDesenvolvimento()->text(), QStringLiteral("0"));
-        QCOMPARE(jogo.Janela->LbCustoProjeto()->text(), QStringLiteral("0.00"));
+        QVERIFY(
+            jogo.Janela->findChild<TPainelMensagens*>("PainelMensagens")->Mensagens().isEmpty());
+        QCOMPARE(jogo.Janela->findChild<QLabel*>("LbTempoDesenvolvimento")->text(),
+                 QStringLiteral("0"));
+        QCOMPARE(jogo.Janela->findChild<QLabel*>("LbCustoProjeto")->text(), QStringLiteral("0.00"));
         QVERIFY(jogo.Janela->NovoJogo());
         // The selection stays, and the button with it.
-        QCOMPARE(jogo.Janela->PainelVisao()->DesenvolvedorSelecionado(), selecionado);
-        QVERIFY(jogo.Janela->BtAumentaTrabalho()->isEnabled());
+        QCOMPARE(jogo.PainelVisao()->DesenvolvedorSelecionado(), selecionado);
+        QVERIFY(jogo.Botao("BtAumentaTrabalho")->isEnabled());
         QCOMPARE(Atribuicoes(jogo.Projeto()), QList<TDesenvolvedor*>(16, nullptr));
         QVERIFY(FErros.isEmpty());
     }
 
+    // guards against an error in a command that ends the program instead of being reported
     void ErrorHandlerReportsAndGoesOn() {
         QTimer::singleShot(0, [] { throw std::runtime_error("first failure"); });
         QTimer::singleShot(0, [] { throw 42; });
@@ -393,6 +408,7 @@ private slots:
                                       QStringLiteral("Unexpected error")}));
     }
 
+    // guards against an error reported nowhere the player can see
     void ErrorHandlerShowsAMessageBox() {
         TAplicacao::DefineExibicaoErro({});
         TRoboModal robo;

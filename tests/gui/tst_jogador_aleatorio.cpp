@@ -54,7 +54,8 @@ public:
         FJogo.Prepara(std::move(janela));
         J().DefinePergunta([this](const QString&) { return Sorteia(4) < FChanceSim; });
         // The panel keeps 50 lines; the player keeps them all.
-        QObject::connect(J().PainelMensagens(), &TPainelMensagens::MensagemAdicionada,
+        QObject::connect(J().findChild<TPainelMensagens*>("PainelMensagens"),
+                         &TPainelMensagens::MensagemAdicionada,
                          [this](const QString& linha) { FLinhas.append(linha); });
         J().show();
     }
@@ -109,16 +110,16 @@ private:
                                                      : Equipe().at(Sorteia(int(Equipe().size())));
     }
 
-    // Runs one of the window's dialog commands; acao answers the dialog once
-    // it is on screen and closes it.
-    template <class D> void ComDialogo(D* dialogo, void (TMainWindow::*comando)(),
-                                       const std::function<void(D*)>& acao) {
+    // Clicks the command button botao, which opens dialogo; acao answers the
+    // dialog once it is on screen and closes it.
+    template <class D>
+    void ComDialogo(D* dialogo, const char* botao, const std::function<void(D*)>& acao) {
         QTimer::singleShot(0, dialogo, [dialogo, acao] {
             if (dialogo->isVisible()) {
                 acao(dialogo);
             }
         });
-        (J().*comando)();
+        FJogo.Clica(botao);
     }
 
     // Runs acao, noting whether the project was concluded right after the
@@ -143,14 +144,14 @@ private:
         } else if (acao < 8) {
             Solta();
         } else if (acao == 8) {
-            J().PainelVisao()->SelecionaDesenvolvedor(MembroOuNinguem());
-            J().PainelVisaoSelect();
+            FJogo.PainelVisao()->SelecionaDesenvolvedor(MembroOuNinguem());
+            TJogoTeste::Seleciona(FJogo.PainelVisao());
         } else if (acao < 11) {
             HorasTrabalho();
         } else if (acao == 11) {
             const int i = Sorteia(4) == 0 ? Sorteia(16) : 7 + Sorteia(3);
-            J().PainelAtividades()->SelecionaAtividade(Projeto()->Atividade(i));
-            J().PainelAtividadesSelect();
+            FJogo.PainelAtividades()->SelecionaAtividade(Projeto()->Atividade(i));
+            TJogoTeste::Seleciona(FJogo.PainelAtividades());
         } else if (acao < 14) {
             TempoTarefa();
         } else if (acao == 14 && !Equipe().isEmpty()) {
@@ -159,8 +160,8 @@ private:
             // panels, then his hours again (he may be exhausted by now, and
             // Work Hours still enabled).
             Tecla('Q');
-            J().PainelVisao()->SelecionaDesenvolvedor(Equipe().first());
-            J().PainelVisaoSelect();
+            FJogo.PainelVisao()->SelecionaDesenvolvedor(Equipe().first());
+            TJogoTeste::Seleciona(FJogo.PainelVisao());
             HorasTrabalho();
             Turnos(15 + Sorteia(20));
             HorasTrabalho();
@@ -177,34 +178,33 @@ private:
     }
 
     void DefineEquipe() {
-        ComDialogo<TDlgDefinicaoEquipe>(
-            J().Dialogos().DefinicaoEquipe, &TMainWindow::BtDefineEquipeClick,
-            [this](TDlgDefinicaoEquipe* d) {
-                for (int t = 1 + Sorteia(3); t > 0; --t) {
-                    d->GrTodos()->setCurrentCell(Sorteia(7), 0);
-                    QTest::keyClick(d->GrTodos(), Qt::Key_Space);
-                }
-                QTest::keyClick(d->GrTodos(), Qt::Key_Escape);
-            });
+        ComDialogo<TDlgDefinicaoEquipe>(J().Dialogos().DefinicaoEquipe, "BtDefineEquipe",
+                                        [this](TDlgDefinicaoEquipe* d) {
+                                            for (int t = 1 + Sorteia(3); t > 0; --t) {
+                                                d->GrTodos()->setCurrentCell(Sorteia(7), 0);
+                                                QTest::keyClick(d->GrTodos(), Qt::Key_Space);
+                                            }
+                                            QTest::keyClick(d->GrTodos(), Qt::Key_Escape);
+                                        });
     }
 
     // A drag from the team panel, from a card or from empty space (nobody).
     void Solta() {
         TDesenvolvedor* d = MembroOuNinguem();
         FContagem.SoltasDeNinguem += d ? 0 : 1;
-        J().PainelVisao()->SelecionaDesenvolvedor(d);
-        J().PainelVisaoSelect();
+        FJogo.PainelVisao()->SelecionaDesenvolvedor(d);
+        TJogoTeste::Seleciona(FJogo.PainelVisao());
         FJogo.SoltaNaAtividade(Sorteia(16));
     }
 
     void HorasTrabalho() {
-        if (!J().BtAumentaTrabalho()->isEnabled()) {
+        if (!FJogo.Botao("BtAumentaTrabalho")->isEnabled()) {
             return;
         }
-        const TDesenvolvedor* d = J().PainelVisao()->DesenvolvedorSelecionado();
+        const TDesenvolvedor* d = FJogo.PainelVisao()->DesenvolvedorSelecionado();
         FContagem.HorasExausto += d && d->Exausto() ? 1 : 0;
         ComDialogo<TDlgNumeroHorasDesenvolvedor>(
-            J().Dialogos().NumeroHoras, &TMainWindow::BtAumentaTrabalhoClick,
+            J().Dialogos().NumeroHoras, "BtAumentaTrabalho",
             [this](TDlgNumeroHorasDesenvolvedor* dialogo) {
                 // Mostly overtime, so that developers tire.
                 dialogo->EdNumeroHoras()->DefineValor(Sorteia(4) == 0 ? 8 + Sorteia(5)
@@ -214,11 +214,11 @@ private:
     }
 
     void TempoTarefa() {
-        if (!J().BtTempoTarefa()->isEnabled()) {
+        if (!FJogo.Botao("BtTempoTarefa")->isEnabled()) {
             return;
         }
         ComDialogo<TDlgDedicacaoAtividade>(
-            J().Dialogos().DedicacaoAtividade, &TMainWindow::BtTempoTarefaClick,
+            J().Dialogos().DedicacaoAtividade, "BtTempoTarefa",
             [this](TDlgDedicacaoAtividade* dialogo) {
                 dialogo->EdNumeroHoras()->DefineValor(Sorteia(4) == 0 ? Sorteia(201)
                                                                        : Sorteia(25));

@@ -77,9 +77,11 @@ struct TCena {
     // First row of the drawing area that shows the content's red strip.
     int PrimeiraLinhaMarcada() const {
         const QImage img = painel->grab().toImage();
-        for (int y = 0; y < img.height(); ++y)
-            if (img.pixelColor(100, y) == Marca)
+        for (int y = 0; y < img.height(); ++y) {
+            if (img.pixelColor(100, y) == Marca) {
                 return y;
+            }
+        }
         return -1;
     }
 };
@@ -101,28 +103,29 @@ bool PonteiroEm(QWidget* w, QPoint p) {
 class TstPainelDesenho : public QObject {
     Q_OBJECT
 private slots:
-    void emptyPanelShowsNoButton();
-    void scrolling_data();
-    void scrolling();
-    void buttonGeometry_data();
-    void buttonGeometry();
-    void edgeStripsTakeSpace();
-    void hoverScrolls_data();
-    void hoverScrolls();
-    void timerScrollsWhilePointerRests();
-    void mouseOverButtonBounds_data();
-    void mouseOverButtonBounds();
-    void pressTranslation_data();
-    void pressTranslation();
-    void doublePressFlag();
-    void glyphs_data();
-    void glyphs();
-    void areaShowsWidgetsBeneath();
-    void dragHooks();
-    void extremeSizesSaturate();
+    void AnEmptyPanelShowsNoScrollButton();
+    void ScrollingStaysWithinTheContentAndShowsTheButtonsThatApply_data();
+    void ScrollingStaysWithinTheContentAndShowsTheButtonsThatApply();
+    void EachStylePlacesItsButtonsAndRelaysThemOnResize_data();
+    void EachStylePlacesItsButtonsAndRelaysThemOnResize();
+    void AShownEdgeStripTakesItsRoomFromTheDrawingArea();
+    void RestingThePointerOnAButtonScrolls_data();
+    void RestingThePointerOnAButtonScrolls();
+    void TheTimerKeepsScrollingWhileThePointerRests();
+    void APointerCountsAsOverAButtonOnlyInsideIt_data();
+    void APointerCountsAsOverAButtonOnlyInsideIt();
+    void APressIsReportedInContentCoordinates_data();
+    void APressIsReportedInContentCoordinates();
+    void OnlyTheSecondPressOfADoubleClickIsFlagged();
+    void TheScrollButtonsShowTheirArrowsWithWhiteClear_data();
+    void TheScrollButtonsShowTheirArrowsWithWhiteClear();
+    void TheDrawingAreaShowsWidgetsBeneathIt();
+    void DragsAskTheHooksAtEveryPointAndDropOnlyWhereAllowed();
+    void ExtremeSizesSaturateInsteadOfOverflowing();
 };
 
-void TstPainelDesenho::emptyPanelShowsNoButton() {
+// guards against scroll buttons shown over a panel with nothing to scroll
+void TstPainelDesenho::AnEmptyPanelShowsNoScrollButton() {
     for (std::uint8_t estilo : {0, 1, 2}) {
         TCena cena(estilo);
         QVERIFY(cena.Mostra());
@@ -131,7 +134,7 @@ void TstPainelDesenho::emptyPanelShowsNoButton() {
     }
 }
 
-void TstPainelDesenho::scrolling_data() {
+void TstPainelDesenho::ScrollingStaysWithinTheContentAndShowsTheButtonsThatApply_data() {
     // Steps: a number sets the content height; e scrolls to the end, u and d
     // scroll one step, b clicks the down button, r shows the panel 300 high.
     QTest::addColumn<QString>("passos");
@@ -147,34 +150,37 @@ void TstPainelDesenho::scrolling_data() {
         << "300 d d 50 r" << S{"0 v", "20 ^v", "40 ^v", "40 ^", "40 ^"};
 }
 
-void TstPainelDesenho::scrolling() {
+// guards against an offset scrolled past either end, or a button shown with nowhere to go
+void TstPainelDesenho::ScrollingStaysWithinTheContentAndShowsTheButtonsThatApply() {
     QFETCH(QString, passos);
     QFETCH(QStringList, estados);
     TCena cena(1, 20);
     QStringList obtidos;
     for (const QString& passo : passos.split(QLatin1Char(' '))) {
-        if (passo == QLatin1String("e"))
+        if (passo == QLatin1String("e")) {
             cena.painel->RolaParaFim();
-        else if (passo == QLatin1String("u"))
+        } else if (passo == QLatin1String("u")) {
             cena.painel->RolaParaCima();
-        else if (passo == QLatin1String("d"))
+        } else if (passo == QLatin1String("d")) {
             cena.painel->RolaParaBaixo();
-        else if (passo == QLatin1String("b"))
+        } else if (passo == QLatin1String("b")) {
             cena.painel->BotaoDesce()->click();
-        else if (passo == QLatin1String("r")) {
+        } else if (passo == QLatin1String("r")) {
             cena.host.resize(200, 300);
             QVERIFY(cena.Mostra());
-        } else
+        } else {
             cena.painel->SetAlturaConteudo(passo.toInt());
+        }
         obtidos << cena.Estado();
     }
     QCOMPARE(obtidos, estados);
     const int deslocamento = cena.painel->Deslocamento();
-    if (deslocamento <= 0)
+    if (deslocamento <= 0) {
         QCOMPARE(cena.PrimeiraLinhaMarcada(), -deslocamento);
+    }
 }
 
-void TstPainelDesenho::buttonGeometry_data() {
+void TstPainelDesenho::EachStylePlacesItsButtonsAndRelaysThemOnResize_data() {
     QTest::addColumn<int>("estilo");
     QTest::addColumn<QRect>("sobe");
     QTest::addColumn<QRect>("desce");
@@ -191,7 +197,8 @@ void TstPainelDesenho::buttonGeometry_data() {
         << 9 << QRect(106, 2, 12, 12) << QRect(106, 46, 12, 12) << QRect(0, 0, 200, 100);
 }
 
-void TstPainelDesenho::buttonGeometry() {
+// guards against buttons left where an earlier size or style put them
+void TstPainelDesenho::EachStylePlacesItsButtonsAndRelaysThemOnResize() {
     QFETCH(int, estilo);
     QFETCH(QRect, sobe);
     QFETCH(QRect, desce);
@@ -215,7 +222,8 @@ void TstPainelDesenho::buttonGeometry() {
 
 // Style 0: a shown strip takes its 10 px from the drawing area; the down
 // button's visibility uses the panel height, the down action the area height.
-void TstPainelDesenho::edgeStripsTakeSpace() {
+// guards against a drawing area overlapping the edge strips, or scrolling by the wrong height
+void TstPainelDesenho::AShownEdgeStripTakesItsRoomFromTheDrawingArea() {
     TCena cena(0, 20);
     cena.painel->SetAlturaConteudo(130);
     QCOMPARE(cena.Estado(), QStringLiteral("0 v"));
@@ -230,7 +238,7 @@ void TstPainelDesenho::edgeStripsTakeSpace() {
     QCOMPARE(cena.painel->Deslocamento(), 40);
 }
 
-void TstPainelDesenho::hoverScrolls_data() {
+void TstPainelDesenho::RestingThePointerOnAButtonScrolls_data() {
     QTest::addColumn<int>("estilo");
     QTest::addColumn<int>("automatica"); // -1: as the style leaves it
     QTest::addColumn<bool>("sobre");
@@ -244,14 +252,16 @@ void TstPainelDesenho::hoverScrolls_data() {
     QTest::newRow("style 0 turns hover off") << 0 << -1 << false << 40;
 }
 
-void TstPainelDesenho::hoverScrolls() {
+// guards against hover scrolling that ignores its setting or the button under the pointer
+void TstPainelDesenho::RestingThePointerOnAButtonScrolls() {
     QFETCH(int, estilo);
     QFETCH(int, automatica);
     QFETCH(bool, sobre);
     QFETCH(int, esperado);
     TCena cena(std::uint8_t(estilo), 20);
-    if (automatica >= 0)
+    if (automatica >= 0) {
         cena.painel->SetRolagemAutomatica(automatica);
+    }
     cena.painel->SetAlturaConteudo(400);
     cena.painel->RolaParaBaixo();
     cena.painel->RolaParaBaixo();
@@ -262,12 +272,14 @@ void TstPainelDesenho::hoverScrolls() {
     QCOMPARE(cena.painel->Deslocamento(), esperado);
 }
 
-void TstPainelDesenho::timerScrollsWhilePointerRests() {
+// guards against hover scrolling that stops after one step, or runs when switched off
+void TstPainelDesenho::TheTimerKeepsScrollingWhileThePointerRests() {
     TCena cena(2, 20);
     cena.painel->SetAlturaConteudo(1000);
     QVERIFY(cena.Mostra());
-    if (!PonteiroEm(cena.painel->BotaoDesce(), QPoint(5, 5)))
+    if (!PonteiroEm(cena.painel->BotaoDesce(), QPoint(5, 5))) {
         QSKIP("the platform does not move the pointer");
+    }
     QTRY_VERIFY_WITH_TIMEOUT(cena.painel->Deslocamento() >= 20, 3000);
     QCOMPARE(cena.painel->Deslocamento() % 20, 0);
     // Hover scrolling off: the timer keeps ticking and does nothing.
@@ -278,7 +290,7 @@ void TstPainelDesenho::timerScrollsWhilePointerRests() {
     QCursor::setPos(0, 0);
 }
 
-void TstPainelDesenho::mouseOverButtonBounds_data() {
+void TstPainelDesenho::APointerCountsAsOverAButtonOnlyInsideIt_data() {
     QTest::addColumn<QPoint>("ponto");
     QTest::addColumn<bool>("oculto");
     QTest::addColumn<bool>("esperado");
@@ -290,7 +302,8 @@ void TstPainelDesenho::mouseOverButtonBounds_data() {
     QTest::newRow("hidden") << QPoint(5, 5) << true << false;
 }
 
-void TstPainelDesenho::mouseOverButtonBounds() {
+// guards against a button taken as hovered one pixel outside it, or missed on its edge
+void TstPainelDesenho::APointerCountsAsOverAButtonOnlyInsideIt() {
     QFETCH(QPoint, ponto);
     QFETCH(bool, oculto);
     QFETCH(bool, esperado);
@@ -298,13 +311,14 @@ void TstPainelDesenho::mouseOverButtonBounds() {
     cena.painel->SetRolagemAutomatica(false);
     cena.painel->SetAlturaConteudo(oculto ? 0 : 1000);
     QVERIFY(cena.Mostra());
-    if (!PonteiroEm(cena.painel->BotaoDesce(), ponto))
+    if (!PonteiroEm(cena.painel->BotaoDesce(), ponto)) {
         QSKIP("the platform does not move the pointer");
+    }
     QCOMPARE(cena.painel->MouseSobreBotao(cena.painel->BotaoDesce()), esperado);
     QCursor::setPos(0, 0);
 }
 
-void TstPainelDesenho::pressTranslation_data() {
+void TstPainelDesenho::APressIsReportedInContentCoordinates_data() {
     QTest::addColumn<int>("botao");
     QTest::addColumn<int>("teclas");
     QTest::newRow("left") << int(Qt::LeftButton) << int(Qt::NoModifier);
@@ -313,7 +327,8 @@ void TstPainelDesenho::pressTranslation_data() {
 }
 
 // A press 10 px below the top with offset 40 is content y 50.
-void TstPainelDesenho::pressTranslation() {
+// guards against presses reported in panel coordinates while the content is scrolled
+void TstPainelDesenho::APressIsReportedInContentCoordinates() {
     QFETCH(int, botao);
     QFETCH(int, teclas);
     TCena cena(1, 20);
@@ -333,7 +348,8 @@ void TstPainelDesenho::pressTranslation() {
     QTest::mouseRelease(cena.painel->AreaDesenho(), b, t, QPoint(7, 10));
 }
 
-void TstPainelDesenho::doublePressFlag() {
+// guards against a single click taken as a double one, or the other way round
+void TstPainelDesenho::OnlyTheSecondPressOfADoubleClickIsFlagged() {
     TCena cena(1, 20);
     QVERIFY(cena.Mostra());
     // The first press and release, then the second press of a double click.
@@ -346,14 +362,15 @@ void TstPainelDesenho::doublePressFlag() {
     QCOMPARE(cliques.last().Y, 4);
 }
 
-void TstPainelDesenho::glyphs_data() {
+void TstPainelDesenho::TheScrollButtonsShowTheirArrowsWithWhiteClear_data() {
     QTest::addColumn<bool>("sobe");
     QTest::newRow("UP") << true;
     QTest::newRow("DOWN") << false;
 }
 
 // A 7 x 4 black triangle on white; the buttons show it with white clear.
-void TstPainelDesenho::glyphs() {
+// guards against arrows drawn with their white ground, or the wrong way up
+void TstPainelDesenho::TheScrollButtonsShowTheirArrowsWithWhiteClear() {
     QFETCH(bool, sobe);
     const QImage glifo(sobe ? QStringLiteral(":/UP.bmp") : QStringLiteral(":/DOWN.bmp"));
     QCOMPARE(glifo.size(), QSize(7, 4));
@@ -369,7 +386,8 @@ void TstPainelDesenho::glyphs() {
 }
 
 // The drawing area paints no background: a widget created beneath it shows.
-void TstPainelDesenho::areaShowsWidgetsBeneath() {
+// guards against a drawing area that paints over the backdrop beneath it
+void TstPainelDesenho::TheDrawingAreaShowsWidgetsBeneathIt() {
     TCena cena(1, 20, QSize(200, 100), true);
     const QImage img = cena.painel->grab().toImage();
     QCOMPARE(img.pixelColor(50, 5), Marca);
@@ -377,7 +395,8 @@ void TstPainelDesenho::areaShowsWidgetsBeneath() {
     QCOMPARE(cena.painel->childAt(50, 50), cena.painel->AreaDesenho());
 }
 
-void TstPainelDesenho::dragHooks() {
+// guards against drops accepted where the hook refused, or moves no longer asked after a refusal
+void TstPainelDesenho::DragsAskTheHooksAtEveryPointAndDropOnlyWhereAllowed() {
     TCena cena(1);
     TAreaDesenho* area = cena.painel->AreaDesenho();
     QPoint largado(-1, -1);
@@ -416,7 +435,8 @@ void TstPainelDesenho::dragHooks() {
 }
 
 // Offsets stay within 32 bits whatever heights and steps are given.
-void TstPainelDesenho::extremeSizesSaturate() {
+// guards against offsets that overflow 32 bits for huge heights or steps
+void TstPainelDesenho::ExtremeSizesSaturateInsteadOfOverflowing() {
     TCena cena(1, INT_MAX);
     cena.painel->SetAlturaConteudo(INT_MAX);
     cena.painel->RolaParaFim();

@@ -43,18 +43,19 @@ bool TemTinta(const QImage& img, int de, int ate) {
 class TstPainelMensagens : public QObject {
     Q_OBJECT
 private slots:
-    void linesStackUpwards();
-    void textIsLimeOnBlack();
-    void capacity_data();
-    void capacity();
-    void dayStamp_data();
-    void dayStamp();
-    void postJumpsToNewest();
-    void clearLeavesPlainBlack();
-    void pressDoesNothing();
+    void NewLinesStackUpwardsFromTheBottom();
+    void TheTextIsLimeOnBlack();
+    void TheStripKeepsOnlyTheNewestLinesUpToItsCapacity_data();
+    void TheStripKeepsOnlyTheNewestLinesUpToItsCapacity();
+    void EachLineStartsWithItsDay_data();
+    void EachLineStartsWithItsDay();
+    void ANewLineScrollsBackToTheNewest();
+    void ClearingLeavesAPlainBlackStrip();
+    void APressOnTheStripChangesNothing();
 };
 
-void TstPainelMensagens::linesStackUpwards() {
+// guards against lines drawn top-down, overlapping, or with the oldest one lowest
+void TstPainelMensagens::NewLinesStackUpwardsFromTheBottom() {
     TCena cena;
     for (int i = 0; i < 3; ++i) {
         cena.painel->AdicionaMensagem(QStringLiteral("Line %1").arg(i), i);
@@ -71,7 +72,8 @@ void TstPainelMensagens::linesStackUpwards() {
     QCOMPARE(cena.painel->Mensagens().first(), QStringLiteral("Day 0: Line 0"));
 }
 
-void TstPainelMensagens::textIsLimeOnBlack() {
+// guards against messages drawn in another colour than the strip's lime
+void TstPainelMensagens::TheTextIsLimeOnBlack() {
     TCena cena;
     cena.painel->AdicionaMensagem(QStringLiteral("Exhausted! MMMM"), 3);
     const QImage img = cena.Imagem();
@@ -86,7 +88,7 @@ void TstPainelMensagens::textIsLimeOnBlack() {
     QVERIFY(verdes > 0);
 }
 
-void TstPainelMensagens::capacity_data() {
+void TstPainelMensagens::TheStripKeepsOnlyTheNewestLinesUpToItsCapacity_data() {
     QTest::addColumn<int>("posts");
     QTest::addColumn<int>("linhas");
     QTest::addColumn<QString>("primeira");
@@ -96,7 +98,8 @@ void TstPainelMensagens::capacity_data() {
     QTest::newRow("many") << 130 << 50 << QStringLiteral("Day 81: m81");
 }
 
-void TstPainelMensagens::capacity() {
+// guards against a strip that grows without end or drops the newest lines
+void TstPainelMensagens::TheStripKeepsOnlyTheNewestLinesUpToItsCapacity() {
     QFETCH(int, posts);
     QFETCH(int, linhas);
     QFETCH(QString, primeira);
@@ -110,7 +113,7 @@ void TstPainelMensagens::capacity() {
     QCOMPARE(cena.painel->AlturaConteudo(), 2 + linhas * cena.AlturaLinha());
 }
 
-void TstPainelMensagens::dayStamp_data() {
+void TstPainelMensagens::EachLineStartsWithItsDay_data() {
     QTest::addColumn<double>("dia");
     QTest::addColumn<QString>("linha");
     QTest::newRow("fraction down") << 6.4 << QStringLiteral("Day 6: x");
@@ -118,7 +121,8 @@ void TstPainelMensagens::dayStamp_data() {
     QTest::newRow("no grouping") << 1234.6 << QStringLiteral("Day 1235: x");
 }
 
-void TstPainelMensagens::dayStamp() {
+// guards against a line without its day, or with the day rounded
+void TstPainelMensagens::EachLineStartsWithItsDay() {
     QFETCH(double, dia);
     QFETCH(QString, linha);
     TCena cena;
@@ -126,7 +130,8 @@ void TstPainelMensagens::dayStamp() {
     QCOMPARE(cena.painel->Mensagens().last(), linha);
 }
 
-void TstPainelMensagens::postJumpsToNewest() {
+// guards against a new message hidden below a strip scrolled up, or wrong scroll buttons
+void TstPainelMensagens::ANewLineScrollsBackToTheNewest() {
     TCena cena;
     for (int i = 0; i < 10; ++i) {
         cena.painel->AdicionaMensagem(QStringLiteral("line"), i);
@@ -148,7 +153,8 @@ void TstPainelMensagens::postJumpsToNewest() {
     QVERIFY(TemTinta(cena.Imagem(), 55 - lh, 55));
 }
 
-void TstPainelMensagens::clearLeavesPlainBlack() {
+// guards against old lines or scroll buttons left after a restart
+void TstPainelMensagens::ClearingLeavesAPlainBlackStrip() {
     TCena cena;
     for (int i = 0; i < 20; ++i) {
         cena.painel->AdicionaMensagem(QStringLiteral("Activity started"), i);
@@ -168,7 +174,8 @@ void TstPainelMensagens::clearLeavesPlainBlack() {
     }
 }
 
-void TstPainelMensagens::pressDoesNothing() {
+// guards against a press that scrolls or selects in the message strip
+void TstPainelMensagens::APressOnTheStripChangesNothing() {
     TCena cena;
     cena.host.show();
     QVERIFY(QTest::qWaitForWindowExposed(&cena.host));

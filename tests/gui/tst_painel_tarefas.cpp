@@ -20,9 +20,11 @@ const QRgb Amarelo = qRgb(255, 255, 0);
 // The dark pixels in the area: text is smoothed, dark rather than black.
 int Escuros(const QImage& q, const QRect& area) {
     int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
             n += qRed(Cor(q, x, y)) < 96 && qGreen(Cor(q, x, y)) < 96 && qBlue(Cor(q, x, y)) < 96;
+        }
+    }
     return n;
 }
 
@@ -35,25 +37,25 @@ private slots:
     void init();
     void cleanup();
 
-    void alturaERolagem();
-    void coresPorEstado_data();
-    void coresPorEstado();
-    void desenhoRolado();
-    void ligacoes();
-    void setor_data();
-    void setor();
-    void inspecaoSemTempo();
-    void figuraDoDesenvolvedor();
-    void divideNome_data();
-    void divideNome();
-    void nomeDesenhado();
-    void atividadeEm_data();
-    void atividadeEm();
-    void eventos_data();
-    void eventos();
-    void selecaoRepintaSoDoisCirculos();
-    void selecaoMudaSoOsDoisCirculos();
-    void semLista();
+    void TheChartIsAsTallAsItsLowestCircleAndScrollsInSteps();
+    void EachCircleIsColouredByItsState_data();
+    void EachCircleIsColouredByItsState();
+    void AScrolledChartDrawsEverythingShifted();
+    void LinksJoinEachActivityToTheOnesItLeadsTo();
+    void TheLimeSectorShowsThePercentDone_data();
+    void TheLimeSectorShowsThePercentDone();
+    void AnInspectionWithoutTimeShowsNoPercentage();
+    void TheAssignedDevelopersPictureSitsOnTheRim();
+    void NamesBreakAtTheLastSpaceThatFits_data();
+    void NamesBreakAtTheLastSpaceThatFits();
+    void NamesAreDrawnBelowTheirCircles();
+    void AnActivityIsFoundByAnyPointOfItsSquare_data();
+    void AnActivityIsFoundByAnyPointOfItsSquare();
+    void PressesSelectAndDoubleClicksAreReported_data();
+    void PressesSelectAndDoubleClicksAreReported();
+    void ASelectionRepaintsOnlyTheTwoCirclesInvolved();
+    void ASelectionChangesOnlyTheTwoCirclesInvolved();
+    void WithoutActivitiesThePanelIsEmptyAndSafe();
 
 private:
     TAtividade* Atividade(int i) const { return FSimulador->Projeto()->Atividade(i); }
@@ -90,7 +92,8 @@ void TstPainelTarefas::cleanup() {
     FSimulador.reset();
 }
 
-void TstPainelTarefas::alturaERolagem() {
+// guards against a chart cut short, or scrolled past its last circle
+void TstPainelTarefas::TheChartIsAsTallAsItsLowestCircleAndScrollsInSteps() {
     QCOMPARE(FPainel->AlturaConteudo(), 600);
     QVERIFY(FPainel->BotaoDesce()->isVisible());
     QList<int> deslocamentos{FPainel->Deslocamento()};
@@ -103,7 +106,7 @@ void TstPainelTarefas::alturaERolagem() {
     QVERIFY(FPainel->BotaoSobe()->isVisible());
 }
 
-void TstPainelTarefas::coresPorEstado_data() {
+void TstPainelTarefas::EachCircleIsColouredByItsState_data() {
     QTest::addColumn<int>("indice");
     QTest::addColumn<QRgb>("fundo");
     for (int i = 0; i < 16; ++i) {
@@ -113,13 +116,15 @@ void TstPainelTarefas::coresPorEstado_data() {
     }
 }
 
-void TstPainelTarefas::coresPorEstado() {
+// guards against a circle coloured for another state than its activity's
+void TstPainelTarefas::EachCircleIsColouredByItsState() {
     QFETCH(int, indice);
     QFETCH(QRgb, fundo);
     TAtividade* a = Atividade(indice);
     // Bring the circle into view: steps of 50 from the top.
-    while (a->PosicaoY() + 30 - FPainel->Deslocamento() >= 378)
+    while (a->PosicaoY() + 30 - FPainel->Deslocamento() >= 378) {
         FPainel->RolaParaBaixo();
+    }
     const int x = a->PosicaoX();
     const int y = a->PosicaoY() - FPainel->Deslocamento();
 
@@ -136,9 +141,11 @@ void TstPainelTarefas::coresPorEstado() {
     QCOMPARE(Hex(Cor(quadro, x + 29, y)), Hex(Azul));
 }
 
-void TstPainelTarefas::desenhoRolado() {
-    for (int i = 0; i < 5; ++i)
+// guards against circles drawn at their unscrolled place, or a backdrop gap when scrolled
+void TstPainelTarefas::AScrolledChartDrawsEverythingShifted() {
+    for (int i = 0; i < 5; ++i) {
         FPainel->RolaParaBaixo();
+    }
     QCOMPARE(FPainel->Deslocamento(), 250);
     const QImage quadro = Quadro();
     // The green backdrop shows beneath the chart, whatever the offset.
@@ -152,7 +159,8 @@ void TstPainelTarefas::desenhoRolado() {
     QCOMPARE(Hex(Cor(quadro, 300, 30)), Hex(Preto));
 }
 
-void TstPainelTarefas::ligacoes() {
+// guards against a missing or extra link, or links drawn over the names
+void TstPainelTarefas::LinksJoinEachActivityToTheOnesItLeadsTo() {
     const QImage quadro = Quadro();
     // "Users and Professors use cases" (100, 50) to "System Architecture" (300, 150).
     const QRgb meio = Cor(quadro, 200, 100);
@@ -165,7 +173,7 @@ void TstPainelTarefas::ligacoes() {
     QVERIFY(Cor(quadro, 375, 50) != Amarelo);
 }
 
-void TstPainelTarefas::setor_data() {
+void TstPainelTarefas::TheLimeSectorShowsThePercentDone_data() {
     // An inspection with executed time t and dedication d is t / d concluded.
     QTest::addColumn<double>("executado");
     QTest::addColumn<double>("duracao");
@@ -185,7 +193,8 @@ void TstPainelTarefas::setor_data() {
     QTest::newRow("100 %") << 0.25 << 0.25 << 1.0 << L{true, true, true, true, true, true};
 }
 
-void TstPainelTarefas::setor() {
+// guards against a sector of the wrong size or start, or a sliver at zero
+void TstPainelTarefas::TheLimeSectorShowsThePercentDone() {
     QFETCH(double, executado);
     QFETCH(double, duracao);
     QFETCH(double, percentual);
@@ -206,21 +215,26 @@ void TstPainelTarefas::setor() {
 
     const QImage quadro = Quadro();
     const QList<QPoint> sondas{{75, 48}, {75, 52}, {85, 35}, {115, 35}, {115, 65}, {85, 65}};
-    for (int i = 0; i < sondas.size(); ++i)
+    for (int i = 0; i < sondas.size(); ++i) {
         QVERIFY2(Cor(quadro, sondas[i].x(), sondas[i].y()) == (lima[i] ? Lima : Branco),
                  qPrintable(QStringLiteral("probe %1").arg(i)));
+    }
     // Without a sector, not even a sliver of lime.
-    if (!lima.contains(true))
-        for (int y = 20; y <= 80; ++y)
-            for (int x = 70; x <= 130; ++x)
+    if (!lima.contains(true)) {
+        for (int y = 20; y <= 80; ++y) {
+            for (int x = 70; x <= 130; ++x) {
                 QVERIFY2(Cor(quadro, x, y) != Lima,
                          qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        }
+    }
     // The percentage text is drawn in black round the centre.
     QVERIFY(Escuros(quadro, QRect(85, 44, 31, 13)) > 10);
     FPainel->DefineAtividades(nullptr);
 }
 
-void TstPainelTarefas::inspecaoSemTempo() {
+// guards against a percentage or sector on an inspection that has no time yet
+void TstPainelTarefas::AnInspectionWithoutTimeShowsNoPercentage() {
     // "Users and Professors Inspection" (100, 350), given a developer but no time.
     TAtividade* a = Atividade(7);
     QVERIFY(!a->Planejada());
@@ -229,9 +243,11 @@ void TstPainelTarefas::inspecaoSemTempo() {
     const QImage comDesenvolvedor = Quadro();
     QCOMPARE(comDesenvolvedor, semDesenvolvedor);
     // No percentage, no sector (its percentage is 1): silver all through.
-    for (int y = 330; y <= 370; ++y)
-        for (int x = 80; x <= 120; ++x)
+    for (int y = 330; y <= 370; ++y) {
+        for (int x = 80; x <= 120; ++x) {
             QCOMPARE(Hex(Cor(comDesenvolvedor, x, y)), Hex(Prata));
+        }
+    }
 
     a->SetDuracao(0.5);
     FPainel->AreaDesenho()->update();
@@ -240,13 +256,16 @@ void TstPainelTarefas::inspecaoSemTempo() {
     QVERIFY(Escuros(planejada, QRect(85, 344, 31, 13)) > 10);
     // The picture on the rim, (111, 314)..(131, 344): its rows above the circle.
     int mudados = 0;
-    for (int y = 314; y < 319; ++y)
-        for (int x = 111; x < 131; ++x)
+    for (int y = 314; y < 319; ++y) {
+        for (int x = 111; x < 131; ++x) {
             mudados += Cor(planejada, x, y) != Cor(semDesenvolvedor, x, y);
+        }
+    }
     QVERIFY(mudados > 20);
 }
 
-void TstPainelTarefas::figuraDoDesenvolvedor() {
+// guards against a developer picture drawn elsewhere, unstretched, or over other parts
+void TstPainelTarefas::TheAssignedDevelopersPictureSitsOnTheRim() {
     TAtividade* a = Atividade(0); // (100, 50)
     const QImage antes = Quadro();
     const TDesenvolvedor* d = FSimulador->Desenvolvedores().at(3);
@@ -268,16 +287,20 @@ void TstPainelTarefas::figuraDoDesenvolvedor() {
     // Every pixel there comes from the developer's small picture.
     QSet<QRgb> cores;
     const QImage& pequena = d->ImagemPequena();
-    for (int y = 0; y < pequena.height(); ++y)
-        for (int x = 0; x < pequena.width(); ++x)
+    for (int y = 0; y < pequena.height(); ++y) {
+        for (int x = 0; x < pequena.width(); ++x) {
             cores.insert(pequena.pixel(x, y) | 0xff000000u);
-    for (int y = figura.top(); y <= figura.bottom(); ++y)
-        for (int x = figura.left(); x <= figura.right(); ++x)
+        }
+    }
+    for (int y = figura.top(); y <= figura.bottom(); ++y) {
+        for (int x = figura.left(); x <= figura.right(); ++x) {
             QVERIFY2(cores.contains(Cor(depois, x, y)),
                      qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        }
+    }
 }
 
-void TstPainelTarefas::divideNome_data() {
+void TstPainelTarefas::NamesBreakAtTheLastSpaceThatFits_data() {
     QTest::addColumn<QString>("nome");
     QTest::addColumn<QString>("linha1");
     QTest::addColumn<QString>("linha2");
@@ -297,7 +320,8 @@ void TstPainelTarefas::divideNome_data() {
     QTest::newRow("empty") << QString() << QString() << QString();
 }
 
-void TstPainelTarefas::divideNome() {
+// guards against names cut mid-word, or broken when they fit
+void TstPainelTarefas::NamesBreakAtTheLastSpaceThatFits() {
     QFETCH(QString, nome);
     QFETCH(QString, linha1);
     QFETCH(QString, linha2);
@@ -305,8 +329,9 @@ void TstPainelTarefas::divideNome() {
     negrito.setBold(true);
     const QFontMetrics m(negrito);
     // The rows assume the widths of this font: say so when they do not hold.
-    if (linha2.isEmpty() && nome.contains(QLatin1Char(' ')))
+    if (linha2.isEmpty() && nome.contains(QLatin1Char(' '))) {
         QVERIFY(m.horizontalAdvance(nome) <= TPainelAtividades::LarguraNome);
+    }
     if (!linha2.isEmpty()) {
         QVERIFY(m.horizontalAdvance(linha1 + QLatin1Char(' ')) <= TPainelAtividades::LarguraNome);
         const QString maisUma = linha1 + QLatin1Char(' ') + linha2.section(QLatin1Char(' '), 0, 0);
@@ -317,7 +342,8 @@ void TstPainelTarefas::divideNome() {
     QCOMPARE(l2, linha2);
 }
 
-void TstPainelTarefas::nomeDesenhado() {
+// guards against names drawn over the circle or on the wrong number of lines
+void TstPainelTarefas::NamesAreDrawnBelowTheirCircles() {
     const QImage quadro = Quadro();
     QFont negrito = FonteBase();
     negrito.setBold(true);
@@ -328,10 +354,12 @@ void TstPainelTarefas::nomeDesenhado() {
             for (int x = x0; x < x1; ++x) {
                 if (Cor(quadro, x, y) == Branco) {
                     ++n;
-                    if (menor)
+                    if (menor) {
                         *menor = std::min(*menor, x);
-                    if (maior)
+                    }
+                    if (maior) {
                         *maior = std::max(*maior, x);
+                    }
                 }
             }
         }
@@ -351,7 +379,7 @@ void TstPainelTarefas::nomeDesenhado() {
     QVERIFY(std::abs((menor + maior) / 2 - 100) <= 2);
 }
 
-void TstPainelTarefas::atividadeEm_data() {
+void TstPainelTarefas::AnActivityIsFoundByAnyPointOfItsSquare_data() {
     QTest::addColumn<int>("passos");
     QTest::addColumn<QPoint>("ponto");
     QTest::addColumn<int>("indice");
@@ -367,16 +395,18 @@ void TstPainelTarefas::atividadeEm_data() {
     QTest::newRow("scrolled 250") << 5 << QPoint(450, 300) << 15;
 }
 
-void TstPainelTarefas::atividadeEm() {
+// guards against hits missed on a circle's corners or found outside it, when scrolled too
+void TstPainelTarefas::AnActivityIsFoundByAnyPointOfItsSquare() {
     QFETCH(int, passos);
     QFETCH(QPoint, ponto);
     QFETCH(int, indice);
-    for (int i = 0; i < passos; ++i)
+    for (int i = 0; i < passos; ++i) {
         FPainel->RolaParaBaixo();
+    }
     QCOMPARE(Indice(FPainel->AtividadeEm(ponto.x(), ponto.y())), indice);
 }
 
-void TstPainelTarefas::eventos_data() {
+void TstPainelTarefas::PressesSelectAndDoubleClicksAreReported_data() {
     QTest::addColumn<QString>("acao");
     QTest::addColumn<QPoint>("ponto");
     QTest::addColumn<QStringList>("esperados");
@@ -396,7 +426,8 @@ void TstPainelTarefas::eventos_data() {
         << "double" << QPoint(200, 100) << QStringList{"select -1", "select -1", "double -1"} << -1;
 }
 
-void TstPainelTarefas::eventos() {
+// guards against selections or double clicks reported for the wrong press or button
+void TstPainelTarefas::PressesSelectAndDoubleClicksAreReported() {
     QFETCH(QString, acao);
     QFETCH(QPoint, ponto);
     QFETCH(QStringList, esperados);
@@ -428,7 +459,8 @@ void TstPainelTarefas::eventos() {
     QCOMPARE(Indice(FPainel->AtividadeSelecionada()), selecionada);
 }
 
-void TstPainelTarefas::selecaoRepintaSoDoisCirculos() {
+// guards against the whole chart repainted on every selection
+void TstPainelTarefas::ASelectionRepaintsOnlyTheTwoCirclesInvolved() {
     QWidget* area = FPainel->AreaDesenho();
     TEspiaoPintura espiao;
     area->installEventFilter(&espiao);
@@ -458,7 +490,8 @@ void TstPainelTarefas::selecaoRepintaSoDoisCirculos() {
     area->removeEventFilter(&espiao);
 }
 
-void TstPainelTarefas::selecaoMudaSoOsDoisCirculos() {
+// guards against pixels changed outside the old and new selected circles
+void TstPainelTarefas::ASelectionChangesOnlyTheTwoCirclesInvolved() {
     FPainel->SelecionaAtividade(Atividade(3));
     const QImage antes = Quadro();
     FPainel->SelecionaAtividade(Atividade(5));
@@ -468,8 +501,9 @@ void TstPainelTarefas::selecaoMudaSoOsDoisCirculos() {
     int em3 = 0, em5 = 0;
     for (int y = 0; y < antes.height(); ++y) {
         for (int x = 0; x < antes.width(); ++x) {
-            if (Cor(antes, x, y) == Cor(depois, x, y))
+            if (Cor(antes, x, y) == Cor(depois, x, y)) {
                 continue;
+            }
             QVERIFY2(r3.contains(x, y) || r5.contains(x, y),
                      qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
             (r3.contains(x, y) ? em3 : em5)++;
@@ -479,7 +513,8 @@ void TstPainelTarefas::selecaoMudaSoOsDoisCirculos() {
     QVERIFY(em5 > 1000);
 }
 
-void TstPainelTarefas::semLista() {
+// guards against a crash or stale drawing when the panel has no activities
+void TstPainelTarefas::WithoutActivitiesThePanelIsEmptyAndSafe() {
     FPainel->DefineAtividades(nullptr);
     QCOMPARE(FPainel->CalculaAltura(), 20);
     QVERIFY(!FPainel->BotaoDesce()->isVisible());

@@ -48,12 +48,14 @@ public:
 
     TControladorTeste(int termometros, int bandeiras) {
         const TColor cores[2] = {clRed, clLime};
-        for (int j = 0; j < termometros; ++j)
+        for (int j = 0; j < termometros; ++j) {
             AdicionaTermometro(std::make_unique<TTermometroFixo>(cores[j], &Valores[j]));
+        }
         const QString arquivos[2] = {QStringLiteral("imagens/bd_trabalhoduro.bmp"),
                                      QStringLiteral("imagens/bd_escravidao.bmp")};
-        for (int k = 0; k < bandeiras; ++k)
+        for (int k = 0; k < bandeiras; ++k) {
             AdicionaBandeira(std::make_unique<TBandeiraFixa>(arquivos[k], &Visiveis[k]));
+        }
     }
     QString NomeObjeto(const void* o) const override {
         return static_cast<const TDesenvolvedor*>(o)->Nome();
@@ -73,8 +75,9 @@ public:
 protected:
     void IniciaArrasto() override {
         ++Arrastos;
-        if (ArrastoReal)
+        if (ArrastoReal) {
             TPainelVisao::IniciaArrasto();
+        }
     }
 };
 
@@ -86,19 +89,20 @@ void Move(QWidget* w, QPoint p, Qt::MouseButtons botoes = Qt::NoButton) {
 
 // Every point of the list has the colour.
 void Confere(const QImage& q, QRgb cor, const QList<QPoint>& pontos) {
-    for (const QPoint& p : pontos)
+    for (const QPoint& p : pontos) {
         QVERIFY2(Cor(q, p.x(), p.y()) == cor,
                  qPrintable(QStringLiteral("(%1, %2): %3, expected %4")
                                 .arg(p.x())
                                 .arg(p.y())
                                 .arg(Hex(Cor(q, p.x(), p.y())), Hex(cor))));
+    }
 }
 
 // The flag places of the card at left l, top 0: the pictures given, in order,
 // then silver.
 void ConfereBandeiras(const QImage& q, int l, const QList<QImage>& figuras) {
-    for (int lugar = 0; lugar < 2; ++lugar)
-        for (int y = 0; y < 14; ++y)
+    for (int lugar = 0; lugar < 2; ++lugar) {
+        for (int y = 0; y < 14; ++y) {
             for (int x = 0; x < 14; ++x) {
                 const QImage figura = figuras.value(lugar);
                 const bool opaco = !figura.isNull() && qAlpha(figura.pixel(x, y)) == 255;
@@ -106,6 +110,8 @@ void ConfereBandeiras(const QImage& q, int l, const QList<QImage>& figuras) {
                 QVERIFY2(Cor(q, l + 5 + 14 * lugar + x, 58 + y) == esperado,
                          qPrintable(QStringLiteral("place %1 (%2, %3)").arg(lugar).arg(x).arg(y)));
             }
+        }
+    }
 }
 
 } // namespace
@@ -117,33 +123,34 @@ private slots:
     void init();
     void cleanup();
 
-    void nadaParaMostrar();
-    void geometriaDoCartao();
-    void cartaoComDoisTermometros();
-    void barras_data();
-    void barras();
-    void bandeiras_data();
-    void bandeiras();
-    void desenvolvedorEm_data();
-    void desenvolvedorEm();
-    void molduraDesenhadaEApagada();
-    void selecaoRepintaSoAsMolduras();
-    void eventos_data();
-    void eventos();
-    void arrasto_data();
-    void arrasto();
-    void arrastoTemOPainelComoOrigem_data();
-    void arrastoTemOPainelComoOrigem();
-    void dica();
-    void seteDesenvolvedoresRolam();
-    void atualizaLeALista();
+    void WithNothingToShowOnlyTheBackdropShows();
+    void EachCardHasItsPlaceAndSize();
+    void ACardShowsItsPictureAndBothThermometers();
+    void ThermometerBarsRiseWithTheirValues_data();
+    void ThermometerBarsRiseWithTheirValues();
+    void TheVisibleFlagsAreDrawnOnTheCard_data();
+    void TheVisibleFlagsAreDrawnOnTheCard();
+    void ADeveloperIsFoundByAnyPointOfTheirCard_data();
+    void ADeveloperIsFoundByAnyPointOfTheirCard();
+    void TheSelectionFrameIsDrawnAndErasedExactly();
+    void ASelectionRepaintsOnlyTheFrames();
+    void PressesSelectAndDoubleClicksAreReported_data();
+    void PressesSelectAndDoubleClicksAreReported();
+    void AMoveOfFivePixelsWithTheButtonDownStartsOneDrag_data();
+    void AMoveOfFivePixelsWithTheButtonDownStartsOneDrag();
+    void ADragHasThePanelAsItsSource_data();
+    void ADragHasThePanelAsItsSource();
+    void HoveringACardShowsItsDevelopersName();
+    void SevenDevelopersMakeThePanelScroll();
+    void UpdatingRereadsTheTeamList();
 
 private:
     QList<TDesenvolvedor*>& Equipe() { return FSimulador->Projeto()->Equipe(); }
     TDesenvolvedor* Pool(int i) const { return FSimulador->Desenvolvedores().at(i); }
     void Equipa(int n, TControladorVisao* controlador = nullptr) {
-        for (int i = 0; i < n; ++i)
+        for (int i = 0; i < n; ++i) {
             Equipe().append(Pool(i));
+        }
         FPainel->DefineDesenvolvedores(&Equipe(), controlador ? controlador : FControlador.get());
     }
     // The whole panel as shown, in drawing-area coordinates.
@@ -183,7 +190,8 @@ void TstPainelVisao::cleanup() {
 
 // An empty team, or a team without a controller: only the backdrop shows, a
 // press selects nobody but is still reported, and no hint shows.
-void TstPainelVisao::nadaParaMostrar() {
+// guards against a card drawn, a hint shown or a press lost when there is nothing to show
+void TstPainelVisao::WithNothingToShowOnlyTheBackdropShows() {
     for (bool comControlador : {true, false}) {
         if (comControlador) {
             FPainel->DefineDesenvolvedores(&Equipe(), FControlador.get());
@@ -193,8 +201,9 @@ void TstPainelVisao::nadaParaMostrar() {
         }
         QVERIFY(!FPainel->BotaoDesce()->isVisible());
         const QImage quadro = Quadro();
-        for (int y = 0; y < quadro.height(); y += 7)
+        for (int y = 0; y < quadro.height(); y += 7) {
             QCOMPARE(Hex(Cor(quadro, L + 20, y)), Hex(Cor(quadro, 0, y)));
+        }
         QCOMPARE(Hex(Cor(quadro, 44, 0)), Hex(qRgb(0, 128, 0)));
         TAreaDesenho* area = FPainel->AreaDesenho();
         area->setToolTip(QStringLiteral("unchanged"));
@@ -208,7 +217,8 @@ void TstPainelVisao::nadaParaMostrar() {
     }
 }
 
-void TstPainelVisao::geometriaDoCartao() {
+// guards against cards overlapping, misplaced or of the wrong size
+void TstPainelVisao::EachCardHasItsPlaceAndSize() {
     Equipa(2);
     QCOMPARE(FPainel->LarguraCartao(), W);
     QCOMPARE(FPainel->EsquerdaCartao(), L);
@@ -226,16 +236,20 @@ void TstPainelVisao::geometriaDoCartao() {
     Confere(quadro, Preto, {P(L + 48, t + 11), P(L + 53, t + 72)});
     // Outside the card the backdrop shows.
     for (const QPoint p : {QPoint(L - 1, t + 40), QPoint(L + W + 1, t + 40), QPoint(L + 30, t + 4),
-                           QPoint(L + 30, t + 80 + 4)})
+                           QPoint(L + 30, t + 80 + 4)}) {
         QCOMPARE(Hex(Cor(quadro, p.x(), p.y())), Hex(Cor(quadro, 0, p.y())));
+    }
     // The picture as stored, its top-left corner at (L + 5, T + 10).
     const QImage& figura = Pool(1)->ImagemPequena();
-    for (int y = 0; y < figura.height(); ++y)
-        for (int x = 0; x < figura.width(); ++x)
+    for (int y = 0; y < figura.height(); ++y) {
+        for (int x = 0; x < figura.width(); ++x) {
             QCOMPARE(Hex(Cor(quadro, L + 5 + x, t + 10 + y)), Hex(figura.pixel(x, y)));
+        }
+    }
 }
 
-void TstPainelVisao::cartaoComDoisTermometros() {
+// guards against a card missing its picture or a thermometer
+void TstPainelVisao::ACardShowsItsPictureAndBothThermometers() {
     TControladorTeste controlador(2, 0);
     controlador.Valores[0] = 50.0;
     controlador.Valores[1] = 25.0;
@@ -252,7 +266,7 @@ void TstPainelVisao::cartaoComDoisTermometros() {
     FPainel->DefineDesenvolvedores(nullptr, nullptr);
 }
 
-void TstPainelVisao::barras_data() {
+void TstPainelVisao::ThermometerBarsRiseWithTheirValues_data() {
     QTest::addColumn<double>("valor");
     QTest::addColumn<int>("altura");
     QTest::newRow("0") << 0.0 << 0;
@@ -263,7 +277,8 @@ void TstPainelVisao::barras_data() {
     QTest::newRow("75") << 75.0 << 62;
 }
 
-void TstPainelVisao::barras() {
+// guards against bars that fill the wrong way or ignore their value
+void TstPainelVisao::ThermometerBarsRiseWithTheirValues() {
     QFETCH(double, valor);
     QFETCH(int, altura);
     TControladorTeste controlador(1, 0);
@@ -273,17 +288,18 @@ void TstPainelVisao::barras() {
     const int t = 80;
     for (int y = t + 11; y <= t + 72; ++y) {
         const QRgb esperado = y >= t + 73 - altura ? Vermelho : Preto;
-        for (int x = L + 48; x <= L + 53; ++x)
+        for (int x = L + 48; x <= L + 53; ++x) {
             QVERIFY2(Cor(quadro, x, y) == esperado,
                      qPrintable(
                          QStringLiteral("(%1, %2): %3").arg(x).arg(y).arg(Hex(Cor(quadro, x, y)))));
+        }
     }
     // The outline is never covered.
     Confere(quadro, Cinza, {QPoint(L + 50, t + 10), QPoint(L + 50, t + 73)});
     FPainel->DefineDesenvolvedores(nullptr, nullptr);
 }
 
-void TstPainelVisao::bandeiras_data() {
+void TstPainelVisao::TheVisibleFlagsAreDrawnOnTheCard_data() {
     QTest::addColumn<double>("horas");
     QTest::addColumn<int>("visiveis"); // -1: the game's flags, else the test flags shown
     QTest::addColumn<QList<int>>("esperadas");
@@ -298,7 +314,8 @@ void TstPainelVisao::bandeiras_data() {
     QTest::newRow("both, side by side") << 8.0 << 3 << QList<int>{0, 1};
 }
 
-void TstPainelVisao::bandeiras() {
+// guards against a hidden flag drawn, a visible one missing, or one drawn elsewhere
+void TstPainelVisao::TheVisibleFlagsAreDrawnOnTheCard() {
     QFETCH(double, horas);
     QFETCH(int, visiveis);
     QFETCH(QList<int>, esperadas);
@@ -306,18 +323,20 @@ void TstPainelVisao::bandeiras() {
     teste.Visiveis[0] = visiveis & 1;
     teste.Visiveis[1] = visiveis & 2;
     TControladorVisao* controlador = &teste;
-    if (visiveis < 0)
+    if (visiveis < 0) {
         controlador = FControlador.get();
+    }
     Equipa(1, controlador);
     Pool(0)->SetHorasTrabalho(horas);
     QList<QImage> figuras;
-    for (int k : esperadas)
+    for (int k : esperadas) {
         figuras << controlador->Bandeira(k)->ImagemBandeira();
+    }
     ConfereBandeiras(Quadro(), L, figuras);
     FPainel->DefineDesenvolvedores(nullptr, nullptr);
 }
 
-void TstPainelVisao::desenvolvedorEm_data() {
+void TstPainelVisao::ADeveloperIsFoundByAnyPointOfTheirCard_data() {
     QTest::addColumn<QPoint>("ponto");
     QTest::addColumn<int>("indice");
     QTest::newRow("left edge") << QPoint(14, 120) << 1;
@@ -332,7 +351,8 @@ void TstPainelVisao::desenvolvedorEm_data() {
     QTest::newRow("above the content") << QPoint(44, -1) << -1;
 }
 
-void TstPainelVisao::desenvolvedorEm() {
+// guards against presses between cards taken for a developer, or card edges missed
+void TstPainelVisao::ADeveloperIsFoundByAnyPointOfTheirCard() {
     QFETCH(QPoint, ponto);
     QFETCH(int, indice);
     Equipa(3);
@@ -342,7 +362,8 @@ void TstPainelVisao::desenvolvedorEm() {
     QCOMPARE(Selecionado(), indice);
 }
 
-void TstPainelVisao::molduraDesenhadaEApagada() {
+// guards against a selection frame left behind, or drawn off the card
+void TstPainelVisao::TheSelectionFrameIsDrawnAndErasedExactly() {
     Equipa(2);
     // The 2-pixel frame of the card at top t in the colour, the pixels just
     // inside and outside it silver.
@@ -371,7 +392,8 @@ void TstPainelVisao::molduraDesenhadaEApagada() {
     moldura(quadro, 80, Prata);
 }
 
-void TstPainelVisao::selecaoRepintaSoAsMolduras() {
+// guards against the whole panel repainted on every selection
+void TstPainelVisao::ASelectionRepaintsOnlyTheFrames() {
     Equipa(3);
     TAreaDesenho* area = FPainel->AreaDesenho();
     TEspiaoPintura espiao;
@@ -400,17 +422,19 @@ void TstPainelVisao::selecaoRepintaSoAsMolduras() {
     const QImage depois = Quadro();
     const QRegion r0 = FPainel->RegiaoSelecao(Equipe()[0]);
     int mudados = 0;
-    for (int y = 0; y < antes.height(); ++y)
-        for (int x = 0; x < antes.width(); ++x)
+    for (int y = 0; y < antes.height(); ++y) {
+        for (int x = 0; x < antes.width(); ++x) {
             if (Cor(antes, x, y) != Cor(depois, x, y)) {
                 QVERIFY((r0 + r2).contains(QPoint(x, y)));
                 ++mudados;
             }
+        }
+    }
     QCOMPARE(mudados, 2 * (2 * 2 * (W - 3) + 2 * 2 * (70 - 4)));
     area->removeEventFilter(&espiao);
 }
 
-void TstPainelVisao::eventos_data() {
+void TstPainelVisao::PressesSelectAndDoubleClicksAreReported_data() {
     QTest::addColumn<QString>("acao");
     QTest::addColumn<QPoint>("ponto");
     QTest::addColumn<bool>("comDuplo");
@@ -430,7 +454,8 @@ void TstPainelVisao::eventos_data() {
         << "double" << QPoint(44, 300) << true << QStringList{"select -1", "double -1"} << -1;
 }
 
-void TstPainelVisao::eventos() {
+// guards against selections or double clicks reported for the wrong press or button
+void TstPainelVisao::PressesSelectAndDoubleClicksAreReported() {
     QFETCH(QString, acao);
     QFETCH(QPoint, ponto);
     QFETCH(bool, comDuplo);
@@ -445,17 +470,19 @@ void TstPainelVisao::eventos() {
         };
     };
     FPainel->OnSelect = registra("select");
-    if (comDuplo)
+    if (comDuplo) {
         FPainel->OnDblClick = registra("double");
-    if (acao == "double")
+    }
+    if (acao == "double") {
         DuploClique(FPainel->AreaDesenho(), ponto);
-    else
+    } else {
         Pressiona(ponto, acao == "right" ? Qt::RightButton : Qt::LeftButton);
+    }
     QCOMPARE(registro, esperados);
     QCOMPARE(Selecionado(), selecionado);
 }
 
-void TstPainelVisao::arrasto_data() {
+void TstPainelVisao::AMoveOfFivePixelsWithTheButtonDownStartsOneDrag_data() {
     QTest::addColumn<int>("botao");
     QTest::addColumn<QPoint>("inicio");
     QTest::addColumn<QList<QPoint>>("movimentos");
@@ -476,7 +503,8 @@ void TstPainelVisao::arrasto_data() {
     QTest::newRow("from empty space") << esq << QPoint(44, 82) << P{{0, 10}} << 1;
 }
 
-void TstPainelVisao::arrasto() {
+// guards against drags started by small moves, or started more than once per press
+void TstPainelVisao::AMoveOfFivePixelsWithTheButtonDownStartsOneDrag() {
     QFETCH(int, botao);
     QFETCH(QPoint, inicio);
     QFETCH(QList<QPoint>, movimentos);
@@ -486,13 +514,14 @@ void TstPainelVisao::arrasto() {
     Pressiona(inicio, b);
     const bool sobreCartao = inicio.y() > 84;
     QVERIFY(FPainel->ArrastoPendente());
-    for (const QPoint& d : movimentos)
+    for (const QPoint& d : movimentos) {
         Move(FPainel->AreaDesenho(), inicio + d, b);
+    }
     QCOMPARE(FPainel->Arrastos, arrastos);
     QCOMPARE(Selecionado(), sobreCartao ? 1 : -1);
 }
 
-void TstPainelVisao::arrastoTemOPainelComoOrigem_data() {
+void TstPainelVisao::ADragHasThePanelAsItsSource_data() {
     QTest::addColumn<QPoint>("inicio");
     QTest::addColumn<int>("selecionado");
     QTest::newRow("from a card") << QPoint(44, 120) << 1;
@@ -501,7 +530,8 @@ void TstPainelVisao::arrastoTemOPainelComoOrigem_data() {
     QTest::newRow("from empty space") << QPoint(44, 200) << -1;
 }
 
-void TstPainelVisao::arrastoTemOPainelComoOrigem() {
+// guards against drops on the chart that cannot tell where the drag came from
+void TstPainelVisao::ADragHasThePanelAsItsSource() {
     QFETCH(QPoint, inicio);
     QFETCH(int, selecionado);
     Equipa(2);
@@ -521,7 +551,8 @@ void TstPainelVisao::arrastoTemOPainelComoOrigem() {
     QVERIFY(!FPainel->ArrastoPendente());
 }
 
-void TstPainelVisao::dica() {
+// guards against no hint, or a drag started by a move without a button
+void TstPainelVisao::HoveringACardShowsItsDevelopersName() {
     Equipa(2);
     TAreaDesenho* area = FPainel->AreaDesenho();
     // Pointer moves without a button: no drag, only the hint.
@@ -541,7 +572,8 @@ void TstPainelVisao::dica() {
     QCOMPARE(area->toolTip(), Pool(0)->Nome());
 }
 
-void TstPainelVisao::seteDesenvolvedoresRolam() {
+// guards against the last cards out of reach when the team is longer than the panel
+void TstPainelVisao::SevenDevelopersMakeThePanelScroll() {
     Equipa(7);
     QCOMPARE(FPainel->AlturaConteudo(), 560);
     QVERIFY(!FPainel->BotaoSobe()->isVisible());
@@ -560,7 +592,8 @@ void TstPainelVisao::seteDesenvolvedoresRolam() {
     QCOMPARE(FPainel->AreaDesenho()->toolTip(), Pool(1)->Nome());
 }
 
-void TstPainelVisao::atualizaLeALista() {
+// guards against cards of developers who left, or a paint that changes the list
+void TstPainelVisao::UpdatingRereadsTheTeamList() {
     Equipa(1);
     Pressiona(QPoint(44, 40));
     Equipe() << Pool(1) << Pool(2) << Pool(3) << Pool(4);

@@ -97,7 +97,7 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
-    void ConverteInteiro_data() {
+    void RecordNumbersReadOnlyWholeDecimalIntegers_data() {
         QTest::addColumn<QString>("texto");
         QTest::addColumn<bool>("valido");
         QTest::addColumn<int>("valor");
@@ -111,7 +111,8 @@ private slots:
         QTest::newRow("too small") << "-2147483649" << false << 0;
         QTest::newRow("sign alone") << "+" << false << 0;
     }
-    void ConverteInteiro() {
+    // guards against a record number read from text that is not a whole integer
+    void RecordNumbersReadOnlyWholeDecimalIntegers() {
         QFETCH(QString, texto);
         QFETCH(bool, valido);
         QFETCH(int, valor);
@@ -128,7 +129,7 @@ private slots:
         }
     }
 
-    void FormataReal_data() {
+    void RecordRealsAreShortestAndInTheUsersDecimalSeparator_data() {
         QTest::addColumn<QString>("local");
         QTest::addColumn<double>("valor");
         QTest::addColumn<QString>("texto");
@@ -138,7 +139,8 @@ private slots:
         QTest::newRow("comma separator") << "de_DE" << 812.5 << "812,5";
         QTest::newRow("no grouping") << "en_US" << 1234567.25 << "1234567.25";
     }
-    void FormataReal() {
+    // guards against binary noise, grouping or the wrong separator in a recorded real
+    void RecordRealsAreShortestAndInTheUsersDecimalSeparator() {
         QFETCH(QString, local);
         QFETCH(double, valor);
         QFETCH(QString, texto);
@@ -146,11 +148,13 @@ private slots:
         QCOMPARE(TRegistroJogador::FormataReal(valor), texto);
     }
 
-    void CaminhoPadraoBesideTheProgram() {
+    // guards against a record file looked for in the working folder instead of beside the program
+    void TheDefaultRecordPathIsBesideTheProgram() {
         QCOMPARE(TRegistroJogador::CaminhoPadrao(),
                  QCoreApplication::applicationDirPath() + QStringLiteral("/Orvanta.INI"));
     }
 
+    // guards against a first count that fails for a missing file, or leaves temporary files
     void CountingCreatesTheFileAndGrows() {
         TRegistroJogador registro(Caminho());
         QCOMPARE(registro.LeValor("Orvanta", "NTimes", "none"), QStringLiteral("none"));
@@ -164,6 +168,7 @@ private slots:
                  QStringList{QStringLiteral("Orvanta.INI")});
     }
 
+    // guards against case-sensitive keys, or other sections lost when one is written
     void NamesMatchWithoutCaseAndOtherContentStays() {
         Escreve(Caminho(), "; kept comment\n[orvanta]\nntimes=4\nmanager=Ana\n\n[Other]\nX=1\n"
                            "Y=two words\n\n[#3]\nCost=10\nTime=2\n");
@@ -185,6 +190,7 @@ private slots:
         QTest::newRow("accents, outer blanks") << QStringLiteral("  José Müller ");
         QTest::newRow("equals and semicolon") << "a=b; c";
     }
+    // guards against a manager name trimmed, re-cased or escaped on its way to the file
     void ManagerNameKeptAsTyped() {
         QFETCH(QString, nome);
         TRegistroJogador registro(Caminho());
@@ -199,6 +205,7 @@ private slots:
         QTest::newRow("third game") << QByteArray("[Orvanta]\nNTimes=3\n") << "#3";
         QTest::newRow("no count") << QByteArray() << "#0";
     }
+    // guards against a result written under another game's section
     void ResultRecordedUnderTheGameNumber() {
         QFETCH(QByteArray, arquivo);
         QFETCH(QString, secao);
@@ -293,6 +300,7 @@ private slots:
         QTest::newRow("at the limit") << QByteArray("[Orvanta]\nNTimes=2147483647\n")
                                       << "The game count '2147483647' cannot grow any further";
     }
+    // guards against a count written over a file whose count could not be read
     void UnreadableCountWritesNothing() {
         QFETCH(QByteArray, arquivo);
         QFETCH(QString, mensagem);
@@ -319,6 +327,7 @@ private slots:
         QTest::newRow("file is a folder") << "Orvanta.INI/dentro.txt"
                                           << "Orvanta.INI";
     }
+    // guards against a write failure that goes unreported or damages what was there
     void UnwritableFileFails() {
         QFETCH(QString, obstaculo);
         QFETCH(QString, relativo);

@@ -68,11 +68,11 @@ TDesenvolvedor* CorvinEmTudo(TSimuladorProjeto& sim) {
 
 } // namespace
 
-class TestAtividade : public QObject {
+class TstAtividade : public QObject {
     Q_OBJECT
 
 private slots:
-    void estimativasDoCenario_data() {
+    void TheScenarioActivitiesCarryTheirThreeEstimates_data() {
         QTest::addColumn<int>("indice");
         QTest::addColumn<double>("minima");
         QTest::addColumn<double>("media");
@@ -88,7 +88,8 @@ private slots:
         }
     }
 
-    void estimativasDoCenario() {
+    // guards against a scenario activity built with a wrong minimum, mean or maximum estimate
+    void TheScenarioActivitiesCarryTheirThreeEstimates() {
         QFETCH(int, indice);
         QFETCH(double, minima);
         QFETCH(double, media);
@@ -101,7 +102,7 @@ private slots:
         QCOMPARE(a->Duracao(), a->DuracaoMedia());
     }
 
-    void planejada_data() {
+    void AnActivityIsPlannedByItsTypeAndDuration_data() {
         QTest::addColumn<int>("tipo");
         QTest::addColumn<double>("duracao");
         QTest::addColumn<bool>("planejada");
@@ -110,7 +111,8 @@ private slots:
         QTest::newRow("coding at 0") << int(TipoCodificacao) << 0.0 << true;
     }
 
-    void planejada() {
+    // guards against a planned flag that ignores the activity's type or duration
+    void AnActivityIsPlannedByItsTypeAndDuration() {
         QFETCH(int, tipo);
         QFETCH(double, duracao);
         QFETCH(bool, planejada);
@@ -119,7 +121,7 @@ private slots:
         QCOMPARE(a.Planejada(), planejada);
     }
 
-    void percentual_data() {
+    void PercentDoneFollowsTimeWorkedOverTheDuration_data() {
         QTest::addColumn<int>("tipo");
         QTest::addColumn<double>("duracao");
         QTest::addColumn<double>("disponivel");
@@ -134,7 +136,8 @@ private slots:
         QTest::newRow("inspection raised") << int(TipoInspecao) << 1.0 << 1.0 << 4.0 << 0.25;
     }
 
-    void percentual() {
+    // guards against a percentage measured against the wrong duration after the player changes it
+    void PercentDoneFollowsTimeWorkedOverTheDuration() {
         QFETCH(int, tipo);
         QFETCH(double, duracao);
         QFETCH(double, disponivel);
@@ -151,7 +154,8 @@ private slots:
         QCOMPARE(a.Concluida(), a.TempoExecutado() >= duracaoDepois);
     }
 
-    void percentualTeste() {
+    // guards against a test's percentage counted in days rather than in errors found
+    void ATestsPercentDoneFollowsTheErrorsItFinds() {
         // 5.4 errors inherited by a test of size 1 (quality level 0.12).
         TCadeia c(TipoTeste, 10, 1);
         COMPARA_REAL(c.CompletaOrigem(), 5.4, 1e-12);
@@ -173,7 +177,7 @@ private slots:
         QCOMPARE(pouco.alvo.Percentual(), 0.0);
     }
 
-    void heranca_data() {
+    void AnActivityInheritsErrorsByItsTypeAndSize_data() {
         QTest::addColumn<int>("tipo");
         QTest::addColumn<double>("tamanho");
         QTest::addColumn<double>("erros");
@@ -190,7 +194,8 @@ private slots:
         QTest::newRow("test") << int(TipoTeste) << 1.0 << 5.4;
     }
 
-    void heranca() {
+    // guards against errors inherited in the wrong proportion to an activity's type or size
+    void AnActivityInheritsErrorsByItsTypeAndSize() {
         QFETCH(int, tipo);
         QFETCH(double, tamanho);
         QFETCH(double, erros);
@@ -202,7 +207,8 @@ private slots:
         COMPARA_REAL(c.alvo.Erros(), erros, 1e-9);
     }
 
-    void herancaSoUmaVezMesmoSemDesenvolvedor() {
+    // guards against errors inherited again every day, or lost when nobody is assigned
+    void ErrorsAreInheritedOnceEvenWithoutADeveloper() {
         TCadeia c(TipoTeste, 10, 1);
         c.alvo.SetDesenvolvedor(nullptr);
         c.Trabalha(1.0, 0); // not ready: nothing inherited
@@ -221,7 +227,8 @@ private slots:
         QCOMPARE(solta.Erros(), 0.0);
     }
 
-    void arquiteturaPassaUmTercoACadaProjeto() {
+    // guards against designs inheriting all or none of the architecture's errors
+    void TheArchitectureHandsAThirdOfItsErrorsToEachDesign() {
         TSimuladorProjeto sim;
         TProjetoSoftware* p = sim.Projeto();
         CorvinEmTudo(sim);
@@ -243,7 +250,8 @@ private slots:
         }
     }
 
-    void exemploResolvido() {
+    // guards against a drift of the daily arithmetic away from a worked example
+    void AWorkedExampleGivesItsDaysErrorsAndMessages() {
         // Corvin alone on "Users and Professors use cases".
         TSimuladorProjeto sim;
         TProjetoSoftware* p = sim.Projeto();
@@ -275,7 +283,8 @@ private slots:
         QCOMPARE(receptor.mensagens.size(), 2);
     }
 
-    void codificacaoDeixaSobraParaAsSeguintes() {
+    // guards against a developer's day spent whole on an activity that needed only part of it
+    void CodingLeavesWhatRemainsOfTheDayToTheNextActivities() {
         // Productivity 1.5 (experience 0.5 at 10 hours) and 0.9 days of work left.
         auto dev = NovoMedio(10);
         TProjetoSoftware p;
@@ -304,7 +313,8 @@ private slots:
         QCOMPARE(p.Tempo(), 1.0);
     }
 
-    void mensagensDeEncontrados() {
+    // guards against a wrong count or wording in the errors-found messages
+    void AnInspectionReportsTheErrorsItFindsEachDay() {
         // An inspection of size 1 holding 5.4 errors: one day of a productivity-1
         // developer finds r / 0.28 errors.
         TCadeia c(TipoInspecao, 10, 1, 10);
@@ -333,7 +343,8 @@ private slots:
         COMPARA_REAL(c.alvo.Erros() + c.alvo.ErrosEncontrados(), 5.4, 1e-12);
     }
 
-    void encontradosNuncaPassamDosErros() {
+    // guards against negative errors left after a long inspection day
+    void AnInspectionNeverFindsMoreErrorsThanThereAre() {
         TCadeia c(TipoInspecao, 1, 10, 100); // 0.54 errors, low density
         c.CompletaOrigem();
         for (int dia = 0; dia < 5; ++dia) {
@@ -346,7 +357,8 @@ private slots:
         QCOMPARE(c.alvo.ErrosInformados(), 0.0);
     }
 
-    void testeConcluidoAoHerdarPoucosErros() {
+    // guards against a test that spends a day when it inherits fewer errors than its quality level
+    void ATestInheritingFewErrorsIsDoneAtOnce() {
         TCadeia c(TipoTeste, 1, 10); // 0.54 errors against a quality level of 1.2
         c.CompletaOrigem();
         QCOMPARE(c.Trabalha(1.0, 0), 0.0);
@@ -355,7 +367,8 @@ private slots:
         QVERIFY(c.receptor.mensagens.isEmpty());
     }
 
-    void testeUsaTodoODiaAteAQualidade() {
+    // guards against a test that stops early or runs past its quality level
+    void ATestUsesWholeDaysUntilItsQualityLevel() {
         // 5.4 errors, quality level 0.12, estimated duration 0.5 days: a day finds
         // 1 / 0.28 = 3.57 errors while the density stays at 1 or more.
         TCadeia c(TipoTeste, 10, 1, 0.5);
@@ -377,5 +390,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestAtividade)
+QTEST_GUILESS_MAIN(TstAtividade)
 #include "tst_atividade.moc"

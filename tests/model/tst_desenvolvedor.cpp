@@ -29,11 +29,11 @@ const QString Disposto = QStringLiteral("Corvin is willing to overwork again, if
 
 } // namespace
 
-class TestDesenvolvedor : public QObject {
+class TstDesenvolvedor : public QObject {
     Q_OBJECT
 
 private slots:
-    void nivelExperiencia_data() {
+    void ExperienceIsNamedByItsLevel_data() {
         QTest::addColumn<double>("experiencia");
         QTest::addColumn<QString>("palavra");
         QTest::newRow("0.0") << 0.0 << "Very low";
@@ -48,7 +48,8 @@ private slots:
         QTest::newRow("0.8") << 0.8 << "Very high";
         QTest::newRow("1.0") << 1.0 << "Very high";
     }
-    void nivelExperiencia() {
+    // guards against a level word given to the wrong experience band
+    void ExperienceIsNamedByItsLevel() {
         QFETCH(double, experiencia);
         QFETCH(QString, palavra);
         const double x = experiencia;
@@ -58,7 +59,7 @@ private slots:
         }
     }
 
-    void fatorAprendizado_data() {
+    void ExperienceGrowsWithTheDaysWorked_data() {
         QTest::addColumn<int>("dias");
         QTest::addColumn<double>("fator");
         QTest::newRow("0") << 0 << 1.0;
@@ -68,7 +69,8 @@ private slots:
         QTest::newRow("18") << 18 << 1.25;
         QTest::newRow("45") << 45 << 1.25;
     }
-    void fatorAprendizado() {
+    // guards against a learning factor that grows too fast, too slowly or not at all
+    void ExperienceGrowsWithTheDaysWorked() {
         QFETCH(int, dias);
         QFETCH(double, fator);
         // Analysis experience 0.2: 0.8002 at 8 hours, before learning.
@@ -81,7 +83,7 @@ private slots:
         COMPARA_REAL(d.Produtividade(TipoAnalise), 0.8002 * fator, 1e-12);
     }
 
-    void horas_data() {
+    void WorkHoursSetProductivityErrorsAndTiredness_data() {
         QTest::addColumn<double>("horas");
         QTest::addColumn<double>("fatorHoras");
         QTest::addColumn<double>("multiplicadorErros");
@@ -92,7 +94,8 @@ private slots:
         QTest::newRow("11 hours") << 11.0 << 1.75 << 1.27 << 1.3;
         QTest::newRow("12 hours") << 12.0 << 2.0 << 1.5 << 2.2;
     }
-    void horas() {
+    // guards against a wrong hours factor, error multiplier or tiredness increment for whole hours
+    void WorkHoursSetProductivityErrorsAndTiredness() {
         QFETCH(double, horas);
         QFETCH(double, fatorHoras);
         QFETCH(double, multiplicadorErros);
@@ -111,7 +114,7 @@ private slots:
         QCOMPARE(d.Exaustao(), incremento);
     }
 
-    void incrementoForaDaFaixa_data() {
+    void HoursOutsideTheTableStillGiveAFiniteIncrement_data() {
         QTest::addColumn<double>("horas");
         QTest::addColumn<double>("incremento");
         QTest::newRow("7 hours") << 7.0 << 0.0;
@@ -125,7 +128,8 @@ private slots:
         QTest::newRow("10.9333 hours") << 10.933333333333334 << 1.3;
         QTest::newRow("11.4667 hours") << 11.466666666666667 << 1.9;
     }
-    void incrementoForaDaFaixa() {
+    // guards against a table lookup out of range for hours the model does not expect
+    void HoursOutsideTheTableStillGiveAFiniteIncrement() {
         // Hours other than the five whole ones take the formula in double
         // (a wider real does not exist everywhere), and the table lookup
         // stays inside the table: the model accepts any hours.
@@ -134,7 +138,8 @@ private slots:
         QCOMPARE(NovoCorvin(horas).IncrementoExaustao(), incremento);
     }
 
-    void doze_horas_ate_exausto_e_de_volta() {
+    // guards against a repeated warning, no exhaustion at 12 hours, or recovery at the wrong pace
+    void TwelveHourDaysWarnThenExhaustThenRecoverAtEightHours() {
         TDesenvolvedor d = NovoCorvin(12);
         TReceptorGravador receptor;
         Trabalha(d, 11, 1, &receptor);
@@ -171,7 +176,8 @@ private slots:
         QVERIFY(!d.Exausto());
     }
 
-    void ociosoNaEquipeEForaDela() {
+    // guards against a floor on resting, or project time counted out of the team
+    void AnIdleDeveloperRestsBelowZeroInTheTeamAndOutOfIt() {
         TDesenvolvedor naEquipe = NovoCorvin(12);
         TDesenvolvedor fora = NovoCorvin(12);
         for (int i = 0; i < 4; ++i) {
@@ -191,7 +197,8 @@ private slots:
         QCOMPARE(receptor.mensagens.size(), 1);
     }
 
-    void reiniciar() {
+    // guards against hours, tiredness or experience of the previous game left after a restart
+    void RestartingADeveloperRestoresHoursTirednessAndExperience() {
         TDesenvolvedor d = NovoCorvin(12);
         Trabalha(d, 30);
         QVERIFY(d.Exausto());
@@ -206,5 +213,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDesenvolvedor)
+QTEST_GUILESS_MAIN(TstDesenvolvedor)
 #include "tst_desenvolvedor.moc"

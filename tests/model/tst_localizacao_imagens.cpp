@@ -51,7 +51,7 @@ QString MensagemDe(const std::function<void()>& f) {
 
 } // namespace
 
-class TestLocalizacaoImagens : public QObject {
+class TstLocalizacaoImagens : public QObject {
     Q_OBJECT
 
     QString FPastaOriginal;
@@ -74,14 +74,16 @@ private slots:
         QDir(FPrograma.path() + "/imagens").removeRecursively();
     }
 
-    void pastaDoPrograma() {
+    // guards against a trailing separator kept, or a set folder that cannot be cleared
+    void TheProgramFolderIsTheOneSetOrTheApplications() {
         DefinePastaPrograma(FPrograma.path() + "/");
         QCOMPARE(PastaPrograma(), FPrograma.path());
         DefinePastaPrograma(QString());
         QCOMPARE(PastaPrograma(), QCoreApplication::applicationDirPath());
     }
 
-    void ordemDeProcura() {
+    // guards against a picture taken from the wrong folder when several hold it
+    void PicturesAreLookedForInTheWorkingFolderThenBesideTheProgram() {
         const QString relativo = QStringLiteral("imagens/Teste.bmp");
         QVERIFY(GravaImagem(FTrabalho.path(), 11));
         QVERIFY(GravaImagem(FPrograma.path(), 22));
@@ -102,7 +104,8 @@ private slots:
         QVERIFY(LocalizaImagem(relativo).isEmpty());
     }
 
-    void arquivoIlegivel() {
+    // guards against an unreadable picture taken for a missing one, or an error without its path
+    void AnUnreadablePictureIsReportedByItsFullPath() {
         QDir().mkpath(FTrabalho.path() + "/imagens");
         QFile f(FTrabalho.path() + "/imagens/Teste.bmp");
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -113,7 +116,8 @@ private slots:
                      QDir(FTrabalho.path()).absoluteFilePath("imagens/Teste.bmp"));
     }
 
-    void arquivoSubstituido() {
+    // guards against a picture read again on every load, or a replaced file never read again
+    void APictureIsReadOnceAndAgainOnlyWhenItsFileChanges() {
         // A picture read once is shared; a file replaced under the same name is read again.
         QVERIFY(GravaImagem(FTrabalho.path(), 5));
         const QImage primeira = CarregaImagem(QStringLiteral("imagens/Teste.bmp"));
@@ -184,7 +188,8 @@ private slots:
         }
     }
 
-    void cenarioDeOutraPasta() {
+    // guards against a game that needs its pictures in the working folder
+    void AGameStartedElsewhereFindsThePicturesBesideIt() {
         // Started from a folder without pictures, the game finds those beside it.
         DefinePastaPrograma(QStringLiteral(ORVANTA_BIN_DIR));
         {
@@ -209,7 +214,7 @@ int main(int argc, char** argv) {
     QDir::setCurrent(trabalho);
 
     QCoreApplication aplicacao(argc, argv);
-    TestLocalizacaoImagens teste;
+    TstLocalizacaoImagens teste;
     return QTest::qExec(&teste, argc, argv);
 }
 #include "tst_localizacao_imagens.moc"

@@ -36,11 +36,12 @@ using TLinhas = QStringList;
 
 } // namespace
 
-class TestSimulador : public QObject {
+class TstSimulador : public QObject {
     Q_OBJECT
 
 private slots:
-    void cenarioERede() {
+    // guards against a scenario built with a wrong activity, link or position
+    void TheScenarioHasItsActivitiesAndNetwork() {
         TSimuladorProjeto sim;
         const TProjetoSoftware* p = sim.Projeto();
         QVERIFY(!p->Concluido());
@@ -87,7 +88,7 @@ private slots:
         }
     }
 
-    void referencia_data() {
+    void ReferenceGamesGiveTheirDaysCostAndMessages_data() {
         QTest::addColumn<double>("horas");
         QTest::addColumn<int>("dias");
         QTest::addColumn<double>("custo");
@@ -118,7 +119,8 @@ private slots:
             << TLinhas{};
     }
 
-    void referencia() {
+    // guards against any drift of the simulation away from the reference games
+    void ReferenceGamesGiveTheirDaysCostAndMessages() {
         QFETCH(double, horas);
         QFETCH(int, dias);
         QFETCH(double, custo);
@@ -169,7 +171,7 @@ private slots:
         QVERIFY(!sim.ConfirmarTurno(nullptr));
     }
 
-    void confirmarTurno_data() {
+    void TheTurnAsksOnlyWhenAnAssignedDeveloperIsOutOfTheTeam_data() {
         QTest::addColumn<int>("atribuida"); // activity given to Fennick, -1 for none
         QTest::addColumn<bool>("naEquipe"); // Fennick in the team
         QTest::addColumn<bool>("pergunta"); // the player is asked
@@ -181,7 +183,8 @@ private slots:
         QTest::newRow("outside the team, running activity") << 2 << false << false;
     }
 
-    void confirmarTurno() {
+    // guards against a turn question asked when nothing is wrong, or missing when something is
+    void TheTurnAsksOnlyWhenAnAssignedDeveloperIsOutOfTheTeam() {
         QFETCH(int, atribuida);
         QFETCH(bool, naEquipe);
         QFETCH(bool, pergunta);
@@ -212,7 +215,8 @@ private slots:
         QCOMPARE(sim.Projeto()->Tempo(), 0.0);
     }
 
-    void validarAlocacoes() {
+    // guards against activities left assigned to a developer who has left the team
+    void AssignmentsToDevelopersOutOfTheTeamAreDropped() {
         TSimuladorProjeto sim;
         TProjetoSoftware* p = sim.Projeto();
         TDesenvolvedor* corvin = sim.Desenvolvedores().at(0);
@@ -234,7 +238,8 @@ private slots:
         QCOMPARE(p->Atividade(2)->Desenvolvedor(), nullptr);
     }
 
-    void concluidoComInspecaoReaberta() {
+    // guards against a project counted as done while an inspection still has work
+    void AProjectIsDoneOnlyWhenEveryActivityIsIncludingReopenedInspections() {
         TSimuladorProjeto sim;
         PreparaCorvinEmTudo(sim, 8);
         TProjetoSoftware* p = sim.Projeto();
@@ -253,7 +258,8 @@ private slots:
         QVERIFY(p->Concluido());
     }
 
-    void reiniciar() {
+    // guards against state of the previous game surviving a restart
+    void RestartingTheSimulatorGivesAFreshGame() {
         TSimuladorProjeto sim;
         PreparaCorvinEmTudo(sim, 12);
         TProjetoSoftware* p = sim.Projeto();
@@ -291,7 +297,7 @@ private slots:
         COMPARA_REAL(p->Custo(), 16200.0, 1e-6);
     }
 
-    void formataLinha_data() {
+    void AMessageLineStartsWithItsDay_data() {
         QTest::addColumn<double>("dia");
         QTest::addColumn<QString>("linha");
         QTest::newRow("no grouping") << 12345.0 << "Day 12345: Simulation started";
@@ -300,12 +306,13 @@ private slots:
         QTest::newRow("no negative zero") << -0.2 << "Day 0: Simulation started";
     }
 
-    void formataLinha() {
+    // guards against a message line with its day missing, rounded or in the wrong form
+    void AMessageLineStartsWithItsDay() {
         QFETCH(double, dia);
         QFETCH(QString, linha);
         QCOMPARE(FormataLinhaMensagem(QStringLiteral("Simulation started"), dia), linha);
     }
 };
 
-QTEST_GUILESS_MAIN(TestSimulador)
+QTEST_GUILESS_MAIN(TstSimulador)
 #include "tst_simulador.moc"

@@ -19,19 +19,22 @@ QString caminho(const QString& relativo) {
 bool ehChao(const QImage& imagem, int x, int y, Chao chao) {
     const QColor cor = imagem.pixelColor(x, y);
     const QRgb opaco[] = {0, qRgb(0, 0, 0), qRgb(0, 128, 0), qRgb(255, 255, 255)};
-    if (chao == Chao::Transparente)
+    if (chao == Chao::Transparente) {
         return cor.alpha() == 0;
+    }
     return chao != Chao::Nenhum && cor.alpha() == 255 && cor.rgb() == opaco[int(chao)];
 }
 
 // Reads the bits-per-pixel and compression fields of a BMP file header.
 bool cabecalhoBmp(const QString& arquivo, int& bits, int& compressao) {
     QFile f(arquivo);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!f.open(QIODevice::ReadOnly)) {
         return false;
+    }
     const QByteArray h = f.read(34);
-    if (h.size() < 34 || !h.startsWith("BM"))
+    if (h.size() < 34 || !h.startsWith("BM")) {
         return false;
+    }
     const auto u8 = [&](int i) { return int(static_cast<unsigned char>(h[i])); };
     bits = u8(28) | u8(29) << 8;
     compressao = u8(30) | u8(31) << 8 | u8(32) << 16 | u8(33) << 24;
@@ -46,7 +49,7 @@ class TstImagens : public QObject {
     Q_OBJECT
 
 private slots:
-    void arquivo_data() {
+    void EveryPictureHasItsSizeAndGround_data() {
         QTest::addColumn<QString>("relativo");
         QTest::addColumn<QSize>("tamanho");
         QTest::addColumn<Chao>("chao");
@@ -86,7 +89,8 @@ private slots:
         }
     }
 
-    void arquivo() {
+    // guards against a picture missing, resized or drawn on another ground than its users expect
+    void EveryPictureHasItsSizeAndGround() {
         QFETCH(QString, relativo);
         QFETCH(QSize, tamanho);
         QFETCH(Chao, chao);
@@ -110,20 +114,23 @@ private slots:
         }
         const int w = imagem.width() - 1;
         const int h = imagem.height() - 1;
-        for (const QPoint ponto : {QPoint(0, 0), QPoint(0, h), QPoint(w, 0), QPoint(w, h)})
+        for (const QPoint ponto : {QPoint(0, 0), QPoint(0, h), QPoint(w, 0), QPoint(w, h)}) {
             QVERIFY2(ehChao(imagem, ponto.x(), ponto.y(), chao),
                      qPrintable(QStringLiteral("pixel %1,%2").arg(ponto.x()).arg(ponto.y())));
+        }
 
         // The figure itself must be there: a reasonable share of the picture.
         int figura = 0;
-        for (int y = 0; y <= h; ++y)
-            for (int x = 0; x <= w; ++x)
+        for (int y = 0; y <= h; ++y) {
+            for (int x = 0; x <= w; ++x) {
                 figura += !ehChao(imagem, x, y, chao);
+            }
+        }
         QVERIFY2(figura * 10 >= imagem.width() * imagem.height(),
                  qPrintable(QString::number(figura)));
     }
 
-    void desabilitadosSaoCinza_data() {
+    void DisabledPicturesAreTheSameFigureInGreys_data() {
         QTest::addColumn<QString>("habilitado");
         QTest::addColumn<QString>("desabilitado");
         QTest::newRow("work hours") << "resources/BtAumentaTrabalho.bmp"
@@ -134,7 +141,8 @@ private slots:
 
     // A disabled picture is the same figure in greys: wherever the enabled picture
     // draws, the disabled one draws too, and never in colour.
-    void desabilitadosSaoCinza() {
+    // guards against a disabled picture in colour, or of another figure than the enabled one
+    void DisabledPicturesAreTheSameFigureInGreys() {
         QFETCH(QString, habilitado);
         QFETCH(QString, desabilitado);
 
@@ -147,22 +155,26 @@ private slots:
                 const bool chao = ehChao(cinza, x, y, Chao::Verde);
                 QVERIFY2(chao || (c.red() == c.green() && c.green() == c.blue()),
                          qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
-                if (!ehChao(base, x, y, Chao::Verde))
+                if (!ehChao(base, x, y, Chao::Verde)) {
                     QVERIFY2(!chao, qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+                }
             }
         }
     }
 
-    void retratosDistintos() {
+    // guards against two developers given the same portrait
+    void NoTwoPortraitsAreAlike() {
         for (const char* prefixo : {"Big", "Sml"}) {
             QList<QImage> retratos;
-            for (const QString& nome : desenvolvedores)
+            for (const QString& nome : desenvolvedores) {
                 retratos << QImage(caminho("imagens/" + QLatin1String(prefixo) + nome + ".bmp"));
+            }
             for (int i = 0; i < retratos.size(); ++i) {
                 QVERIFY(!retratos[i].isNull());
-                for (int j = i + 1; j < retratos.size(); ++j)
+                for (int j = i + 1; j < retratos.size(); ++j) {
                     QVERIFY2(retratos[i] != retratos[j],
                              qPrintable(prefixo + desenvolvedores[i] + " = " + desenvolvedores[j]));
+                }
             }
         }
     }

@@ -89,25 +89,27 @@ void CorvinEmTudo(TSimuladorProjeto& sim, double horas) {
 
 } // namespace
 
-class TestOrvantaSim : public QObject {
+class TstOrvantaSim : public QObject {
     Q_OBJECT
 
 private slots:
-    void ajuda() {
+    // guards against help written to standard error or ending with a failure status
+    void HelpPrintsTheUsageAndExitsZero() {
         const TExecucao r = Executa({"--help"});
         QCOMPARE(r.status, 0);
         QVERIFY(r.saida.startsWith("usage: orvanta-sim"));
         QVERIFY(r.erros.isEmpty());
     }
 
-    void referencia_data() {
+    void ReferencePlansPrintTheirDaysAndCost_data() {
         QTest::addColumn<int>("horas");
         QTest::addColumn<QString>("resultado");
         QTest::newRow("A") << 8 << "Result: concluded in 81 days, cost 16200.00";
         QTest::newRow("B") << 12 << "Result: concluded in 90 days, cost 20300.00";
     }
 
-    void referencia() {
+    // guards against a headless game that ends on another day or cost than the window's
+    void ReferencePlansPrintTheirDaysAndCost() {
         QFETCH(int, horas);
         QFETCH(QString, resultado);
         const TExecucao r = Joga(Texto(PlanoCorvin(horas)));
@@ -120,7 +122,8 @@ private slots:
         QCOMPARE(Linhas(r.saida), local.receptor.linhas + QStringList{resultado});
     }
 
-    void json() {
+    // guards against a JSON result missing a field or disagreeing with the text output
+    void JsonOutputHoldsTheResultAndEveryMessage() {
         QJsonObject plano = PlanoCorvin(12);
         plano.insert("inspection_hours",
                      QJsonObject{{"8", 20}, {"Areas and Disciplines Inspection", 7}});
@@ -189,7 +192,8 @@ private slots:
         QCOMPARE(desenvolvedores.at(0).toObject().value("days_in_project").toDouble(), 60.0);
     }
 
-    void eventos() {
+    // guards against day events applied a day late, or an assignment kept by a developer who left
+    void TeamChangesAndHoursOnLaterDaysTakeEffectThatDay() {
         // Two developers; on day 2 Fennick leaves the team (his assignment goes with
         // him), on day 4 Ysolde joins and takes over, with overtime; activities
         // named by number and by name alike.
@@ -272,7 +276,7 @@ private slots:
         QVERIFY(r.saida != Joga(Texto(PlanoCorvin(12))).saida);
     }
 
-    void Verify_data() {
+    void VerifyingComparesTheRecordedResultWithTheReplay_data() {
         QTest::addColumn<QJsonValue>("resultado");
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("erro");
@@ -299,7 +303,7 @@ private slots:
     // Guards against a false record passing, a true one failing on rounding
     // noise, a mismatch reported on more than one line or with the output
     // withheld, and a record without a result counted as verified.
-    void Verify() {
+    void VerifyingComparesTheRecordedResultWithTheReplay() {
         QFETCH(QJsonValue, resultado);
         QFETCH(int, status);
         QFETCH(QByteArray, erro);
@@ -347,7 +351,8 @@ private slots:
                      .contains("trace"));
     }
 
-    void naoConcluido() {
+    // guards against an unfinished game reported as concluded, or its cost in the user's locale
+    void AnUnfinishedGameReportsItsLastDayAndCost() {
         const TExecucao r = Joga("{}");
         QCOMPARE(r.status, 0);
         QCOMPARE(Linhas(r.saida), QStringList{"Result: not concluded after 1000 days, cost 0.00"});
@@ -358,7 +363,7 @@ private slots:
                  QStringLiteral("Result: not concluded after 7 days, cost 1575.00"));
     }
 
-    void entradaRuim_data() {
+    void BadPlansAreRefusedInOneLineWithStatusTwo_data() {
         // One row for each kind of fault.
         QTest::addColumn<QByteArray>("plano");
         QTest::addColumn<QString>("mensagem");
@@ -400,7 +405,8 @@ private slots:
             << "unknown developer \"\\u0000\\u001b[2J\"";
     }
 
-    void entradaRuim() {
+    // guards against a bad plan that crashes, prints a partial result or spreads over several lines
+    void BadPlansAreRefusedInOneLineWithStatusTwo() {
         QFETCH(QByteArray, plano);
         QFETCH(QString, mensagem);
         for (const bool json : {false, true}) {
@@ -414,7 +420,7 @@ private slots:
         }
     }
 
-    void argumentosRuins_data() {
+    void BadArgumentsAreRefusedInOneLineWithStatusTwo_data() {
         QTest::addColumn<QStringList>("argumentos");
         QTest::addColumn<QString>("mensagem");
         QTest::newRow("unknown option") << QStringList{"--xml", "a.json"} << "usage: orvanta-sim";
@@ -428,7 +434,8 @@ private slots:
         QTest::newRow("trace without json") << QStringList{"--trace", "-"} << "--trace needs --json";
     }
 
-    void argumentosRuins() {
+    // guards against bad usage run as a game, or refused without the usage line
+    void BadArgumentsAreRefusedInOneLineWithStatusTwo() {
         QFETCH(QStringList, argumentos);
         QFETCH(QString, mensagem);
         const TExecucao r = Executa(argumentos);
@@ -439,5 +446,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestOrvantaSim)
+QTEST_GUILESS_MAIN(TstOrvantaSim)
 #include "tst_orvanta_sim.moc"

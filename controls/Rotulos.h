@@ -1,19 +1,16 @@
 #pragma once
 
+#include "controls/Cores.h"
+#include "controls/Fontes.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QLabel>
+#include <QRect>
 #include <QString>
 
-// Colours shared by the dialogs.
-inline const QColor CorLima(0, 255, 0);        // clLime
-inline const QColor CorPrata(192, 192, 192);   // clSilver
-inline const QColor CorFundoValor(63, 63, 63); // 4144959
-inline const QColor CorFundoNome(60, 60, 60);  // 3947580
-
-// The dialogs' sans-serif font at a pixel height.
-QFont FonteDialogo(int pixelSize, bool negrito = false);
+class QFrame;
 
 // Sets the widget's background (painted, not inherited) and text colour.
 void DefineCores(QWidget* w, const QColor& fundo, const QColor& texto);
@@ -25,20 +22,38 @@ void AjustaFonte(QLabel* rotulo, int largura);
 // not fit its box.
 void MostraTexto(QLabel* rotulo, const QString& texto);
 
-// A caption label of the information sheets: lime on black, right-aligned,
-// fixed box at (x, y, w, h).
+// How a caption too wide for its box is fitted.
+enum class TCrescimentoLegenda {
+    // The face is narrowed (AjustaFonte) inside the fixed box.
+    Estreita,
+    // The face is set condensed; a caption still too wide widens its box to
+    // the left, never past limiteEsquerdo.
+    ParaEsquerda,
+};
+
+// A caption label: lime on black, right-aligned against what it names, in a
+// box at (x, y, w, h) fitted to its text as crescimento says.
 QLabel* CriaRotuloLegenda(QWidget* parent, const QString& nome, const QString& texto, int x, int y,
-                          int w, int h);
+                          int w, int h,
+                          TCrescimentoLegenda crescimento = TCrescimentoLegenda::Estreita,
+                          int limiteEsquerdo = 0);
 
 // A value label of the information sheets: white on RGB(63,63,63), left-aligned
 // and vertically centred, fixed box.
 QLabel* CriaRotuloValor(QWidget* parent, const QString& nome, int x, int y, int w, int h);
 
-// A label that sizes itself to its text, in a colour at a pixel height, at
-// (x, y) of a dark panel.
+// A label in a colour at a pixel height, on whatever is behind it, in the
+// fixed box caixa.
+QLabel* CriaRotuloTexto(QWidget* parent, const QString& nome, const QString& texto,
+                        const QRect& caixa, const QColor& cor, int altura, bool negrito = false);
+// The same label sized to its text, at (x, y).
 QLabel* CriaRotuloTexto(QWidget* parent, const QString& nome, const QString& texto, int x, int y,
                         const QColor& cor, int altura, bool negrito = false);
 
+// A panel of a flat colour with a raised one-pixel bevel, at the box caixa;
+// texto is the colour its children inherit for text.
+QFrame* CriaPainelBevel(QWidget* parent, const QString& nome, const QColor& cor, const QRect& caixa,
+                        const QColor& texto = Qt::white);
 // A plain panel of a flat colour at a fixed box; with bevel a 1-px raised frame.
 QWidget* CriaPainel(QWidget* parent, const QString& nome, const QColor& cor, int x, int y, int w,
                     int h, bool bevel = false);

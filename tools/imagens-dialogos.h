@@ -1,0 +1,9 @@
+#pragma once
+
+// The dialogs' pictures (resources/): the welcome's manager at the chart and
+// the concluded project's cup.
+
+#include <QImage>
+
+QImage apresentacao();
+QImage projetoConcluido();
