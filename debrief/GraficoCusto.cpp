@@ -24,6 +24,10 @@ void MontaGraficoCusto(QCustomPlot& grafico, const TAnaliseJogo& analise,
     QColor cor = paleta.Amarelo;
     cor.setAlpha(150);
     barras->setBrush(cor);
+    // Upright rectangles need no smoothing, and smoothing eighty of them is
+    // most of the time a turn's redraw takes.
+    barras->setAntialiased(false);
+    barras->setAntialiasedFill(false);
 
     QCPGraph* acumulado = grafico.addGraph();
     acumulado->setName(QStringLiteral("cumulative cost"));
