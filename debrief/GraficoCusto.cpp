@@ -1,4 +1,4 @@
-#include "GraficoCusto.h"
+#include "MontagemGraficos.h"
 
 #include "EstiloDebrief.h"
 #include "analise/AnaliseJogo.h"

@@ -1,10 +1,6 @@
 #include "GraficosDebrief.h"
 
-#include "GraficoCronograma.h"
-#include "GraficoCusto.h"
-#include "GraficoEquipe.h"
-#include "GraficoQualidade.h"
-#include "GraficoResumo.h"
+#include "MontagemGraficos.h"
 #include "graficos/ExportaGraficos.h"
 #include "graficos/PaletaGrafico.h"
 

@@ -8,6 +8,7 @@
 #include "graficos/ExportaGraficos.h"
 #include "model/mImagens.h"
 #include "plan/TextoEscapado.h"
+#include "tools/AplicacaoGrafica.h"
 #include "tools/ExecucaoFerramenta.h"
 #include "turma/ArquivosTurma.h"
 #include "turma/FrenteTurma.h"
@@ -16,7 +17,6 @@
 #include "turma/ResumoTurma.h"
 #include "turma/TabelaCsv.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QSaveFile>
 
@@ -236,20 +236,8 @@ int Executa(const TOpcoes& opcoes) {
     return resumo.Divergentes > 0 ? 3 : 0;
 }
 
-// Qt's own remarks (a missing runtime folder, fonts) are not the tool's: its
-// standard error holds its summary or its one line. The chart is drawn with
-// widgets that are never shown, so no display is needed.
 std::unique_ptr<QCoreApplication> CriaAplicacao(int& argc, char** argv, const TOpcoes& opcoes) {
-    qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
-        if (tipo == QtFatalMsg) {
-            EscreveErro(texto);
-        }
-    });
-    if (opcoes.grafico.isEmpty()) {
-        return std::make_unique<QCoreApplication>(argc, argv);
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
+    return CriaAplicacaoGrafica(argc, argv, "orvanta-class", !opcoes.grafico.isEmpty());
 }
 
 } // namespace

@@ -7,9 +7,10 @@
 #include "model/mImagens.h"
 #include "model/mSimulador.h"
 #include "plan/LeitorPlano.h"
+#include "tools/AplicacaoGrafica.h"
 #include "tools/ExecucaoFerramenta.h"
+#include "tools/SimuladorFerramenta.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 
 #include <cstdio>
@@ -87,10 +88,7 @@ std::optional<TOpcoes> LeOpcoes(const QStringList& argumentos, bool& ajuda, QStr
 
 int Executa(const TOpcoes& opcoes) {
     std::optional<TSimuladorProjeto> sim;
-    try {
-        sim.emplace();
-    } catch (const EErroArquivo& e) {
-        EscreveErro(QString::fromStdString(e.what()));
+    if (!CriaSimuladorFerramenta(sim, "orvanta-report")) {
         return 1;
     }
     TAnaliseJogo analise;
@@ -110,17 +108,8 @@ int Executa(const TOpcoes& opcoes) {
     return 0;
 }
 
-// Qt's own remarks (a missing runtime folder, fonts) are not the tool's. The
-// charts are widgets that are never shown: no display is needed, and the
-// application sees only the program's name.
 std::unique_ptr<QCoreApplication> CriaAplicacao(int& argc, char** argv, const TOpcoes&) {
-    qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
-        if (tipo == QtFatalMsg) {
-            EscreveErro(texto);
-        }
-    });
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
+    return CriaAplicacaoGrafica(argc, argv, "orvanta-report", true);
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "plan/TextoEscapado.h"
 #include "plan/VerificacaoPlano.h"
 #include "tools/ExecucaoFerramenta.h"
+#include "tools/SimuladorFerramenta.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -169,10 +170,7 @@ struct TOpcoes {
 
 int Executa(const TOpcoes& opcoes) {
     std::optional<TSimuladorProjeto> sim;
-    try {
-        sim.emplace();
-    } catch (const EErroArquivo& e) {
-        EscreveErro(QString::fromStdString(e.what()));
+    if (!CriaSimuladorFerramenta(sim, "orvanta-sim")) {
         return 1;
     }
     TListaMensagens receptor;
