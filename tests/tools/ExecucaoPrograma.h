@@ -14,12 +14,21 @@ struct TExecucao {
     QByteArray erros;
 };
 
-// Runs programa with entrada on its standard input, in pastaTrabalho.
+// Runs programa with entrada on its standard input, in pastaTrabalho, with
+// the test's environment changed by ambiente ("NAME=value" each).
 inline TExecucao ExecutaPrograma(const QString& programa, const QStringList& argumentos,
                                  const QByteArray& entrada = {},
-                                 const QString& pastaTrabalho = QStringLiteral(ORVANTA_BIN_DIR)) {
+                                 const QString& pastaTrabalho = QStringLiteral(ORVANTA_BIN_DIR),
+                                 const QStringList& ambiente = {}) {
     QProcess processo;
     processo.setWorkingDirectory(pastaTrabalho);
+    if (!ambiente.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString& par : ambiente) {
+            env.insert(par.section(u'=', 0, 0), par.section(u'=', 1));
+        }
+        processo.setProcessEnvironment(env);
+    }
     processo.start(programa, argumentos);
     TExecucao r;
     if (!processo.waitForStarted()) {

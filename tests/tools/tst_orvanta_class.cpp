@@ -2,10 +2,10 @@
 // status for a prepared class, names that survive a CSV reader, output that
 // depends on nothing but the files, and its answer to bad usage.
 #include "../turma/RegistrosTurma.h"
+#include "ExecucaoPrograma.h"
 
 #include <QCryptographicHash>
 #include <QJsonDocument>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -13,30 +13,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct TExecucao {
-    int status = -1;
-    QByteArray saida;
-    QByteArray erros;
-};
-
 TExecucao Executa(const QString& pasta, const QStringList& argumentos,
                   const QStringList& ambiente = {}) {
-    QProcess processo;
-    processo.setWorkingDirectory(pasta);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString& par : ambiente) {
-        env.insert(par.section(u'=', 0, 0), par.section(u'=', 1));
-    }
-    processo.setProcessEnvironment(env);
-    processo.start(QStringLiteral(ORVANTA_BIN_DIR "/orvanta-class"), argumentos);
-    TExecucao r;
-    if (!processo.waitForFinished(60000) || processo.exitStatus() != QProcess::NormalExit) {
-        return r;
-    }
-    r.status = processo.exitCode();
-    r.saida = processo.readAllStandardOutput();
-    r.erros = processo.readAllStandardError();
-    return r;
+    return ExecutaPrograma(QStringLiteral(ORVANTA_BIN_DIR "/orvanta-class"), argumentos, {}, pasta,
+                           ambiente);
 }
 
 QByteArray Conteudo(const QString& caminho) {
