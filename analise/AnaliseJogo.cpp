@@ -90,7 +90,8 @@ void AnalisaEquipe(const TRastro& rastro, TAnaliseJogo& r) {
             const TRastroDesenvolvedor& d = dia.Desenvolvedores.at(k);
             if (d.NaEquipe) {
                 ociosos += d.DiasUsados > 0.0 ? 0 : 1;
-                r.Resumo.HorasExtras += std::max(d.HorasPasso - 8.0, 0.0) * d.DiasUsados;
+                r.Resumo.HorasExtras +=
+                    std::max(d.HorasPasso - TPlano::MinimoHoras, 0.0) * d.DiasUsados;
                 // Exhausted through the step: at its start (hours held at 8).
                 r.Resumo.DiasExaustos += exaustoAntes[k] ? 1.0 : 0.0;
             }

@@ -82,21 +82,20 @@ TRastroDia PassaDiaRastro(TSimuladorProjeto& sim, TReceptorMensagens* receptor,
     const TProjetoSoftware* p = sim.Projeto();
     const QList<TDesenvolvedor*>& pool = sim.Desenvolvedores();
     const int n = p->NumeroAtividades();
+    // Each activity's rate, executed time and developer before the step
+    // (assignments do not change inside it).
     QVarLengthArray<TTarifa, 16> tarifas(n);
     QVarLengthArray<double, 16> executado(n);
+    QVarLengthArray<int, 16> responsavel(n);
     for (int i = 0; i < n; ++i) {
-        tarifas[i] = TarifaAtividade(p->Atividade(i), p);
-        executado[i] = p->Atividade(i)->TempoExecutado();
+        const TAtividade* a = p->Atividade(i);
+        tarifas[i] = TarifaAtividade(a, p);
+        executado[i] = a->TempoExecutado();
+        responsavel[i] = static_cast<int>(pool.indexOf(a->Desenvolvedor()));
     }
     QVarLengthArray<double, 8> horas(pool.size());
     for (qsizetype k = 0; k < pool.size(); ++k) {
         horas[k] = pool.at(k)->HorasTrabalho();
-    }
-    // The developer doing each activity during the step: assignments do not
-    // change inside it.
-    QVarLengthArray<int, 16> responsavel(n);
-    for (int i = 0; i < n; ++i) {
-        responsavel[i] = static_cast<int>(pool.indexOf(p->Atividade(i)->Desenvolvedor()));
     }
 
     QList<TMensagemJogo> mensagens;
