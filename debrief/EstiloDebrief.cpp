@@ -33,13 +33,6 @@ void EsvaziaGrafico(QCustomPlot& grafico) {
     grafico.legend->setLayer(QStringLiteral("legend"));
 }
 
-void PoeTitulo(QCustomPlot& grafico, const QString& titulo) {
-    grafico.setLocale(QLocale::c());
-    grafico.plotLayout()->insertRow(0);
-    grafico.plotLayout()->addElement(0, 0,
-                                     new QCPTextElement(&grafico, titulo, FonteGrafico(11, true)));
-}
-
 void EixoDias(QCPAxis& eixo, double dias) {
     eixo.setLabel(QStringLiteral("Project day"));
     QSharedPointer<QCPAxisTickerFixed> marcas(new QCPAxisTickerFixed);

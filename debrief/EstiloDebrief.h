@@ -15,9 +15,6 @@ struct TPaletaGrafico;
 // making a new one.
 void EsvaziaGrafico(QCustomPlot& grafico);
 
-// Adds the title row above the axis rectangle.
-void PoeTitulo(QCustomPlot& grafico, const QString& titulo);
-
 // Labels axis "Project day" and gives it whole-day ticks from 0 to dias
 // (at least 1).
 void EixoDias(QCPAxis& eixo, double dias);

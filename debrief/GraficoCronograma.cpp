@@ -99,7 +99,7 @@ void DesenhaOciosos(QCustomPlot& grafico, QCPAxisRect& area, const TAnaliseJogo&
 
 void MontaGraficoCronograma(QCustomPlot& grafico, const TAnaliseJogo& analise,
                             const TPaletaGrafico& paleta) {
-    PoeTitulo(grafico, QStringLiteral("Schedule"));
+    PoeTituloGrafico(grafico, QStringLiteral("Schedule"));
     EixoDias(*grafico.xAxis, analise.Dias.size());
     grafico.xAxis->setLabel(QString());
     EixoAtividades(*grafico.yAxis, analise.Cenario);

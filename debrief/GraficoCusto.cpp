@@ -10,7 +10,7 @@
 
 void MontaGraficoCusto(QCustomPlot& grafico, const TAnaliseJogo& analise,
                        const TPaletaGrafico& paleta) {
-    PoeTitulo(grafico, QStringLiteral("Cost"));
+    PoeTituloGrafico(grafico, QStringLiteral("Cost"));
     EixoDias(*grafico.xAxis, analise.Dias.size());
     grafico.yAxis->setLabel(QStringLiteral("Cumulative cost"));
     grafico.yAxis2->setVisible(true);

@@ -50,7 +50,7 @@ void SombreiaExausto(QCustomPlot& grafico, const TSerieDesenvolvedor& s, const Q
 
 void MontaGraficoEquipe(QCustomPlot& grafico, const TAnaliseJogo& analise,
                         const TPaletaGrafico& paleta) {
-    PoeTitulo(grafico, QStringLiteral("Team: hours and exhaustion"));
+    PoeTituloGrafico(grafico, QStringLiteral("Team: hours and exhaustion"));
     EixoDias(*grafico.xAxis, analise.Dias.size());
     grafico.yAxis->setLabel(QStringLiteral("Exhaustion"));
     grafico.yAxis2->setVisible(true);

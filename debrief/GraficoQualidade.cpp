@@ -34,7 +34,7 @@ void DesenhaAlvo(QCustomPlot& grafico, const TAreaFuncional& area, const QColor&
 
 void MontaGraficoQualidade(QCustomPlot& grafico, const TAnaliseJogo& analise,
                            const TPaletaGrafico& paleta) {
-    PoeTitulo(grafico, QStringLiteral("Quality: errors per functional area"));
+    PoeTituloGrafico(grafico, QStringLiteral("Quality: errors per functional area"));
     EixoDias(*grafico.xAxis, analise.Dias.size());
     grafico.yAxis->setLabel(QStringLiteral("Errors"));
     double maximo = 1.0;

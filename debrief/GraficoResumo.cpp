@@ -28,7 +28,7 @@ QString TextoResumo(const TAnaliseJogo& analise) {
 
 void MontaGraficoResumo(QCustomPlot& grafico, const TAnaliseJogo& analise,
                         const TPaletaGrafico& paleta) {
-    PoeTitulo(grafico, QStringLiteral("Summary"));
+    PoeTituloGrafico(grafico, QStringLiteral("Summary"));
     auto* texto = new QCPTextElement(&grafico, TextoResumo(analise), FonteGrafico(10));
     grafico.plotLayout()->insertRow(1);
     grafico.plotLayout()->addElement(1, 0, texto);

@@ -58,6 +58,13 @@ void PintaEixo(QCPAxis& eixo, const TPaletaGrafico& paleta) {
 
 } // namespace
 
+void PoeTituloGrafico(QCustomPlot& grafico, const QString& titulo) {
+    grafico.setLocale(QLocale::c());
+    grafico.plotLayout()->insertRow(0);
+    grafico.plotLayout()->addElement(0, 0,
+                                     new QCPTextElement(&grafico, titulo, FonteGrafico(11, true)));
+}
+
 void AplicaPaleta(QCustomPlot& grafico, const TPaletaGrafico& paleta) {
     grafico.setBackground(paleta.Fundo);
     for (QCPAxisRect* area : grafico.axisRects()) {

@@ -34,3 +34,7 @@ QFont FonteGrafico(double pontos, bool negrito = false);
 // the palette's colours and the charts' font. Run it once the chart's
 // layout is built; series keep the pens they were given.
 void AplicaPaleta(QCustomPlot& grafico, const TPaletaGrafico& paleta);
+
+// Adds the title row above the axis rectangle, and sets the chart's numbers in
+// the C locale (as every file the tools write).
+void PoeTituloGrafico(QCustomPlot& grafico, const QString& titulo);

@@ -99,12 +99,7 @@ void MontaGraficoTurma(QCustomPlot& grafico, const QList<TLinhaTurma>& linhas,
                        const QList<TReferenciaTurma>& referencias,
                        const QList<TPontoFrente>& frente) {
     const TPaletaGrafico paleta = TPaletaGrafico::Papel();
-    // Tick labels in the C locale, as everything the tool writes.
-    grafico.setLocale(QLocale::c());
-    grafico.plotLayout()->insertRow(0);
-    grafico.plotLayout()->addElement(
-        0, 0,
-        new QCPTextElement(&grafico, QStringLiteral("Class results"), FonteGrafico(11, true)));
+    PoeTituloGrafico(grafico, QStringLiteral("Class results"));
     grafico.xAxis->setLabel(QStringLiteral("Days"));
     grafico.yAxis->setLabel(QStringLiteral("Cost"));
     grafico.yAxis->setNumberFormat(QStringLiteral("f"));
