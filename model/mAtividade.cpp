@@ -200,4 +200,6 @@ void TAtividade::Reiniciar() {
     FErrosInformados = 0.0;
     FIniciada = false;
     FDuracao = FTipo == TipoInspecao ? 0.0 : DuracaoMedia();
+    FDiasCobrados = 0.0;
+    FCusto = 0.0;
 }

@@ -74,6 +74,15 @@ public:
     void Trabalhar(TReceptorMensagens* painel, double& usado, double disponivel, double dia);
     void Reiniciar();
 
+    // What the project has charged for work on this activity since the last
+    // Reiniciar: the days of developer time and what they cost.
+    double DiasCobrados() const { return FDiasCobrados; }
+    double Custo() const { return FCusto; }
+    void Cobrar(double dias, double custo) {
+        FDiasCobrados += dias;
+        FCusto += custo;
+    }
+
     // Model constants.
     static constexpr double TamanhoTotal = 63.51;
     static constexpr double FatorDuracaoMinima = 0.74645434187608858;
@@ -106,6 +115,8 @@ private:
     bool FIniciada = false;
     double FTamanho = 0.0;
     double FNivelQualidade = 0.0;
+    double FDiasCobrados = 0.0;
+    double FCusto = 0.0;
 };
 
 // The state tests run many times a day; they are inline so that the walk up

@@ -56,7 +56,9 @@ void TProjetoSoftware::AvancarTempo(TReceptorMensagens* painel, double dias) {
         if (i >= 0) {
             a->Trabalhar(painel, usado, disponivel[i], FTempo);
             disponivel[i] -= usado;
-            FCusto += d->Custo() * d->HorasTrabalho() * usado;
+            const double custo = d->Custo() * d->HorasTrabalho() * usado;
+            FCusto += custo;
+            a->Cobrar(usado, custo);
         } else {
             a->Trabalhar(painel, usado, dias, FTempo);
         }

@@ -54,8 +54,7 @@ TResultadoPlano JogaPlano(TSimuladorProjeto& sim, const TPlano& plano,
         }
         // A day in which nobody works still passes, as when the player answers Yes.
         if (rastro) {
-            rastro->append(PassaDiaRastro(sim, receptor, rastro->isEmpty() ? nullptr
-                                                                           : &rastro->constLast()));
+            rastro->append(PassaDiaRastro(sim, receptor));
         } else {
             sim.AvancarDia(receptor);
         }

@@ -30,30 +30,6 @@ private:
     QList<TMensagemJogo>& FCopia;
 };
 
-// What a day of the developer's time costs on activity a, and the days of his
-// time one unit of a's executed time takes, as the project charges a day's
-// work before the step: zero for nobody, for a developer outside the team
-// (whose work is not charged) and for one with no productivity.
-struct TTarifa {
-    double CustoDia = 0.0;
-    double DiasPorUnidade = 0.0;
-};
-
-TTarifa TarifaAtividade(const TAtividade* a, const TProjetoSoftware* p) {
-    const TDesenvolvedor* d = a->Desenvolvedor();
-    if (!d || !p->NaEquipe(d)) {
-        return {};
-    }
-    const double produtividade = d->Produtividade(a->Tipo());
-    if (!(produtividade > 0.0)) {
-        return {};
-    }
-    // Analysis to coding advance by productivity per day; inspections and
-    // tests by the days spent.
-    return {d->Custo() * d->HorasTrabalho(),
-            a->Tipo() <= TipoCodificacao ? 1.0 / produtividade : 1.0};
-}
-
 } // namespace
 
 TRastroDia CapturaDia(const TSimuladorProjeto& sim) {
@@ -67,7 +43,7 @@ TRastroDia CapturaDia(const TSimuladorProjeto& sim) {
         dia.Atividades.append({a->Percentual(), a->Erros(), a->ErrosEncontrados(),
                                static_cast<int>(pool.indexOf(a->Desenvolvedor())),
                                a->EmExecucao(), a->Concluida(), a->Iniciada(),
-                               a->TempoExecutado(), 0.0});
+                               a->TempoExecutado(), a->Custo()});
     }
     dia.Desenvolvedores.reserve(pool.size());
     for (const TDesenvolvedor* d : pool) {
@@ -77,20 +53,17 @@ TRastroDia CapturaDia(const TSimuladorProjeto& sim) {
     return dia;
 }
 
-TRastroDia PassaDiaRastro(TSimuladorProjeto& sim, TReceptorMensagens* receptor,
-                          const TRastroDia* anterior) {
+TRastroDia PassaDiaRastro(TSimuladorProjeto& sim, TReceptorMensagens* receptor) {
     const TProjetoSoftware* p = sim.Projeto();
     const QList<TDesenvolvedor*>& pool = sim.Desenvolvedores();
     const int n = p->NumeroAtividades();
-    // Each activity's rate, executed time and developer before the step
-    // (assignments do not change inside it).
-    QVarLengthArray<TTarifa, 16> tarifas(n);
-    QVarLengthArray<double, 16> executado(n);
+    // Each activity's charged days and developer before the step (assignments
+    // do not change inside it), and each developer's hours.
+    QVarLengthArray<double, 16> cobrados(n);
     QVarLengthArray<int, 16> responsavel(n);
     for (int i = 0; i < n; ++i) {
         const TAtividade* a = p->Atividade(i);
-        tarifas[i] = TarifaAtividade(a, p);
-        executado[i] = a->TempoExecutado();
+        cobrados[i] = a->DiasCobrados();
         responsavel[i] = static_cast<int>(pool.indexOf(a->Desenvolvedor()));
     }
     QVarLengthArray<double, 8> horas(pool.size());
@@ -105,11 +78,9 @@ TRastroDia PassaDiaRastro(TSimuladorProjeto& sim, TReceptorMensagens* receptor,
     TRastroDia dia = CapturaDia(sim);
     dia.Mensagens = std::move(mensagens);
     for (int i = 0; i < n; ++i) {
-        TRastroAtividade& a = dia.Atividades[i];
-        const double dias = (a.TempoExecutado - executado[i]) * tarifas[i].DiasPorUnidade;
-        a.Custo = (anterior ? anterior->Atividades.at(i).Custo : 0.0) + tarifas[i].CustoDia * dias;
         if (responsavel[i] >= 0) {
-            dia.Desenvolvedores[responsavel[i]].DiasUsados += dias;
+            dia.Desenvolvedores[responsavel[i]].DiasUsados +=
+                p->Atividade(i)->DiasCobrados() - cobrados[i];
         }
     }
     for (qsizetype k = 0; k < pool.size(); ++k) {

@@ -27,7 +27,7 @@ struct TRastroAtividade {
     bool Concluida = false;
     bool Iniciada = false;        // has taken its predecessors' errors (it became ready)
     double TempoExecutado = 0.0;  // TempoExecutado()
-    double Custo = 0.0;           // what its developers' time has cost so far
+    double Custo = 0.0;           // what the project has charged for it so far
     bool operator==(const TRastroAtividade&) const = default;
 };
 
@@ -54,18 +54,15 @@ struct TRastroDia {
 using TRastro = QList<TRastroDia>;
 
 // The state of sim as it stands (after a day step, in a trace). The fields
-// that describe the step itself (Custo of the activities, HorasPasso,
-// DiasUsados, Mensagens) are left at zero: PassaDiaRastro fills them.
+// that describe the step itself (HorasPasso, DiasUsados, Mensagens) are left
+// at zero: PassaDiaRastro fills them.
 TRastroDia CapturaDia(const TSimuladorProjeto& sim);
 
 // Plays one day step of sim (AvancarDia), forwarding its messages to
-// receptor (may be null), and returns the step's trace entry; anterior is
-// the previous entry (null for the first step), whose activity costs the
-// step adds to. An activity's cost is its developer's cost per hour times
-// his hours times the days of his time the step consumed, as the project
-// charges it.
-TRastroDia PassaDiaRastro(TSimuladorProjeto& sim, TReceptorMensagens* receptor,
-                          const TRastroDia* anterior);
+// receptor (may be null), and returns the step's trace entry. A developer's
+// DiasUsados are the days the project charged for his activities in the
+// step.
+TRastroDia PassaDiaRastro(TSimuladorProjeto& sim, TReceptorMensagens* receptor);
 
 // The trace as the runner's "trace": one object per day step, with "day",
 // "cost", "activities" (each "percent", "errors", "found", "developer" (a name

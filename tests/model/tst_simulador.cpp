@@ -238,6 +238,41 @@ private slots:
         QCOMPARE(p->Atividade(2)->Desenvolvedor(), nullptr);
     }
 
+    // guards against work charged to the project but not to its activity (or
+    // the other way round), or charged at another developer's rate
+    void EachActivityKeepsWhatTheProjectChargedForIt() {
+        TSimuladorProjeto sim;
+        PreparaCorvinEmTudo(sim, 12);
+        TProjetoSoftware* p = sim.Projeto();
+        TDesenvolvedor* outro = sim.Desenvolvedores().at(3);
+        p->Equipe().append(outro);
+        outro->SetHorasTrabalho(10);
+        p->Atividade(1)->SetDesenvolvedor(outro);
+        p->Atividade(14)->SetDesenvolvedor(outro);
+        p->Atividade(7)->SetDuracao(2.0);
+        int passos = 0;
+        while (!p->Concluido() && passos < 1000) {
+            sim.AvancarDia(nullptr);
+            ++passos;
+            double soma = 0.0;
+            for (const TAtividade* a : p->Atividades()) {
+                soma += a->Custo();
+            }
+            COMPARA_REAL(soma, p->Custo(), 1e-6);
+        }
+        QVERIFY(p->Concluido());
+        // One developer at fixed hours: his cost per hour times his hours per
+        // charged day. Corvin's hours fall back to 8 once he is exhausted.
+        const TAtividade* feita = p->Atividade(1);
+        QVERIFY(feita->DiasCobrados() > 0.0);
+        COMPARA_REAL(feita->Custo(), outro->Custo() * 10.0 * feita->DiasCobrados(), 1e-9);
+        const TAtividade* inspecao = p->Atividade(7);
+        COMPARA_REAL(inspecao->DiasCobrados(), 2.0, 1e-9);
+        // Inspections given no time are never charged.
+        QCOMPARE(p->Atividade(8)->Custo(), 0.0);
+        QCOMPARE(p->Atividade(8)->DiasCobrados(), 0.0);
+    }
+
     // guards against a project counted as done while an inspection still has work
     void AProjectIsDoneOnlyWhenEveryActivityIsIncludingReopenedInspections() {
         TSimuladorProjeto sim;
@@ -285,6 +320,7 @@ private slots:
             QCOMPARE(a->TempoExecutado(), 0.0);
             QCOMPARE(a->Erros() + a->ErrosEncontrados() + a->ErrosInformados(), 0.0);
             QVERIFY(!a->Iniciada());
+            QCOMPARE(a->Custo() + a->DiasCobrados(), 0.0);
             QCOMPARE(a->Duracao(), novo.Projeto()->Atividade(i)->Duracao());
             QCOMPARE(a->Pronta(), novo.Projeto()->Atividade(i)->Pronta());
         }
