@@ -1,5 +1,6 @@
 #include "PastaFrente.h"
 
+#include "arquivos/GravaArquivo.h"
 #include "plan/EscritorPlano.h"
 #include "plan/TextoEscapado.h"
 
@@ -10,7 +11,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 const QLatin1String ProgramaPastaFrente("orvanta-best");
 
@@ -71,11 +71,9 @@ bool FrenteDaFerramenta(const QFileInfo& info) {
 }
 
 void Grava(const QString& caminho, const QByteArray& dados) {
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly) || arquivo.write(dados) != dados.size() ||
-        !arquivo.commit()) {
-        Falha(QStringLiteral("cannot write %1: %2")
-                  .arg(EscapaControles(caminho), arquivo.errorString()));
+    QString motivo;
+    if (!GravaArquivoInteiro(caminho, dados, motivo)) {
+        Falha(QStringLiteral("cannot write %1: %2").arg(EscapaControles(caminho), motivo));
     }
 }
 

@@ -1,12 +1,13 @@
 #include "graficos/ExportaGraficos.h"
 
+#include "arquivos/GravaArquivo.h"
+
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <qcustomplot.h>
 
@@ -147,16 +148,9 @@ bool ExportaGraficos(const QList<QCustomPlot*>& graficos, const QString& caminho
         erro = QStringLiteral("%1: the charts could not be drawn").arg(caminho);
         return false;
     }
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly)) {
-        erro = QStringLiteral("%1: %2").arg(caminho, arquivo.errorString());
-        return false;
-    }
-    const QByteArray& dados = memoria.data();
-    // A short write can still be committed: check the flush before the rename.
-    if (arquivo.write(dados) != dados.size() || !arquivo.flush() || !arquivo.commit()) {
-        erro = QStringLiteral("%1: %2").arg(caminho, arquivo.errorString());
-        arquivo.cancelWriting();
+    QString motivo;
+    if (!GravaArquivoInteiro(caminho, memoria.data(), motivo)) {
+        erro = QStringLiteral("%1: %2").arg(caminho, motivo);
         return false;
     }
     return true;

@@ -1,10 +1,11 @@
 #include "ArquivoIni.h"
 
+#include "arquivos/GravaArquivo.h"
+
 #include <QByteArrayView>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 
 namespace {
 
@@ -232,17 +233,6 @@ bool TArquivoIni::Carrega(const QString& caminho) {
 }
 
 bool TArquivoIni::Salva(const QString& caminho) const {
-    QSaveFile arquivo(caminho);
-    arquivo.setDirectWriteFallback(true);
-    if (!arquivo.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    // The flush is checked here: commit() renames the new file over the old
-    // one even when its own final flush fell short (a full disk, a file size
-    // limit), which would leave a cut record file.
-    if (arquivo.write(FConteudo) != FConteudo.size() || !arquivo.flush()) {
-        arquivo.cancelWriting();
-        return false;
-    }
-    return arquivo.commit();
+    QString motivo;
+    return GravaArquivoInteiro(caminho, FConteudo, motivo, TEscritaDireta::SeRecusada);
 }

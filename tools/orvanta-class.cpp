@@ -5,6 +5,7 @@
 // Nothing is written but the outputs asked for, each replaced at once; bad
 // usage produces one line on standard error, exit status 2 and nothing else.
 
+#include "arquivos/GravaArquivo.h"
 #include "graficos/ExportaGraficos.h"
 #include "model/mImagens.h"
 #include "plan/TextoEscapado.h"
@@ -18,7 +19,6 @@
 #include "turma/TabelaCsv.h"
 
 #include <QCommandLineParser>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <memory>
@@ -177,15 +177,11 @@ void VerificaSaidas(const TOpcoes& opcoes, const QList<TArquivoTurma>& arquivos)
 }
 
 bool EscreveArquivo(const QString& caminho, const QByteArray& dados, QString& erro) {
-    QSaveFile arquivo(caminho);
-    // The flush is checked here: commit() renames the new file over the old
-    // one even when its own final flush fell short (a full disk).
-    if (arquivo.open(QIODevice::WriteOnly) && arquivo.write(dados) == dados.size() &&
-        arquivo.flush() && arquivo.commit()) {
+    QString motivo;
+    if (GravaArquivoInteiro(caminho, dados, motivo)) {
         return true;
     }
-    erro = QStringLiteral("cannot write %1: %2").arg(caminho, arquivo.errorString());
-    arquivo.cancelWriting();
+    erro = QStringLiteral("cannot write %1: %2").arg(caminho, motivo);
     return false;
 }
 

@@ -1,9 +1,10 @@
 #include "EscritorArquivos.h"
 
+#include "arquivos/GravaArquivo.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -76,20 +77,7 @@ bool TEscritorArquivos::Escreve(const TPedido& pedido, QString& motivo) {
     if (FDonos.value(pedido.Caminho) != pedido.Dono && !AfastaAnterior(pedido.Caminho, motivo)) {
         return false;
     }
-    QSaveFile arquivo(pedido.Caminho);
-    if (!arquivo.open(QIODevice::WriteOnly)) {
-        motivo = arquivo.errorString();
-        return false;
-    }
-    // commit() would rename a file cut short by its final flush (a full disk)
-    // over the good one: the flush is checked first.
-    if (arquivo.write(pedido.Dados) != pedido.Dados.size() || !arquivo.flush()) {
-        motivo = arquivo.errorString();
-        arquivo.cancelWriting();
-        return false;
-    }
-    if (!arquivo.commit()) {
-        motivo = arquivo.errorString();
+    if (!GravaArquivoInteiro(pedido.Caminho, pedido.Dados, motivo)) {
         return false;
     }
     FDonos.insert(pedido.Caminho, pedido.Dono);
