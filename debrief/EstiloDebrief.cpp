@@ -4,6 +4,7 @@
 
 #include <qcustomplot.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -33,15 +34,44 @@ void EsvaziaGrafico(QCustomPlot& grafico) {
     grafico.legend->setLayer(QStringLiteral("legend"));
 }
 
-void EixoDias(QCPAxis& eixo, double dias) {
-    eixo.setLabel(QStringLiteral("Project day"));
+QSharedPointer<QCPAxisTicker> MarcasInteiras() {
     QSharedPointer<QCPAxisTickerFixed> marcas(new QCPAxisTickerFixed);
     marcas->setTickStep(1.0);
     marcas->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
-    eixo.setTicker(marcas);
+    return marcas;
+}
+
+void EixoDias(QCPAxis& eixo, double dias) {
+    eixo.setLabel(QStringLiteral("Project day"));
+    eixo.setTicker(MarcasInteiras());
     eixo.setNumberFormat(QStringLiteral("f"));
     eixo.setNumberPrecision(0);
     eixo.setRange(0.0, std::max(dias, 1.0) + 0.5);
+}
+
+QCPGraph* LinhaDias(QCustomPlot& grafico, const QList<double>& dias, const QList<double>& valores,
+                    const QString& nome, const QPen& caneta, QCPAxis* eixoValores) {
+    QCPGraph* linha = eixoValores ? grafico.addGraph(grafico.xAxis, eixoValores) : grafico.addGraph();
+    linha->setName(nome);
+    linha->setData(dias, valores, true);
+    linha->setPen(caneta);
+    return linha;
+}
+
+QCPBars* BarrasDias(QCPAxis& x, QCPAxis& y, const QList<double>& dias, const QList<double>& valores,
+                    const QString& nome, const QColor& cor) {
+    auto* barras = new QCPBars(&x, &y);
+    barras->setName(nome);
+    barras->setData(dias, valores, true);
+    barras->setWidth(0.7);
+    barras->setPen(Qt::NoPen);
+    barras->setBrush(cor);
+    return barras;
+}
+
+double MaiorValor(const QList<double>& valores, double minimo) {
+    const auto maior = std::max_element(valores.cbegin(), valores.cend());
+    return maior == valores.cend() ? minimo : std::max(*maior, minimo);
 }
 
 void FinalizaGrafico(QCustomPlot& grafico, const TPaletaGrafico& paleta, int colunas) {

@@ -74,25 +74,15 @@ void Legenda(QCustomPlot& grafico, const TAnaliseJogo& analise, const TPaletaGra
     g->setPen(QPen(paleta.Alerta, 2));
 }
 
-void DesenhaOciosos(QCustomPlot& grafico, QCPAxisRect& area, const TAnaliseJogo& analise,
-                    const TPaletaGrafico& paleta) {
+void DesenhaOciosos(QCPAxisRect& area, const TAnaliseJogo& analise, const TPaletaGrafico& paleta) {
     QCPAxis* x = area.axis(QCPAxis::atBottom);
     QCPAxis* y = area.axis(QCPAxis::atLeft);
     EixoDias(*x, analise.Dias.size());
     y->setLabel(QStringLiteral("Idle"));
-    QSharedPointer<QCPAxisTickerFixed> marcas(new QCPAxisTickerFixed);
-    marcas->setTickStep(1.0);
-    marcas->setScaleStrategy(QCPAxisTickerFixed::ssMultiples);
-    y->setTicker(marcas);
-    auto* barras = new QCPBars(x, y);
-    barras->setName(QStringLiteral("idle team members"));
-    barras->setData(analise.Dias, analise.Ociosos, true);
-    barras->setWidth(0.7);
-    barras->setPen(Qt::NoPen);
-    barras->setBrush(paleta.Prata);
-    const auto maior = std::max_element(analise.Ociosos.cbegin(), analise.Ociosos.cend());
-    y->setRange(0.0, (maior == analise.Ociosos.cend() ? 1.0 : std::max(*maior, 1.0)) + 0.5);
-    Q_UNUSED(grafico);
+    y->setTicker(MarcasInteiras());
+    BarrasDias(*x, *y, analise.Dias, analise.Ociosos, QStringLiteral("idle team members"),
+               paleta.Prata);
+    y->setRange(0.0, MaiorValor(analise.Ociosos, 1.0) + 0.5);
 }
 
 } // namespace
@@ -108,7 +98,7 @@ void MontaGraficoCronograma(QCustomPlot& grafico, const TAnaliseJogo& analise,
 
     auto* area = new QCPAxisRect(&grafico);
     grafico.plotLayout()->addElement(grafico.plotLayout()->rowCount(), 0, area);
-    DesenhaOciosos(grafico, *area, analise, paleta);
+    DesenhaOciosos(*area, analise, paleta);
     grafico.plotLayout()->setRowStretchFactor(1, 4.0);
     grafico.plotLayout()->setRowStretchFactor(2, 1.0);
     // The two rectangles share their left margin, so the days line up.

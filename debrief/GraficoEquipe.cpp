@@ -7,7 +7,6 @@
 
 #include <qcustomplot.h>
 
-#include <algorithm>
 
 namespace {
 
@@ -60,18 +59,12 @@ void MontaGraficoEquipe(QCustomPlot& grafico, const TAnaliseJogo& analise,
         const TSerieDesenvolvedor& s = analise.Equipe.at(k);
         const QColor cor = paleta.Serie(s.Posicao);
         SombreiaExausto(grafico, s, cor);
-        QCPGraph* exaustao = grafico.addGraph();
-        exaustao->setName(s.Nome + QStringLiteral(": exhaustion"));
-        exaustao->setData(analise.Dias, s.Exaustao, true);
-        exaustao->setPen(QPen(cor, 2));
-        QCPGraph* horas = grafico.addGraph(grafico.xAxis, grafico.yAxis2);
-        horas->setName(s.Nome + QStringLiteral(": hours"));
-        horas->setData(analise.Dias, s.Horas, true);
-        horas->setLineStyle(QCPGraph::lsStepCenter);
-        horas->setPen(QPen(cor, 1, Qt::DashLine));
-        for (double v : s.Exaustao) {
-            maximo = std::max(maximo, v);
-        }
+        LinhaDias(grafico, analise.Dias, s.Exaustao, s.Nome + QStringLiteral(": exhaustion"),
+                  QPen(cor, 2));
+        LinhaDias(grafico, analise.Dias, s.Horas, s.Nome + QStringLiteral(": hours"),
+                  QPen(cor, 1, Qt::DashLine), grafico.yAxis2)
+            ->setLineStyle(QCPGraph::lsStepCenter);
+        maximo = MaiorValor(s.Exaustao, maximo);
     }
     DesenhaNivel(grafico, TDesenvolvedor::LimiteAviso, QStringLiteral("warning"), paleta, Qt::DashLine);
     DesenhaNivel(grafico, TDesenvolvedor::LimiteExaustao, QStringLiteral("exhaustion"), paleta,

@@ -10,15 +10,6 @@
 
 namespace {
 
-QCPGraph* Linha(QCustomPlot& grafico, const QList<double>& dias, const QList<double>& valores,
-                const QString& nome, const QPen& caneta) {
-    QCPGraph* g = grafico.addGraph();
-    g->setName(nome);
-    g->setData(dias, valores, true);
-    g->setPen(caneta);
-    return g;
-}
-
 // The test's target level as a horizontal line across the chart.
 void DesenhaAlvo(QCustomPlot& grafico, const TAreaFuncional& area, const QColor& cor) {
     auto* alvo = new QCPItemStraightLine(&grafico);
@@ -42,17 +33,14 @@ void MontaGraficoQualidade(QCustomPlot& grafico, const TAnaliseJogo& analise,
         const TAreaFuncional& area = analise.Cenario.Areas.at(k);
         const TErrosArea& erros = analise.Areas.at(k);
         const QColor cor = paleta.Serie(k);
-        Linha(grafico, analise.Dias, erros.Restantes, area.Nome + QStringLiteral(": remaining"),
+        LinhaDias(grafico, analise.Dias, erros.Restantes, area.Nome + QStringLiteral(": remaining"),
               QPen(cor, 2));
-        Linha(grafico, analise.Dias, erros.Encontrados,
+        LinhaDias(grafico, analise.Dias, erros.Encontrados,
               area.Nome + QStringLiteral(": found and corrected"), QPen(cor, 1.5, Qt::DashLine));
-        Linha(grafico, analise.Dias, erros.Feitos, area.Nome + QStringLiteral(": made"),
+        LinhaDias(grafico, analise.Dias, erros.Feitos, area.Nome + QStringLiteral(": made"),
               QPen(cor, 1, Qt::DotLine));
         DesenhaAlvo(grafico, area, cor);
-        for (double v : erros.Feitos) {
-            maximo = std::max(maximo, v);
-        }
-        maximo = std::max(maximo, area.NivelAlvo);
+        maximo = std::max(MaiorValor(erros.Feitos, maximo), area.NivelAlvo);
     }
     grafico.yAxis->setRange(0.0, maximo * 1.08);
     FinalizaGrafico(grafico, paleta, 3);

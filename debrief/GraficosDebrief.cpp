@@ -11,28 +11,37 @@
 
 namespace {
 
-using TMontagem = void (*)(QCustomPlot&, const TAnaliseJogo&, const TPaletaGrafico&);
+struct TGraficoDebrief {
+    const char* Nome;
+    void (*Monta)(QCustomPlot&, const TAnaliseJogo&, const TPaletaGrafico&);
+};
 
-constexpr TMontagem Montagens[] = {MontaGraficoCusto, MontaGraficoQualidade, MontaGraficoEquipe,
-                                   MontaGraficoCronograma, MontaGraficoResumo};
+constexpr TGraficoDebrief Graficos[] = {{"Cost", MontaGraficoCusto},
+                                        {"Quality", MontaGraficoQualidade},
+                                        {"Team", MontaGraficoEquipe},
+                                        {"Schedule", MontaGraficoCronograma},
+                                        {"Summary", MontaGraficoResumo}};
 
 } // namespace
 
 QStringList NomesGraficosDebrief() {
-    return {QStringLiteral("Cost"), QStringLiteral("Quality"), QStringLiteral("Team"),
-            QStringLiteral("Schedule"), QStringLiteral("Summary")};
+    QStringList nomes;
+    for (const TGraficoDebrief& g : Graficos) {
+        nomes.append(QLatin1String(g.Nome));
+    }
+    return nomes;
 }
 
 void MontaGraficoDebrief(int i, QCustomPlot& grafico, const TAnaliseJogo& analise,
                          const TPaletaGrafico& paleta) {
-    Montagens[i](grafico, analise, paleta);
+    Graficos[i].Monta(grafico, analise, paleta);
 }
 
 bool ExportaDebrief(const TAnaliseJogo& analise, const QString& caminho, QString& erro) {
     std::vector<std::unique_ptr<QCustomPlot>> graficos;
     QList<QCustomPlot*> lista;
     const TPaletaGrafico paleta = TPaletaGrafico::Papel();
-    for (int i = 0; i < static_cast<int>(std::size(Montagens)); ++i) {
+    for (int i = 0; i < static_cast<int>(std::size(Graficos)); ++i) {
         graficos.push_back(std::make_unique<QCustomPlot>());
         MontaGraficoDebrief(i, *graficos.back(), analise, paleta);
         lista.append(graficos.back().get());
