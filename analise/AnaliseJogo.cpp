@@ -22,6 +22,17 @@ double RestantesArea(const TAreaFuncional& area, const TRastroDia& dia) {
     return 0.0;
 }
 
+// What the activities cost by the end of the game.
+double CustoFinal(const TRastro& rastro, const QList<int>& atividades) {
+    double custo = 0.0;
+    if (!rastro.isEmpty()) {
+        for (int i : atividades) {
+            custo += rastro.constLast().Atividades.at(i).Custo;
+        }
+    }
+    return custo;
+}
+
 void AnalisaAreas(const TRastro& rastro, TAnaliseJogo& r) {
     for (const TAreaFuncional& area : r.Cenario.Areas) {
         TErrosArea erros;
@@ -35,18 +46,10 @@ void AnalisaAreas(const TRastro& rastro, TAnaliseJogo& r) {
             erros.Encontrados.append(encontrados);
             erros.Feitos.append(restantes + encontrados);
         }
-        if (!rastro.isEmpty()) {
-            for (int i : area.Atividades) {
-                erros.Custo += rastro.constLast().Atividades.at(i).Custo;
-            }
-        }
+        erros.Custo = CustoFinal(rastro, area.Atividades);
         r.Areas.append(erros);
     }
-    if (!rastro.isEmpty()) {
-        for (int i : r.Cenario.Comuns) {
-            r.Resumo.CustoComum += rastro.constLast().Atividades.at(i).Custo;
-        }
-    }
+    r.Resumo.CustoComum = CustoFinal(rastro, r.Cenario.Comuns);
 }
 
 TSerieDesenvolvedor SerieDesenvolvedor(const TRastro& rastro, int k, const QString& nome) {

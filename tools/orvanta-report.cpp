@@ -79,8 +79,7 @@ std::optional<TOpcoes> LeOpcoes(const QStringList& argumentos, bool& ajuda, QStr
     }
     TOpcoes opcoes{parser.positionalArguments().constFirst(), parser.value(opcaoSaida)};
     if (!FormatoPorNome(opcoes.saida)) {
-        erro = QStringLiteral("unknown output extension (use .pdf, .svg or .png): ") +
-               EscapaControles(opcoes.saida);
+        erro = QStringLiteral("unknown output extension (use .pdf, .svg or .png): ") + opcoes.saida;
         return std::nullopt;
     }
     return opcoes;
