@@ -1,5 +1,6 @@
 #include "IniTurma.h"
 
+#include "model/LeituraInteiro.h"
 #include "registro/ArquivoIni.h"
 
 #include <QLocale>
@@ -13,17 +14,13 @@ namespace {
 
 // The game number of a section named "#N"; none for any other section.
 std::optional<int> NumeroJogo(const QString& secao) {
-    if (secao.size() < 2 || secao.size() > 11 || !secao.startsWith(QLatin1Char('#'))) {
+    // Digits only after the "#": no sign.
+    if (secao.size() < 2 || secao.size() > 11 || !secao.startsWith(QLatin1Char('#')) ||
+        secao.at(1) == u'+' || secao.at(1) == u'-') {
         return std::nullopt;
     }
     qint64 numero = 0;
-    for (const QChar c : QStringView(secao).sliced(1)) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-            return std::nullopt;
-        }
-        numero = numero * 10 + (c.unicode() - u'0');
-    }
-    if (numero > std::numeric_limits<int>::max()) {
+    if (!LeInteiroDecimal(secao.mid(1), numero) || numero > std::numeric_limits<int>::max()) {
         return std::nullopt;
     }
     return static_cast<int>(numero);
