@@ -16,7 +16,16 @@ void AbreDebrief(TMainWindow& janela, QPointer<TJanelaDebrief>& debrief,
                                  QString::fromStdString(e.what()));
             return;
         }
-        QObject::connect(&janela, &TMainWindow::JogoMudou, debrief, &TJanelaDebrief::Atualiza);
+        // A closed debrief stays made but does not replay the game every turn;
+        // it catches up when it is opened again.
+        TJanelaDebrief* aberta = debrief;
+        QObject::connect(&janela, &TMainWindow::JogoMudou, aberta, [aberta] {
+            if (aberta->isVisible()) {
+                aberta->Atualiza();
+            }
+        });
+    } else if (!debrief->isVisible()) {
+        debrief->Atualiza();
     }
     debrief->show();
     debrief->raise();

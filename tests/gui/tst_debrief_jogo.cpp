@@ -48,6 +48,33 @@ private slots:
         QVERIFY(debrief->Analise().Dias.isEmpty());
         QCOMPARE(jogo.Projeto()->Tempo(), 0.0);
     }
+
+    // Guards against a closed debrief replaying the game on every turn, or
+    // one that opens again on the day it was closed.
+    void AClosedDebriefRestsAndCatchesUpWhenOpenedAgain() {
+        TJogoTeste jogo;
+        jogo.Prepara(std::make_unique<TMainWindow>());
+        jogo.Janela->show();
+        QTRY_VERIFY(!jogo.Janela->PrimeiraAtivacao());
+        Tecla(jogo, 'R');
+        Tecla(jogo, '+');
+        Tecla(jogo, Qt::Key_F8);
+        auto* debrief = jogo.Janela->findChild<TJanelaDebrief*>();
+        QVERIFY(debrief);
+        const int dias = int(jogo.Projeto()->Tempo());
+        QCOMPARE(debrief->Analise().Dias.size(), dias);
+
+        debrief->close();
+        Tecla(jogo, '+');
+        Tecla(jogo, '+');
+        QCOMPARE(debrief->Analise().Dias.size(), dias);
+
+        Tecla(jogo, Qt::Key_F8);
+        QCOMPARE(jogo.Janela->findChild<TJanelaDebrief*>(), debrief);
+        QVERIFY(debrief->isVisible());
+        QCOMPARE(debrief->Analise().Dias.size(), dias + 2);
+        QCOMPARE(debrief->Analise().Resumo.Custo, jogo.Projeto()->Custo());
+    }
 };
 
 QTEST_MAIN(TstDebriefJogo)
