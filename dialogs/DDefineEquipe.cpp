@@ -104,6 +104,8 @@ TDlgDefinicaoEquipe::TDlgDefinicaoEquipe(QWidget* parent)
 
     FBtFecha = CriaBotaoRapido(painel, QStringLiteral("BtFecha"), QStringLiteral("&Close"),
                                TBotaoRapido::GlyphFecha, 409, 328);
+    // Enter closes the dialog from the grid, and so from its one button.
+    FBtFecha->SetEnterClica(true);
     connect(FBtFecha, &QToolButton::clicked, this, [this] { done(mrCancel); });
 
     FGrTodos->setFocus();

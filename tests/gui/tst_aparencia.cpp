@@ -174,6 +174,42 @@ private slots:
         }
     }
 
+    // Guards against a button reached by Tab that does not show it has the
+    // focus, and against a frame drawn on buttons that do not have it.
+    void AFocusedSpeedButtonShowsADottedFrame() {
+        QWidget painel;
+        DefineCores(&painel, Qt::black, Qt::white);
+        painel.resize(220, 45);
+        auto* primeiro = new TBotaoRapido(QStringLiteral("&Ok"), TBotaoRapido::GlyphOk, &painel);
+        primeiro->setGeometry(10, 10, 89, 25);
+        auto* segundo =
+            new TBotaoRapido(QStringLiteral("&Cancel"), TBotaoRapido::GlyphFecha, &painel);
+        segundo->setGeometry(110, 10, 89, 25);
+        painel.show();
+        painel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&painel));
+        // The pointer off both buttons, which show a frame under it.
+        QTest::mouseMove(&painel, QPoint(215, 40));
+        // The ring one pixel inside the button's edge, on the black panel.
+        const auto pixelsNoAnel = [&painel](TBotaoRapido* botao) {
+            const QImage imagem = painel.grab().toImage().copy(botao->geometry());
+            int claros = 0;
+            for (int x = 1; x < imagem.width() - 1; ++x) {
+                claros += Brilho(imagem.pixel(x, 1)) > 128 ? 1 : 0;
+                claros += Brilho(imagem.pixel(x, imagem.height() - 2)) > 128 ? 1 : 0;
+            }
+            return claros;
+        };
+        // The window gives its first button the focus; Tab takes it on.
+        QVERIFY(primeiro->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(segundo->hasFocus());
+        QCOMPARE(pixelsNoAnel(primeiro), 0);
+        // Dotted: a third of the pixels of the top and bottom rows.
+        const int pixels = pixelsNoAnel(segundo);
+        QVERIFY2(pixels > 40 && pixels < 2 * 87, qPrintable(QString::number(pixels)));
+    }
+
     void SpeedButtonsCentreGlyphAndCaption_data() {
         QTest::addColumn<QString>("legenda");
         QTest::addColumn<QString>("glifo");
