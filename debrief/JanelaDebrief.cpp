@@ -10,6 +10,7 @@
 
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
@@ -89,4 +90,12 @@ void TJanelaDebrief::ExportaPedido() {
     if (!Exporta(caminho, erro)) {
         QMessageBox::warning(this, QStringLiteral("Orvanta Debrief"), erro);
     }
+}
+
+void TJanelaDebrief::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_Escape && evento->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(evento);
 }

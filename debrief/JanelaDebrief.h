@@ -39,6 +39,10 @@ public slots:
     // Replays the source's plan and redraws: after each turn and a new game.
     void Atualiza();
 
+protected:
+    // Esc closes the window.
+    void keyPressEvent(QKeyEvent* evento) override;
+
 private:
     void MostraGrafico(int i);
     void ExportaPedido();
