@@ -255,9 +255,12 @@ bool TMainWindow::AreaDesenhoDragOver(QObject* source, int x, int y) const {
 }
 
 void TMainWindow::AreaDesenhoDragDrop(QObject*, int x, int y) {
-    TAtividade* a = FPainelAtividades->AtividadeEm(x, y);
+    Atribui(FPainelAtividades->AtividadeEm(x, y), FPainelVisao->DesenvolvedorSelecionado());
+}
+
+void TMainWindow::Atribui(TAtividade* a, TDesenvolvedor* d) {
     if (a) {
-        a->SetDesenvolvedor(FPainelVisao->DesenvolvedorSelecionado());
+        a->SetDesenvolvedor(d);
         RepintaAtividades();
     }
 }
@@ -308,7 +311,7 @@ void TMainWindow::keyPressEvent(QKeyEvent* evento) {
         Comando(&TMainWindow::AtribuiPrimeiroDaEquipe);
     } else if (texto == QLatin1String("R")) {
         Comando(&TMainWindow::ExecutaJogoRapido);
-    } else {
+    } else if (!TeclaNavegacao(evento)) {
         QWidget::keyPressEvent(evento);
     }
 }

@@ -22,6 +22,7 @@ class TDlgDetalhesAtividade;
 class TDlgDetalhesDesenvolvedor;
 class TDlgNumeroHorasDesenvolvedor;
 class TDlgProjetoConcluido;
+class TDlgTeclas;
 class TJanelaDebrief;
 class TPainelAtividades;
 class TPainelMensagens;
@@ -94,6 +95,8 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
+    // Tab and Shift+Tab move the chart's selection: no child takes the focus.
+    bool focusNextPrevChild(bool proximo) override;
 
 private:
     // The game flow, run from the window's events (buttons, panels, keys, the
@@ -112,6 +115,9 @@ private:
     void PainelAtividadesDblClick();
     bool AreaDesenhoDragOver(QObject* source, int x, int y) const;
     void AreaDesenhoDragDrop(QObject* source, int x, int y);
+    // What a drop does: a takes d (none takes the developer off it), and the
+    // chart is repainted; nothing when a is none.
+    void Atribui(TAtividade* a, TDesenvolvedor* d);
     // "Q": every activity gets the team's first member (EErroLista when the
     // team is empty). "R": the pool's first developer joins the team, then "Q",
     // then 26 turns. F7: the game starts again.
@@ -122,6 +128,18 @@ private:
     void IncrementaPartidas();
     void VerificaGerente();
     void RegistraResultado();
+
+    // The keys beyond "+", "Q", "R", F7 and F8 (TecladoJanela.cpp): moving
+    // either panel's selection, assigning, the commands and the keys' help.
+    // False for a key that is not one of them.
+    bool TeclaNavegacao(const QKeyEvent* evento);
+    void SelecionaAtividadeTeclado(TAtividade* a);
+    void SelecionaMembroTeclado(TDesenvolvedor* d);
+    void AtribuiSelecionado();
+    void LimpaSelecionada();
+    // Runs the button's own click when it is enabled; a beep otherwise.
+    void AcionaBotao(TCommandButton* botao);
+    void MostraTeclas();
 
     // Runs one of the window's commands from an event: an error it meets ends
     // it and is reported by the general error handler.
@@ -164,4 +182,6 @@ private:
     QLabel* FLbCustoProjeto = nullptr;
     // The debrief window (F8), once opened.
     QPointer<TJanelaDebrief> FDebrief;
+    // The keys' help (F1), once opened.
+    QPointer<TDlgTeclas> FTeclas;
 };
