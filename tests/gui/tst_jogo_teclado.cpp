@@ -6,11 +6,8 @@
 #include "RoboModal.h"
 #include "controls/CommandButton.h"
 #include "dialogs/BotaoRapido.h"
-#include "dialogs/DDedicacaoAtividade.h"
 #include "dialogs/DDefineEquipe.h"
-#include "dialogs/DNumeroHoras.h"
 #include "dialogs/EdInteiro.h"
-#include "model/mDesenvolvedor.h"
 #include "ui/Aplicacao.h"
 #include "ui/Formularios.h"
 
