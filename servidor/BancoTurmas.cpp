@@ -137,18 +137,22 @@ TBancoTurmas::TBancoTurmas(const TEnderecoBanco& endereco)
                          QStringLiteral(": ") + motivo};
         }
     }
-    if (sqlite) {
-        try {
+    try {
+        if (!sqlite) {
+            // libpq writes the server's notices ("relation ... already
+            // exists, skipping") to standard error; the server's is its own.
+            Executa(QStringLiteral("SET client_min_messages TO WARNING"));
+        } else {
             // The write-ahead log lets readers go on while one writes; FULL
             // makes every commit reach the disk before it is answered.
             Executa(QStringLiteral("PRAGMA journal_mode=WAL"));
             Executa(QStringLiteral("PRAGMA synchronous=FULL"));
             Executa(QStringLiteral("PRAGMA foreign_keys=ON"));
-        } catch (...) {
-            QSqlDatabase::database(FConexao, false).close();
-            QSqlDatabase::removeDatabase(FConexao);
-            throw;
         }
+    } catch (...) {
+        QSqlDatabase::database(FConexao, false).close();
+        QSqlDatabase::removeDatabase(FConexao);
+        throw;
     }
 }
 

@@ -83,6 +83,13 @@ bool TServidorTurmas::Liga(QString& erro) {
     s.set_keep_alive_max_count(PedidosPorConexao);
     s.set_payload_max_length(static_cast<size_t>(TamanhoMaximoRegistroEnviado));
     s.set_tcp_nodelay(true);
+    // The library's default also sets SO_REUSEPORT, with which a second
+    // server on the same port would quietly share the first one's
+    // connections instead of being told the address is in use.
+    s.set_socket_options([](socket_t soquete) {
+        const int sim = 1;
+        ::setsockopt(soquete, SOL_SOCKET, SO_REUSEADDR, &sim, sizeof sim);
+    });
     RegistraRespostasGerais(s);
     RegistraRotasApi(s, F->Api);
 
