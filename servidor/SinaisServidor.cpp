@@ -3,9 +3,12 @@
 #include <pthread.h>
 #include <signal.h>
 
+#include <cerrno>
+#include <ctime>
+
 namespace {
 
-// SIGUSR1 only ends the waiting thread, when no stop was asked.
+// SIGUSR1 only ends the waiting thread, when its owner goes.
 sigset_t SinaisEsperados() {
     sigset_t sinais;
     sigemptyset(&sinais);
@@ -25,17 +28,31 @@ void BloqueiaSinaisParada() {
     signal(SIGPIPE, SIG_IGN);
 }
 
-TEsperaSinais::TEsperaSinais(std::function<void()> aoSinal)
-    : FFio([this, aoSinal = std::move(aoSinal)] {
-          const sigset_t sinais = SinaisEsperados();
-          int sinal = 0;
-          while (sigwait(&sinais, &sinal) != 0) {
-          }
+TEsperaSinais::TEsperaSinais(std::function<void()> aoSinal, std::chrono::seconds prazo,
+                             std::function<void()> aoDesistir)
+    : FFio([this, aoSinal = std::move(aoSinal), prazo, aoDesistir = std::move(aoDesistir)] {
+          Espera(aoSinal, prazo, aoDesistir);
           FTerminou = true;
-          if (sinal != SIGUSR1) {
-              aoSinal();
-          }
       }) {}
+
+void TEsperaSinais::Espera(const std::function<void()>& aoSinal, std::chrono::seconds prazo,
+                           const std::function<void()>& aoDesistir) {
+    const sigset_t sinais = SinaisEsperados();
+    int sinal = 0;
+    while (sigwait(&sinais, &sinal) != 0) {
+    }
+    if (sinal == SIGUSR1) {
+        return;
+    }
+    aoSinal();
+    const timespec espera{static_cast<time_t>(prazo.count()), 0};
+    do {
+        sinal = sigtimedwait(&sinais, nullptr, &espera);
+    } while (sinal < 0 && errno == EINTR);
+    if (sinal != SIGUSR1) {
+        aoDesistir();
+    }
+}
 
 TEsperaSinais::~TEsperaSinais() {
     // Blocked everywhere, a late SIGUSR1 stays pending and harmless.

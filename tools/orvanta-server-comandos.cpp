@@ -20,13 +20,20 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <memory>
 
 namespace {
 
 const char* const Ferramenta = "orvanta-server";
+
+// How long a stop waits for the requests in flight: a record of 1 MiB on a
+// poor classroom network arrives well within it; a client that takes
+// longer (or a second signal) is not waited for.
+constexpr std::chrono::seconds PrazoParada{30};
 
 void EscreveErro(const QString& linha) {
     EscreveErroFerramenta(Ferramenta, linha);
@@ -122,7 +129,10 @@ int Serve(const TOpcoesComando& opcoes) {
     std::fflush(stdout);
     bool servido = false;
     {
-        const TEsperaSinais espera([&servidor] { servidor.Para(); });
+        const TEsperaSinais espera([&servidor] { servidor.Para(); }, PrazoParada, [] {
+            EscreveErro(QStringLiteral("requests still in flight; stopped without them"));
+            std::_Exit(1);
+        });
         servido = servidor.Serve();
     }
     // The requests in flight are answered; the workers close their

@@ -36,9 +36,11 @@ that claims no result).
 
 Commands:
   serve         run the server until SIGINT or SIGTERM (the requests in
-                flight are answered, the database closed, status 0); when
-                ready it prints "orvanta-server: listening on http://ADDR:PORT"
-                (https with TLS; the port taken when 0 was asked)
+                flight are answered, the database closed, status 0; requests
+                still in flight after 30 s, or a second signal, end it at
+                once with status 1); when ready it prints
+                "orvanta-server: listening on http://ADDR:PORT" (https with
+                TLS; the port taken when 0 was asked)
   class create  make a class: prints its code and its teacher key (the key
                 is shown only then; the server keeps only its SHA-256 digest)
   class list    the classes: code, records, when created, name
@@ -84,8 +86,8 @@ API v1 (JSON in UTF-8; every error is {"error": "one line"}):
 
 Exit status: 0 done (serve: stopped by a signal); 1 a runtime failure (the
 address in use, the database unreachable or of a newer schema, the
-certificate unusable, the game's pictures missing), with one line on
-standard error naming it; 2 bad usage (an unknown command or option, a
+certificate unusable, the game's pictures missing; serve: stopped with
+requests still in flight), with one line on standard error naming it; 2 bad usage (an unknown command or option, a
 missing argument, an unknown class), with one line on standard error;
 3 import: some file was a mismatch (stored) or unreadable (not stored).
 )";

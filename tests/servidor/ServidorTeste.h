@@ -131,6 +131,7 @@ public:
     QByteArray Saida() const { return FSaida; }
     QByteArray Erros() { return FProcesso.readAllStandardError(); }
     qint64 Pid() const { return FProcesso.processId(); }
+    bool Rodando() { return !FProcesso.waitForFinished(0); }
 
     // Sends sinal and waits for the end: the exit status, or -1 when it
     // crashed or did not end within a minute.

@@ -304,6 +304,26 @@ private slots:
         QCOMPARE(turmas.at(0)["records"].toInt(), 1);
     }
 
+    // Guards against a client that never finishes its request keeping a
+    // stopped server alive, and such a stop reported as a clean one.
+    void ASecondSignalStopsAServerHeldByAClient() {
+        const TBancoTeste banco;
+        const TTurmaTeste turma = CriaTurmaTeste(banco, u"Held"_s);
+        TServidorTeste servidor(banco);
+        QVERIFY(servidor.Porta() > 0);
+        const int s = Conecta(servidor.Porta());
+        QVERIFY(s >= 0);
+        EnviaTudo(s, "POST " + QByteArray::fromStdString(Caminho(turma.codigo, "/records")) +
+                         " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 1000\r\n\r\n{\"team\"");
+        QTest::qWait(300);
+        ::kill(static_cast<pid_t>(servidor.Pid()), SIGTERM);
+        QTest::qWait(700);
+        QVERIFY(servidor.Rodando());
+        QCOMPARE(servidor.Sinaliza(SIGTERM), 1);
+        QVERIFY(servidor.Erros().contains("requests still in flight; stopped without them"));
+        ::close(s);
+    }
+
     // Guards against TLS options that serve plain HTTP, or an https line
     // for a server that cannot be reached over TLS.
     void HttpsServesWithTheGivenCertificate() {
