@@ -94,7 +94,7 @@ TApiTurmas::TApiTurmas(TPoolTrabalho& pool, int limitePorMinuto)
     : FPool(pool), FLimite(limitePorMinuto), FLimitePorMinuto(limitePorMinuto) {}
 
 // Runs trabalho on a worker with its database; a database that fails is
-// answered 503 (the clients try again later), told once on the server's
+// answered 503 (the clients try again later), told on the server's
 // standard error, and its connection opened afresh by the next work.
 template <typename F> TRespostaHttp TApiTurmas::NoBanco(F&& trabalho) {
     return FPool.Executa([&trabalho](TContextoTrabalho& c) -> TRespostaHttp {
