@@ -344,13 +344,33 @@ QByteArray LeArquivoPlano(const QString& caminho) {
         arquivo.setFileName(caminho);
         aberto = arquivo.open(QIODevice::ReadOnly);
     }
+    const auto falha = [&] {
+        return EPlano{QStringLiteral("cannot read the plan %1: %2")
+                          .arg(NomeArquivoPlano(caminho), EscapaControles(arquivo.errorString()))};
+    };
+    if (!aberto) {
+        throw falha();
+    }
+    // In pieces, and never past the limit: standard input may be endless
+    // (/dev/zero, a program that never stops writing), and so may a device
+    // or a pipe named as the plan.
+    constexpr qint64 Pedaco = 64 * 1024;
     QByteArray dados;
-    if (aberto) {
-        dados = arquivo.readAll();
+    for (;;) {
+        const qsizetype antes = dados.size();
+        dados.resize(antes + Pedaco);
+        const qint64 lidos = arquivo.read(dados.data() + antes, Pedaco);
+        dados.resize(antes + std::max<qint64>(lidos, 0));
+        if (lidos < 0 || arquivo.error() != QFileDevice::NoError) {
+            throw falha();
+        }
+        if (dados.size() > TamanhoMaximoPlano) {
+            throw EPlano{QStringLiteral("the plan %1 is larger than %2 MiB")
+                             .arg(NomeArquivoPlano(caminho),
+                                  QString::number(TamanhoMaximoPlano / (1024 * 1024)))};
+        }
+        if (lidos == 0) {
+            return dados;
+        }
     }
-    if (!aberto || arquivo.error() != QFileDevice::NoError) {
-        throw EPlano{QStringLiteral("cannot read the plan %1: %2")
-                         .arg(NomeArquivoPlano(caminho), EscapaControles(arquivo.errorString()))};
-    }
-    return dados;
 }

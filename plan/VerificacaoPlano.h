@@ -25,6 +25,9 @@ struct TVerificacao {
     QString Diferenca() const;
 };
 
+// Throws EPlano when plano records no result to verify.
+void ExigeResultado(const TPlano& plano);
+
 // Replays plano (as JogaPlano, with the same receptor and rastro) and
 // compares the replay with the result the plan records. Throws EPlano,
 // before playing anything, when the plan records no result.
