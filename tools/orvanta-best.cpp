@@ -110,10 +110,8 @@ std::optional<qint64> LeNumero(const QCommandLineParser& parser, const QCommandL
     const qint64 valor = texto.toLongLong(&ok);
     if (!ok || valor < minimo || valor > maximo) {
         erro = QStringLiteral("--%1 must be a whole number from %2 to %3, not %4")
-                   .arg(opcao.names().constFirst())
-                   .arg(minimo)
-                   .arg(maximo)
-                   .arg(Citado(texto));
+                   .arg(opcao.names().constFirst(), QString::number(minimo),
+                        QString::number(maximo), Citado(texto));
         return std::nullopt;
     }
     return valor;
@@ -172,14 +170,15 @@ public:
             return;
         }
         FUltimo = FRelogio.elapsed();
-        QString linha = QStringLiteral("%1 evaluations, %2 per second, front %3")
-                            .arg(p.Avaliacoes)
-                            .arg(qRound64(p.Avaliacoes / std::max(p.Segundos, 1e-9)))
-                            .arg(p.Frente->Planos().size());
+        QString linha =
+            QStringLiteral("%1 evaluations, %2 per second, front %3")
+                .arg(QString::number(p.Avaliacoes),
+                     QString::number(qRound64(p.Avaliacoes / std::max(p.Segundos, 1e-9))),
+                     QString::number(p.Frente->Planos().size()));
         if (!p.Frente->Vazia()) {
             linha += QStringLiteral(", best days %1, best cost %2")
-                         .arg(p.Frente->MaisRapido().Resultado.Dias)
-                         .arg(p.Frente->MaisBarato().Resultado.Custo, 0, 'f', 2);
+                         .arg(QString::number(p.Frente->MaisRapido().Resultado.Dias),
+                              QString::number(p.Frente->MaisBarato().Resultado.Custo, 'f', 2));
         }
         if (FTerminal) {
             // Spaces clear what a longer line left.
@@ -252,20 +251,16 @@ int Executa(const TOpcoes& opcoes) {
     }
     QString resumo =
         QStringLiteral("%1 evaluations in %2 s, %3 per second on %4 threads; %5 plans in %6")
-            .arg(resultado.Avaliacoes)
-            .arg(resultado.Segundos, 0, 'f', 1)
-            .arg(qRound64(resultado.Avaliacoes / std::max(resultado.Segundos, 1e-9)))
-            .arg(opcoes.busca.Threads)
-            .arg(planos.size())
-            .arg(opcoes.pasta);
+            .arg(QString::number(resultado.Avaliacoes), QString::number(resultado.Segundos, 'f', 1),
+                 QString::number(qRound64(resultado.Avaliacoes / std::max(resultado.Segundos, 1e-9))),
+                 QString::number(opcoes.busca.Threads), QString::number(planos.size()),
+                 opcoes.pasta);
     if (!planos.isEmpty()) {
         const TResultadoPlano& rapido = *planos.constFirst().Resultado;
         const TResultadoPlano& barato = *planos.constLast().Resultado;
         resumo += QStringLiteral(": fastest %1 days, cost %2; cheapest %3 days, cost %4")
-                      .arg(rapido.Dias)
-                      .arg(rapido.Custo, 0, 'f', 2)
-                      .arg(barato.Dias)
-                      .arg(barato.Custo, 0, 'f', 2);
+                      .arg(QString::number(rapido.Dias), QString::number(rapido.Custo, 'f', 2),
+                           QString::number(barato.Dias), QString::number(barato.Custo, 'f', 2));
     }
     EscreveErro(resumo);
     return 0;
