@@ -10,6 +10,12 @@ QString Centavos(double custo) {
 
 } // namespace
 
+qint64 CentavosCusto(double custo) {
+    QString texto = Centavos(custo);
+    texto.remove(QLatin1Char('.'));
+    return texto.toLongLong();
+}
+
 bool ResultadosConferem(const TResultadoPlano& gravado, const TResultadoPlano& rejogado) {
     return gravado.Concluido == rejogado.Concluido && gravado.Dias == rejogado.Dias &&
            Centavos(gravado.Custo) == Centavos(rejogado.Custo);

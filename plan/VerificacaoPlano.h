@@ -12,6 +12,11 @@ class TSimuladorProjeto;
 // costs agree to the cent (as both print with two decimals).
 bool ResultadosConferem(const TResultadoPlano& gravado, const TResultadoPlano& rejogado);
 
+// The cost in whole cents, as the game shows and records it (two decimals,
+// rounded as they are printed): 9182.619999999999 and 9182.62 are both
+// 918262.
+qint64 CentavosCusto(double custo);
+
 // "81 days, cost 16200.00", or "not concluded after 40 days, cost 8000.00".
 QString DescreveResultado(const TResultadoPlano& resultado);
 

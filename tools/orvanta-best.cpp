@@ -57,10 +57,13 @@ conclude within max_days (1000) is never reported. The search is NSGA-II,
 started from reference runs A and B (Corvin alone on every activity at 8 and
 at 12 hours), simple plans and random ones.
 
+Costs are compared in whole cents, as the game shows them: a plan cheaper
+only in a later decimal is no cheaper.
+
 Files written into DIR:
   front.json      a list of {"plan": "plan-001.json", "days": D, "cost": C},
-                  in increasing days (and so decreasing cost); no plan in it
-                  is as slow and as expensive as another
+                  in increasing days (and so decreasing cost, to the cent);
+                  no plan in it is as slow and as expensive as another
   plan-NNN.json   each plan of the list, a plan for orvanta-sim (see its
                   --help) with its "result", which orvanta-sim --verify
                   accepts, and "meta": {"program": "orvanta-best", "seed",
@@ -76,10 +79,14 @@ the size of the front, its fewest days and its lowest cost; updated in place
 on a terminal, one line a second otherwise. The last line gives the whole
 run's evaluations per second.
 
+Before the search starts, DIR is created when missing and a file is made
+and removed in it, so that a folder that cannot be written costs no time.
+
 Exit status: 0 the front was written; 2 bad usage (an unknown option, a
 missing --out, a number out of range, a DIR that is not a folder or holds
 other files), with one line on standard error; 1 the game's pictures cannot
-be loaded or DIR cannot be written.
+be loaded or DIR cannot be created or written (found before the search),
+with one line on standard error.
 )";
 
 void EscreveErro(const QString& linha) {
@@ -230,10 +237,22 @@ int Executa(const TOpcoes& opcoes) {
         return 2;
     }
     std::optional<TSimuladorProjeto> sim;
+    try {
+        sim.emplace();
+    } catch (const EErroArquivo& e) {
+        EscreveErro(QString::fromStdString(e.what()));
+        return 1;
+    }
+    // Only then is the folder made: a run that cannot search leaves none.
+    try {
+        PreparaPastaFrente(opcoes.pasta);
+    } catch (const EPastaFrente& e) {
+        EscreveErro(e.mensagem);
+        return e.Uso ? 2 : 1;
+    }
     TResultadoBusca resultado;
     TProgresso progresso;
     try {
-        sim.emplace();
         resultado =
             BuscaPlanos(opcoes.busca, [&](const TProgressoBusca& p) { progresso.Mostra(p); });
     } catch (const EErroArquivo& e) {
