@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #ifdef Q_OS_UNIX
+#include <csignal>
 #include <sys/resource.h>
 #endif
 
@@ -63,12 +64,15 @@ inline TExecucao ExecutaPrograma(const QString& programa, const QStringList& arg
 }
 
 // How a hostile run is set up: its standard input read from a file or a
-// device, its standard output written to one (/dev/full), and the data
-// memory it may take (RLIMIT_DATA; 0 for no limit).
+// device, its standard output written to one (/dev/full), the data memory
+// it may take (RLIMIT_DATA; 0 for no limit) and the size its files may grow
+// to (RLIMIT_FSIZE, with writes past it failing as on a full disk; 0 for
+// no limit).
 struct TCondicoesExecucao {
     QString Entrada;
     QString Saida;
     qint64 LimiteDados = 0;
+    qint64 LimiteArquivos = 0;
 };
 
 // Whether a limit on data memory can be set for the programs run here.
@@ -93,13 +97,24 @@ inline TExecucao ExecutaSob(const QString& programa, const QStringList& argument
         processo.setStandardOutputFile(condicoes.Saida);
     }
 #ifdef Q_OS_UNIX
-    if (condicoes.LimiteDados > 0 && LimitaDados()) {
-        const rlim_t limite = static_cast<rlim_t>(condicoes.LimiteDados);
-        processo.setChildProcessModifier([limite] {
-            const rlimit dados{limite, limite};
-            setrlimit(RLIMIT_DATA, &dados);
-        });
-    }
+    const rlim_t dados = condicoes.LimiteDados > 0 && LimitaDados()
+                             ? static_cast<rlim_t>(condicoes.LimiteDados)
+                             : RLIM_INFINITY;
+    const rlim_t arquivos = condicoes.LimiteArquivos > 0
+                                ? static_cast<rlim_t>(condicoes.LimiteArquivos)
+                                : RLIM_INFINITY;
+    processo.setChildProcessModifier([dados, arquivos] {
+        if (dados != RLIM_INFINITY) {
+            const rlimit limite{dados, dados};
+            setrlimit(RLIMIT_DATA, &limite);
+        }
+        if (arquivos != RLIM_INFINITY) {
+            // A write past the limit fails with EFBIG instead of ending the program.
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limite{arquivos, arquivos};
+            setrlimit(RLIMIT_FSIZE, &limite);
+        }
+    });
 #endif
     processo.start(programa, argumentos);
     TExecucao r;
