@@ -15,8 +15,10 @@
 // writes and keeps every other byte. Each write replaces the whole file at
 // once (a temporary file in the same folder renamed over the old one), so
 // the file is always either the old one or the new one; in a folder that
-// refuses new files an existing writable file is written in place. A file
-// that exists but cannot be read is never overwritten.
+// refuses new files an existing writable file is written in place, new
+// sections first and changed values after them, so that a kill at any
+// moment leaves it whole. A file that exists but cannot be read is never
+// overwritten.
 class TRegistroJogador {
 public:
     explicit TRegistroJogador(const QString& caminho = CaminhoPadrao());
