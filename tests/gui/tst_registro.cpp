@@ -228,8 +228,9 @@ private:
     static void MataDuranteEscritas(const QString& caminho) {
         std::mt19937 sorteio(20261208);
         std::uniform_int_distribution<int> espera(0, 4000);
-        std::optional<TEtapaJogo> anterior = EtapaDoArquivo(Conteudo(caminho));
-        QVERIFY(anterior);
+        const std::optional<TEtapaJogo> inicial = EtapaDoArquivo(Conteudo(caminho));
+        QVERIFY(inicial);
+        TEtapaJogo anterior = *inicial;
         for (int vez = 0; vez < 200; ++vez) {
             const pid_t filho = fork();
             QVERIFY(filho >= 0);
@@ -246,8 +247,8 @@ private:
             QVERIFY2(etapa, qPrintable(QStringLiteral("kill %1 left a file no whole write makes:\n%2")
                                            .arg(QString::number(vez + 1),
                                                 QString::fromUtf8(texto.right(300)))));
-            QVERIFY(*etapa >= *anterior);
-            anterior = etapa;
+            QVERIFY(*etapa >= anterior);
+            anterior = *etapa;
         }
     }
 #endif
