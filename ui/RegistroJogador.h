@@ -41,8 +41,13 @@ public:
     // Counts one more game in "NTimes" and returns the new count, the
     // game's number. Throws EErroConversao when the stored count is not a
     // whole number (nothing is written then), EErroGravacao when the file
-    // cannot be written.
+    // cannot be written. The same as GravaPartidas(ProximaPartida()).
     int IncrementaPartidas() const;
+    // The number the next counted game gets: the stored count plus one.
+    // Writes nothing; throws EErroConversao as IncrementaPartidas does.
+    int ProximaPartida() const;
+    // Stores numero as the count. Throws EErroGravacao.
+    void GravaPartidas(int numero) const;
     // The stored manager's name; empty when none.
     QString Gerente() const;
     // Stores the name as given. Throws EErroGravacao.
