@@ -449,8 +449,7 @@ private slots:
             return;
         }
         Escreve(Caminho(), ArquivoDaEtapa({97, 3}));
-        if (!NaPastaTrancada("KillsDuringWritesInPlaceLeaveAWholeFile",
-                             [this](const QString& caminho) { MataDuranteEscritas(caminho); })) {
+        if (!NaPastaTrancada("KillsDuringWritesInPlaceLeaveAWholeFile", MataDuranteEscritas)) {
             QSKIP("cannot run without the privilege to pass folder permissions");
         }
         if (QTest::currentTestFailed()) {
