@@ -261,7 +261,8 @@ int Executa(const TOpcoes& opcoes) {
         return 1;
     }
     progresso.Termina();
-    const QList<TPlano> planos = PlanosDaFrente(resultado, opcoes, *sim);
+    // As the folder lists them, so that the summary counts what is written.
+    const QList<TPlano> planos = PlanosNaoBatidos(PlanosDaFrente(resultado, opcoes, *sim));
     try {
         EscrevePastaFrente(opcoes.pasta, planos, *sim);
     } catch (const EPastaFrente& e) {
