@@ -15,8 +15,7 @@ QString TextoResumo(const TAnaliseJogo& analise) {
     QStringList linhas;
     linhas << (r.Concluido ? QStringLiteral("Concluded in %1 days, cost %2")
                            : QStringLiteral("Not concluded after %1 days, cost %2"))
-                  .arg(r.Dias)
-                  .arg(QString::number(r.Custo, 'f', 2));
+                  .arg(QString::number(r.Dias), QString::number(r.Custo, 'f', 2));
     linhas << QStringLiteral("Overtime hours: %1").arg(Numero(r.HorasExtras, 1));
     linhas << QStringLiteral("Developer-days exhausted: %1").arg(Numero(r.DiasExaustos));
     linhas << QStringLiteral("Idle developer-days: %1").arg(Numero(r.DiasOciosos));

@@ -20,6 +20,14 @@ void TGravacaoJogo::IniciaJogo(int numero, const QString& pastaRegistro, const Q
     Grava();
 }
 
+void TGravacaoJogo::DesfazInicio() {
+    if (FNumero > 0) {
+        FEscritor.Remove(FCaminho, FJogo);
+        FEscritor.Aguarda();
+    }
+    Reinicia();
+}
+
 void TGravacaoJogo::AntesDoPasso() {
     FGravador.AntesDoPasso(FSim);
 }

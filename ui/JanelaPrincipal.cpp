@@ -321,10 +321,20 @@ void TMainWindow::Comando(void (TMainWindow::*comando)()) {
 }
 
 void TMainWindow::IncrementaPartidas() {
-    const int numero = FRegistro.IncrementaPartidas();
-    // The game's record goes beside the record file, wherever that is.
+    // A count that cannot be read writes nothing.
+    const int numero = FRegistro.ProximaPartida();
+    // The game's record goes beside the record file, wherever that is, and
+    // is on the disk before the count: a game killed at any moment after it
+    // is counted has its record.
     FGravacao->IniciaJogo(numero, QFileInfo(FRegistro.Caminho()).absolutePath(),
                           FRegistro.Gerente());
+    FGravacao->AguardaGravacoes();
+    try {
+        FRegistro.GravaPartidas(numero);
+    } catch (...) {
+        FGravacao->DesfazInicio();
+        throw;
+    }
 }
 
 void TMainWindow::VerificaGerente() {

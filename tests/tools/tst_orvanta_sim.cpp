@@ -3,6 +3,7 @@
 
 #include "ExecucaoPrograma.h"
 #include "PlanosRuins.h"
+#include "PlanosJson.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -35,23 +36,6 @@ QStringList Linhas(const QByteArray& saida) {
         linhas.removeLast();
     }
     return linhas;
-}
-
-// Corvin alone on every activity.
-QJsonObject PlanoCorvin(int horas) {
-    QJsonObject alocacoes;
-    for (int i = 1; i <= 16; ++i) {
-        alocacoes.insert(QString::number(i), QStringLiteral("Corvin"));
-    }
-    QJsonObject plano{{"team", QJsonArray{"Corvin"}}, {"assign", alocacoes}};
-    if (horas != 8) {
-        plano.insert("hours", QJsonObject{{"Corvin", horas}});
-    }
-    return plano;
-}
-
-QByteArray Texto(const QJsonObject& plano) {
-    return QJsonDocument(plano).toJson(QJsonDocument::Compact);
 }
 
 class TReceptorLinhas : public TReceptorMensagens {
@@ -397,6 +381,9 @@ private slots:
         QTest::newRow("newline in an option") << QStringList{"--a\nb", "-"}
                                               << "Unknown option 'a\\nb'.";
         QTest::newRow("trace without json") << QStringList{"--trace", "-"} << "--trace needs --json";
+        QTest::newRow("placeholders in the path")
+            << QStringList{"/nonexistent/%1 %2 100%.json"}
+            << "cannot read the plan /nonexistent/%1 %2 100%.json: ";
     }
 
     // guards against bad usage run as a game, or refused without the usage line
