@@ -101,7 +101,11 @@ TAnalisadorJogo::TAnalisadorJogo(const TCenarioAnalise& cenario, int limitePonto
 }
 
 void TAnalisadorJogo::Aplica(const TMudancasPlano& mudancas) {
-    FDecisoes.Aplica(mudancas);
+    QList<bool> exaustos;
+    for (const TDesenvolvedorDia& d : FDesenvolvedores) {
+        exaustos.append(d.ExaustoAntes);
+    }
+    FDecisoes.Aplica(mudancas, exaustos);
 }
 
 void TAnalisadorJogo::Passa(const TRastroDia& dia) {
@@ -216,7 +220,7 @@ void TAnalisadorJogo::PassaAtividades(const TRastroDia& dia) {
         // ready, without a look at its errors: the game says nothing.
         if (tipo == TipoInspecao && a.Concluida && !(a.TempoExecutado > 0.0) && !estado.Pulada) {
             estado.Pulada = true;
-            FPuladas.append({double(dia.Dia - 1), i, a.Erros});
+            R.Puladas.append({double(dia.Dia - 1), i, a.Erros});
             AdicionaMensagem(
                 {double(dia.Dia - 1),
                  QStringLiteral("\"%1\" was given no time and was skipped: its %2 errors went on "
@@ -350,11 +354,11 @@ void TAnalisadorJogo::FechaMarcos() {
         }
         for (const TIntervaloDias& i : s.Exausto) {
             adiciona(i.Inicio, ETipoMarco::Exausto,
-                     QStringLiteral("%1 exhausted, days %2 to %3: held at 8 hours")
+                     QStringLiteral("%1 exhausted, days %2 to %3: hours forced to 8")
                          .arg(s.Nome, Inteiro(i.Inicio), Inteiro(i.Fim)));
         }
     }
-    for (const TPulada& p : FPuladas) {
+    for (const TInspecaoPulada& p : R.Puladas) {
         adiciona(p.Dia, ETipoMarco::InspecaoPulada,
                  QStringLiteral("\"%1\" skipped: given no time, %2 errors went on unchecked")
                      .arg(R.Cenario.Atividades.at(p.Atividade), Inteiro(p.Erros)));

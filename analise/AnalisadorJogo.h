@@ -31,11 +31,6 @@ private:
         bool Iniciada = false;
         bool Pulada = false;
     };
-    struct TPulada {
-        double Dia;
-        int Atividade;
-        double Erros;
-    };
 
     void PassaCusto(const TRastroDia& dia);
     void PassaEquipe(const TRastroDia& dia, double* valores);
@@ -51,7 +46,6 @@ private:
     QList<TDesenvolvedorDia> FDesenvolvedores;
     QList<TAtividadeDia> FAtividades;
     QList<TRastroAtividade> FUltimas; // the activities after the last day
-    QList<TPulada> FPuladas;
     double FCustoAnterior = 0.0;
     int FDiasPassados = 0;
 };

@@ -70,6 +70,15 @@ struct TResumoJogo {
     double HorasInspecao = 0.0;   // hours the inspections were last given, all areas
 };
 
+// An inspection given no time, passed by the moment it was ready: the game
+// says nothing of it.
+struct TInspecaoPulada {
+    double Dia = 0.0;   // the day of the step it was passed by in (as its messages are stamped)
+    int Atividade = -1;
+    double Erros = 0.0; // the errors it let through unchecked
+    bool operator==(const TInspecaoPulada&) const = default;
+};
+
 // A message of the debrief's list: the game's own, or a note the debrief
 // adds where the game stays silent (an inspection skipped).
 struct TMensagemDebrief {
@@ -95,6 +104,7 @@ struct TAnaliseJogo {
     QList<double> FimAtividade;   // the day each was accomplished; Dias + 1 when never
     QList<int> Caminho;           // the critical path as played
     QList<TDecisao> Decisoes;     // every change the player made, in order
+    QList<TInspecaoPulada> Puladas;
     QList<TMarco> Marcos;         // what the charts mark on their day axis, by stretch and kind
     QList<TMensagemDebrief> Mensagens;
     qsizetype MensagensOmitidas = 0; // beyond LimiteMensagens

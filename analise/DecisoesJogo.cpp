@@ -73,9 +73,10 @@ QString TextoDecisao(const TDecisao& d, const TCenarioAnalise& c) {
         return QStringLiteral("Team: %1%2")
             .arg(Nomes(d.Equipe, c), MudancaEquipe(d.EquipeAntes, d.Equipe, c));
     case ETipoMarco::Horas:
-        return QStringLiteral("%1's hours set to %2 a day")
+        return QStringLiteral("%1's hours set to %2 a day%3")
             .arg(c.Desenvolvedores.value(d.Desenvolvedor, QStringLiteral("?")),
-                 QString::number(d.Valor));
+                 QString::number(d.Valor),
+                 d.Exausto ? QStringLiteral(", while he was exhausted") : QString());
     case ETipoMarco::Inspecao:
         if (d.Valor == 0) {
             return QStringLiteral("%1 given no time").arg(Citada(d.Atividade, c));
@@ -101,16 +102,16 @@ void TLeitorDecisoes::Adiciona(TDecisao decisao) {
     FDecisoes.append(std::move(decisao));
 }
 
-void TLeitorDecisoes::Aplica(const TMudancasPlano& m) {
+void TLeitorDecisoes::Aplica(const TMudancasPlano& m, const QList<bool>& exaustos) {
     // Only the initial changes may restate a new game's state.
     const bool inicio = m.Dia == 0;
     if (m.Equipe && !(inicio && *m.Equipe == FEquipe)) {
-        Adiciona({m.Dia, ETipoMarco::Equipe, -1, -1, 0, *m.Equipe, FEquipe});
+        Adiciona({m.Dia, ETipoMarco::Equipe, -1, -1, 0, *m.Equipe, FEquipe, false});
         FEquipe = *m.Equipe;
     }
     for (const auto& [dev, horas] : m.Horas) {
         if (!(inicio && FHoras.value(dev) == horas)) {
-            Adiciona({m.Dia, ETipoMarco::Horas, dev, -1, horas, {}, {}});
+            Adiciona({m.Dia, ETipoMarco::Horas, dev, -1, horas, {}, {}, exaustos.value(dev)});
         }
         if (dev >= 0 && dev < FHoras.size()) {
             FHoras[dev] = horas;
@@ -118,7 +119,7 @@ void TLeitorDecisoes::Aplica(const TMudancasPlano& m) {
     }
     for (const auto& [atividade, horas] : m.Inspecoes) {
         if (!(inicio && FInspecoes.value(atividade) == horas)) {
-            Adiciona({m.Dia, ETipoMarco::Inspecao, -1, atividade, horas, {}, {}});
+            Adiciona({m.Dia, ETipoMarco::Inspecao, -1, atividade, horas, {}, {}, false});
         }
         if (atividade >= 0 && atividade < FInspecoes.size()) {
             FInspecoes[atividade] = horas;
@@ -126,7 +127,7 @@ void TLeitorDecisoes::Aplica(const TMudancasPlano& m) {
     }
     for (const auto& [atividade, dev] : m.Alocacoes) {
         if (!(inicio && FAlocacoes.value(atividade, -1) == dev)) {
-            Adiciona({m.Dia, ETipoMarco::Alocacao, dev, atividade, 0, {}, {}});
+            Adiciona({m.Dia, ETipoMarco::Alocacao, dev, atividade, 0, {}, {}, false});
         }
         if (atividade >= 0 && atividade < FAlocacoes.size()) {
             FAlocacoes[atividade] = dev;

@@ -32,6 +32,7 @@ struct TDecisao {
     int Valor = 0;          // Horas: hours a day; Inspecao: hours given
     QList<int> Equipe;      // Equipe: the new team, in order
     QList<int> EquipeAntes; // Equipe: the team it replaced
+    bool Exausto = false;   // Horas: set for a developer exhausted at the time
     bool operator==(const TDecisao&) const = default;
 };
 
@@ -55,8 +56,9 @@ class TLeitorDecisoes {
 public:
     explicit TLeitorDecisoes(const TCenarioAnalise& cenario);
 
-    // The changes applied before the step that starts at mudancas.Dia.
-    void Aplica(const TMudancasPlano& mudancas);
+    // The changes applied before the step that starts at mudancas.Dia;
+    // exaustos tells, per pool developer, who is exhausted then.
+    void Aplica(const TMudancasPlano& mudancas, const QList<bool>& exaustos = {});
 
     const QList<TDecisao>& Decisoes() const { return FDecisoes; }
     // The hours an activity (an inspection) was last given, 0 when never.
