@@ -3,7 +3,6 @@
 #include "CaminhoCritico.h"
 
 #include "model/mAtividade.h"
-#include "model/mDesenvolvedor.h"
 
 #include <QMap>
 #include <QStringList>
@@ -157,17 +156,12 @@ void TAnalisadorJogo::PassaEquipe(const TRastroDia& dia, double* valores) {
             // Exhausted through the step: at its start (hours held at 8).
             s.DiasExaustos += estado.ExaustoAntes ? 1.0 : 0.0;
         }
-        if (d.Exaustao > TDesenvolvedor::LimiteAviso &&
-            !(estado.ExaustaoAntes > TDesenvolvedor::LimiteAviso)) {
-            s.Avisos.append(dia.Dia);
-        }
         const bool aberto = !s.Exausto.isEmpty() && s.Exausto.constLast().Fim < 0.0;
         if (d.Exausto && !aberto) {
             s.Exausto.append({double(dia.Dia), -1.0});
         } else if (!d.Exausto && aberto) {
             s.Exausto.last().Fim = dia.Dia;
         }
-        estado.ExaustaoAntes = d.Exaustao;
         estado.ExaustoAntes = d.Exausto;
     }
 }
@@ -234,8 +228,20 @@ void TAnalisadorJogo::PassaAtividades(const TRastroDia& dia) {
 }
 
 void TAnalisadorJogo::PassaMensagens(const TRastroDia& dia) {
+    // The warning is the game's message: its test looks at the exhaustion
+    // before the day's rest, which the trace does not hold.
+    static const QString Aviso = QStringLiteral(" is looking exhaust due to overworking hours");
     for (const TMensagemJogo& m : dia.Mensagens) {
         AdicionaMensagem({m.Dia, m.Texto, false});
+        if (!m.Texto.endsWith(Aviso)) {
+            continue;
+        }
+        const QStringView nome = QStringView(m.Texto).chopped(Aviso.size());
+        for (TSerieDesenvolvedor& s : R.Equipe) {
+            if (s.Nome == nome && (s.Avisos.isEmpty() || s.Avisos.constLast() != m.Dia)) {
+                s.Avisos.append(static_cast<int>(m.Dia));
+            }
+        }
     }
 }
 

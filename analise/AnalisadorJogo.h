@@ -23,7 +23,6 @@ private:
     struct TDesenvolvedorDia {
         bool Esteve = false;
         bool ExaustoAntes = false;
-        double ExaustaoAntes = 0.0;
     };
     struct TAtividadeDia {
         double Custo = 0.0;

@@ -49,7 +49,7 @@ struct TSerieDesenvolvedor {
     QList<double> Horas;        // the hours each day was worked at (0 when out of the team)
     QList<double> Exaustao;     // after each day; below 0 is rest in hand
     QList<TIntervaloDias> Exausto; // from the first day exhausted to the day willing again
-    QList<int> Avisos;          // days his exhaustion went past the warning level
+    QList<int> Avisos;          // days the game warned he was looking exhausted
     double Custo = 0.0;         // what his work on the activities cost
     double HorasTrabalhadas = 0.0; // hours of his time the activities used
     double HorasExtras = 0.0;   // of those, the hours over 8 a day
