@@ -3,6 +3,7 @@
 // Plans the debrief's analysis is tried on: the reference runs with a
 // change, and seeded random players' plans.
 
+#include "analise/DecisoesJogo.h"
 #include "plan/Plano.h"
 #include "plan/PlanoReferencia.h"
 
@@ -68,4 +69,55 @@ inline TPlano PlanoAleatorio(quint32 semente) {
         plano.Eventos.append(MudancasAleatorias(rng, dia));
     }
     return plano;
+}
+
+// The decisions of one day put back together as the plan's changes.
+inline TMudancasPlano Remonta(const QList<TDecisao>& decisoes, int dia) {
+    TMudancasPlano m;
+    m.Dia = dia;
+    for (const TDecisao& d : decisoes) {
+        if (d.Dia != dia) {
+            continue;
+        }
+        switch (d.Tipo) {
+        case ETipoMarco::Equipe:
+            m.Equipe = d.Equipe;
+            break;
+        case ETipoMarco::Horas:
+            m.Horas.append({d.Desenvolvedor, d.Valor});
+            break;
+        case ETipoMarco::Inspecao:
+            m.Inspecoes.append({d.Atividade, d.Valor});
+            break;
+        default:
+            m.Alocacoes.append({d.Atividade, d.Desenvolvedor});
+            break;
+        }
+    }
+    return m;
+}
+
+// The initial changes without what a new game already has: an empty team,
+// 8 hours, inspections of no time, nobody on any activity.
+inline TMudancasPlano SemOPadrao(const TMudancasPlano& inicio) {
+    TMudancasPlano m;
+    if (inicio.Equipe && !inicio.Equipe->isEmpty()) {
+        m.Equipe = inicio.Equipe;
+    }
+    for (const auto& h : inicio.Horas) {
+        if (h.second != TPlano::MinimoHoras) {
+            m.Horas.append(h);
+        }
+    }
+    for (const auto& i : inicio.Inspecoes) {
+        if (i.second != 0) {
+            m.Inspecoes.append(i);
+        }
+    }
+    for (const auto& a : inicio.Alocacoes) {
+        if (a.second != -1) {
+            m.Alocacoes.append(a);
+        }
+    }
+    return m;
 }
