@@ -20,6 +20,7 @@ TAbaGrafico::TAbaGrafico(int indice, QWidget* parent)
 void TAbaGrafico::Mostra(const TAnaliseJogo& analise) {
     EsvaziaGrafico(*FGrafico);
     MontaGraficoDebrief(FIndice, *FGrafico, analise, TPaletaGrafico::Tela());
+    TracejadosDeTela(*FGrafico);
     FDiaPendente = true;
     AplicaDia();
     FGrafico->replot(QCustomPlot::rpQueuedReplot);

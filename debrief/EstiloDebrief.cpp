@@ -216,6 +216,19 @@ int CasasDe(const QCPAbstractPlottable& serie) {
     return casas.isValid() ? casas.toInt() : -1;
 }
 
+void TracejadosDeTela(QCustomPlot& grafico) {
+    for (int i = 0; i < grafico.graphCount(); ++i) {
+        QCPGraph* linha = grafico.graph(i);
+        QPen caneta = linha->pen();
+        if (caneta.style() == Qt::SolidLine || caneta.style() == Qt::NoPen) {
+            continue;
+        }
+        caneta.setWidthF(std::max(1.0, std::round(caneta.widthF())));
+        linha->setPen(caneta);
+        linha->setAntialiased(false);
+    }
+}
+
 void MarcaDiaFoco(QCustomPlot& grafico, double dia, const QColor& cor) {
     for (int i = grafico.itemCount() - 1; i >= 0; --i) {
         if (grafico.item(i)->objectName() == QLatin1String(NomeFoco)) {

@@ -25,7 +25,7 @@ TJanelaDebrief::TJanelaDebrief(TFonte fonte, QWidget* parent)
       FPastaExporta(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     setObjectName(QStringLiteral("JanelaDebrief"));
     setWindowTitle(QStringLiteral("Orvanta Debrief"));
-    resize(1000, 760);
+    resize(1000, 700);
     FAbas = new QTabWidget(this);
     FAbas->setObjectName(QStringLiteral("AbasDebrief"));
     // The tabs: every chart, the decisions with their list, then the messages.
