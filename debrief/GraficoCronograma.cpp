@@ -30,6 +30,24 @@ void EixoAtividades(QCPAxis& eixo, const TCenarioAnalise& cenario) {
     eixo.grid()->setVisible(false);
 }
 
+// A developer's fill: his colour, and on paper a hatching of his own, so
+// that bars stay apart in grey.
+QBrush Preenchimento(const TPaletaGrafico& paleta, int d) {
+    static constexpr Qt::BrushStyle Padroes[] = {Qt::SolidPattern,    Qt::BDiagPattern,
+                                                 Qt::FDiagPattern,    Qt::DiagCrossPattern,
+                                                 Qt::CrossPattern,    Qt::HorPattern,
+                                                 Qt::Dense5Pattern};
+    const QColor cor = d >= 0 ? paleta.Serie(d) : paleta.Grade;
+    if (!paleta.Impressa || d < 0) {
+        return cor;
+    }
+    return QBrush(cor, Padroes[d % std::size(Padroes)]);
+}
+
+QColor CorDesenvolvedor(const TPaletaGrafico& paleta, int d) {
+    return d >= 0 ? paleta.Serie(d) : paleta.Grade;
+}
+
 void DesenhaFaixas(QCustomPlot& grafico, const TAnaliseJogo& analise,
                    const TPaletaGrafico& paleta) {
     const int n = static_cast<int>(analise.Cronograma.size());
@@ -39,8 +57,8 @@ void DesenhaFaixas(QCustomPlot& grafico, const TAnaliseJogo& analise,
             auto* barra = new QCPItemRect(&grafico);
             barra->topLeft->setCoords(f.Inicio, Linha(i, n) + MeiaAltura);
             barra->bottomRight->setCoords(f.Fim, Linha(i, n) - MeiaAltura);
-            barra->setBrush(f.Desenvolvedor >= 0 ? paleta.Serie(f.Desenvolvedor) : paleta.Grade);
-            barra->setPen(critica ? QPen(paleta.Alerta, 2) : QPen(Qt::NoPen));
+            barra->setBrush(Preenchimento(paleta, f.Desenvolvedor));
+            barra->setPen(critica ? QPen(paleta.Alerta, 2) : QPen(CorDesenvolvedor(paleta, f.Desenvolvedor)));
             const QString quem = f.Desenvolvedor >= 0 ? analise.Cenario.Desenvolvedores.value(f.Desenvolvedor)
                                  : f.Desenvolvedor == -2 ? QStringLiteral("several developers")
                                                          : QStringLiteral("nobody");
@@ -69,7 +87,7 @@ void Legenda(QCustomPlot& grafico, const TAnaliseJogo& analise, const TPaletaGra
         const QString nome = d >= 0    ? analise.Cenario.Desenvolvedores.value(d)
                              : d == -2 ? QStringLiteral("several developers")
                                        : QStringLiteral("nobody");
-        EntradaLegenda(grafico, nome, QPen(d >= 0 ? paleta.Serie(d) : paleta.Grade, 6));
+        EntradaLegenda(grafico, nome, QPen(CorDesenvolvedor(paleta, d)), Preenchimento(paleta, d));
     }
     EntradaLegenda(grafico, QStringLiteral("critical path"), QPen(paleta.Alerta, 2));
 }

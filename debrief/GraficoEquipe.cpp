@@ -24,9 +24,9 @@ QPen CanetaNivel(const TPaletaGrafico& paleta, Qt::PenStyle estilo) {
 }
 
 // A level across the plot, named at its right end (clear of the lines,
-// which start at the left).
-void DesenhaNivel(QCPAxisRect& area, double nivel, const QString& nome, const TPaletaGrafico& paleta,
-                  Qt::PenStyle estilo) {
+// which start at the left) as texto, when there is one.
+void DesenhaNivel(QCPAxisRect& area, double nivel, const QString& nome, const QString& texto,
+                  const TPaletaGrafico& paleta, Qt::PenStyle estilo) {
     QCustomPlot& grafico = *area.parentPlot();
     auto* linha = new QCPItemStraightLine(&grafico);
     linha->setClipAxisRect(&area);
@@ -37,6 +37,9 @@ void DesenhaNivel(QCPAxisRect& area, double nivel, const QString& nome, const TP
     linha->point2->setCoords(1.0, nivel);
     linha->setPen(CanetaNivel(paleta, estilo));
     PoeDica(*linha, QStringLiteral("%1 level: %2").arg(nome, Numero(nivel)));
+    if (texto.isEmpty()) {
+        return;
+    }
     auto* rotulo = new QCPItemText(&grafico);
     rotulo->setClipAxisRect(&area);
     rotulo->position->setAxes(area.axis(QCPAxis::atBottom), area.axis(QCPAxis::atLeft));
@@ -44,7 +47,7 @@ void DesenhaNivel(QCPAxisRect& area, double nivel, const QString& nome, const TP
     rotulo->position->setTypeX(QCPItemPosition::ptAxisRectRatio);
     rotulo->position->setCoords(0.995, nivel);
     rotulo->setPositionAlignment(Qt::AlignRight | Qt::AlignBottom);
-    rotulo->setText(QStringLiteral("%1 %2").arg(nome, Numero(nivel)));
+    rotulo->setText(texto);
     rotulo->setFont(FonteGrafico(7));
     rotulo->setColor(paleta.Alerta);
 }
@@ -90,14 +93,20 @@ void DesenhaDesenvolvedor(QCPAxisRect& exaustao, QCPAxisRect& horas, const TAnal
     SombreiaExausto(horas, s, paleta);
     LinhaDias(exaustao, analise.Dias, s.Exaustao, s.Nome + QStringLiteral(": exhaustion"),
               QPen(cor, 2), 1);
-    DesenhaNivel(exaustao, TDesenvolvedor::LimiteAviso, QStringLiteral("warning"), paleta,
-                 Qt::DashLine);
-    DesenhaNivel(exaustao, TDesenvolvedor::LimiteExaustao, QStringLiteral("exhausted"), paleta,
-                 Qt::SolidLine);
+    // Levels too close on a long scale for two labels share one.
+    const bool juntos = (TDesenvolvedor::LimiteExaustao - TDesenvolvedor::LimiteAviso) < faixa.size() * 0.1;
+    const QString aviso = Numero(TDesenvolvedor::LimiteAviso);
+    const QString exausto = Numero(TDesenvolvedor::LimiteExaustao);
+    DesenhaNivel(exaustao, TDesenvolvedor::LimiteAviso, QStringLiteral("warning"),
+                 juntos ? QString() : QStringLiteral("warning %1").arg(aviso), paleta, Qt::DashLine);
+    DesenhaNivel(exaustao, TDesenvolvedor::LimiteExaustao, QStringLiteral("exhausted"),
+                 juntos ? QStringLiteral("levels %1 and %2").arg(aviso, exausto)
+                        : QStringLiteral("exhausted %1").arg(exausto),
+                 paleta, Qt::SolidLine);
     QCPAxis* e = exaustao.axis(QCPAxis::atLeft);
     e->setLabel(s.Nome);
     e->setRange(faixa);
-    e->ticker()->setTickCount(4);
+    e->ticker()->setTickCount(3);
     LinhaDias(horas, analise.Dias, s.Horas, s.Nome + QStringLiteral(": hours a day"),
               QPen(cor, 1.6, Qt::DashLine))
         ->setLineStyle(QCPGraph::lsStepRight);
@@ -114,6 +123,34 @@ void DesenhaDesenvolvedor(QCPAxisRect& exaustao, QCPAxisRect& horas, const TAnal
     }
 }
 
+// A column of developers' rows in grade: each his exhaustion plot (the
+// first one primeira, when given) and his hours' strip under it; the days
+// written under the last strip only.
+void ColunaDesenvolvedores(QCPLayoutGrid& grade, QCPAxisRect* primeira, const QList<int>& quais,
+                           const TAnaliseJogo& analise, const TPaletaGrafico& paleta,
+                           const QCPRange& faixa) {
+    QCustomPlot& grafico = *grade.parentPlot();
+    QCPAxisRect* ultima = nullptr;
+    for (int k : quais) {
+        QCPAxisRect* exaustao = primeira ? primeira : new QCPAxisRect(&grafico);
+        primeira = nullptr;
+        auto* horas = new QCPAxisRect(&grafico);
+        const int linha = grade.rowCount();
+        grade.addElement(linha, 0, exaustao);
+        grade.addElement(linha + 1, 0, horas);
+        grade.setRowStretchFactor(linha, 1.0);
+        grade.setRowStretchFactor(linha + 1, 0.4);
+        EixoDias(*exaustao, analise);
+        EixoDias(*horas, analise);
+        DesenhaDesenvolvedor(*exaustao, *horas, analise, analise.Equipe.at(k), paleta, faixa);
+        ultima = horas;
+    }
+    if (ultima) {
+        ultima->axis(QCPAxis::atBottom)->setTickLabels(true);
+        ultima->axis(QCPAxis::atBottom)->setLabel(QStringLiteral("Project day"));
+    }
+}
+
 } // namespace
 
 void MontaGraficoEquipe(QCustomPlot& grafico, const TAnaliseJogo& analise,
@@ -123,17 +160,42 @@ void MontaGraficoEquipe(QCustomPlot& grafico, const TAnaliseJogo& analise,
     QCPAxisRect* primeira = grafico.xAxis->axisRect();
     EixoDias(*primeira, analise);
     const QCPRange faixa = FaixaExaustao(analise);
-    QCPAxisRect* ultima = primeira;
-    for (qsizetype k = 0; k < analise.Equipe.size(); ++k) {
-        QCPAxisRect* exaustao = k == 0 ? primeira : NovaAreaDias(grafico, analise, 1.0);
-        QCPAxisRect* horas = NovaAreaDias(grafico, analise, 0.4);
-        DesenhaDesenvolvedor(*exaustao, *horas, analise, analise.Equipe.at(k), paleta, faixa);
-        ultima = horas;
+    // Four developers or more share the page in two columns, each with its
+    // own strip of marks: one column of them would leave each row too low to read.
+    const int n = static_cast<int>(analise.Equipe.size());
+    const int colunas = n >= 4 ? 2 : 1;
+    QCPLayoutGrid& topo = *grafico.plotLayout();
+    const int linha = topo.rowCount() - 1; // the first plot's row
+    topo.take(primeira);
+    topo.simplify();
+    auto* grade = new QCPLayoutGrid;
+    topo.addElement(linha, 0, grade);
+    grade->setColumnSpacing(24);
+    grade->setRowSpacing(0);
+    QCPAxisRect* marcas = nullptr;
+    for (int c = 0; c < colunas; ++c) {
+        auto* coluna = new QCPLayoutGrid;
+        grade->addElement(0, c, coluna);
+        coluna->setRowSpacing(4);
+        QCPAxisRect* faixaColuna = NovaFaixaMarcos(grafico, analise, TiposMarcosDias(), paleta);
+        marcas = marcas ? marcas : faixaColuna;
+        coluna->addElement(0, 0, faixaColuna);
+        coluna->setRowStretchFactor(0, EsticaFaixaMarcos * colunas);
+        QList<int> quais;
+        for (int k = c; k < n; k += colunas) {
+            quais.append(k);
+        }
+        ColunaDesenvolvedores(*coluna, c == 0 ? primeira : nullptr, quais, analise, paleta, faixa);
+        if (n == 0) {
+            coluna->addElement(1, 0, primeira);
+        }
     }
-    ultima->axis(QCPAxis::atBottom)->setTickLabels(true);
-    ultima->axis(QCPAxis::atBottom)->setLabel(QStringLiteral("Project day"));
+    // Each kind of mark and line in the legend once: the marks of the first
+    // strip, and the entries below for the developers' lines.
     for (int i = 0; i < grafico.plottableCount(); ++i) {
-        grafico.plottable(i)->removeFromLegend();
+        if (grafico.plottable(i)->valueAxis()->axisRect() != marcas) {
+            grafico.plottable(i)->removeFromLegend();
+        }
     }
     EntradaLegenda(grafico, QStringLiteral("exhaustion (below 0: rest in hand)"),
                    QPen(paleta.Texto, 2));
@@ -142,7 +204,6 @@ void MontaGraficoEquipe(QCustomPlot& grafico, const TAnaliseJogo& analise,
     EntradaLegenda(grafico, QStringLiteral("exhaustion level"), CanetaNivel(paleta, Qt::SolidLine));
     EntradaLegenda(grafico, QStringLiteral("exhausted: hours forced to 8, Work Hours locked until rested"),
                    QPen(Qt::NoPen), Sombra(paleta));
-    FaixaMarcos(grafico, analise, TiposMarcosDias(), paleta);
     if (analise.Equipe.isEmpty()) {
         primeira->axis(QCPAxis::atLeft)->setRange(faixa);
         AvisoGrafico(*primeira, paleta,

@@ -85,12 +85,18 @@ void MarcosEm(QCPAxisRect& area, const TAnaliseJogo& analise, ETipoMarco tipo, d
 
 QCPAxisRect* FaixaMarcos(QCustomPlot& grafico, const TAnaliseJogo& analise,
                          const QList<ETipoMarco>& tipos, const TPaletaGrafico& paleta) {
-    auto* faixa = new QCPAxisRect(&grafico);
     QCPLayoutGrid& grade = *grafico.plotLayout();
     const int linha = std::max(LinhaDe(grade, grafico.axisRect()), 0);
     grade.insertRow(linha);
+    QCPAxisRect* faixa = NovaFaixaMarcos(grafico, analise, tipos, paleta);
     grade.addElement(linha, 0, faixa);
-    grade.setRowStretchFactor(linha, 0.14);
+    grade.setRowStretchFactor(linha, EsticaFaixaMarcos);
+    return faixa;
+}
+
+QCPAxisRect* NovaFaixaMarcos(QCustomPlot& grafico, const TAnaliseJogo& analise,
+                             const QList<ETipoMarco>& tipos, const TPaletaGrafico& paleta) {
+    auto* faixa = new QCPAxisRect(&grafico);
     EixoDias(*faixa, analise);
     QCPAxis* x = faixa->axis(QCPAxis::atBottom);
     x->setTickLabels(false);

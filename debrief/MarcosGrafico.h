@@ -26,6 +26,12 @@ QList<ETipoMarco> TiposMarcosDias();
 QCPAxisRect* FaixaMarcos(QCustomPlot& grafico, const TAnaliseJogo& analise,
                          const QList<ETipoMarco>& tipos, const TPaletaGrafico& paleta);
 
+// The same strip, for the caller to place (EsticaFaixaMarcos its height
+// against a plot's 1).
+QCPAxisRect* NovaFaixaMarcos(QCustomPlot& grafico, const TAnaliseJogo& analise,
+                             const QList<ETipoMarco>& tipos, const TPaletaGrafico& paleta);
+inline constexpr double EsticaFaixaMarcos = 0.14;
+
 // The markers of kind tipo on area, at height y, named nome, with their tips.
 void MarcosEm(QCPAxisRect& area, const TAnaliseJogo& analise, ETipoMarco tipo, double y,
               const QString& nome, const TPaletaGrafico& paleta);
