@@ -129,8 +129,9 @@ void TAnalisadorJogo::Passa(const TRastroDia& dia) {
     PassaEquipe(dia, valores.data());
     FSeries.Adiciona(dia.Dia, valores.constData());
     PassaCusto(dia);
-    PassaAtividades(dia);
+    // The game's messages of the step before the notes the step gives rise to.
     PassaMensagens(dia);
+    PassaAtividades(dia);
     R.Resumo.Dias = dia.Dia;
     R.Resumo.Custo = dia.Custo;
     FUltimas = dia.Atividades;

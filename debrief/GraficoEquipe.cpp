@@ -14,8 +14,9 @@
 namespace {
 
 QColor Sombra(const TPaletaGrafico& paleta) {
+    // Light on paper; on the screen's black, strong enough to be seen.
     QColor sombra = paleta.Alerta;
-    sombra.setAlpha(50);
+    sombra.setAlpha(paleta.Impressa ? 50 : 100);
     return sombra;
 }
 
@@ -65,7 +66,9 @@ void SombreiaExausto(QCPAxisRect& area, const TSerieDesenvolvedor& s, const TPal
         sombra->bottomRight->setCoords(faixa.Fim, 1.0);
         sombra->setPen(Qt::NoPen);
         sombra->setBrush(Sombra(paleta));
-        sombra->setLayer(QStringLiteral("background"));
+        // On the plots' own layer, made before the lines: over the plot's ground
+        // (a plot made later, on a layer below, would paint its ground over it),
+        // under the lines.
         PoeDica(*sombra, QStringLiteral("%1 exhausted: days %2 to %3 (hours forced to 8, Work "
                                         "Hours locked until rested)")
                              .arg(s.Nome, TextoInteiro(faixa.Inicio), TextoInteiro(faixa.Fim)));

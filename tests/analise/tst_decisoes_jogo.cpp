@@ -156,6 +156,13 @@ private slots:
                                            });
             QVERIFY(nota != a.Mensagens.cend());
             QCOMPARE(nota->Dia, p.Dia);
+            // After the message of the step that passed it by.
+            const auto acabou = std::find_if(a.Mensagens.cbegin(), a.Mensagens.cend(),
+                                             [&](const TMensagemDebrief& m) {
+                                                 return m.Texto.contains(QLatin1Char('"') + design +
+                                                                         QStringLiteral("\" activity was accomplished"));
+                                             });
+            QVERIFY(acabou < nota);
         }
         QCOMPARE(DiasMarcos(a, ETipoMarco::InspecaoPulada).size(), 2);
         // The game's own messages are all there, in order, and notes are only added.
