@@ -15,8 +15,11 @@ class TAbaDebrief : public QWidget {
 public:
     using QWidget::QWidget;
 
-    // Draws analise (which outlives the tab's use of it).
+    // Draws analise, which stays as it is until Esquece.
     virtual void Mostra(const TAnaliseJogo& analise) = 0;
+    // The analysis last shown is about to change: a tab that reads it later
+    // (a list's model) lets go of it until it is shown again.
+    virtual void Esquece() {}
     // Marks dia on the tab's day axes (none for a negative dia). The window
     // calls it on the tab in view; the others are drawn with it later.
     virtual void MarcaDia(double dia) { Q_UNUSED(dia); }

@@ -34,6 +34,14 @@ void TAbaDecisoes::Mostra(const TAnaliseJogo& analise) {
     FLista->resizeColumnToContents(1);
 }
 
+void TAbaDecisoes::Esquece() {
+    // The tab in view is shown the new analysis at once, before anything
+    // paints: only a hidden one is emptied.
+    if (!isVisible()) {
+        FModelo->Define(nullptr);
+    }
+}
+
 void TAbaDecisoes::Escolhida(const QModelIndex& indice) {
     if (indice.isValid()) {
         emit DiaEscolhido(indice.data(RoleDia).toDouble());

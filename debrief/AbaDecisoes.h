@@ -14,6 +14,7 @@ public:
     TAbaDecisoes(int indice, QWidget* parent = nullptr);
 
     void Mostra(const TAnaliseJogo& analise) override;
+    void Esquece() override;
     QTableView* Lista() const { return FLista; }
 
 private:

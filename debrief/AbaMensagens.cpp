@@ -48,6 +48,14 @@ void TAbaMensagens::Mostra(const TAnaliseJogo& analise) {
     AtualizaContagem();
 }
 
+void TAbaMensagens::Esquece() {
+    // The tab in view is shown the new analysis at once, before anything
+    // paints: only a hidden one is emptied.
+    if (!isVisible()) {
+        FModelo->Define(nullptr);
+    }
+}
+
 void TAbaMensagens::Filtra(const QString& texto) {
     FFiltro->setFilterFixedString(texto);
     AtualizaContagem();

@@ -19,6 +19,7 @@ public:
     explicit TAbaMensagens(QWidget* parent = nullptr);
 
     void Mostra(const TAnaliseJogo& analise) override;
+    void Esquece() override;
 
     QLineEdit* Busca() const { return FBusca; }
     QListView* Lista() const { return FLista; }

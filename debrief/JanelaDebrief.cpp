@@ -84,7 +84,11 @@ int TJanelaDebrief::NumeroGraficos() const {
 void TJanelaDebrief::Atualiza() {
     TPlano vazio;
     vazio.MaximoDias = 0;
-    FAnalise = AnalisaPlano(*FSimulador, FFonte ? FFonte() : vazio);
+    TAnaliseJogo analise = AnalisaPlano(*FSimulador, FFonte ? FFonte() : vazio);
+    for (TAbaDebrief* aba : FListaAbas) {
+        aba->Esquece();
+    }
+    FAnalise = std::move(analise);
     FDesatualizado.fill(true);
     // Only the tab in view is drawn now; the others when they are chosen.
     MostraAba(FAbas->currentIndex());

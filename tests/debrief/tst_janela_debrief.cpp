@@ -217,6 +217,26 @@ private slots:
         QVERIFY(linhas >= 2); // on every plot of the chart
     }
 
+    // Guards against a list that keeps reading an analysis replaced by a
+    // new game's (rows that no longer exist), or shows the old game's.
+    void AListShownAfterANewGameShowsTheNewGame() {
+        TPlano plano = PlanoCorvinDia30();
+        TJanelaDebrief janela([&plano] { return plano; });
+        janela.show();
+        Abas(janela)->setCurrentIndex(Abas(janela)->count() - 1);
+        auto* mensagens = janela.findChild<TAbaMensagens*>();
+        QVERIFY(mensagens->Lista()->model()->rowCount() > 20);
+        MostraGrafico(janela, GraficoDecisoes);
+        QCOMPARE(mensagens->Lista()->model()->rowCount(), janela.Analise().Mensagens.size());
+        plano = TPlano();
+        plano.MaximoDias = 3;
+        janela.Atualiza();
+        QCOMPARE(mensagens->Lista()->model()->rowCount(), 0);
+        Abas(janela)->setCurrentIndex(Abas(janela)->count() - 1);
+        QCOMPARE(mensagens->Lista()->model()->rowCount(), janela.Analise().Mensagens.size());
+        QCOMPARE(mensagens->Contagem(), QStringLiteral("%1 messages").arg(janela.Analise().Mensagens.size()));
+    }
+
     // Guards against a list of decisions that loses some, or leads nowhere.
     void TheDecisionsListHoldsEveryDecisionAndMarksItsDay() {
         TJanelaDebrief janela([] { return PlanoCorvinDia30(); });
