@@ -9,6 +9,14 @@ class QCustomPlot;
 
 enum class TFormatoGrafico { Pdf, Svg, Png };
 
+// What a PDF or an SVG says of itself: its title and author (a PDF's
+// document properties; an SVG's title and description). Empty parts are
+// left out; the title is then "Orvanta".
+struct TMetadadosGraficos {
+    QString Titulo;
+    QString Autor;
+};
+
 // The format a file name asks for by its extension (any case): .pdf, .svg or
 // .png; none for anything else.
 std::optional<TFormatoGrafico> FormatoPorNome(const QString& caminho);
@@ -22,4 +30,5 @@ std::optional<TFormatoGrafico> FormatoPorNome(const QString& caminho);
 // reason in erro, when the name has no known extension, the list is empty or
 // the file cannot be written.
 bool ExportaGraficos(const QList<QCustomPlot*>& graficos, const QString& caminho,
-                     const QSize& tamanho, QString& erro, double escala = 1.0);
+                     const QSize& tamanho, QString& erro, double escala = 1.0,
+                     const TMetadadosGraficos& meta = {});
