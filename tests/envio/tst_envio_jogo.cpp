@@ -29,7 +29,7 @@ namespace {
 const TEnvioTurma::TTempos TemposServidorReal{10s, 200ms, 800ms};
 // A stall or a failure is met within a second, and met again soon after.
 const TEnvioTurma::TTempos TemposFalhas{300ms, 100ms, 400ms};
-constexpr int Espera = 20000; // the longest wait for the network, in ms
+constexpr int Espera = 60000; // the longest wait for the network, in ms (a loaded machine)
 
 QByteArray LeArquivo(const QString& caminho) {
     QFile arquivo(caminho);
