@@ -1,5 +1,6 @@
 #include "EnvioTurma.h"
 
+#include "PedidoRede.h"
 #include "RespostaServidor.h"
 
 #include <QCryptographicHash>
@@ -19,50 +20,8 @@ using ESituacao = TRegistroEnvio::ESituacao;
 // it is not read into memory.
 constexpr qint64 MaiorRegistroLido = 4 << 20;
 
-const char* const Esgotado = "orvanta_esgotado";
-const char* const Grande = "orvanta_grande";
-
 QString Digesto(const QByteArray& dados) {
     return QString::fromLatin1(QCryptographicHash::hash(dados, QCryptographicHash::Sha256).toHex());
-}
-
-QString Endereco(const QUrl& url) {
-    return url.port() < 0 ? url.host() : QStringLiteral("%1:%2").arg(url.host()).arg(url.port());
-}
-
-// The HTTP status of an answer that came whole; 0 when none did (nothing
-// reached, the connection cut, the time limit, not HTTP at all), with what
-// went wrong in erro.
-int StatusResposta(QNetworkReply* resposta, std::chrono::milliseconds limite, QString& erro) {
-    if (resposta->property(Esgotado).toBool()) {
-        erro = QStringLiteral("%1: no whole answer within %2 s")
-                   .arg(Endereco(resposta->url()))
-                   .arg(std::chrono::duration<double>(limite).count());
-        return 0;
-    }
-    if (resposta->property(Grande).toBool()) {
-        erro = QStringLiteral("%1: the answer is larger than %2 bytes")
-                   .arg(Endereco(resposta->url()))
-                   .arg(TEnvioTurma::LimiteResposta);
-        return 0;
-    }
-    const QNetworkReply::NetworkError codigo = resposta->error();
-    const int status = resposta->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    // Below the content errors lie the connection's and the proxy's; a
-    // protocol failure is an answer that is not HTTP.
-    if (status <= 0 ||
-        (codigo != QNetworkReply::NoError && codigo < QNetworkReply::ContentAccessDenied) ||
-        codigo == QNetworkReply::ProtocolFailure) {
-        erro = QStringLiteral("%1: %2").arg(Endereco(resposta->url()), resposta->errorString());
-        return 0;
-    }
-    return status;
-}
-
-// The body of an answer that came whole; nothing otherwise (a reply cut
-// off can no longer be read).
-QByteArray Corpo(QNetworkReply* resposta, int status) {
-    return status > 0 ? resposta->read(TEnvioTurma::LimiteResposta) : QByteArray();
 }
 
 } // namespace
@@ -147,7 +106,7 @@ void TEnvioTurma::Entra(const QString& link) {
     const std::optional<TLinkTurma> lido = TLinkTurma::Le(link, motivo);
     CancelaVerificacao();
     if (!lido) {
-        FMensagemEntrada = motivo;
+        FMensagemEntrada = QStringLiteral("Not joined: ") + motivo;
         emit Mudou();
         emit EntradaConcluida(false, motivo);
         return;
@@ -163,11 +122,10 @@ void TEnvioTurma::Entra(const QString& link) {
 void TEnvioTurma::Verificado(QNetworkReply* resposta) {
     resposta->deleteLater();
     FVerificacao = nullptr;
-    QString erro;
-    const int status = StatusResposta(resposta, FTempos.Limite, erro);
-    const TRespostaTurma turma = ClassificaTurma(status, Corpo(resposta, status), erro);
+    const TRespostaRede lida = LeResposta(resposta);
+    const TRespostaTurma turma = ClassificaTurma(lida.Status, lida.Corpo, lida.Erro);
     if (!turma.Ok) {
-        FMensagemEntrada = turma.Motivo;
+        FMensagemEntrada = QStringLiteral("Not joined: ") + turma.Motivo;
         emit Mudou();
         emit EntradaConcluida(false, turma.Motivo);
         return;
@@ -181,7 +139,7 @@ void TEnvioTurma::Verificado(QNetworkReply* resposta) {
     FTurma = TTurmaSalva{FLinkVerificado, turma.Nome};
     QString motivo = QStringLiteral("no folder to keep it in");
     if (FPasta.isEmpty() || !FTurma->Grava(TTurmaSalva::Caminho(FPasta), motivo)) {
-        FMensagemEntrada = QStringLiteral("joined for this run only: ") + motivo;
+        FMensagemEntrada = QStringLiteral("Joined for this run only: ") + motivo;
     }
     emit EntradaConcluida(true, turma.Nome);
     Tenta();
@@ -273,32 +231,7 @@ QNetworkReply* TEnvioTurma::Pede(const QNetworkRequest& pedido, const QByteArray
     if (!FRede) {
         FRede = new QNetworkAccessManager(this);
     }
-    QNetworkRequest p(pedido);
-    p.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Orvanta/" ORVANTA_VERSION));
-    QNetworkReply* resposta = nullptr;
-    if (corpo) {
-        p.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
-        resposta = FRede->post(p, *corpo);
-    } else {
-        resposta = FRede->get(p);
-    }
-    // The limit is on the whole request: a server that sends a byte now and
-    // then never holds a record for long.
-    auto* prazo = new QTimer(resposta);
-    prazo->setSingleShot(true);
-    connect(prazo, &QTimer::timeout, resposta, [resposta] {
-        resposta->setProperty(Esgotado, true);
-        resposta->abort();
-    });
-    prazo->start(FTempos.Limite);
-    connect(resposta, &QNetworkReply::downloadProgress, resposta,
-            [resposta](qint64 recebidos, qint64) {
-                if (recebidos > LimiteResposta && resposta->isRunning()) {
-                    resposta->setProperty(Grande, true);
-                    resposta->abort();
-                }
-            });
-    return resposta;
+    return PedeLimitado(*FRede, pedido, corpo, FTempos.Limite);
 }
 
 void TEnvioTurma::Envia(const TRegistroEnvio& registro, const QByteArray& dados) {
@@ -313,10 +246,9 @@ void TEnvioTurma::Envia(const TRegistroEnvio& registro, const QByteArray& dados)
 void TEnvioTurma::Respondido(QNetworkReply* resposta) {
     resposta->deleteLater();
     FEnvio = nullptr;
-    QString erro;
-    const int status = StatusResposta(resposta, FTempos.Limite, erro);
-    const TRespostaEnvio r = ClassificaEnvio(status, Corpo(resposta, status), erro, FShaEnviado,
-                                             resposta->rawHeader("Retry-After"));
+    const TRespostaRede lida = LeResposta(resposta);
+    const TRespostaEnvio r =
+        ClassificaEnvio(lida.Status, lida.Corpo, lida.Erro, FShaEnviado, lida.RetryAfter);
     TRegistroEnvio* registro = FEstado.Procura(FTurmaEnviada, FShaEnviado);
     if (!registro) {
         return;

@@ -68,7 +68,9 @@ public:
     const std::optional<TTurmaSalva>& Turma() const { return FTurma; }
     // The link being checked by Join; none when no check is under way.
     std::optional<TLinkTurma> Verificando() const;
-    // How the last Join ended when it did not plainly succeed; empty otherwise.
+    // How the last Join ended when it did not plainly succeed ("Not joined:
+    // why"), or why the class kept beside the record cannot be read; empty
+    // otherwise.
     const QString& MensagemEntrada() const { return FMensagemEntrada; }
     int Conta(TRegistroEnvio::ESituacao situacao) const;
     // The class's records refused or lost, in order.
@@ -81,9 +83,6 @@ public:
 
     // Returns once the state asked to be written is on the disk (tests).
     void AguardaGravacoes() { FGravador.Aguarda(); }
-
-    // An answer body larger than this is cut off as a failure.
-    static constexpr qint64 LimiteResposta = 1 << 20;
 
 signals:
     // Anything the Class dialog shows changed.

@@ -379,7 +379,9 @@ private slots:
         QVERIFY(!botaoSai);
         QCOMPARE(vistos.size(), tentativas.size());
         for (int i = 0; i < tentativas.size(); ++i) {
-            QVERIFY2(vistos[i].contains(tentativas[i].second), qPrintable(vistos[i]));
+            QVERIFY2(vistos[i].startsWith("Not joined: ") &&
+                         vistos[i].contains(tentativas[i].second),
+                     qPrintable(vistos[i]));
         }
         QVERIFY(!Envio(jogo).Turma());
         QVERIFY(!QFile::exists(caminhoTurma));

@@ -37,25 +37,12 @@ private slots:
         QTest::addColumn<QString>("link"); // empty: refused
         QTest::addColumn<QString>("motivo");
         const QString parecido = "not a class link: it looks like http://HOST:PORT/classes/CODE/";
-        QTest::newRow("as handed out") << "http://10.0.0.5:8737/classes/K7M2PQ9X/"
-                                       << "http://10.0.0.5:8737/classes/K7M2PQ9X/"
-                                       << "";
-        QTest::newRow("pasted with spaces, no final slash, small letters")
-            << " \thttp://Teacher.Local:8737/classes/k7m2pq9x \n"
-            << "http://teacher.local:8737/classes/K7M2PQ9X/"
-            << "";
         QTest::newRow("https without a port") << "https://class.example.org/classes/AB2/"
                                               << "https://class.example.org/classes/AB2/"
                                               << "";
         QTest::newRow("IPv6") << "http://[::1]:8737/classes/AB2/"
                               << "http://[::1]:8737/classes/AB2/"
                               << "";
-        QTest::newRow("empty") << "  "
-                               << ""
-                               << "no class link: the teacher gives one like "
-                                  "http://HOST:PORT/classes/CODE/";
-        QTest::newRow("another scheme") << "ftp://h/classes/AB2/"
-                                        << "" << parecido;
         QTest::newRow("no host") << "http:///classes/AB2/"
                                  << "" << parecido;
         QTest::newRow("a code alone") << "K7M2PQ9X"
@@ -65,10 +52,6 @@ private slots:
                                         << "not a class link: its path is not /classes/CODE/";
         QTest::newRow("a code with a slash in it")
             << "http://h/classes/AB/2/"
-            << ""
-            << "not a class link: its path is not /classes/CODE/";
-        QTest::newRow("a code of other letters")
-            << "http://h/classes/AB-2/"
             << ""
             << "not a class link: its path is not /classes/CODE/";
         QTest::newRow("a password")
@@ -104,23 +87,11 @@ private slots:
         QTest::addColumn<int>("espera");
         const QByteArray recibo = "{\"id\": 12, \"check\": \"verified\", \"sha256\": \"" +
                                   Sha.toUpper().toLatin1() + "\"}";
-        QTest::newRow("201 receipt")
-            << 201 << recibo << QByteArray() << int(ETipo::Aceito) << "" << 0;
         QTest::newRow("200 receipt of a retry")
             << 200 << recibo << QByteArray() << int(ETipo::Aceito) << "" << 0;
-        QTest::newRow("200 receipt of other bytes")
-            << 200 << QByteArray(R"({"sha256": "bb"})") << QByteArray() << int(ETipo::Falhou)
-            << "the server's answer (HTTP 200) is not a receipt for this record" << 0;
-        QTest::newRow("200 page")
-            << 200 << QByteArray("<html/>") << QByteArray() << int(ETipo::Falhou)
-            << "the server's answer (HTTP 200) is not a receipt for this record" << 0;
         QTest::newRow("400 with a two-line reason")
             << 400 << QByteArray(R"({"error": "line 3:\nnot a plan\u202e"})") << QByteArray()
             << int(ETipo::Recusado) << "line 3: not a plan" << 0;
-        QTest::newRow("404") << 404 << QByteArray(R"({"error": "no class AB2"})") << QByteArray()
-                             << int(ETipo::Recusado) << "no class AB2" << 0;
-        QTest::newRow("413 from a proxy") << 413 << QByteArray("<h1>Too large</h1>") << QByteArray()
-                                          << int(ETipo::Recusado) << "HTTP status 413" << 0;
         QTest::newRow("401 is not a refusal")
             << 401 << QByteArray() << QByteArray() << int(ETipo::Falhou)
             << "the server answered HTTP 401" << 0;
@@ -130,8 +101,6 @@ private slots:
         QTest::newRow("503 with a date")
             << 503 << QByteArray() << QByteArray("Wed, 21 Oct 2026 07:28:00 GMT")
             << int(ETipo::Falhou) << "the server answered HTTP 503" << 0;
-        QTest::newRow("no answer") << 0 << QByteArray() << QByteArray() << int(ETipo::Falhou)
-                                   << "127.0.0.1:9: Connection refused" << 0;
     }
     // guards against a record given up on a passing failure, or retried for ever after a refusal
     void AnswersToARecordAreTakenForWhatTheyMean() {
@@ -162,12 +131,8 @@ private slots:
                                  << "";
         QTest::newRow("no name") << 200 << QByteArray(R"({"name": 9})") << ""
                                  << "the server's answer is not a class";
-        QTest::newRow("unknown") << 404 << QByteArray(R"({"error": "no class ZZ2"})") << ""
-                                 << "no class ZZ2";
         QTest::newRow("failing") << 502 << QByteArray("Bad Gateway") << ""
                                  << "the server answered HTTP 502";
-        QTest::newRow("unreachable") << 0 << QByteArray() << ""
-                                     << "h:1: Host not found";
     }
     // guards against a class joined on any answer, or a failure with no reason to show
     void AnswersToAClassCheckGiveItsNameOrWhy() {
