@@ -29,7 +29,10 @@ void TMainWindow::EnviaResultado() {
         return;
     }
     FEnvio->DefinePasta(PastaRegistro());
-    FEnvio->ResultadoRegistrado(FGravacao->Caminho(), FGravacao->Dados());
+    // Out of a class the turn does no more than it always did.
+    if (FEnvio->Turma()) {
+        FEnvio->ResultadoRegistrado(FGravacao->Caminho(), FGravacao->Dados());
+    }
 }
 
 void TMainWindow::MostraTurma() {
