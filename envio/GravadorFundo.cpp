@@ -6,9 +6,12 @@
 #include <QFileInfo>
 #include <algorithm>
 
-TGravadorFundo::TGravadorFundo(QObject* parent) : QObject(parent), FLinha([this] { Executa(); }) {}
+TGravadorFundo::TGravadorFundo(QObject* parent) : QObject(parent) {}
 
 TGravadorFundo::~TGravadorFundo() {
+    if (!FLinha.joinable()) {
+        return;
+    }
     {
         std::lock_guard<std::mutex> trava(FTrava);
         FParar = true;
@@ -20,6 +23,10 @@ TGravadorFundo::~TGravadorFundo() {
 void TGravadorFundo::Grava(const QString& caminho, const QByteArray& dados) {
     {
         std::lock_guard<std::mutex> trava(FTrava);
+        // The thread is started by the first write: a game out of a class never has one.
+        if (!FLinha.joinable()) {
+            FLinha = std::thread([this] { Executa(); });
+        }
         auto pendente = std::find_if(FFila.begin(), FFila.end(),
                                      [&](const TPedido& p) { return p.Caminho == caminho; });
         if (pendente != FFila.end()) {

@@ -9,10 +9,10 @@
 #include <thread>
 
 // Writes small files whole and atomically (the arquivos/ writer: a new file
-// renamed over the old one) on a thread of its own, so that the event loop
-// never waits for the disk. Writes are made in the order asked; a write of
-// a file still waiting when a newer one of the same file is asked gives way
-// to the newer. A missing folder is made.
+// renamed over the old one) on a thread of its own, started by the first
+// write, so that the event loop never waits for the disk. Writes are made
+// in the order asked; a write of a file still waiting when a newer one of
+// the same file is asked gives way to the newer. A missing folder is made.
 class TGravadorFundo : public QObject {
     Q_OBJECT
 public:
