@@ -42,7 +42,10 @@ public:
     explicit TEnvioTurma(QObject* parent = nullptr);
     ~TEnvioTurma() override;
 
-    void DefineTempos(const TTempos& tempos) { FTempos = tempos; }
+    void DefineTempos(const TTempos& tempos) {
+        FTempos = tempos;
+        FPausa = tempos.PrimeiraPausa;
+    }
     const TTempos& Tempos() const { return FTempos; }
 
     // The folder of the record file. A new folder is read afresh: its class
