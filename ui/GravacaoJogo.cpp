@@ -69,9 +69,13 @@ QJsonObject TGravacaoJogo::Meta() const {
                        {QLatin1String("days_played_at"), FHorariosDias}};
 }
 
+QByteArray TGravacaoJogo::Dados() const {
+    return EscrevePlano(Plano(), FSim);
+}
+
 void TGravacaoJogo::Grava() {
     if (FNumero > 0) {
-        FEscritor.Grava(FCaminho, EscrevePlano(Plano(), FSim), FJogo);
+        FEscritor.Grava(FCaminho, Dados(), FJogo);
     }
 }
 

@@ -23,6 +23,8 @@ class TDlgDetalhesDesenvolvedor;
 class TDlgNumeroHorasDesenvolvedor;
 class TDlgProjetoConcluido;
 class TDlgTeclas;
+class TDlgTurma;
+class TEnvioTurma;
 class TJanelaDebrief;
 class TPainelAtividades;
 class TPainelMensagens;
@@ -79,6 +81,12 @@ public:
     TPlano PlanoJogoAtual() const;
     TGravacaoJogo& Gravacao() { return *FGravacao; }
 
+    // The class the game sends its records to (F9), beside the record file.
+    TEnvioTurma& Envio() { return *FEnvio; }
+    // Joins the class of the link as the Class dialog's Join does (the
+    // --class option); EntradaConcluida of Envio tells how it went.
+    void EntraTurma(const QString& link);
+
     // Read-out texts: days "#,##0" and cost "#,##0.00" with the regional separators.
     static QString FormataDias(double dias);
     static QString FormataCusto(double custo);
@@ -130,7 +138,8 @@ private:
     void RegistraResultado();
 
     // The keys beyond "+", "Q", "R", F7 and F8 (TecladoJanela.cpp): moving
-    // either panel's selection, assigning, the commands and the keys' help.
+    // either panel's selection, assigning, the commands, the keys' help and
+    // the Class dialog (F9).
     // False for a key that is not one of them.
     bool TeclaNavegacao(const QKeyEvent* evento);
     void SelecionaAtividadeTeclado(TAtividade* a);
@@ -140,6 +149,15 @@ private:
     // Runs the button's own click when it is enabled; a beep otherwise.
     void AcionaBotao(TCommandButton* botao);
     void MostraTeclas();
+
+    // The class (EnvioJanela.cpp): the sending follows the record file's
+    // folder; it starts with the window, each recorded result is handed to
+    // it, and F9 shows the Class dialog. None of them can fail the command
+    // that runs them.
+    QString PastaRegistro() const;
+    void IniciaEnvio();
+    void EnviaResultado();
+    void MostraTurma();
 
     // Runs one of the window's commands from an event: an error it meets ends
     // it and is reported by the general error handler.
@@ -184,4 +202,7 @@ private:
     QPointer<TJanelaDebrief> FDebrief;
     // The keys' help (F1), once opened.
     QPointer<TDlgTeclas> FTeclas;
+    TEnvioTurma* FEnvio = nullptr;
+    // The Class dialog (F9), once opened.
+    QPointer<TDlgTurma> FDlgTurma;
 };
