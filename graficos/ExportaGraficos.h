@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -23,3 +24,8 @@ std::optional<TFormatoGrafico> FormatoPorNome(const QString& caminho);
 // the file cannot be written.
 bool ExportaGraficos(const QList<QCustomPlot*>& graficos, const QString& caminho,
                      const QSize& tamanho, QString& erro, double escala = 1.0);
+
+// The charts as one SVG drawing, stacked top to bottom as ExportaGraficos
+// writes them to a .svg file, for a caller that serves it rather than
+// writing it; empty when it cannot be drawn.
+QByteArray GraficosSvg(const QList<QCustomPlot*>& graficos, const QSize& tamanho);
