@@ -10,6 +10,7 @@
 #include "servidor/ChavesTurma.h"
 #include "turma/TabelaCsv.h"
 
+#include <QCryptographicHash>
 #include <QJsonDocument>
 
 namespace {
@@ -20,6 +21,16 @@ constexpr qsizetype LimiteGraficos = 24 * 1024 * 1024;
 
 std::string Etiqueta(const QString& versao) {
     return "W/\"" + versao.toStdString() + '"';
+}
+
+// The version a view is told: the public view's is opaque, as the records'
+// ids (of every class) are none of its business.
+QString VersaoVista(const QString& versao, bool publico) {
+    if (!publico) {
+        return versao;
+    }
+    return QString::fromLatin1(
+        QCryptographicHash::hash(versao.toUtf8(), QCryptographicHash::Sha256).toHex().left(20));
 }
 
 TRespostaHttp NaoMudou(const std::string& etiqueta) {
@@ -116,10 +127,10 @@ struct TApiQuadro::TDados {
 };
 
 void TApiQuadro::LeQuadro(TBancoTurmas& banco, const TTurma& turma, const std::string& seNenhum,
-                          TDados& dados) {
+                          bool publico, TDados& dados) {
     // Without a change, a count is all the database is asked.
     const QString versao = banco.VersaoRegistros(turma.Id) + u'.' + turma.VistaPublica;
-    dados.Mudou = Etiqueta(versao) != seNenhum;
+    dados.Mudou = Etiqueta(VersaoVista(versao, publico)) != seNenhum;
     if (dados.Mudou) {
         dados.Registros = banco.Registros(turma.Id);
     }
@@ -141,7 +152,7 @@ TRespostaHttp TApiQuadro::RespondeQuadro(const TDados& d, const TPedidoQuadro& p
         return NaoMudou(pedido.SeNenhum);
     }
     // The version of the records sent, whatever arrived since the count.
-    const QString versao = VersaoDe(d.Registros) + u'.' + turma.VistaPublica;
+    const QString versao = VersaoVista(VersaoDe(d.Registros) + u'.' + turma.VistaPublica, publico);
     const TLinkTurma link = LinkTurma(turma.Codigo, QString::fromStdString(pedido.Host),
                                       FOpcoes.Tls, FOpcoes.EnderecoEscuta);
     const QJsonObject json =
@@ -174,7 +185,7 @@ TRespostaHttp TApiQuadro::Quadro(const TPedidoQuadro& pedido) {
             TDados dados;
             dados.Acesso = Autentica(banco, pedido);
             if (dados.Acesso.Turma) {
-                LeQuadro(banco, *dados.Acesso.Turma, pedido.SeNenhum, dados);
+                LeQuadro(banco, *dados.Acesso.Turma, pedido.SeNenhum, false, dados);
             }
             return dados;
         });
@@ -380,7 +391,7 @@ TRespostaHttp TApiQuadro::Publico(const TPedidoQuadro& pedido) {
             TDados dados;
             dados.Acesso.Turma = TurmaPublica(banco, pedido);
             if (dados.Acesso.Turma) {
-                LeQuadro(banco, *dados.Acesso.Turma, pedido.SeNenhum, dados);
+                LeQuadro(banco, *dados.Acesso.Turma, pedido.SeNenhum, true, dados);
             }
             return dados;
         });

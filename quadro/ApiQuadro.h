@@ -64,10 +64,10 @@ private:
     // What a worker read for an answer: the class (when the request may
     // see it) and its records or its chart.
     struct TDados;
-    // On a worker: the records of a board or public view, unless seNenhum
-    // shows the client has them.
+    // On a worker: the records of the board or the public view, unless
+    // seNenhum shows the client has them.
     void LeQuadro(TBancoTurmas& banco, const TTurma& turma, const std::string& seNenhum,
-                  TDados& dados);
+                  bool publico, TDados& dados);
     // On a worker: the class chart already drawn, or the records to draw it.
     void LeGrafico(TBancoTurmas& banco, const TTurma& turma, TDados& dados);
     TRespostaHttp RespondeQuadro(const TDados& d, const TPedidoQuadro& pedido, bool publico);
