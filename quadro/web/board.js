@@ -84,14 +84,28 @@ function atualiza(dados) {
         conhecidos.add(r.id);
         maior = Math.max(maior, r.id);
     }
-    primeira = false;
     const c = contagens(registros, (r) => r.manager);
     mostraContagens(c);
     mostraAlerta(c);
     tabela.atualiza(registros, novos);
     mostraVista(dados.public_view);
-    trocaImagem(document.getElementById('chart'),
-        `${base}chart.svg?v=${registros.length}.${maior}`);
+    const grafico = document.getElementById('chart');
+    const jaTinha = Boolean(grafico.dataset.url);
+    trocaImagem(grafico, `${base}chart.svg?v=${registros.length}.${maior}`, () => {
+        if (!jaTinha) {
+            marcaPintura('orvanta:chart-shown');
+        }
+    });
+    if (primeira) {
+        marcaPintura('orvanta:table-shown');
+    }
+    primeira = false;
+}
+
+// Marks the moment the next frame with what was just changed has been
+// painted: what a measurement of the board's first paint reads.
+function marcaPintura(nome) {
+    requestAnimationFrame(() => setTimeout(() => performance.mark(nome), 0));
 }
 
 const sondagem = new Sondagem(base + 'board.json', 2000, atualiza, (status, mensagem) => {

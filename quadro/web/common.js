@@ -18,18 +18,15 @@ export function formataCusto(custo) {
     return formatoCusto.format(custo);
 }
 
-function doisDigitos(n) {
-    return String(n).padStart(2, '0');
-}
+// Short enough for a column, and never stale: the date is always there.
+const formatoHora = new Intl.DateTimeFormat('en-GB', {
+    day: 'numeric', month: 'short', year: 'numeric', hour: '2-digit', minute: '2-digit',
+});
 
-// An ISO 8601 time as local date and time, "2024-03-01 09:05".
+// An ISO 8601 time as local date and time, "1 Mar 2024, 09:05".
 export function formataHora(iso) {
     const d = new Date(iso);
-    if (Number.isNaN(d.getTime())) {
-        return iso || '';
-    }
-    return `${d.getFullYear()}-${doisDigitos(d.getMonth() + 1)}-${doisDigitos(d.getDate())} ` +
-        `${doisDigitos(d.getHours())}:${doisDigitos(d.getMinutes())}`;
+    return Number.isNaN(d.getTime()) ? (iso || '') : formatoHora.format(d);
 }
 
 // The class's pages: "/classes/CODE/".
@@ -252,7 +249,8 @@ export function celulasResultado(r) {
 
 // Swaps an image for a new version once it has loaded, so that the page
 // never shows a half-drawn chart or an empty frame in between.
-export function trocaImagem(img, url) {
+// aoCarregar, when given, runs once it is shown.
+export function trocaImagem(img, url, aoCarregar) {
     if (img.dataset.url === url) {
         return;
     }
@@ -260,6 +258,7 @@ export function trocaImagem(img, url) {
     nova.addEventListener('load', () => {
         img.src = url;
         img.dataset.url = url;
+        aoCarregar?.();
     });
     nova.src = url;
 }

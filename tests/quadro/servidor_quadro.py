@@ -63,7 +63,7 @@ class Registros:
 class ServidorQuadro:
     """An orvanta-server serving one class on a free port of 127.0.0.1."""
 
-    def __init__(self, pasta_bin, pasta, nome_turma='Year 9 Software'):
+    def __init__(self, pasta_bin, pasta, nome_turma='Year 9 Software', escuta='127.0.0.1:0'):
         self.programa = os.path.join(pasta_bin, 'orvanta-server')
         self.pasta = pasta
         criada = subprocess.run([self.programa, 'class', 'create', nome_turma, '--json',
@@ -73,7 +73,7 @@ class ServidorQuadro:
         self.codigo = turma['class']
         self.chave = turma['teacher_key']
         self.processo = subprocess.Popen(
-            [self.programa, 'serve', '--listen', '127.0.0.1:0', '--data', pasta,
+            [self.programa, 'serve', '--listen', escuta, '--data', pasta,
              '--rate-limit', '0'],
             stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=dict(os.environ,
                                                                       QT_QPA_PLATFORM='offscreen'))
@@ -83,7 +83,8 @@ class ServidorQuadro:
             self.para()
             raise RuntimeError('the server did not start: ' + linha +
                                self.processo.stderr.read().decode())
-        self.raiz = linha[len(prefixo):].strip()
+        # Reached on this machine's loopback address, whatever it listens on.
+        self.raiz = 'http://127.0.0.1:' + linha.strip().rsplit(':', 1)[1]
 
     def url(self, resto=''):
         """An address of the class's pages: /classes/CODE/ + resto."""
