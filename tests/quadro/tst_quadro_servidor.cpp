@@ -13,6 +13,10 @@
 #include <QJsonArray>
 #include <QRegularExpression>
 
+#include <atomic>
+#include <thread>
+#include <vector>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -172,6 +176,43 @@ private slots:
             primeira = pagina;
         }
         QCOMPARE(QString::fromStdString(pagina), QString::fromStdString(primeira));
+    }
+
+    // Guards against wrong keys that each hold an HTTP thread for their
+    // second without bound, so that a burst of them starves the class.
+    void ABurstOfWrongKeysLeavesTheServerFree() {
+        constexpr int Tentativas = 24;
+        std::vector<std::thread> fios;
+        std::atomic<int> recusadas{0};
+        std::atomic<int> ocupadas{0};
+        QElapsedTimer relogio;
+        relogio.start();
+        for (int i = 0; i < Tentativas; ++i) {
+            fios.emplace_back([&] {
+                const httplib::Result r = Entra(FTurma, u"wrong"_s);
+                if (r && r->status == 401) {
+                    ++recusadas;
+                } else if (r && r->status == 429) {
+                    ++ocupadas;
+                }
+            });
+        }
+        QTest::qWait(300);
+        // Meanwhile the class is served at once.
+        QElapsedTimer servida;
+        servida.start();
+        const httplib::Result turma = FServidor->Cliente()->Get(Caminho(FTurma.codigo));
+        QVERIFY(turma);
+        QCOMPARE(turma->status, 200);
+        QVERIFY2(servida.elapsed() < 500, qPrintable(QString::number(servida.elapsed())));
+        for (std::thread& f : fios) {
+            f.join();
+        }
+        QCOMPARE(recusadas + ocupadas, Tentativas);
+        // At most 16 wait their second; the others are told at once to come back.
+        QVERIFY(recusadas >= 1);
+        QVERIFY(ocupadas >= 1);
+        QVERIFY(relogio.elapsed() < 5000);
     }
 
     void ChangesNeedTheBoardsOwnPage_data() {
