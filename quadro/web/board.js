@@ -110,8 +110,9 @@ function marcaPintura(nome) {
 
 const sondagem = new Sondagem(base + 'board.json', 2000, atualiza, (status, mensagem) => {
     if (status === 401) {
-        mostraEstado('Signed out: ' + mensagem + '.', 'error');
-        const entrar = elemento('a', null, 'Sign in');
+        // Twelve hours on, signed out in another tab, or a new key given.
+        mostraEstado('The session has ended.', 'error');
+        const entrar = elemento('a', null, 'Sign in again');
         entrar.href = base;
         document.getElementById('status').append(' ', entrar);
         return true;

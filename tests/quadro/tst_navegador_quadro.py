@@ -114,6 +114,20 @@ class TstNavegadorQuadro(unittest.TestCase):
         self.assertEqual(self.nav.find_element(By.ID, 'class-link').get_property('value'),
                          self.servidor.url())
 
+    # guards against a board left open that goes on showing the class once its session has ended, or says nothing of it
+    def test_a_board_left_open_tells_when_its_session_ends(self):
+        self.abre_quadro()
+        self.nav.execute_async_script(
+            "const feito = arguments[0];"
+            "fetch('sign-out', {method: 'POST'}).then(() => feito(), () => feito());")
+        estado = self.nav.find_element(By.ID, 'status')
+        self.assertTrue(espera(lambda: estado.is_displayed() and
+                               estado.text.startswith('The session has ended.'), 6.0))
+        self.nav.find_element(By.LINK_TEXT, 'Sign in again').click()
+        self.assertTrue(espera(lambda: self.nav.find_elements(By.ID, 'key')))
+        entra(self.nav, self.servidor)
+        self.abre_quadro()
+
     # guards against a board that needs a reload to show a new game, or shows it late
     def test_an_upload_made_while_the_board_is_open_appears_within_five_seconds(self):
         self.abre_quadro()
