@@ -69,8 +69,8 @@ QList<TLinhaTurma> Linhas(const QList<TRegistroGuardado>& registros) {
     return linhas;
 }
 
-QString ChaveGraficoTurma(const TTurma& turma, const QString& versao) {
-    return QStringLiteral("class %1 %2").arg(turma.Id).arg(versao);
+QString ChaveGraficoTurma(const TTurma& turma) {
+    return QStringLiteral("class %1").arg(turma.Id);
 }
 
 } // namespace
@@ -138,7 +138,7 @@ void TApiQuadro::LeQuadro(TBancoTurmas& banco, const TTurma& turma, const std::s
 
 void TApiQuadro::LeGrafico(TBancoTurmas& banco, const TTurma& turma, TDados& dados) {
     dados.Versao = banco.VersaoRegistros(turma.Id);
-    dados.Grafico = FGraficos.Busca(ChaveGraficoTurma(turma, dados.Versao));
+    dados.Grafico = FGraficos.Busca(ChaveGraficoTurma(turma), dados.Versao);
     if (!dados.Grafico) {
         dados.Registros = banco.Registros(turma.Id);
         dados.Versao = VersaoDe(dados.Registros);
@@ -172,7 +172,7 @@ TRespostaHttp TApiQuadro::RespondeGrafico(const TDados& d, const TPedidoQuadro& 
         const QList<TLinhaTurma> linhas = Linhas(d.Registros);
         svg = FDesenhista.Desenha(
             [&] { return SvgGraficoTurma(linhas, FOpcoes.Referencias, FOpcoes.Frente); });
-        FGraficos.Guarda(ChaveGraficoTurma(*d.Acesso.Turma, d.Versao), svg);
+        FGraficos.Guarda(ChaveGraficoTurma(*d.Acesso.Turma), svg, d.Versao);
     }
     TRespostaHttp r = Particular(RespostaBytes(svg, TipoSvg));
     Comprime(r, pedido.AceitaCodificacao);

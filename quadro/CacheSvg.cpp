@@ -1,16 +1,16 @@
 #include "CacheSvg.h"
 
-std::optional<QByteArray> TCacheSvg::Busca(const QString& chave) {
+std::optional<QByteArray> TCacheSvg::Busca(const QString& chave, const QString& versao) {
     const std::lock_guard trava(FTrava);
     const auto achada = FEntradas.find(chave);
-    if (achada == FEntradas.end()) {
+    if (achada == FEntradas.end() || achada->Versao != versao) {
         return std::nullopt;
     }
     achada->Uso = ++FRelogio;
     return achada->Svg;
 }
 
-void TCacheSvg::Guarda(const QString& chave, const QByteArray& svg) {
+void TCacheSvg::Guarda(const QString& chave, const QByteArray& svg, const QString& versao) {
     if (svg.size() > FLimite) {
         return;
     }
@@ -18,7 +18,7 @@ void TCacheSvg::Guarda(const QString& chave, const QByteArray& svg) {
     if (const auto anterior = FEntradas.constFind(chave); anterior != FEntradas.cend()) {
         FTotal -= anterior->Svg.size();
     }
-    FEntradas.insert(chave, TEntrada{svg, ++FRelogio});
+    FEntradas.insert(chave, TEntrada{versao, svg, ++FRelogio});
     FTotal += svg.size();
     // A few dozen charts at most: a linear search for the oldest is cheap
     // beside drawing one.

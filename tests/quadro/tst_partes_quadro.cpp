@@ -210,8 +210,9 @@ private slots:
         }
     }
 
-    // Guards against a cache that grows without bound or drops the chart
-    // just used rather than the oldest.
+    // Guards against a cache that grows without bound, drops the chart
+    // just used rather than the oldest, gives a chart of another version,
+    // or keeps every version of a class's chart.
     void ChartsKeptAreTheMostRecentlyUsed() {
         TCacheSvg cache(300);
         cache.Guarda(u"a"_s, QByteArray(100, 'a'));
@@ -224,6 +225,12 @@ private slots:
         QVERIFY(cache.Busca(u"c"_s) && cache.Busca(u"d"_s));
         cache.Guarda(u"e"_s, QByteArray(301, 'e'));
         QVERIFY(!cache.Busca(u"e"_s));
+        // A class's chart of a new version takes the old one's place.
+        cache.Guarda(u"class"_s, QByteArray(100, '1'), u"1.1"_s);
+        cache.Guarda(u"class"_s, QByteArray(100, '2'), u"2.5"_s);
+        QVERIFY(!cache.Busca(u"class"_s, u"1.1"_s));
+        QCOMPARE(*cache.Busca(u"class"_s, u"2.5"_s), QByteArray(100, '2'));
+        QVERIFY(cache.Busca(u"c"_s) && cache.Busca(u"d"_s));
     }
 
     // Guards against a compressed answer that does not inflate to the same
