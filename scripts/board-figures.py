@@ -147,7 +147,7 @@ return {table: tabela, chart: grafico, bytes, parts: partes,
 
 def mede(args, pasta):
     jogos = Jogos(args.bin, pasta)
-    jogados = jogos.joga(40)
+    jogados = jogos.joga(200)
     servidor = ServidorQuadro(args.bin, os.path.join(pasta, 'data'))
     navegador = None
     try:
