@@ -178,5 +178,5 @@ QByteArray GraficosSvg(const QList<QCustomPlot*>& graficos, const QSize& tamanho
     }
     QBuffer memoria;
     memoria.open(QIODevice::WriteOnly);
-    return EscreveSvg(graficos, memoria, tamanho) ? memoria.data() : QByteArray();
+    return EscreveSvg(graficos, memoria, tamanho, {}) ? memoria.data() : QByteArray();
 }
