@@ -8,6 +8,7 @@
 #include "../servidor/ServidorTeste.h"
 #include "../turma/RegistrosTurma.h"
 #include "plan/EscritorPlano.h"
+#include "quadro/GraficosQuadro.h"
 
 #include <QElapsedTimer>
 #include <QJsonArray>
@@ -376,7 +377,7 @@ private slots:
         QCOMPARE(j["cost"].toDouble(), 16200.0);
         QCOMPARE(j["started"].toString(), u"2024-03-01T09:00:00+01:00"_s);
         const QJsonArray graficos = j["charts"].toArray();
-        QCOMPARE(graficos.size(), 5);
+        QCOMPARE(graficos.size(), NomesGraficosJogo().size());
         for (const QJsonValue& g : graficos) {
             const httplib::Result svg =
                 Get(Pagina(FTurma.codigo, jogo + g["file"].toString().toStdString()), sessao);
