@@ -246,8 +246,8 @@ private slots:
                              << "the server answered HTTP 500: the database fell";
         QTest::newRow("429") << TServidorFalso::Http(429, R"({"error": "too many"})")
                              << "the server answered HTTP 429: too many";
-        QTest::newRow("garbage") << TServidorFalso::Bytes(
-                                        QByteArray("\x16\x03\x01\x00\xff garbage", 15))
+        static const char lixo[] = "\x16\x03\x01\x00\xff garbage";
+        QTest::newRow("garbage") << TServidorFalso::Bytes(QByteArray(lixo, sizeof lixo - 1))
                                  << "127.0.0.1:";
         QTest::newRow("a page, not a receipt")
             << TServidorFalso::Http(200, "<html>Sign in to the network</html>")
