@@ -4,6 +4,7 @@
 #include "ui/RegistroJogador.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
 #include <QProcess>
@@ -233,6 +234,16 @@ private:
                 EscreveSemFim(caminho);
             }
             usleep(static_cast<useconds_t>(espera(sorteio)));
+            // On a loaded machine a child may not finish one write within the
+            // random waits at all; every twentieth kill waits for one, so
+            // that the kills are known to fall among writes.
+            if (vez % 20 == 19) {
+                QElapsedTimer relogio;
+                relogio.start();
+                while (EtapaDoArquivo(Conteudo(caminho)) <= anterior && relogio.elapsed() < 20000) {
+                    usleep(500);
+                }
+            }
             kill(filho, SIGKILL);
             int status = 0;
             QCOMPARE(waitpid(filho, &status, 0), filho);
