@@ -1,15 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/DlgHoras.h"
 
-class QLabel;
 class TAtividade;
-class TBotaoRapido;
-class TEdInteiro;
 
 // Execution time given to an activity, typed in working hours (0 to 200) and
 // returned in days at 8 hours per day.
-class TDlgDedicacaoAtividade : public QDialog {
+class TDlgDedicacaoAtividade : public TDlgHoras {
     Q_OBJECT
 public:
     explicit TDlgDedicacaoAtividade(QWidget* parent = nullptr);
@@ -19,26 +16,10 @@ public:
     // The hours chosen divided by 8: a multiple of 0.125 from 0 to 25.
     double Dedicacao() const;
 
-    TEdInteiro* EdNumeroHoras() const { return FEdNumeroHoras; }
-    QLabel* LbNome() const { return FLbNome; }
-    TBotaoRapido* BtOk() const { return FBtOk; }
-    TBotaoRapido* BtFecha() const { return FBtFecha; }
-
     static constexpr int MinimoHoras = 0;
     static constexpr int MaximoHoras = 200;
     static constexpr double HorasPorDia = 8.0;
 
-public slots:
-    void reject() override;
-
 protected:
-    void showEvent(QShowEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
-
-private:
-    QWidget* FPainel = nullptr;
-    QLabel* FLbNome = nullptr;
-    TEdInteiro* FEdNumeroHoras = nullptr;
-    TBotaoRapido* FBtOk = nullptr;
-    TBotaoRapido* FBtFecha = nullptr;
 };

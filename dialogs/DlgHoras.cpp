@@ -1,58 +1,73 @@
-#include "CamposHoras.h"
+#include "dialogs/DlgHoras.h"
 
-#include "BotaoRapido.h"
-#include "EdInteiro.h"
-#include "ResultadoModal.h"
 #include "controls/Rotulos.h"
+#include "dialogs/BotaoRapido.h"
+#include "dialogs/EdInteiro.h"
+#include "dialogs/ResultadoModal.h"
 
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 
-QLabel* CriaRotuloNome(QWidget* parent, int alturaFonte, const QRect& caixa) {
-    auto* rotulo = new QLabel(parent);
-    rotulo->setObjectName(QStringLiteral("LbNome"));
-    rotulo->setFont(FonteJogo(alturaFonte, true));
-    DefineCores(rotulo, CorFundoNome, CorLima);
-    rotulo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    rotulo->setGeometry(caixa);
-    return rotulo;
+TDlgHoras::TDlgHoras(QWidget* parent, Qt::WindowFlags flags, bool centrado, const TPartes& partes)
+    : QDialog(parent, flags), FCentrado(centrado) {
+    setFont(FonteJogo(11));
+    FPainel = CriaPainel(this, QStringLiteral("Panel1"), Qt::black, 0, 0, partes.Cliente.width(),
+                         partes.Cliente.height());
+
+    FLbNome = new QLabel(FPainel);
+    FLbNome->setObjectName(QStringLiteral("LbNome"));
+    FLbNome->setFont(FonteJogo(partes.AlturaFonteNome, true));
+    DefineCores(FLbNome, CorFundoNome, CorLima);
+    FLbNome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    FLbNome->setGeometry(partes.CaixaNome);
+
+    CriaLegenda(QStringLiteral("Label1"), partes.Legenda, partes.PosicaoLegenda,
+                partes.LarguraLegenda);
+
+    FEdNumeroHoras = new TEdInteiro(FPainel);
+    FEdNumeroHoras->setObjectName(QStringLiteral("EdNumeroHoras"));
+    FEdNumeroHoras->setFont(FonteJogo(19));
+    FEdNumeroHoras->setGeometry(partes.CaixaCampo);
+    FEdNumeroHoras->DefineFaixa(partes.Minimo, partes.Maximo);
+    FEdNumeroHoras->DefineValor(partes.Valor);
+
+    FBtOk = CriaBotaoRapido(FPainel, QStringLiteral("BtOk"), QStringLiteral("&Ok"),
+                            TBotaoRapido::GlyphOk, partes.PosicaoOk.x(), partes.PosicaoOk.y());
+    FBtFecha = CriaBotaoRapido(FPainel, QStringLiteral("BtFecha"), QStringLiteral("&Cancel"),
+                               TBotaoRapido::GlyphFecha, partes.PosicaoFecha.x(),
+                               partes.PosicaoFecha.y());
+
+    // Enter on a button reached by Tab presses that button.
+    FBtOk->SetEnterClica(true);
+    FBtFecha->SetEnterClica(true);
+    connect(FBtOk, &QToolButton::clicked, this, [this] { done(mrOk); });
+    connect(FBtFecha, &QToolButton::clicked, this, [this] { done(mrCancel); });
+    connect(FEdNumeroHoras, &TEdInteiro::Confirmado, this, [this] { done(mrOk); });
+    connect(FEdNumeroHoras, &TEdInteiro::Cancelado, this, [this] { done(mrCancel); });
+    FEdNumeroHoras->setFocus();
 }
 
-QLabel* CriaLegendaCampo(QWidget* parent, const QString& nome, const QString& texto, int x, int y,
-                         int largura) {
-    auto* rotulo = new QLabel(texto, parent);
+QLabel* TDlgHoras::CriaLegenda(const QString& nome, const QString& texto, QPoint posicao,
+                               int largura) {
+    auto* rotulo = new QLabel(texto, FPainel);
     rotulo->setObjectName(nome);
     rotulo->setFont(FonteJogo(16, true));
     DefineCores(rotulo, Qt::black, Qt::white);
-    rotulo->move(x, y);
+    rotulo->move(posicao);
     AjustaFonte(rotulo, largura);
     rotulo->adjustSize();
     return rotulo;
 }
 
-TEdInteiro* CriaCampoHoras(QWidget* parent, const QRect& caixa, int minimo, int maximo, int valor) {
-    auto* campo = new TEdInteiro(parent);
-    campo->setObjectName(QStringLiteral("EdNumeroHoras"));
-    campo->setFont(FonteJogo(19));
-    campo->setGeometry(caixa);
-    campo->DefineFaixa(minimo, maximo);
-    campo->DefineValor(valor);
-    return campo;
+void TDlgHoras::reject() {
+    done(mrCancel);
 }
 
-void LigaRespostas(QDialog* dialogo, TBotaoRapido* ok, TBotaoRapido* cancela, TEdInteiro* campo) {
-    ok->SetEnterClica(true);
-    cancela->SetEnterClica(true);
-    QObject::connect(ok, &QToolButton::clicked, dialogo, [dialogo] { dialogo->done(mrOk); });
-    QObject::connect(cancela, &QToolButton::clicked, dialogo,
-                     [dialogo] { dialogo->done(mrCancel); });
-    QObject::connect(campo, &TEdInteiro::Confirmado, dialogo, [dialogo] { dialogo->done(mrOk); });
-    QObject::connect(campo, &TEdInteiro::Cancelado, dialogo,
-                     [dialogo] { dialogo->done(mrCancel); });
-}
-
-void FocaCampo(TEdInteiro* campo) {
-    campo->setFocus();
-    campo->Edicao()->selectAll();
+void TDlgHoras::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    if (FCentrado) {
+        CentraNaTela(this);
+    }
+    FEdNumeroHoras->setFocus();
+    FEdNumeroHoras->Edicao()->selectAll();
 }

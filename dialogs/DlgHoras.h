@@ -1,29 +1,62 @@
 #pragma once
 
+#include <QDialog>
+#include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
-class QDialog;
 class QLabel;
-class QWidget;
 class TBotaoRapido;
 class TEdInteiro;
 
-// The parts the two hours dialogs (work hours, task dedication) are made of.
+// What the two hours dialogs (a developer's work hours, a task's dedication)
+// share: on a black panel, the name of the developer or activity in lime on
+// dark grey, a captioned hours field, Ok and Cancel. Enter in the field or on
+// Ok answers Ok; Esc, Cancel, the close button and the frame answer Cancel;
+// the field has the focus with its whole text selected when shown.
+class TDlgHoras : public QDialog {
+    Q_OBJECT
+public:
+    TEdInteiro* EdNumeroHoras() const { return FEdNumeroHoras; }
+    QLabel* LbNome() const { return FLbNome; }
+    TBotaoRapido* BtOk() const { return FBtOk; }
+    TBotaoRapido* BtFecha() const { return FBtFecha; }
 
-// The name of the developer or activity: bold lime on dark grey, in a fixed box.
-QLabel* CriaRotuloNome(QWidget* parent, int alturaFonte, const QRect& caixa);
+public slots:
+    void reject() override;
 
-// A bold white caption on black sized to its text, narrowed to fit largura.
-QLabel* CriaLegendaCampo(QWidget* parent, const QString& nome, const QString& texto, int x, int y,
-                         int largura);
+protected:
+    // Where each part stands, in the panel's pixels.
+    struct TPartes {
+        QSize Cliente;
+        QRect CaixaNome;
+        int AlturaFonteNome;
+        QString Legenda;
+        QPoint PosicaoLegenda;
+        int LarguraLegenda;
+        QRect CaixaCampo;
+        int Minimo;
+        int Maximo;
+        int Valor;
+        QPoint PosicaoOk;
+        QPoint PosicaoFecha;
+    };
 
-// The hours field "EdNumeroHoras" with its range and first value.
-TEdInteiro* CriaCampoHoras(QWidget* parent, const QRect& caixa, int minimo, int maximo, int valor);
+    // centrado: shown in the centre of the screen, as the fixed-size dialogs are.
+    TDlgHoras(QWidget* parent, Qt::WindowFlags flags, bool centrado, const TPartes& partes);
 
-// Ok and Enter in the field close the dialog with Ok; Cancel and Esc in the
-// field with Cancel. Enter on a button reached by Tab presses that button.
-void LigaRespostas(QDialog* dialogo, TBotaoRapido* ok, TBotaoRapido* cancela, TEdInteiro* campo);
+    QWidget* Painel() const { return FPainel; }
+    // A further bold white caption on the panel, narrowed to fit largura.
+    QLabel* CriaLegenda(const QString& nome, const QString& texto, QPoint posicao, int largura);
 
-// Gives the field the focus with its whole text selected.
-void FocaCampo(TEdInteiro* campo);
+    void showEvent(QShowEvent* evento) override;
+
+private:
+    bool FCentrado;
+    QWidget* FPainel;
+    QLabel* FLbNome;
+    TEdInteiro* FEdNumeroHoras;
+    TBotaoRapido* FBtOk;
+    TBotaoRapido* FBtFecha;
+};
