@@ -354,3 +354,9 @@ void TPainelDesenhoVertical::TrataTemporizador() {
         RolaParaBaixo();
     }
 }
+
+void TPainelDesenhoVertical::RedesenhaRegiao(const QRegion& regiao) {
+    if (!regiao.isEmpty() && FAreaDesenho) {
+        FAreaDesenho->update(regiao);
+    }
+}

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QRegion>
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 class QPainter;
 
@@ -96,6 +98,20 @@ protected:
     bool MouseSobreBotao(const QToolButton* botao) const;
     // Brings an offset above maximo down to it; a smaller one stays.
     void LimitaDeslocamento(int maximo);
+
+    // Moves the selection held in selecao to nova and repaints only what the
+    // old and the new selection's marks cover (regiao of each, at the current
+    // offset): a selection change never repaints the whole panel.
+    template <typename T, typename FRegiao>
+    void TrocaSelecao(T*& selecao, T* nova, FRegiao regiao) {
+        if (nova == selecao) {
+            return;
+        }
+        T* antiga = std::exchange(selecao, nova);
+        RedesenhaRegiao(regiao(antiga));
+        RedesenhaRegiao(regiao(nova));
+    }
+    void RedesenhaRegiao(const QRegion& regiao);
 
 private:
     void TrataTemporizador();

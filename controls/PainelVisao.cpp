@@ -128,21 +128,8 @@ QRegion TPainelVisao::RegiaoSelecao(const TDesenvolvedor* d) const {
     return AnelSelecao(linha * AlturaLinha - Deslocamento());
 }
 
-void TPainelVisao::DesenhaSelecao(const TDesenvolvedor* d) {
-    const QRegion regiao = RegiaoSelecao(d);
-    if (!regiao.isEmpty() && AreaDesenho()) {
-        AreaDesenho()->update(regiao);
-    }
-}
-
 void TPainelVisao::SelecionaDesenvolvedor(TDesenvolvedor* d) {
-    if (d == FSelecionado) {
-        return;
-    }
-    TDesenvolvedor* antigo = FSelecionado;
-    FSelecionado = d;
-    DesenhaSelecao(antigo);
-    DesenhaSelecao(d);
+    TrocaSelecao(FSelecionado, d, [this](const TDesenvolvedor* x) { return RegiaoSelecao(x); });
 }
 
 void TPainelVisao::TrataClique(const TEstadoShift& shift, int x, int y) {

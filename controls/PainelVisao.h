@@ -81,7 +81,6 @@ private:
     void DesenhaTermometros(QPainter& canvas, int esquerda, int topo,
                             const TDesenvolvedor* d) const;
     void DesenhaBandeiras(QPainter& canvas, int esquerda, int topo, const TDesenvolvedor* d) const;
-    void DesenhaSelecao(const TDesenvolvedor* d);
     QRegion AnelSelecao(int topo) const;
     int Quantidade() const;
 

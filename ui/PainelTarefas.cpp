@@ -117,20 +117,9 @@ QRect TPainelAtividades::RetanguloAtividade(const TAtividade* a) const {
     return caixa.adjusted(-MargemContorno, -MargemContorno, MargemContorno + 1, MargemContorno + 1);
 }
 
-void TPainelAtividades::RedesenhaAtividade(const TAtividade* a) {
-    if (a && AreaDesenho()) {
-        AreaDesenho()->update(RetanguloAtividade(a));
-    }
-}
-
 void TPainelAtividades::SelecionaAtividade(TAtividade* a) {
-    if (a == FSelecionada) {
-        return;
-    }
-    TAtividade* antiga = FSelecionada;
-    FSelecionada = a;
-    RedesenhaAtividade(antiga);
-    RedesenhaAtividade(a);
+    TrocaSelecao(FSelecionada, a,
+                 [this](const TAtividade* x) { return QRegion(RetanguloAtividade(x)); });
 }
 
 void TPainelAtividades::TrataClique(const TEstadoShift& shift, int x, int y) {

@@ -79,7 +79,6 @@ private:
     void DesenhaAtividade(QPainter& canvas, int deslocamento, const TAtividade* a) const;
     void DesenhaNome(QPainter& canvas, int x, int y, const QString& nome) const;
     void DesenhaSetor(QPainter& canvas, int x, int y, double percentual) const;
-    void RedesenhaAtividade(const TAtividade* a);
 
     const QList<TAtividade*>* FListaAtividades = nullptr;
     TAtividade* FSelecionada = nullptr;
