@@ -1,6 +1,7 @@
 #include "LeitorPlano.h"
 
-#include "TextoEscapado.h"
+#include "plan/NumeroJson.h"
+#include "plan/TextoEscapado.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -44,10 +45,11 @@ QJsonObject Objeto(const QJsonValue& valor, const QString& onde) {
 }
 
 int Inteiro(const QJsonValue& valor, const QString& onde, int minimo, int maximo) {
-    if (!valor.isDouble() || valor.toDouble() != std::floor(valor.toDouble())) {
+    const std::optional<double> inteiro = InteiroJson(valor);
+    if (!inteiro) {
         throw EPlano{onde + QStringLiteral(" must be a whole number, not ") + DescreveJson(valor)};
     }
-    const double x = valor.toDouble();
+    const double x = *inteiro;
     if (x < minimo || x > maximo) {
         throw EPlano{onde + QStringLiteral(" is %1, out of range %2 to %3")
                                 .arg(DescreveJson(valor), QString::number(minimo),

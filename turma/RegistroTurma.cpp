@@ -1,6 +1,7 @@
 #include "RegistroTurma.h"
 
 #include "plan/LeitorPlano.h"
+#include "plan/NumeroJson.h"
 #include "plan/TextoEscapado.h"
 #include "plan/VerificacaoPlano.h"
 
@@ -13,14 +14,11 @@
 namespace {
 
 std::optional<int> Inteiro(const QJsonValue& valor) {
-    if (!valor.isDouble()) {
+    const std::optional<double> x = InteiroJson(valor);
+    if (!x || *x < 0 || *x > std::numeric_limits<int>::max()) {
         return std::nullopt;
     }
-    const double x = valor.toDouble();
-    if (x != std::floor(x) || x < 0 || x > std::numeric_limits<int>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<int>(x);
+    return static_cast<int>(*x);
 }
 
 // What a file that is not a valid record still says of itself.
