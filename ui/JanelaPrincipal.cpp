@@ -57,7 +57,8 @@ TMainWindow::TMainWindow(QWidget* parent)
     CriaFormulario();
     FPergunta = [this](const QString& pergunta) { return PerguntaPadrao(this, pergunta); };
 
-    // FormCreate.
+    // The simulator exists before the panels, which show its project from the
+    // first paint; "Simulation started" is the strip's first line.
     FSimulador = std::make_unique<TSimuladorProjeto>();
     FGravacao = std::make_unique<TGravacaoJogo>(*FSimulador);
     DefineAvisoGravacao({});
