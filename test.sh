@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs every test twice: once in a normal gcc build, and
 # once in a clang build with AddressSanitizer and UndefinedBehaviorSanitizer
 # (warnings fail that build, so the tree stays warning-free with clang too).

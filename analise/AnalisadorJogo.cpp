@@ -1,6 +1,7 @@
-#include "AnalisadorJogo.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analise/AnalisadorJogo.h"
 
-#include "CaminhoCritico.h"
+#include "analise/CaminhoCritico.h"
 
 #include "model/mAtividade.h"
 

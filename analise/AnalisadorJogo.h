@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "AnaliseJogo.h"
-#include "DecisoesJogo.h"
-#include "SeriesDias.h"
+#include "analise/AnaliseJogo.h"
+#include "analise/DecisoesJogo.h"
+#include "analise/SeriesDias.h"
 
 #include <QList>
 

@@ -1,6 +1,7 @@
-#include "AnaliseJogo.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analise/AnaliseJogo.h"
 
-#include "AnalisadorJogo.h"
+#include "analise/AnalisadorJogo.h"
 #include "plan/JogoPorDia.h"
 
 TAnaliseJogo AnalisaRastro(const TRastro& rastro, const TCenarioAnalise& cenario) {

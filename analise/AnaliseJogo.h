@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The debrief's numbers: every series and figure its charts show, computed
 // from a game's day-by-day trace. Day d of a series is the trace entry whose
 // Dia is d, the state after the step from day d - 1 to day d.
 
-#include "CapaJogo.h"
-#include "CenarioAnalise.h"
-#include "DecisoesJogo.h"
+#include "analise/CapaJogo.h"
+#include "analise/CenarioAnalise.h"
+#include "analise/DecisoesJogo.h"
 #include "plan/Plano.h"
 #include "plan/Rastro.h"
 

@@ -1,6 +1,7 @@
-#include "CaminhoCritico.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analise/CaminhoCritico.h"
 
-#include "CenarioAnalise.h"
+#include "analise/CenarioAnalise.h"
 
 #include <algorithm>
 

@@ -1,7 +1,8 @@
-#include "CapaJogo.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analise/CapaJogo.h"
 
-#include "plan/TextoEscapado.h"
 #include "plan/VerificacaoPlano.h"
+#include "texto/TextoEscapado.h"
 
 #include <QJsonArray>
 

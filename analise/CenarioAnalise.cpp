@@ -1,4 +1,5 @@
-#include "CenarioAnalise.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analise/CenarioAnalise.h"
 
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"

@@ -1,6 +1,7 @@
-#include "DecisoesJogo.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analise/DecisoesJogo.h"
 
-#include "CenarioAnalise.h"
+#include "analise/CenarioAnalise.h"
 
 #include <QStringList>
 

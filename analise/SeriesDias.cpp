@@ -1,4 +1,5 @@
-#include "SeriesDias.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analise/SeriesDias.h"
 
 #include <algorithm>
 

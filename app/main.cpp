@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Orvanta: the software project management game.
 #include "envio/EnvioTurma.h"
 #include "envio/LinkTurma.h"

@@ -1,4 +1,5 @@
-#include "EscritaNoLugar.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "arquivos/EscritaNoLugar.h"
 
 #include <QFile>
 

@@ -1,4 +1,5 @@
-#include "EscritorArquivos.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "arquivos/EscritorArquivos.h"
 
 #include "arquivos/GravaArquivo.h"
 

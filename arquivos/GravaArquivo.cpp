@@ -1,6 +1,7 @@
-#include "GravaArquivo.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "arquivos/GravaArquivo.h"
 
-#include "EscritaNoLugar.h"
+#include "arquivos/EscritaNoLugar.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

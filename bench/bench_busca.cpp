@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The best-plan search: one plan evaluated from its decision vector (decoded
 // and played on the thread's own simulator), the unit of the search's work.
 // The search's goal is 20,000 evaluations per second per core, 50 µs each.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One full paint of the backdrop at its main-window sizes and of a full
 // message log.
 #include "controls/Backdrop.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The debrief: opening its window over an 81-day game (goal: under 100 ms),
 // following one more turn with each tab in view (under 10 ms), writing the
 // report's PDF (orvanta-report's work after start-up; under 1 s), and the

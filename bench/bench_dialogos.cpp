@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the player's dialogs: fill, show, paint and close. Each should take
 // well under 50 ms so that the player never waits for a dialog.
 

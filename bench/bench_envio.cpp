@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game in a class whose server stalls: "Next Turn" through the window,
 // day steps and the turns that record a result (which hand the record to
 // the sending), with no class joined (0) and with a class whose server

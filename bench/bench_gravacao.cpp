@@ -1,16 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's record of itself: what keeping games/game-N.json adds to a turn
 // of the window (the state before and after the step, the whole record
 // written out and handed to the writing thread), and, apart, the writing
 // thread's own work per record (QSaveFile, flushed to the disk), which the
 // turn does not wait for.
 
+#include "arquivos/EscritorArquivos.h"
 #include "model/mAtividade.h"
 #include "model/mProjeto.h"
 #include "model/mSimulador.h"
 #include "plan/EscritorPlano.h"
 #include "plan/JogoPlano.h"
-#include "ui/EscritorArquivos.h"
-#include "ui/GravacaoJogo.h"
+#include "registro/GravacaoJogo.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

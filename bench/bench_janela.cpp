@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main window: start-up to a painted window, and one "Next Turn" with its repaint.
 #include "controls/CommandButton.h"
 #include "model/mAtividade.h"

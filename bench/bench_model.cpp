@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game of the model: the scenario built from scratch and reference
 // run A (Corvin alone on every activity, 8 hours a day) played to the end.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Full repaints of the activity chart and of the team panel, as the main
 // window asks for after every day step.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plans: reference run A played through the plan library (one evaluation of
 // a plan search), the per-turn work of recording a game, and an 81-day game
 // record read, replayed and verified in-process (orvanta-sim --verify once

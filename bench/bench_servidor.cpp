@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The class server under a class's load: 300 uploads from 30 clients at
 // once (goal on SQLite: all answered within 3 s on the project's 2-core
 // machine), the uploads a second and the 95th percentile of their latency,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Class results: a class of 1,000 game records found, read, replayed,
 // verified and tabulated with its summary, as orvanta-class does after
 // start-up (goal: under 2 s).

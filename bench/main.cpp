@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks of Orvanta. The widgets are painted on the offscreen platform,
 // so the program needs no display.
 #include <QApplication>

@@ -1,4 +1,5 @@
-#include "AvaliacaoParalela.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "busca/AvaliacaoParalela.h"
 
 #include <QSemaphore>
 #include <algorithm>

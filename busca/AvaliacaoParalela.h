@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "AvaliadorPlano.h"
+#include "busca/AvaliadorPlano.h"
 #include "plan/Plano.h"
 
 #include <QThreadPool>

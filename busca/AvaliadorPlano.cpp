@@ -1,4 +1,5 @@
-#include "AvaliadorPlano.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "busca/AvaliadorPlano.h"
 
 #include "model/mSimulador.h"
 #include "plan/JogoPlano.h"

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The only file that sees the search library: its headers are heavy.
 
-#include "BuscaPlanos.h"
+#include "busca/BuscaPlanos.h"
 
-#include "AvaliacaoParalela.h"
-#include "SementesBusca.h"
+#include "busca/AvaliacaoParalela.h"
+#include "busca/SementesBusca.h"
 #include "plan/VerificacaoPlano.h"
 
 #include <QElapsedTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The search for the best plans: NSGA-II over the decision vectors of
@@ -12,7 +13,7 @@
 // are evaluated in parallel, each result of its vector alone, and taken in
 // in their order.
 
-#include "FrentePlanos.h"
+#include "busca/FrentePlanos.h"
 
 #include <QtGlobal>
 #include <functional>

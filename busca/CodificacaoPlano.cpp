@@ -1,4 +1,5 @@
-#include "CodificacaoPlano.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "busca/CodificacaoPlano.h"
 
 #include "model/mAtividade.h"
 #include "model/mProjeto.h"

@@ -1,4 +1,5 @@
-#include "FrentePlanos.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "busca/FrentePlanos.h"
 
 #include "plan/JogoPlano.h"
 #include "plan/VerificacaoPlano.h"

@@ -1,9 +1,10 @@
-#include "PastaFrente.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "busca/PastaFrente.h"
 
 #include "arquivos/GravaArquivo.h"
 #include "plan/EscritorPlano.h"
-#include "plan/TextoEscapado.h"
 #include "plan/VerificacaoPlano.h"
+#include "texto/TextoEscapado.h"
 
 #include <QDir>
 #include <QFile>

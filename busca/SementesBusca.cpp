@@ -1,4 +1,5 @@
-#include "SementesBusca.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "busca/SementesBusca.h"
 
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"

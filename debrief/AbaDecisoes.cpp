@@ -1,6 +1,7 @@
-#include "AbaDecisoes.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "debrief/AbaDecisoes.h"
 
-#include "ModelosDebrief.h"
+#include "debrief/ModelosDebrief.h"
 
 #include <QHeaderView>
 #include <QTableView>

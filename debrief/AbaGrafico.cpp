@@ -1,8 +1,9 @@
-#include "AbaDebrief.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "debrief/AbaDebrief.h"
 
-#include "DicaGrafico.h"
-#include "EstiloDebrief.h"
-#include "GraficosDebrief.h"
+#include "debrief/DicaGrafico.h"
+#include "debrief/EstiloDebrief.h"
+#include "debrief/GraficosDebrief.h"
 #include "graficos/PaletaGrafico.h"
 
 #include <qcustomplot.h>

@@ -1,7 +1,8 @@
-#include "AbaMensagens.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "debrief/AbaMensagens.h"
 
-#include "FormatoDebrief.h"
-#include "ModelosDebrief.h"
+#include "debrief/FormatoDebrief.h"
+#include "debrief/ModelosDebrief.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "AbaDebrief.h"
+#include "debrief/AbaDebrief.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,6 +1,7 @@
-#include "DicaGrafico.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "debrief/DicaGrafico.h"
 
-#include "EstiloDebrief.h"
+#include "debrief/EstiloDebrief.h"
 
 #include <qcustomplot.h>
 

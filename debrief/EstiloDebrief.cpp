@@ -1,4 +1,5 @@
-#include "EstiloDebrief.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "debrief/EstiloDebrief.h"
 
 #include "analise/AnaliseJogo.h"
 #include "graficos/PaletaGrafico.h"

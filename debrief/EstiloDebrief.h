@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "FormatoDebrief.h"
+#include "debrief/FormatoDebrief.h"
 
 #include <QColor>
 #include <QList>

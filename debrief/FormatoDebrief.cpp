@@ -1,4 +1,5 @@
-#include "FormatoDebrief.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "debrief/FormatoDebrief.h"
 
 #include <cmath>
 

@@ -1,8 +1,9 @@
-#include "MontagemGraficos.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "debrief/MontagemGraficos.h"
 
-#include "EstiloDebrief.h"
-#include "MarcosGrafico.h"
 #include "analise/AnaliseJogo.h"
+#include "debrief/EstiloDebrief.h"
+#include "debrief/MarcosGrafico.h"
 #include "graficos/PaletaGrafico.h"
 
 #include <qcustomplot.h>

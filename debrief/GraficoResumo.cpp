@@ -1,9 +1,10 @@
-#include "MontagemGraficos.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "debrief/MontagemGraficos.h"
 
-#include "EstiloDebrief.h"
-#include "TabelaGrafico.h"
-#include "TextoCapa.h"
 #include "analise/AnaliseJogo.h"
+#include "debrief/EstiloDebrief.h"
+#include "debrief/TabelaGrafico.h"
+#include "debrief/TextoCapa.h"
 #include "graficos/PaletaGrafico.h"
 
 #include <qcustomplot.h>

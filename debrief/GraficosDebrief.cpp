@@ -1,8 +1,9 @@
-#include "GraficosDebrief.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "debrief/GraficosDebrief.h"
 
-#include "MontagemGraficos.h"
-#include "TextoCapa.h"
 #include "analise/AnaliseJogo.h"
+#include "debrief/MontagemGraficos.h"
+#include "debrief/TextoCapa.h"
 #include "graficos/ExportaGraficos.h"
 #include "graficos/PaletaGrafico.h"
 

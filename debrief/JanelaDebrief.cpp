@@ -1,10 +1,11 @@
-#include "JanelaDebrief.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "debrief/JanelaDebrief.h"
 
-#include "AbaDebrief.h"
-#include "AbaDecisoes.h"
-#include "AbaMensagens.h"
-#include "GraficosDebrief.h"
-#include "TextoCapa.h"
+#include "debrief/AbaDebrief.h"
+#include "debrief/AbaDecisoes.h"
+#include "debrief/AbaMensagens.h"
+#include "debrief/GraficosDebrief.h"
+#include "debrief/TextoCapa.h"
 #include "graficos/ExportaGraficos.h"
 #include "model/mSimulador.h"
 

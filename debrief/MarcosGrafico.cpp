@@ -1,7 +1,8 @@
-#include "MarcosGrafico.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "debrief/MarcosGrafico.h"
 
-#include "EstiloDebrief.h"
 #include "analise/AnaliseJogo.h"
+#include "debrief/EstiloDebrief.h"
 #include "graficos/PaletaGrafico.h"
 
 #include <qcustomplot.h>

@@ -1,6 +1,7 @@
-#include "ModelosDebrief.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "debrief/ModelosDebrief.h"
 
-#include "FormatoDebrief.h"
+#include "debrief/FormatoDebrief.h"
 #include "model/mReceptorMensagens.h"
 
 #include <QFont>

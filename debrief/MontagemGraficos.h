@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The debrief's charts and pages, each drawn on an empty plot from a game's

@@ -1,4 +1,5 @@
-#include "TabelaGrafico.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "debrief/TabelaGrafico.h"
 
 #include "graficos/PaletaGrafico.h"
 

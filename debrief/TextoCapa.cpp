@@ -1,7 +1,8 @@
-#include "TextoCapa.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "debrief/TextoCapa.h"
 
-#include "FormatoDebrief.h"
 #include "analise/CapaJogo.h"
+#include "debrief/FormatoDebrief.h"
 
 #include <QDateTime>
 

@@ -1,4 +1,5 @@
-#include "BotaoRapido.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/BotaoRapido.h"
 
 #include "controls/Rotulos.h"
 

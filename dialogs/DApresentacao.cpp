@@ -1,4 +1,5 @@
-#include "DApresentacao.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/DApresentacao.h"
 
 #include "controls/Rotulos.h"
 

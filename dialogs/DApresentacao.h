@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "TelaPreta.h"
+#include "dialogs/TelaPreta.h"
 
 // The welcome screen shown once, at the main window's first activation.
 // Closed by its Close button or Esc (Cancel); Enter does nothing.

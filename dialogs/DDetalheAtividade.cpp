@@ -1,8 +1,9 @@
-#include "DDetalheAtividade.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/DDetalheAtividade.h"
 
-#include "BotaoRapido.h"
-#include "ResultadoModal.h"
 #include "controls/Rotulos.h"
+#include "dialogs/BotaoRapido.h"
+#include "dialogs/ResultadoModal.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 

@@ -1,4 +1,5 @@
-#include "DProjetoConcluido.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/DProjetoConcluido.h"
 
 #include "controls/Rotulos.h"
 

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "TelaPreta.h"
+#include "dialogs/TelaPreta.h"
 
 // The conclusion screen shown each time "Next Turn" finds the project
 // concluded, after the result has been recorded. Closed by its Close button,

@@ -1,8 +1,9 @@
-#include "DTeclas.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/DTeclas.h"
 
-#include "BotaoRapido.h"
-#include "ResultadoModal.h"
 #include "controls/Rotulos.h"
+#include "dialogs/BotaoRapido.h"
+#include "dialogs/ResultadoModal.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

@@ -1,8 +1,9 @@
-#include "DTurma.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/DTurma.h"
 
-#include "BotaoRapido.h"
-#include "ResultadoModal.h"
 #include "controls/Rotulos.h"
+#include "dialogs/BotaoRapido.h"
+#include "dialogs/ResultadoModal.h"
 #include "envio/EnvioTurma.h"
 
 #include <QGridLayout>

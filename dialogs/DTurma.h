@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "DialogoCentrado.h"
+#include "dialogs/DialogoCentrado.h"
 
 class QGridLayout;
 class QLabel;

@@ -1,7 +1,8 @@
-#include "DialogoCentrado.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/DialogoCentrado.h"
 
-#include "ResultadoModal.h"
 #include "controls/Rotulos.h"
+#include "dialogs/ResultadoModal.h"
 
 TDialogoCentrado::TDialogoCentrado(QWidget* parent, Qt::WindowFlags flags)
     : QDialog(parent, flags) {}

@@ -1,4 +1,5 @@
-#include "EdInteiro.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/EdInteiro.h"
 
 #include "controls/Rotulos.h"
 #include "model/LeituraInteiro.h"

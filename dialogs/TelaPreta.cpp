@@ -1,7 +1,8 @@
-#include "TelaPreta.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/TelaPreta.h"
 
-#include "BotaoRapido.h"
 #include "controls/Rotulos.h"
+#include "dialogs/BotaoRapido.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,7 +1,8 @@
-#include "EnvioTurma.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "envio/EnvioTurma.h"
 
-#include "PedidoRede.h"
-#include "RespostaServidor.h"
+#include "envio/PedidoRede.h"
+#include "envio/RespostaServidor.h"
 
 #include <QCryptographicHash>
 #include <QDir>

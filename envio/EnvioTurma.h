@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "EstadoEnvio.h"
-#include "GravadorFundo.h"
-#include "TurmaSalva.h"
+#include "envio/EstadoEnvio.h"
+#include "envio/GravadorFundo.h"
+#include "envio/TurmaSalva.h"
 
 #include <QDateTime>
 #include <QHash>

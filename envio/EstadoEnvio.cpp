@@ -1,4 +1,5 @@
-#include "EstadoEnvio.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "envio/EstadoEnvio.h"
 
 #include <QDir>
 #include <QJsonArray>

@@ -1,4 +1,5 @@
-#include "GravadorFundo.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "envio/GravadorFundo.h"
 
 #include "arquivos/GravaArquivo.h"
 

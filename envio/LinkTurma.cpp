@@ -1,4 +1,5 @@
-#include "LinkTurma.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "envio/LinkTurma.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,5 @@
-#include "PedidoRede.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "envio/PedidoRede.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>

@@ -1,6 +1,7 @@
-#include "RespostaServidor.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "envio/RespostaServidor.h"
 
-#include "LinkTurma.h"
+#include "envio/LinkTurma.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

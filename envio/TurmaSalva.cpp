@@ -1,4 +1,5 @@
-#include "TurmaSalva.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "envio/TurmaSalva.h"
 
 #include "registro/ArquivoIni.h"
 

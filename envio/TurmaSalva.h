@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "LinkTurma.h"
+#include "envio/LinkTurma.h"
 
 #include <QString>
 #include <optional>

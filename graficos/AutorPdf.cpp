@@ -1,4 +1,5 @@
-#include "AutorPdf.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "graficos/AutorPdf.h"
 
 #include <optional>
 

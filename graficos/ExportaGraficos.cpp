@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "graficos/ExportaGraficos.h"
 
-#include "AutorPdf.h"
 #include "arquivos/GravaArquivo.h"
+#include "graficos/AutorPdf.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Max and Min of two reals as the model's arithmetic has always taken them.

@@ -1,8 +1,9 @@
-#include "mAtividade.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/mAtividade.h"
 
-#include "MaxMin.h"
-#include "mDesenvolvedor.h"
-#include "mTabela.h"
+#include "model/MaxMin.h"
+#include "model/mDesenvolvedor.h"
+#include "model/mTabela.h"
 
 #include <QStringBuilder>
 

@@ -1,7 +1,8 @@
-#include "mDesenvolvedor.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/mDesenvolvedor.h"
 
-#include "mImagens.h"
-#include "mTabela.h"
+#include "model/mImagens.h"
+#include "model/mTabela.h"
 
 #include <QStringBuilder>
 

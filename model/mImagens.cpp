@@ -1,4 +1,5 @@
-#include "mImagens.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/mImagens.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,8 @@
-#include "mProjeto.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/mProjeto.h"
 
-#include "mAtividade.h"
-#include "mDesenvolvedor.h"
+#include "model/mAtividade.h"
+#include "model/mDesenvolvedor.h"
 
 #include <QVarLengthArray>
 

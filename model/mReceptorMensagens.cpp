@@ -1,4 +1,5 @@
-#include "mReceptorMensagens.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/mReceptorMensagens.h"
 
 #include <QStringBuilder>
 

@@ -1,8 +1,9 @@
-#include "mSimulador.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/mSimulador.h"
 
-#include "mAtividade.h"
-#include "mDesenvolvedor.h"
-#include "mProjeto.h"
+#include "model/mAtividade.h"
+#include "model/mDesenvolvedor.h"
+#include "model/mProjeto.h"
 
 const QString TSimuladorProjeto::TextoConfirmacao = QStringLiteral(
     "Nothing is going to happen this turn. Are you sure you want to spent a project day ?");

@@ -1,4 +1,5 @@
-#include "EscritorPlano.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plan/EscritorPlano.h"
 
 #include "model/mDesenvolvedor.h"
 #include "model/mSimulador.h"

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Plano.h"
+#include "plan/Plano.h"
 
 #include <QByteArray>
 #include <QJsonObject>

@@ -1,4 +1,5 @@
-#include "EstadoJogador.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plan/EstadoJogador.h"
 
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"

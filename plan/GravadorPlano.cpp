@@ -1,6 +1,7 @@
-#include "GravadorPlano.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plan/GravadorPlano.h"
 
-#include "JogoPlano.h"
+#include "plan/JogoPlano.h"
 
 void TGravadorPlano::Reinicia() {
     *this = TGravadorPlano();

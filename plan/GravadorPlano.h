@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "EstadoJogador.h"
-#include "Plano.h"
+#include "plan/EstadoJogador.h"
+#include "plan/Plano.h"
 
 class TSimuladorProjeto;
 

@@ -1,4 +1,5 @@
-#include "JogoPlano.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plan/JogoPlano.h"
 
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Plano.h"
-#include "Rastro.h"
 #include "model/mReceptorMensagens.h"
+#include "plan/Plano.h"
+#include "plan/Rastro.h"
 
 #include <QList>
 #include <QString>

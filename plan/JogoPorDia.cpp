@@ -1,6 +1,7 @@
-#include "JogoPorDia.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plan/JogoPorDia.h"
 
-#include "JogoPlano.h"
+#include "plan/JogoPlano.h"
 
 #include "model/mProjeto.h"
 #include "model/mSimulador.h"

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Plano.h"
-#include "Rastro.h"
+#include "plan/Plano.h"
+#include "plan/Rastro.h"
 
 #include <functional>
 

@@ -1,4 +1,5 @@
-#include "JsonContinuo.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plan/JsonContinuo.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,11 +1,12 @@
-#include "LeitorPlano.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plan/LeitorPlano.h"
 
-#include "plan/NumeroJson.h"
-#include "plan/TextoEscapado.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
 #include "model/mSimulador.h"
+#include "plan/NumeroJson.h"
+#include "texto/TextoEscapado.h"
 
 #include <QFile>
 #include <QJsonArray>

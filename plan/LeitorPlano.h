@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Plano.h"
+#include "plan/Plano.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,14 +11,8 @@ class TSimuladorProjeto;
 // Reads a plan from its JSON text, checked against the scenario of sim (the
 // names of its developers and activities). origem names the text in a
 // message about malformed JSON (a path, or "standard input"). The whole plan
-// is checked: throws EPlano naming the first fault found.
-//
-// The format: an object with "team" (developer names), "hours" ({developer:
-// 8..12}), "inspection_hours" ({inspection: 0..200}), "assign" ({activity:
-// developer or null}), "events" (list of {"day": N >= 1, increasing, and any
-// of the four keys before}), "max_days" (0..1000000, default 1000), "meta"
-// (any object) and "result" ({"concluded": boolean, "days": whole number,
-// "cost": number}). Activities are named "1".."16" or by their exact name.
+// is checked: throws EPlano naming the first fault found. The format is
+// described once, in the README's section "Plans".
 TPlano LePlano(const QByteArray& dados, const QString& origem, const TSimuladorProjeto& sim);
 
 // The largest plan read: a game record of a thousand days takes well under

@@ -1,4 +1,5 @@
-#include "PlanoReferencia.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plan/PlanoReferencia.h"
 
 TPlano PlanoReferencia(int horas) {
     TPlano plano;

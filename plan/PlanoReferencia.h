@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Plano.h"
+#include "plan/Plano.h"
 
 // The reference runs a game is measured against: Corvin, the pool's first
 // developer, alone in the team and on every activity at the given daily

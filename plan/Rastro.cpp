@@ -1,4 +1,5 @@
-#include "Rastro.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plan/Rastro.h"
 
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"

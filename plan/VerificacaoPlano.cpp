@@ -1,6 +1,7 @@
-#include "VerificacaoPlano.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plan/VerificacaoPlano.h"
 
-#include "JogoPlano.h"
+#include "plan/JogoPlano.h"
 
 namespace {
 

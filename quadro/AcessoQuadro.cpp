@@ -1,10 +1,11 @@
-#include "AcessoQuadro.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quadro/AcessoQuadro.h"
 
-#include "PaginasQuadro.h"
-#include "SessaoQuadro.h"
-#include "plan/TextoEscapado.h"
+#include "quadro/PaginasQuadro.h"
+#include "quadro/SessaoQuadro.h"
 #include "servidor/ApiTurmas.h"
 #include "servidor/ChavesTurma.h"
+#include "texto/TextoEscapado.h"
 
 #include <QDateTime>
 

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Who may see a class's board: the holder of its teacher key, given once to
 // sign in (a session cookie follows) or with each request (Authorization:
 // Bearer KEY). Signing in and out, and the checks every board answer makes.
 
-#include "PedidoQuadro.h"
+#include "quadro/PedidoQuadro.h"
 #include "servidor/BancoTurmas.h"
 #include "servidor/PoolTrabalho.h"
 #include "servidor/RespostaHttp.h"

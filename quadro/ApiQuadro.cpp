@@ -1,12 +1,13 @@
-#include "ApiQuadro.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quadro/ApiQuadro.h"
 
-#include "DadosQuadro.h"
-#include "DesenhistaQuadro.h"
-#include "GraficosQuadro.h"
-#include "PaginasQuadro.h"
-#include "VistaPublica.h"
 #include "analise/AnaliseJogo.h"
 #include "plan/LeitorPlano.h"
+#include "quadro/DadosQuadro.h"
+#include "quadro/DesenhistaQuadro.h"
+#include "quadro/GraficosQuadro.h"
+#include "quadro/PaginasQuadro.h"
+#include "quadro/VistaPublica.h"
 #include "servidor/ChavesTurma.h"
 #include "turma/TabelaCsv.h"
 

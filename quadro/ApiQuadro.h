@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The teacher's board of a class and its public view: the pages, and the
@@ -6,9 +7,9 @@
 // teacher (TAcessoQuadro); the public view is open while the teacher has
 // switched it on, and shows no names.
 
-#include "AcessoQuadro.h"
-#include "CacheSvg.h"
-#include "PedidoQuadro.h"
+#include "quadro/AcessoQuadro.h"
+#include "quadro/CacheSvg.h"
+#include "quadro/PedidoQuadro.h"
 #include "servidor/RespostaHttp.h"
 #include "turma/FrenteTurma.h"
 

@@ -1,4 +1,5 @@
-#include "CacheSvg.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quadro/CacheSvg.h"
 
 std::optional<QByteArray> TCacheSvg::Busca(const QString& chave, const QString& versao) {
     const std::lock_guard trava(FTrava);

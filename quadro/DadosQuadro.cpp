@@ -1,6 +1,7 @@
-#include "DadosQuadro.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quadro/DadosQuadro.h"
 
-#include "SessaoQuadro.h"
+#include "quadro/SessaoQuadro.h"
 
 #include <QHostAddress>
 #include <QJsonArray>

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the board's pages receive: JSON built from the class's records. The
 // pages put every text of it in as text; nothing here is markup.
 
-#include "VistaPublica.h"
+#include "quadro/VistaPublica.h"
 #include "servidor/BancoTurmas.h"
 
 #include <QJsonObject>

@@ -1,4 +1,5 @@
-#include "DesenhistaQuadro.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quadro/DesenhistaQuadro.h"
 
 #include <QThread>
 

@@ -1,4 +1,5 @@
-#include "GraficosQuadro.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quadro/GraficosQuadro.h"
 
 #include "debrief/GraficosDebrief.h"
 #include "graficos/ExportaGraficos.h"

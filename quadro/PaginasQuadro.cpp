@@ -1,4 +1,5 @@
-#include "PaginasQuadro.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quadro/PaginasQuadro.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -1,8 +1,9 @@
-#include "RotasQuadro.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quadro/RotasQuadro.h"
 
-#include "ApiQuadro.h"
-#include "PaginasQuadro.h"
-#include "SessaoQuadro.h"
+#include "quadro/ApiQuadro.h"
+#include "quadro/PaginasQuadro.h"
+#include "quadro/SessaoQuadro.h"
 #include "servidor/ChavesTurma.h"
 #include "servidor/RotasServidor.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The HTTP routes of the teacher's board, beside API v1's: the pages under

@@ -1,4 +1,5 @@
-#include "SessaoQuadro.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quadro/SessaoQuadro.h"
 
 #include <QByteArray>
 #include <QRandomGenerator>

@@ -1,4 +1,5 @@
-#include "VistaPublica.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quadro/VistaPublica.h"
 
 #include <QHash>
 

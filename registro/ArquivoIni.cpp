@@ -1,4 +1,5 @@
-#include "ArquivoIni.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "registro/ArquivoIni.h"
 
 #include "arquivos/GravaArquivo.h"
 

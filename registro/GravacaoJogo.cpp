@@ -1,4 +1,5 @@
-#include "GravacaoJogo.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "registro/GravacaoJogo.h"
 
 #include "plan/EscritorPlano.h"
 #include "plan/EstadoJogador.h"

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "EscritorArquivos.h"
+#include "arquivos/EscritorArquivos.h"
 #include "plan/GravadorPlano.h"
 #include "plan/Plano.h"
 

@@ -1,4 +1,5 @@
-#include "LocalRegistro.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "registro/LocalRegistro.h"
 
 #include <QDir>
 #include <QFileInfo>

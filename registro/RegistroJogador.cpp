@@ -1,10 +1,11 @@
-#include "RegistroJogador.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "registro/RegistroJogador.h"
 
-#include "registro/ArquivoIni.h"
-#include "ErrosRegistro.h"
-#include "LocalRegistro.h"
 #include "model/LeituraInteiro.h"
 #include "model/mImagens.h"
+#include "registro/ArquivoIni.h"
+#include "registro/ErrosRegistro.h"
+#include "registro/LocalRegistro.h"
 
 #include <QLocale>
 #include <cmath>

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The class board's figures, against a real orvanta-server and a real
 headless Chromium (the browser tests' helpers, tests/quadro/):
 

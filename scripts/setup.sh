@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package Orvanta needs to build, run and test.
 # Idempotent: does nothing when everything is already there. Run as root
 # (or through sudo) on Debian 12.

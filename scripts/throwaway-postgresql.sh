@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A throwaway PostgreSQL 15 cluster for the class server's tests and
 # benchmarks: made in a new temporary folder, reachable only through a Unix
 # socket in it, with fsync off (nothing in it is worth keeping), and removed

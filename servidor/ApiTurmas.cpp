@@ -1,10 +1,11 @@
-#include "ApiTurmas.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "servidor/ApiTurmas.h"
 
-#include "ChavesTurma.h"
-#include "PoolTrabalho.h"
-#include "RegistroRecebido.h"
 #include "plan/Plano.h"
-#include "plan/TextoEscapado.h"
+#include "servidor/ChavesTurma.h"
+#include "servidor/PoolTrabalho.h"
+#include "servidor/RegistroRecebido.h"
+#include "texto/TextoEscapado.h"
 #include "turma/TabelaCsv.h"
 
 #include <QCryptographicHash>

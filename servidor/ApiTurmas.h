@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // API v1 of the class server: what each request asks, answered as JSON
 // (or CSV, or a record's own bytes). The HTTP routes that reach these are
 // in RotasServidor.
 
-#include "BancoTurmas.h"
-#include "LimiteEnvios.h"
-#include "RespostaHttp.h"
+#include "servidor/BancoTurmas.h"
+#include "servidor/LimiteEnvios.h"
+#include "servidor/RespostaHttp.h"
 
 #include <optional>
 #include <string>

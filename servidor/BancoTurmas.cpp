@@ -1,6 +1,7 @@
-#include "BancoTurmas.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "servidor/BancoTurmas.h"
 
-#include "EsquemaBanco.h"
+#include "servidor/EsquemaBanco.h"
 
 #include <QDateTime>
 #include <QSqlDatabase>

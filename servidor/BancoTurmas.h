@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The classes and their game records in the server's database, through Qt
@@ -5,7 +6,7 @@
 // thread (Qt SQL's rule): every thread that reaches the database has its
 // own.
 
-#include "EnderecoBanco.h"
+#include "servidor/EnderecoBanco.h"
 #include "turma/Turma.h"
 
 #include <QByteArray>

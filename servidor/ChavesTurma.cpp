@@ -1,4 +1,5 @@
-#include "ChavesTurma.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "servidor/ChavesTurma.h"
 
 #include <QCryptographicHash>
 #include <QRandomGenerator>

@@ -1,4 +1,5 @@
-#include "EnderecoBanco.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "servidor/EnderecoBanco.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -1,4 +1,5 @@
-#include "EsquemaBanco.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "servidor/EsquemaBanco.h"
 
 namespace {
 

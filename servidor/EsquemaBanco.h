@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The tables of a class server, the same for SQLite and PostgreSQL but for
@@ -6,7 +7,7 @@
 // schema_version table, and a server brings an older database up to its own
 // version at start, one version at a time.
 
-#include "EnderecoBanco.h"
+#include "servidor/EnderecoBanco.h"
 
 #include <QStringList>
 

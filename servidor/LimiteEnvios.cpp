@@ -1,4 +1,5 @@
-#include "LimiteEnvios.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "servidor/LimiteEnvios.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
-#include "PoolTrabalho.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "servidor/PoolTrabalho.h"
 
 TContextoTrabalho::TContextoTrabalho(TSimuladorProjeto& sim, const TEnderecoBanco& endereco)
     : FSim(sim), FEndereco(endereco) {}

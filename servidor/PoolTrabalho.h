@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The threads that do a server's real work: replaying records and talking
@@ -8,7 +9,7 @@
 // work here and wait for it, so that a classroom of connections never
 // means a classroom of simulators and database connections.
 
-#include "BancoTurmas.h"
+#include "servidor/BancoTurmas.h"
 
 #include <condition_variable>
 #include <deque>

@@ -1,4 +1,5 @@
-#include "RegistroRecebido.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "servidor/RegistroRecebido.h"
 
 #include "plan/JogoPlano.h"
 #include "plan/LeitorPlano.h"

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A game record that reaches the server, by upload or import, made into
 // what the server keeps: read by the plan library as orvanta-sim reads it,
 // replayed and checked as orvanta-class checks it.
 
-#include "BancoTurmas.h"
+#include "servidor/BancoTurmas.h"
 
 #include <QByteArray>
 

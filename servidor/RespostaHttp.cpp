@@ -1,4 +1,5 @@
-#include "RespostaHttp.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "servidor/RespostaHttp.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

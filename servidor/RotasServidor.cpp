@@ -1,8 +1,9 @@
-#include "RotasServidor.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "servidor/RotasServidor.h"
 
-#include "ApiTurmas.h"
-#include "RegistroRecebido.h"
-#include "plan/TextoEscapado.h"
+#include "servidor/ApiTurmas.h"
+#include "servidor/RegistroRecebido.h"
+#include "texto/TextoEscapado.h"
 
 #include <httplib.h>
 

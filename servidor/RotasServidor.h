@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The HTTP routes of the class server. Paths are matched by plain
@@ -6,7 +7,7 @@
 // one way, so a path of any length is matched or refused in linear time.
 // Pages for people (the teacher's board) get their routes here beside the API's.
 
-#include "RespostaHttp.h"
+#include "servidor/RespostaHttp.h"
 
 namespace httplib {
 class Server;

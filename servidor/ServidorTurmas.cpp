@@ -1,8 +1,9 @@
-#include "ServidorTurmas.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "servidor/ServidorTurmas.h"
 
-#include "ApiTurmas.h"
-#include "RegistroRecebido.h"
-#include "RotasServidor.h"
+#include "servidor/ApiTurmas.h"
+#include "servidor/RegistroRecebido.h"
+#include "servidor/RotasServidor.h"
 
 #include <QFile>
 #include <QFileInfo>

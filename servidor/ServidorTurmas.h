@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The class server's HTTP(S) side: the HTTP library's server set up with

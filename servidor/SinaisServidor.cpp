@@ -1,4 +1,5 @@
-#include "SinaisServidor.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "servidor/SinaisServidor.h"
 
 #include <pthread.h>
 #include <signal.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // SIGINT and SIGTERM ask a server to stop; they are taken by one thread of

@@ -1,4 +1,5 @@
-#include "TextoEscapado.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "texto/TextoEscapado.h"
 
 namespace {
 

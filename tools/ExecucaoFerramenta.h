@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What every command-line tool does around its own work: --help printed to
@@ -5,7 +6,7 @@
 // cannot be written); bad usage told in one line "tool: message" on standard
 // error with status 2; otherwise the work, whose status is the tool's.
 
-#include "plan/TextoEscapado.h"
+#include "texto/TextoEscapado.h"
 
 #include <QByteArrayView>
 #include <QCommandLineOption>

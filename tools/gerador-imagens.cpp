@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // To redraw every picture: build orvanta-pictures, then run `orvanta-pictures SOURCE_ROOT`.
 //
 // Draws the developer portraits and flags loaded at run time (imagens/), the
@@ -8,12 +9,12 @@
 // (imagens-retratos, imagens-botoes, imagens-dialogos); the flags and the logo
 // are drawn here.
 
-#include "icone-aplicativo.h"
-#include "imagens-botoes.h"
-#include "imagens-comum.h"
-#include "imagens-dialogos.h"
-#include "imagens-retratos.h"
 #include "tools/ExecucaoFerramenta.h"
+#include "tools/icone-aplicativo.h"
+#include "tools/imagens-botoes.h"
+#include "tools/imagens-comum.h"
+#include "tools/imagens-dialogos.h"
+#include "tools/imagens-retratos.h"
 
 #include <QColor>
 #include <QDir>

@@ -1,4 +1,5 @@
-#include "icone-aplicativo.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/icone-aplicativo.h"
 
 #include <QLinearGradient>
 #include <QPainter>

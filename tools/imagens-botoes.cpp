@@ -1,6 +1,7 @@
-#include "imagens-botoes.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/imagens-botoes.h"
 
-#include "imagens-comum.h"
+#include "tools/imagens-comum.h"
 
 #include <QColor>
 #include <QPainter>

@@ -1,4 +1,5 @@
-#include "imagens-comum.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/imagens-comum.h"
 
 #include "arquivos/GravaArquivo.h"
 #include "tools/ExecucaoFerramenta.h"

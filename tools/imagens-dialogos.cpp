@@ -1,7 +1,8 @@
-#include "imagens-dialogos.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/imagens-dialogos.h"
 
-#include "imagens-comum.h"
-#include "imagens-retratos.h"
+#include "tools/imagens-comum.h"
+#include "tools/imagens-retratos.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,6 +1,7 @@
-#include "imagens-retratos.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/imagens-retratos.h"
 
-#include "imagens-comum.h"
+#include "tools/imagens-comum.h"
 
 #include <QPainterPath>
 #include <QPolygonF>

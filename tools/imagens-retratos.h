@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The developers' portraits (imagens/Big*.bmp and Sml*.bmp) and the heads

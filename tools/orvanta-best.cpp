@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-best: searches for the best plans of the game, the trade-off between
 // days and cost, and writes them as plans the runner verifies.
 //
@@ -8,7 +9,7 @@
 #include "busca/PastaFrente.h"
 #include "model/mImagens.h"
 #include "model/mSimulador.h"
-#include "plan/TextoEscapado.h"
+#include "texto/TextoEscapado.h"
 #include "tools/ExecucaoFerramenta.h"
 
 #include <QCommandLineParser>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-class: a class's results table. Finds the students' game records
 // and record files, replays every record to check the result it claims, and
 // writes one CSV row per game, a summary, and on request a chart.
@@ -8,7 +9,7 @@
 #include "arquivos/GravaArquivo.h"
 #include "graficos/ExportaGraficos.h"
 #include "model/mImagens.h"
-#include "plan/TextoEscapado.h"
+#include "texto/TextoEscapado.h"
 #include "tools/AplicacaoGrafica.h"
 #include "tools/ExecucaoFerramenta.h"
 #include "turma/ArquivosTurma.h"

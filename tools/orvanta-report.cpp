@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-report: the debrief's charts of a plan or game record, written to a
 // PDF, SVG or PNG file without a window, for handouts and reviews.
 

@@ -1,4 +1,5 @@
-#include "orvanta-server-comandos.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/orvanta-server-comandos.h"
 
 #include "model/mImagens.h"
 #include "plan/Plano.h"

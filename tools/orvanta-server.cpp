@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-server: a class's results server. Keeps classes and the game
 // records their students send in a database (SQLite, or PostgreSQL for
 // several servers), each record replayed and checked as orvanta-class
@@ -7,10 +8,10 @@
 // else; a runtime failure (the address taken, the database unreachable) one
 // line naming it and status 1.
 
-#include "orvanta-server-comandos.h"
 #include "servidor/SinaisServidor.h"
 #include "tools/AplicacaoGrafica.h"
 #include "tools/ExecucaoFerramenta.h"
+#include "tools/orvanta-server-comandos.h"
 #include "turma/FrenteTurma.h"
 
 #include <QCommandLineParser>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-sim: plays a scripted plan with the simulation model alone, with no
 // window, prints the game's messages and its result, and with --verify checks
 // the result the plan records (a game record of the window, for example).
@@ -13,8 +14,8 @@
 #include "plan/JogoPlano.h"
 #include "plan/JsonContinuo.h"
 #include "plan/LeitorPlano.h"
-#include "plan/TextoEscapado.h"
 #include "plan/VerificacaoPlano.h"
+#include "texto/TextoEscapado.h"
 #include "tools/ExecucaoFerramenta.h"
 #include "tools/SimuladorFerramenta.h"
 
@@ -43,31 +44,11 @@ Options:
   --verify   check the result the plan records against the replay
   -h, --help print this help
 
-The plan is a JSON object:
-
-  "team"              list of pool developers, in team order; a developer
-                      may be listed more than once
-  "hours"             { developer: whole work hours 8..12 }
-  "inspection_hours"  { inspection activity: whole hours 0..200 }
-  "assign"            { activity: developer or null }
-  "events"            list of { "day": N, and any of the four keys above },
-                      N >= 1, increasing
-  "max_days"          most day steps to play, 0..1000000 (default 1000)
-  "meta"              any object; kept with the plan, never played
-  "result"            { "concluded": true or false, "days": whole number,
-                      "cost": number }: what --verify compares with
-
-Activities are named by their number "1".."16" or their exact name.
-Developers: Corvin, Fennick, Ysolde, Tamsin, Idony, Oswin, Brannoc.
-
-How it is played, as in the game's window: the initial keys apply first, in
-the order team, hours, inspection_hours, assign. Then day step k = 0, 1, ...
-(the step that starts at project day k): the event for day k applies, in the
-same order; then, unless the project is concluded, the day is played (a day
-in which nobody works passes too). It stops at a concluded project or after
-max_days steps. A "team" replaces the team and clears assignments to
-developers who left it; assignments may only name team members; hours apply
-to an exhausted developer too.
+The plan format (its keys, and how a plan is played day by day) is
+described in the README, section "Plans" (installed as
+/usr/share/doc/orvanta/README.md). A plan names developers and activities
+as the game does: Corvin, Fennick, Ysolde, Tamsin, Idony, Oswin, Brannoc;
+activities "1".."16" or their exact names.
 
 Output: every message as the game shows it ("Day 6: ..."), then
 "Result: concluded in D days, cost C" or "Result: not concluded after D days,

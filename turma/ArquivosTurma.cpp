@@ -1,4 +1,5 @@
-#include "ArquivosTurma.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "turma/ArquivosTurma.h"
 
 #include <QDir>
 #include <QSet>

@@ -1,8 +1,9 @@
-#include "FrenteTurma.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "turma/FrenteTurma.h"
 
-#include "LeitorTurma.h"
 #include "plan/JogoPlano.h"
 #include "plan/PlanoReferencia.h"
+#include "turma/LeitorTurma.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

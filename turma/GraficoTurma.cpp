@@ -1,4 +1,5 @@
-#include "GraficoTurma.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "turma/GraficoTurma.h"
 
 #include "graficos/ExportaGraficos.h"
 #include "graficos/PaletaGrafico.h"

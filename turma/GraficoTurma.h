@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "FrenteTurma.h"
-#include "Turma.h"
+#include "turma/FrenteTurma.h"
+#include "turma/Turma.h"
 
 #include <QList>
 #include <QSize>

@@ -1,4 +1,5 @@
-#include "IniTurma.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "turma/IniTurma.h"
 
 #include "model/LeituraInteiro.h"
 #include "registro/ArquivoIni.h"

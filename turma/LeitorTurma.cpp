@@ -1,8 +1,9 @@
-#include "LeitorTurma.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "turma/LeitorTurma.h"
 
-#include "IniTurma.h"
-#include "RegistroTurma.h"
 #include "model/mSimulador.h"
+#include "turma/IniTurma.h"
+#include "turma/RegistroTurma.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ArquivosTurma.h"
-#include "Turma.h"
 #include "plan/LeitorPlano.h"
+#include "turma/ArquivosTurma.h"
+#include "turma/Turma.h"
 
 #include <QByteArray>
 #include <QList>

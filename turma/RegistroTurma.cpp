@@ -1,9 +1,10 @@
-#include "RegistroTurma.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "turma/RegistroTurma.h"
 
 #include "plan/LeitorPlano.h"
 #include "plan/NumeroJson.h"
-#include "plan/TextoEscapado.h"
 #include "plan/VerificacaoPlano.h"
+#include "texto/TextoEscapado.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

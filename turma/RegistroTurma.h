@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Turma.h"
 #include "plan/Plano.h"
+#include "turma/Turma.h"
 
 #include <QByteArray>
 #include <QJsonObject>

@@ -1,6 +1,7 @@
-#include "ResumoTurma.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "turma/ResumoTurma.h"
 
-#include "plan/TextoEscapado.h"
+#include "texto/TextoEscapado.h"
 
 #include <QMap>
 #include <QSet>

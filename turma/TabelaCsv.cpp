@@ -1,4 +1,5 @@
-#include "TabelaCsv.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "turma/TabelaCsv.h"
 
 #include <algorithm>
 

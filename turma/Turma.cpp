@@ -1,4 +1,5 @@
-#include "Turma.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "turma/Turma.h"
 
 QString NomeConferencia(EConferencia conferencia) {
     switch (conferencia) {

@@ -1,8 +1,9 @@
-#include "AberturaDebrief.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/AberturaDebrief.h"
 
-#include "JanelaPrincipal.h"
 #include "debrief/JanelaDebrief.h"
 #include "model/mImagens.h"
+#include "ui/JanelaPrincipal.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,5 @@
-#include "Aplicacao.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/Aplicacao.h"
 
 #include <QMessageBox>
 #include <exception>

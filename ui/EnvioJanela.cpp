@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window in a class: the Class dialog (F9), the --class option, and
 // the records handed to the sending as their results are recorded.
-#include "JanelaPrincipal.h"
+#include "ui/JanelaPrincipal.h"
 
 #include "dialogs/DTurma.h"
 #include "envio/EnvioTurma.h"

@@ -1,4 +1,5 @@
-#include "JanelaPrincipal.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/JanelaPrincipal.h"
 
 #include "controls/Backdrop.h"
 #include "controls/Bevel.h"

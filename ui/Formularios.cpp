@@ -1,6 +1,6 @@
-#include "Formularios.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/Formularios.h"
 
-#include "JanelaPrincipal.h"
 #include "dialogs/DApresentacao.h"
 #include "dialogs/DDedicacaoAtividade.h"
 #include "dialogs/DDefineEquipe.h"
@@ -8,6 +8,7 @@
 #include "dialogs/DDetalheDesenvolvedor.h"
 #include "dialogs/DNumeroHoras.h"
 #include "dialogs/DProjetoConcluido.h"
+#include "ui/JanelaPrincipal.h"
 
 std::unique_ptr<TMainWindow> CriaFormularios() {
     auto janela = std::make_unique<TMainWindow>();

@@ -1,8 +1,6 @@
-#include "JanelaPrincipal.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/JanelaPrincipal.h"
 
-#include "AberturaDebrief.h"
-#include "Aplicacao.h"
-#include "EErroLista.h"
 #include "controls/CommandButton.h"
 #include "controls/Cores.h"
 #include "controls/PainelVisao.h"
@@ -20,6 +18,9 @@
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
+#include "ui/AberturaDebrief.h"
+#include "ui/Aplicacao.h"
+#include "ui/EErroLista.h"
 #include "ui/PainelMensagens.h"
 #include "ui/PainelTarefas.h"
 

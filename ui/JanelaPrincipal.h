@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "GravacaoJogo.h"
-#include "RegistroJogador.h"
 #include "model/mSimulador.h"
 #include "plan/Plano.h"
+#include "registro/GravacaoJogo.h"
+#include "registro/RegistroJogador.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,11 +1,12 @@
-#include "JanelaPrincipal.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/JanelaPrincipal.h"
 
-#include "Aplicacao.h"
-#include "NavegacaoTeclado.h"
 #include "controls/CommandButton.h"
 #include "controls/PainelVisao.h"
 #include "dialogs/DTeclas.h"
 #include "model/mProjeto.h"
+#include "ui/Aplicacao.h"
+#include "ui/NavegacaoTeclado.h"
 #include "ui/PainelTarefas.h"
 
 #include <QApplication>

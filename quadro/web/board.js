@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The teacher's board: the class's results, kept current while it is open.
 
 import {

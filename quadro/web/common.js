@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the board, the game page and the public view share: the numbers as
 // the game writes them, the results table, and the polling that keeps a page
 // current. Every text from the server goes into the page as text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game's page: its record's result and check, the debrief's charts, and
 // the record itself to download.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The public view of a class, for a projector: its results under
 // pseudonyms, with no names and nothing to download, while the teacher has
 // it switched on.

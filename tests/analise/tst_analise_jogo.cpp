@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The debrief's series, taken from the trace of the reference runs and of
 // small plans: cost, exhaustion, schedule, critical path, idle time.
-#include "PlanosAnalise.h"
 #include "analise/AnaliseJogo.h"
 #include "analise/SeriesDias.h"
 #include "model/mAtividade.h"
 #include "model/mSimulador.h"
 #include "plan/JogoPlano.h"
 #include "plan/PlanoReferencia.h"
+#include "tests/analise/PlanosAnalise.h"
 
 #include <QtTest>
 

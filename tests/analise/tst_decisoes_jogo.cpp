@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's decisions and what followed, as the debrief reads them from
 // a plan: the timeline against the plan's own events, the marked days
 // against the game's messages, the inspections skipped, and the cover.
-#include "PlanosAnalise.h"
 #include "analise/AnaliseJogo.h"
 #include "model/mSimulador.h"
 #include "plan/JogoPlano.h"
+#include "tests/analise/PlanosAnalise.h"
 
 #include <QJsonArray>
 #include <QtTest>

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Reading the game records a main window writes beside its record file.
-#include "JogoTeste.h"
 #include "plan/LeitorPlano.h"
-#include "ui/GravacaoJogo.h"
+#include "registro/GravacaoJogo.h"
+#include "tests/apoio/JogoTeste.h"
 
 #include <QDir>
 

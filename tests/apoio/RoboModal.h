@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Answers the modal dialogs that open while it lives, so that tests can drive

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole searches, kept small: what the front reports, and that a search is
 // repeatable.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search's pieces: decision vectors and their plans, their evaluation,
 // the seeds and the front that keeps the best plans.
 

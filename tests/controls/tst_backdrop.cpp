@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gradient backdrop: MulDiv rounding, band colours in every direction,
 // strength, small sizes and filling the parent.
-#include "ContaPinturas.h"
 #include "controls/Backdrop.h"
 #include "controls/Cores.h"
+#include "tests/apoio/ContaPinturas.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command button: picture and title placement, transparency, enabled,
 // disabled and highlighted looks, repaints and clicks.
-#include "ContaPinturas.h"
 #include "controls/CommandButton.h"
+#include "tests/apoio/ContaPinturas.h"
 
 #include <QEnterEvent>
 #include <QFontMetrics>

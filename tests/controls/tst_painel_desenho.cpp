@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vertical drawing panel: button styles and visibility, unclamped offsets,
 // hover scrolling, press translation and the transparent drawing area.
 #include "controls/PainelDesenho.h"

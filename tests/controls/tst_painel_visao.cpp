@@ -1,5 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The team panel, rendered offscreen with the scenario's developers.
-#include "Pintura.h"
 #include "controls/PainelVisao.h"
 #include "controls/mDesenvolvedorVisao.h"
 #include "controls/mVisaoBandeira.h"
@@ -7,6 +7,7 @@
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
 #include "model/mSimulador.h"
+#include "tests/apoio/Pintura.h"
 
 #include <QApplication>
 #include <QDrag>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Developer indicators: the view controller, its thermometer and flag views.
 #include "controls/Cores.h"
 #include "controls/mDesenvolvedorVisao.h"
@@ -30,7 +31,7 @@ struct TPastaTemporaria {
 
 } // namespace
 
-class TstIndicadores : public QObject {
+class TstVisaoBandeiraTermometro : public QObject {
     Q_OBJECT
 
 private slots:
@@ -59,17 +60,17 @@ private:
     TDesenvolvedor* FDesenvolvedor = nullptr;
 };
 
-void TstIndicadores::initTestCase() {
+void TstVisaoBandeiraTermometro::initTestCase() {
     FSimulador = std::make_unique<TSimuladorProjeto>();
     QVERIFY(!FSimulador->Desenvolvedores().isEmpty());
     FDesenvolvedor = FSimulador->Desenvolvedores().first();
 }
 
-void TstIndicadores::cleanupTestCase() {
+void TstVisaoBandeiraTermometro::cleanupTestCase() {
     FSimulador.reset();
 }
 
-void TstIndicadores::AThermometerReadsItsValueRelativeToItsScale_data() {
+void TstVisaoBandeiraTermometro::AThermometerReadsItsValueRelativeToItsScale_data() {
     QTest::addColumn<double>("minimo");
     QTest::addColumn<double>("maximo");
     QTest::addColumn<double>("valor");
@@ -83,7 +84,7 @@ void TstIndicadores::AThermometerReadsItsValueRelativeToItsScale_data() {
 }
 
 // guards against a level computed against the wrong end of the scale
-void TstIndicadores::AThermometerReadsItsValueRelativeToItsScale() {
+void TstVisaoBandeiraTermometro::AThermometerReadsItsValueRelativeToItsScale() {
     QFETCH(double, minimo);
     QFETCH(double, maximo);
     QFETCH(double, valor);
@@ -93,7 +94,7 @@ void TstIndicadores::AThermometerReadsItsValueRelativeToItsScale() {
 }
 
 // guards against a division by an empty scale that paints NaN
-void TstIndicadores::AnEmptyScaleGivesNoInvalidNumber() {
+void TstVisaoBandeiraTermometro::AnEmptyScaleGivesNoInvalidNumber() {
     const TTermometroNumero t(clRed, 10.0, 10.0);
     for (double v : {9.0, 10.0, 11.0}) {
         const double r = t.ValorRelativo(&v);
@@ -104,7 +105,7 @@ void TstIndicadores::AnEmptyScaleGivesNoInvalidNumber() {
 }
 
 // guards against a thermometer that lags a day or reads another developer
-void TstIndicadores::TheTirednessThermometerFollowsTheDeveloperDayByDay() {
+void TstVisaoBandeiraTermometro::TheTirednessThermometerFollowsTheDeveloperDayByDay() {
     TControladorVisaoDesenvolvedores c;
     const TVisaoTermometro* t = c.Termometro(0);
     TDesenvolvedor* d = FDesenvolvedor;
@@ -127,7 +128,7 @@ void TstIndicadores::TheTirednessThermometerFollowsTheDeveloperDayByDay() {
     d->Reiniciar();
 }
 
-void TstIndicadores::TheFlagFollowsTheDevelopersHours_data() {
+void TstVisaoBandeiraTermometro::TheFlagFollowsTheDevelopersHours_data() {
     QTest::addColumn<double>("horas");
     QTest::addColumn<bool>("trabalhoDuro");
     QTest::addColumn<bool>("escravidao");
@@ -139,7 +140,7 @@ void TstIndicadores::TheFlagFollowsTheDevelopersHours_data() {
 }
 
 // guards against either flag shown at the wrong hours
-void TstIndicadores::TheFlagFollowsTheDevelopersHours() {
+void TstVisaoBandeiraTermometro::TheFlagFollowsTheDevelopersHours() {
     QFETCH(double, horas);
     QFETCH(bool, trabalhoDuro);
     QFETCH(bool, escravidao);
@@ -151,7 +152,7 @@ void TstIndicadores::TheFlagFollowsTheDevelopersHours() {
 }
 
 // guards against a card showing another developer's name or picture
-void TstIndicadores::TheControllerGivesEachDevelopersNameAndPicture() {
+void TstVisaoBandeiraTermometro::TheControllerGivesEachDevelopersNameAndPicture() {
     TControladorVisaoDesenvolvedores c;
     for (const TDesenvolvedor* d : FSimulador->Desenvolvedores()) {
         QCOMPARE(c.NomeObjeto(d), d->Nome());
@@ -161,14 +162,14 @@ void TstIndicadores::TheControllerGivesEachDevelopersNameAndPicture() {
 }
 
 // guards against an out-of-range card index read past the list
-void TstIndicadores::AnIndexOutOfTheListDoesNotCrash() {
+void TstVisaoBandeiraTermometro::AnIndexOutOfTheListDoesNotCrash() {
     TControladorVisaoDesenvolvedores c;
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, c.Termometro(1));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, c.Bandeira(-1));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, c.Bandeira(2));
 }
 
-void TstIndicadores::OnlyPureBlackIsTransparentInAFlag_data() {
+void TstVisaoBandeiraTermometro::OnlyPureBlackIsTransparentInAFlag_data() {
     QTest::addColumn<QRgb>("cor");
     QTest::addColumn<bool>("transparente");
     QTest::newRow("black") << qRgb(0, 0, 0) << true;
@@ -177,7 +178,7 @@ void TstIndicadores::OnlyPureBlackIsTransparentInAFlag_data() {
 }
 
 // guards against near-black flag pixels made transparent, or black ones kept
-void TstIndicadores::OnlyPureBlackIsTransparentInAFlag() {
+void TstVisaoBandeiraTermometro::OnlyPureBlackIsTransparentInAFlag() {
     QFETCH(QRgb, cor);
     QFETCH(bool, transparente);
     QImage origem(3, 2, QImage::Format_RGB888);
@@ -193,7 +194,7 @@ void TstIndicadores::OnlyPureBlackIsTransparentInAFlag() {
 }
 
 // guards against flags drawn on their black ground instead of over the card
-void TstIndicadores::TheFlagsDrawTheirPicturesOverTheCard() {
+void TstVisaoBandeiraTermometro::TheFlagsDrawTheirPicturesOverTheCard() {
     TControladorVisaoDesenvolvedores c;
     const QStringList arquivos = {QStringLiteral("imagens/bd_trabalhoduro.bmp"),
                                   QStringLiteral("imagens/bd_escravidao.bmp")};
@@ -217,7 +218,7 @@ void TstIndicadores::TheFlagsDrawTheirPicturesOverTheCard() {
     }
 }
 
-void TstIndicadores::AMissingOrUnreadableFlagFileIsReportedByName_data() {
+void TstVisaoBandeiraTermometro::AMissingOrUnreadableFlagFileIsReportedByName_data() {
     QTest::addColumn<QByteArray>("conteudo");
     QTest::addColumn<bool>("cria");
     QTest::newRow("missing") << QByteArray() << false;
@@ -226,7 +227,7 @@ void TstIndicadores::AMissingOrUnreadableFlagFileIsReportedByName_data() {
 }
 
 // guards against a missing flag picture that crashes or is reported without its path
-void TstIndicadores::AMissingOrUnreadableFlagFileIsReportedByName() {
+void TstVisaoBandeiraTermometro::AMissingOrUnreadableFlagFileIsReportedByName() {
     QFETCH(QByteArray, conteudo);
     QFETCH(bool, cria);
     QTemporaryDir pasta;
@@ -249,7 +250,7 @@ void TstIndicadores::AMissingOrUnreadableFlagFileIsReportedByName() {
 }
 
 // guards against a controller built half-way, or an error that names the wrong flag file
-void TstIndicadores::AControllerMissingAFlagFailsNamingIt() {
+void TstVisaoBandeiraTermometro::AControllerMissingAFlagFailsNamingIt() {
     QTemporaryDir pasta;
     QVERIFY(pasta.isValid());
     QVERIFY(QDir(pasta.path()).mkdir(QStringLiteral("imagens")));
@@ -266,5 +267,5 @@ void TstIndicadores::AControllerMissingAFlagFailsNamingIt() {
     }
 }
 
-QTEST_MAIN(TstIndicadores)
-#include "tst_indicadores.moc"
+QTEST_MAIN(TstVisaoBandeiraTermometro)
+#include "tst_visao_bandeira_termometro.moc"

@@ -1,6 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The debrief window on a plan: the game it shows, its tabs, hover tips over
 // its charts, the days its lists mark, and its export to PDF, SVG and PNG.
-#include "../analise/PlanosAnalise.h"
 #include "debrief/AbaDecisoes.h"
 #include "debrief/AbaMensagens.h"
 #include "debrief/DicaGrafico.h"
@@ -8,6 +8,7 @@
 #include "debrief/JanelaDebrief.h"
 #include "debrief/TextoCapa.h"
 #include "graficos/PaletaGrafico.h"
+#include "tests/analise/PlanosAnalise.h"
 
 #include <qcustomplot.h>
 

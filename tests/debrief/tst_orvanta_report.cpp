@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-report run as its users run it: a plan in, a PDF, SVG or PNG out;
 // bad arguments and bad files refused in one line, leaving no file behind,
 // and never writing over the plan it reads.
-#include "../tools/ExecucaoPrograma.h"
 #include "model/mSimulador.h"
 #include "plan/EscritorPlano.h"
 #include "plan/PlanoReferencia.h"
+#include "tests/tools/ExecucaoPrograma.h"
 
 #include <QFile>
 #include <QImage>

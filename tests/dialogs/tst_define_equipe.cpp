@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The team definition dialog: toggling on the project's team list, keys, the
 // drawn cells (status words, bold style, frame on the current row).
+#include "controls/Rotulos.h"
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/DDefineEquipe.h"
 #include "dialogs/ResultadoModal.h"
-#include "controls/Rotulos.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -67,7 +68,7 @@ QImage CelulaSozinha(const QList<TDesenvolvedor*>& equipe, const QList<TDesenvol
 
 } // namespace
 
-class TstDialogoEquipe : public QObject {
+class TstDefineEquipe : public QObject {
     Q_OBJECT
 
 private slots:
@@ -94,13 +95,13 @@ private:
     const QList<TDesenvolvedor*>& Todos() const { return FSimulador->Desenvolvedores(); }
 };
 
-void TstDialogoEquipe::init() {
+void TstDefineEquipe::init() {
     FSimulador = std::make_unique<TSimuladorProjeto>();
     QCOMPARE(Todos().size(), 7);
 }
 
 // guards against a developer missing from the list, or listed twice
-void TstDialogoEquipe::TheTeamDialogListsEveryDeveloperOnce() {
+void TstDefineEquipe::TheTeamDialogListsEveryDeveloperOnce() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
     QCOMPARE(dialogo.GrTodos()->rowCount(), 7);
@@ -115,7 +116,7 @@ void TstDialogoEquipe::TheTeamDialogListsEveryDeveloperOnce() {
 }
 
 // guards against space changing another row, or a copy of the team instead of the project's
-void TstDialogoEquipe::SpaceTogglesTheCurrentDeveloperInTheTeam() {
+void TstDefineEquipe::SpaceTogglesTheCurrentDeveloperInTheTeam() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
     dialogo.show();
@@ -134,7 +135,7 @@ void TstDialogoEquipe::SpaceTogglesTheCurrentDeveloperInTheTeam() {
 }
 
 // guards against a returning developer put back in their old place
-void TstDialogoEquipe::ADeveloperWhoLeavesAndComesBackGoesToTheEnd() {
+void TstDefineEquipe::ADeveloperWhoLeavesAndComesBackGoesToTheEnd() {
     Equipe() = {Todos()[3], Todos()[1], Todos()[5]};
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
@@ -147,7 +148,7 @@ void TstDialogoEquipe::ADeveloperWhoLeavesAndComesBackGoesToTheEnd() {
 }
 
 // guards against a double click that toggles the current row instead of the one clicked
-void TstDialogoEquipe::ADoubleClickTogglesTheRowUnderThePointer() {
+void TstDefineEquipe::ADoubleClickTogglesTheRowUnderThePointer() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
     dialogo.show();
@@ -161,7 +162,7 @@ void TstDialogoEquipe::ADoubleClickTogglesTheRowUnderThePointer() {
     QVERIFY(dialogo.isVisible());
 }
 
-void TstDialogoEquipe::TheTeamDialogClosesOnItsKeys_data() {
+void TstDefineEquipe::TheTeamDialogClosesOnItsKeys_data() {
     QTest::addColumn<int>("tecla");
     QTest::newRow("Esc") << int(Qt::Key_Escape);
     QTest::newRow("Enter") << int(Qt::Key_Return);
@@ -169,7 +170,7 @@ void TstDialogoEquipe::TheTeamDialogClosesOnItsKeys_data() {
 }
 
 // guards against a team dialog that ignores its closing keys, or closes on others
-void TstDialogoEquipe::TheTeamDialogClosesOnItsKeys() {
+void TstDefineEquipe::TheTeamDialogClosesOnItsKeys() {
     QFETCH(int, tecla);
     Equipe() = {Todos()[4]};
     TDlgDefinicaoEquipe dialogo;
@@ -182,7 +183,7 @@ void TstDialogoEquipe::TheTeamDialogClosesOnItsKeys() {
 }
 
 // guards against a close button that leaves the dialog running, or undoes the toggles
-void TstDialogoEquipe::TheRunningTeamDialogClosesByItsButton() {
+void TstDefineEquipe::TheRunningTeamDialogClosesByItsButton() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
     QTimer::singleShot(0, &dialogo, [&dialogo] {
@@ -195,14 +196,14 @@ void TstDialogoEquipe::TheRunningTeamDialogClosesByItsButton() {
     QCOMPARE(Equipe(), QList<TDesenvolvedor*>({Todos()[0]}));
 }
 
-void TstDialogoEquipe::EachRowSaysWhetherTheDeveloperIsInTheTeam_data() {
+void TstDefineEquipe::EachRowSaysWhetherTheDeveloperIsInTheTeam_data() {
     QTest::addColumn<bool>("membro");
     QTest::newRow("team member") << true;
     QTest::newRow("out of team") << false;
 }
 
 // guards against a row showing the wrong state word, or in the wrong weight
-void TstDialogoEquipe::EachRowSaysWhetherTheDeveloperIsInTheTeam() {
+void TstDefineEquipe::EachRowSaysWhetherTheDeveloperIsInTheTeam() {
     QFETCH(bool, membro);
     const int linha = 2;
     QList<TDesenvolvedor*> equipe;
@@ -234,7 +235,7 @@ void TstDialogoEquipe::EachRowSaysWhetherTheDeveloperIsInTheTeam() {
 }
 
 // guards against a bold state word that leaves the painter bold for the next row
-void TstDialogoEquipe::BoldDoesNotLeakIntoTheNextRow() {
+void TstDefineEquipe::BoldDoesNotLeakIntoTheNextRow() {
     const QList<TDesenvolvedor*> equipe = {Todos()[0]};
     // Row 0 (a member, bold word) then row 1 with the same painter, as the grid does.
     QImage seguidas(460, 200, QImage::Format_RGB32);
@@ -275,7 +276,7 @@ void TstDialogoEquipe::BoldDoesNotLeakIntoTheNextRow() {
 }
 
 // guards against a frame drawn on other rows than the current one
-void TstDialogoEquipe::OnlyTheCurrentRowIsFramed() {
+void TstDefineEquipe::OnlyTheCurrentRowIsFramed() {
     const QImage marcada = CelulaSozinha({}, Todos(), 0, true);
     for (int k = 0; k < 4; ++k) {
         QVERIFY(Lima(marcada.pixel(k, 50)));
@@ -291,7 +292,7 @@ void TstDialogoEquipe::OnlyTheCurrentRowIsFramed() {
 }
 
 // guards against the dialog reopening on its first row every time
-void TstDialogoEquipe::TheCurrentRowIsRememberedOnReopening() {
+void TstDefineEquipe::TheCurrentRowIsRememberedOnReopening() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.MostraEquipe(&Equipe(), &Todos());
     dialogo.show();
@@ -322,7 +323,7 @@ void TstDialogoEquipe::TheCurrentRowIsRememberedOnReopening() {
 }
 
 // guards against a crash when the dialog is shown without a team or a pool
-void TstDialogoEquipe::MissingListsDoNotCrashTheDialog() {
+void TstDefineEquipe::MissingListsDoNotCrashTheDialog() {
     TDlgDefinicaoEquipe dialogo;
     dialogo.show();
     QTest::keyClick(dialogo.GrTodos(), Qt::Key_Space);
@@ -339,7 +340,7 @@ void TstDialogoEquipe::MissingListsDoNotCrashTheDialog() {
 }
 
 // guards against assignments dropped while the player may still take the developer back
-void TstDialogoEquipe::AssignmentsAreDroppedOnlyAfterTheDialogCloses() {
+void TstDefineEquipe::AssignmentsAreDroppedOnlyAfterTheDialogCloses() {
     TDesenvolvedor* d = Todos()[0];
     TAtividade* a = FSimulador->Projeto()->Atividade(0);
     Equipe() = {d};
@@ -360,5 +361,5 @@ void TstDialogoEquipe::AssignmentsAreDroppedOnlyAfterTheDialogCloses() {
     QCOMPARE(a->Desenvolvedor(), nullptr);
 }
 
-QTEST_MAIN(TstDialogoEquipe)
-#include "tst_dialogo_equipe.moc"
+QTEST_MAIN(TstDefineEquipe)
+#include "tst_define_equipe.moc"

@@ -1,15 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The activity and developer detail sheets: texts, formats, the star diagram,
 // the error panel, the mood sentence and the keys that close them.
-#include "Cenario.h"
+#include "controls/Rotulos.h"
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/DDetalheAtividade.h"
 #include "dialogs/DDetalheDesenvolvedor.h"
 #include "dialogs/ResultadoModal.h"
-#include "controls/Rotulos.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
 #include "model/mSimulador.h"
+#include "tests/apoio/Cenario.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -47,7 +48,7 @@ int TeclaNoModal(QDialog& dialogo, Qt::Key tecla) {
 
 } // namespace
 
-class TstDialogoDetalhes : public QObject {
+class TstDialogosDetalhe : public QObject {
     Q_OBJECT
 
 private slots:
@@ -77,12 +78,12 @@ private:
     TProjetoSoftware* Projeto() const { return FSimulador->Projeto(); }
 };
 
-void TstDialogoDetalhes::init() {
+void TstDialogosDetalhe::init() {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     FSimulador = std::make_unique<TSimuladorProjeto>();
 }
 
-void TstDialogoDetalhes::AnActivitySheetShowsTheFieldsOfItsType_data() {
+void TstDialogosDetalhe::AnActivitySheetShowsTheFieldsOfItsType_data() {
     QTest::addColumn<int>("tipo");
     QTest::addColumn<QString>("nome");
     QTest::addColumn<bool>("erros");
@@ -95,7 +96,7 @@ void TstDialogoDetalhes::AnActivitySheetShowsTheFieldsOfItsType_data() {
 }
 
 // guards against a sheet showing fields of another activity type, or hiding its own
-void TstDialogoDetalhes::AnActivitySheetShowsTheFieldsOfItsType() {
+void TstDialogosDetalhe::AnActivitySheetShowsTheFieldsOfItsType() {
     QFETCH(int, tipo);
     QFETCH(QString, nome);
     QFETCH(bool, erros);
@@ -134,7 +135,7 @@ void TstDialogoDetalhes::AnActivitySheetShowsTheFieldsOfItsType() {
 }
 
 // guards against fractions on the sheet with the wrong number of decimals
-void TstDialogoDetalhes::AnActivitySheetFormatsItsFractions() {
+void TstDialogosDetalhe::AnActivitySheetFormatsItsFractions() {
     // A project run for some days with a full team gives fractions to format.
     TProjetoSoftware* projeto = Projeto();
     for (TDesenvolvedor* d : FSimulador->Desenvolvedores()) {
@@ -169,7 +170,7 @@ void TstDialogoDetalhes::AnActivitySheetFormatsItsFractions() {
 }
 
 // guards against a stale picture or a missing rim on an unassigned activity
-void TstDialogoDetalhes::WithoutADeveloperTheSheetShowsAnEmptyDisc() {
+void TstDialogosDetalhe::WithoutADeveloperTheSheetShowsAnEmptyDisc() {
     const QImage imagem = Estrela(Projeto()->Atividade(0));
     const QPoint m(100, 132);
     QCOMPARE(imagem.pixel(m), qRgb(255, 255, 255));
@@ -193,7 +194,7 @@ void TstDialogoDetalhes::WithoutADeveloperTheSheetShowsAnEmptyDisc() {
 }
 
 // guards against another developer's picture, or none, on an assigned activity
-void TstDialogoDetalhes::WithADeveloperTheSheetShowsTheirPicture() {
+void TstDialogosDetalhe::WithADeveloperTheSheetShowsTheirPicture() {
     TAtividade* a = Projeto()->Atividade(0);
     TDesenvolvedor* d = FSimulador->Desenvolvedores().at(2);
     a->SetDesenvolvedor(d);
@@ -214,7 +215,7 @@ void TstDialogoDetalhes::WithADeveloperTheSheetShowsTheirPicture() {
 }
 
 // guards against the previous activity's developer picture left on the sheet
-void TstDialogoDetalhes::ReopeningForAnUnassignedActivityClearsThePicture() {
+void TstDialogosDetalhe::ReopeningForAnUnassignedActivityClearsThePicture() {
     TAtividade* com = Projeto()->Atividade(0);
     TAtividade* sem = Projeto()->Atividade(1);
     com->SetDesenvolvedor(FSimulador->Desenvolvedores().at(0));
@@ -237,7 +238,7 @@ void TstDialogoDetalhes::ReopeningForAnUnassignedActivityClearsThePicture() {
 }
 
 // guards against a crash when the sheet is shown for no activity
-void TstDialogoDetalhes::AMissingActivityDoesNotCrashTheSheet() {
+void TstDialogosDetalhe::AMissingActivityDoesNotCrashTheSheet() {
     TDlgDetalhesAtividade dialogo;
     dialogo.MostraAtividade(nullptr, nullptr);
     const QImage imagem = dialogo.AreaDesenho()->grab().toImage();
@@ -247,7 +248,7 @@ void TstDialogoDetalhes::AMissingActivityDoesNotCrashTheSheet() {
     QVERIFY(ficha.LbNome()->text().isEmpty());
 }
 
-void TstDialogoDetalhes::TheSheetsCloseOnTheirKeys_data() {
+void TstDialogosDetalhe::TheSheetsCloseOnTheirKeys_data() {
     QTest::addColumn<bool>("desenvolvedor");
     QTest::addColumn<int>("tecla");
     QTest::addColumn<int>("resultado");
@@ -262,7 +263,7 @@ void TstDialogoDetalhes::TheSheetsCloseOnTheirKeys_data() {
 }
 
 // guards against a sheet that ignores its closing keys, or closes on others
-void TstDialogoDetalhes::TheSheetsCloseOnTheirKeys() {
+void TstDialogosDetalhe::TheSheetsCloseOnTheirKeys() {
     QFETCH(bool, desenvolvedor);
     QFETCH(int, tecla);
     QFETCH(int, resultado);
@@ -275,7 +276,7 @@ void TstDialogoDetalhes::TheSheetsCloseOnTheirKeys() {
 }
 
 // guards against a close button that leaves the sheet open
-void TstDialogoDetalhes::TheSheetsCloseButtonClosesThem() {
+void TstDialogosDetalhe::TheSheetsCloseButtonClosesThem() {
     TDlgDetalhesAtividade atividade;
     QTimer::singleShot(0, &atividade, [&atividade] { atividade.BtFecha()->click(); });
     QCOMPARE(atividade.exec(), int(mrCancel));
@@ -284,7 +285,7 @@ void TstDialogoDetalhes::TheSheetsCloseButtonClosesThem() {
     QCOMPARE(ficha.exec(), int(mrCancel));
 }
 
-void TstDialogoDetalhes::NumbersShowExactlyTheirDecimalsWithoutNegativeZero_data() {
+void TstDialogosDetalhe::NumbersShowExactlyTheirDecimalsWithoutNegativeZero_data() {
     QTest::addColumn<QLocale::Language>("lingua");
     QTest::addColumn<double>("valor");
     QTest::addColumn<int>("casas");
@@ -300,7 +301,7 @@ void TstDialogoDetalhes::NumbersShowExactlyTheirDecimalsWithoutNegativeZero_data
 }
 
 // guards against a minus sign on a value that rounds to zero, or grouping in sheet numbers
-void TstDialogoDetalhes::NumbersShowExactlyTheirDecimalsWithoutNegativeZero() {
+void TstDialogosDetalhe::NumbersShowExactlyTheirDecimalsWithoutNegativeZero() {
     QFETCH(QLocale::Language, lingua);
     QFETCH(double, valor);
     QFETCH(int, casas);
@@ -311,7 +312,7 @@ void TstDialogoDetalhes::NumbersShowExactlyTheirDecimalsWithoutNegativeZero() {
     QCOMPARE(obtido, texto);
 }
 
-void TstDialogoDetalhes::TirednessIsNamedByItsLevel_data() {
+void TstDialogosDetalhe::TirednessIsNamedByItsLevel_data() {
     QTest::addColumn<double>("exaustao");
     QTest::addColumn<QString>("texto");
     const QString bem = QStringLiteral("I am fine, thanks.");
@@ -326,14 +327,14 @@ void TstDialogoDetalhes::TirednessIsNamedByItsLevel_data() {
 }
 
 // guards against a tiredness word given to the wrong level
-void TstDialogoDetalhes::TirednessIsNamedByItsLevel() {
+void TstDialogosDetalhe::TirednessIsNamedByItsLevel() {
     QFETCH(double, exaustao);
     QFETCH(QString, texto);
     QCOMPARE(TDlgDetalhesDesenvolvedor::TextoExaustao(exaustao), texto);
 }
 
 // guards against a developer sheet showing values of another developer or game
-void TstDialogoDetalhes::ANewDevelopersSheetShowsTheirStartingValues() {
+void TstDialogosDetalhe::ANewDevelopersSheetShowsTheirStartingValues() {
     static const std::uint8_t Tipos[] = {0, 2, 3, 4, 5};
     TDlgDetalhesDesenvolvedor dialogo;
     for (TDesenvolvedor* d : FSimulador->Desenvolvedores()) {
@@ -351,7 +352,7 @@ void TstDialogoDetalhes::ANewDevelopersSheetShowsTheirStartingValues() {
 }
 
 // guards against hours shown unrounded, or a sheet that follows later changes by itself
-void TstDialogoDetalhes::ADevelopersSheetRoundsItsValues() {
+void TstDialogosDetalhe::ADevelopersSheetRoundsItsValues() {
     TDesenvolvedor* d = FSimulador->Desenvolvedores().at(0);
     TDlgDetalhesDesenvolvedor dialogo;
     d->SetHorasTrabalho(10.6);
@@ -366,7 +367,7 @@ void TstDialogoDetalhes::ADevelopersSheetRoundsItsValues() {
 }
 
 // guards against negative tiredness hidden or clamped on the sheet
-void TstDialogoDetalhes::AnIdleDevelopersNegativeTirednessIsShown() {
+void TstDialogosDetalhe::AnIdleDevelopersNegativeTirednessIsShown() {
     // Three idle days in the team: 3 days in the project, exhaustion -7.5.
     TDesenvolvedor* d = FSimulador->Desenvolvedores().at(1);
     for (int dia = 1; dia <= 3; ++dia) {
@@ -379,5 +380,5 @@ void TstDialogoDetalhes::AnIdleDevelopersNegativeTirednessIsShown() {
     QCOMPARE(dialogo.LbExaustao()->text(), QStringLiteral("I am fine, thanks."));
 }
 
-QTEST_MAIN(TstDialogoDetalhes)
-#include "tst_dialogo_detalhes.moc"
+QTEST_MAIN(TstDialogosDetalhe)
+#include "tst_dialogos_detalhe.moc"

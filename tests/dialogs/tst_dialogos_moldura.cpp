@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Welcome and conclusion screens: the keys and buttons that close them, and
 // the welcome's name clear of its greeting.
 #include "dialogs/BotaoRapido.h"

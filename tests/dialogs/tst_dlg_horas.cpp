@@ -1,15 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The integer spin field, the work hours dialog and the task dedication dialog.
-#include "Cenario.h"
+#include "controls/Rotulos.h"
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/DDedicacaoAtividade.h"
 #include "dialogs/DNumeroHoras.h"
 #include "dialogs/EdInteiro.h"
 #include "dialogs/ResultadoModal.h"
-#include "controls/Rotulos.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
 #include "model/mSimulador.h"
+#include "tests/apoio/Cenario.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -46,7 +47,7 @@ int ExecutaModal(QDialog& dialogo, const std::function<void()>& acao) {
 
 } // namespace
 
-class TstDialogoHoras : public QObject {
+class TstDlgHoras : public QObject {
     Q_OBJECT
 
 private slots:
@@ -83,12 +84,12 @@ private:
     std::unique_ptr<TSimuladorProjeto> FSimulador;
 };
 
-void TstDialogoHoras::initTestCase() {
+void TstDlgHoras::initTestCase() {
     FSimulador = std::make_unique<TSimuladorProjeto>();
     QVERIFY(PrimeiraDoTipo(FSimulador->Projeto(), TipoInspecao));
 }
 
-void TstDialogoHoras::TheFieldReadsWhatIsTypedWithinItsRange_data() {
+void TstDlgHoras::TheFieldReadsWhatIsTypedWithinItsRange_data() {
     QTest::addColumn<QString>("digitado");
     QTest::addColumn<QString>("texto");
     QTest::addColumn<int>("valor");
@@ -110,7 +111,7 @@ void TstDialogoHoras::TheFieldReadsWhatIsTypedWithinItsRange_data() {
 }
 
 // guards against a typed value read outside the range, or letters and blanks let in
-void TstDialogoHoras::TheFieldReadsWhatIsTypedWithinItsRange() {
+void TstDlgHoras::TheFieldReadsWhatIsTypedWithinItsRange() {
     QFETCH(QString, digitado);
     QFETCH(QString, texto);
     QFETCH(int, valor);
@@ -127,7 +128,7 @@ void TstDialogoHoras::TheFieldReadsWhatIsTypedWithinItsRange() {
 }
 
 // guards against a typed character that yields a value outside the range
-void TstDialogoHoras::NoCharacterTypedTakesTheFieldOutOfRange() {
+void TstDlgHoras::NoCharacterTypedTakesTheFieldOutOfRange() {
     TEdInteiro campo;
     campo.DefineFaixa(0, 200);
     // Every printable character, alone and after digits, and runs of them.
@@ -147,7 +148,7 @@ void TstDialogoHoras::NoCharacterTypedTakesTheFieldOutOfRange() {
 }
 
 // guards against pasted text getting past the keyboard filter
-void TstDialogoHoras::PastedTextWithRefusedCharactersIsRefused() {
+void TstDlgHoras::PastedTextWithRefusedCharactersIsRefused() {
     TEdInteiro campo;
     campo.DefineFaixa(8, 12);
     campo.DefineValor(10);
@@ -160,7 +161,7 @@ void TstDialogoHoras::PastedTextWithRefusedCharactersIsRefused() {
 }
 
 // guards against steps of another size, or steps past either bound
-void TstDialogoHoras::ButtonsAndArrowKeysStepByOneWithinTheRange() {
+void TstDlgHoras::ButtonsAndArrowKeysStepByOneWithinTheRange() {
     TEdInteiro campo;
     campo.DefineFaixa(8, 12);
     campo.DefineValor(8);
@@ -185,7 +186,7 @@ void TstDialogoHoras::ButtonsAndArrowKeysStepByOneWithinTheRange() {
 }
 
 // guards against a reversed range that makes every value invalid
-void TstDialogoHoras::AReversedRangeIsPutInOrder() {
+void TstDlgHoras::AReversedRangeIsPutInOrder() {
     TEdInteiro campo;
     campo.DefineValor(50);
     campo.DefineFaixa(12, 8);
@@ -194,7 +195,7 @@ void TstDialogoHoras::AReversedRangeIsPutInOrder() {
     QCOMPARE(campo.Texto(), QStringLiteral("8"));
 }
 
-void TstDialogoHoras::TheHoursDialogOpensOnTheDevelopersHoursBroughtIntoRange_data() {
+void TstDlgHoras::TheHoursDialogOpensOnTheDevelopersHoursBroughtIntoRange_data() {
     QTest::addColumn<double>("horas");
     QTest::addColumn<QString>("texto");
     QTest::newRow("overtime") << 11.0 << "11";
@@ -207,7 +208,7 @@ void TstDialogoHoras::TheHoursDialogOpensOnTheDevelopersHoursBroughtIntoRange_da
 }
 
 // guards against the dialog opening on a fraction, a value out of range, or NaN
-void TstDialogoHoras::TheHoursDialogOpensOnTheDevelopersHoursBroughtIntoRange() {
+void TstDlgHoras::TheHoursDialogOpensOnTheDevelopersHoursBroughtIntoRange() {
     QFETCH(double, horas);
     QFETCH(QString, texto);
     TDesenvolvedor* d = FSimulador->Desenvolvedores().at(0);
@@ -220,7 +221,7 @@ void TstDialogoHoras::TheHoursDialogOpensOnTheDevelopersHoursBroughtIntoRange() 
     QCOMPARE(dialogo.NumeroHoras(), texto.toDouble());
 }
 
-void TstDialogoHoras::EnterAndOkConfirmWithinRangeEscCancelAndFrameCancel_data() {
+void TstDlgHoras::EnterAndOkConfirmWithinRangeEscCancelAndFrameCancel_data() {
     QTest::addColumn<QString>("digitado");
     QTest::addColumn<int>("fecho"); // 0 Enter, 1 Esc, 2 Ok button, 3 Cancel button, 4 frame
     QTest::addColumn<int>("resultado");
@@ -235,7 +236,7 @@ void TstDialogoHoras::EnterAndOkConfirmWithinRangeEscCancelAndFrameCancel_data()
 }
 
 // guards against a confirmed value out of range, or a cancel that changes the hours
-void TstDialogoHoras::EnterAndOkConfirmWithinRangeEscCancelAndFrameCancel() {
+void TstDlgHoras::EnterAndOkConfirmWithinRangeEscCancelAndFrameCancel() {
     QFETCH(QString, digitado);
     QFETCH(int, fecho);
     QFETCH(int, resultado);
@@ -268,7 +269,7 @@ void TstDialogoHoras::EnterAndOkConfirmWithinRangeEscCancelAndFrameCancel() {
 }
 
 // guards against typing that adds to the shown hours, or Enter and Esc that do not close
-void TstDialogoHoras::TheModalHoursDialogTakesTypedHoursOnEnterAndNoneOnEsc() {
+void TstDlgHoras::TheModalHoursDialogTakesTypedHoursOnEnterAndNoneOnEsc() {
     TDesenvolvedor* d = FSimulador->Desenvolvedores().at(2);
     TDlgNumeroHorasDesenvolvedor dialogo;
     dialogo.MostraDesenvolvedor(d);
@@ -292,7 +293,7 @@ void TstDialogoHoras::TheModalHoursDialogTakesTypedHoursOnEnterAndNoneOnEsc() {
 }
 
 // guards against another developer's name or picture, or a picture box of the wrong size
-void TstDialogoHoras::TheHoursDialogShowsTheDevelopersNameAndPicture() {
+void TstDlgHoras::TheHoursDialogShowsTheDevelopersNameAndPicture() {
     TDesenvolvedor* d = FSimulador->Desenvolvedores().at(3);
     TDlgNumeroHorasDesenvolvedor dialogo;
     dialogo.MostraDesenvolvedor(d);
@@ -304,7 +305,7 @@ void TstDialogoHoras::TheHoursDialogShowsTheDevelopersNameAndPicture() {
     QCOMPARE(dialogo.LbNome()->text(), d->Nome());
 }
 
-void TstDialogoHoras::TheTaskTimeDialogOpensOnWholeHoursOfTheDedication_data() {
+void TstDlgHoras::TheTaskTimeDialogOpensOnWholeHoursOfTheDedication_data() {
     QTest::addColumn<double>("duracao");
     QTest::addColumn<QString>("texto");
     QTest::addColumn<double>("dias");
@@ -319,7 +320,7 @@ void TstDialogoHoras::TheTaskTimeDialogOpensOnWholeHoursOfTheDedication_data() {
 }
 
 // guards against a dedication shown in days, rounded up, or outside its range
-void TstDialogoHoras::TheTaskTimeDialogOpensOnWholeHoursOfTheDedication() {
+void TstDlgHoras::TheTaskTimeDialogOpensOnWholeHoursOfTheDedication() {
     QFETCH(double, duracao);
     QFETCH(QString, texto);
     QFETCH(double, dias);
@@ -337,7 +338,7 @@ void TstDialogoHoras::TheTaskTimeDialogOpensOnWholeHoursOfTheDedication() {
     QCOMPARE(dialogo.Dedicacao(), dias);
 }
 
-void TstDialogoHoras::TypedTaskHoursBecomeDaysOfDedication_data() {
+void TstDlgHoras::TypedTaskHoursBecomeDaysOfDedication_data() {
     QTest::addColumn<QString>("digitado");
     QTest::addColumn<double>("dias");
     QTest::newRow("200 hours") << "200" << 25.0;
@@ -350,7 +351,7 @@ void TstDialogoHoras::TypedTaskHoursBecomeDaysOfDedication_data() {
 }
 
 // guards against hours taken as days, or a dedication outside its range
-void TstDialogoHoras::TypedTaskHoursBecomeDaysOfDedication() {
+void TstDlgHoras::TypedTaskHoursBecomeDaysOfDedication() {
     QFETCH(QString, digitado);
     QFETCH(double, dias);
     TDlgDedicacaoAtividade dialogo;
@@ -364,7 +365,7 @@ void TstDialogoHoras::TypedTaskHoursBecomeDaysOfDedication() {
 }
 
 // guards against the task time dialog opening on zero for an activity with an estimate
-void TstDialogoHoras::AnActivityOtherThanAnInspectionOpensOnItsMeanDuration() {
+void TstDlgHoras::AnActivityOtherThanAnInspectionOpensOnItsMeanDuration() {
     TAtividade* analise = PrimeiraDoTipo(FSimulador->Projeto(), TipoAnalise);
     QVERIFY(analise);
     QVERIFY(analise->DuracaoMedia() > 0.0);
@@ -375,7 +376,7 @@ void TstDialogoHoras::AnActivityOtherThanAnInspectionOpensOnItsMeanDuration() {
 }
 
 // guards against buttons left behind when the dialog is resized
-void TstDialogoHoras::TheTaskTimeButtonsKeepToTheCornerOnResize() {
+void TstDlgHoras::TheTaskTimeButtonsKeepToTheCornerOnResize() {
     TDlgDedicacaoAtividade dialogo;
     dialogo.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialogo));
@@ -389,12 +390,12 @@ void TstDialogoHoras::TheTaskTimeButtonsKeepToTheCornerOnResize() {
 }
 
 // guards against a frame close taken as a confirmation
-void TstDialogoHoras::ClosingTheTaskTimeDialogByItsFrameCancels() {
+void TstDlgHoras::ClosingTheTaskTimeDialogByItsFrameCancels() {
     TDlgDedicacaoAtividade dialogo;
     QCOMPARE(ExecutaModal(dialogo, [&dialogo] { dialogo.close(); }), int(mrCancel));
 }
 
-void TstDialogoHoras::SpeedButtonsShowTheirGlyphOrNoneWhenItIsMissing_data() {
+void TstDlgHoras::SpeedButtonsShowTheirGlyphOrNoneWhenItIsMissing_data() {
     QTest::addColumn<QString>("glifo");
     QTest::addColumn<bool>("icone");
     QTest::newRow("Ok glyph") << TBotaoRapido::GlyphOk << true;
@@ -404,7 +405,7 @@ void TstDialogoHoras::SpeedButtonsShowTheirGlyphOrNoneWhenItIsMissing_data() {
 }
 
 // guards against a missing glyph that crashes or leaves a broken picture
-void TstDialogoHoras::SpeedButtonsShowTheirGlyphOrNoneWhenItIsMissing() {
+void TstDlgHoras::SpeedButtonsShowTheirGlyphOrNoneWhenItIsMissing() {
     QFETCH(QString, glifo);
     QFETCH(bool, icone);
     QWidget painel;
@@ -433,7 +434,7 @@ void TstDialogoHoras::SpeedButtonsShowTheirGlyphOrNoneWhenItIsMissing() {
     QVERIFY(brancos > 10);
 }
 
-void TstDialogoHoras::AltAcceleratorsCloseTheDialogsWithTheirButtonsResult_data() {
+void TstDlgHoras::AltAcceleratorsCloseTheDialogsWithTheirButtonsResult_data() {
     QTest::addColumn<bool>("dedicacao");
     QTest::addColumn<int>("tecla");
     QTest::addColumn<int>("resultado");
@@ -444,7 +445,7 @@ void TstDialogoHoras::AltAcceleratorsCloseTheDialogsWithTheirButtonsResult_data(
 }
 
 // guards against an accelerator that does nothing, or closes with another button's result
-void TstDialogoHoras::AltAcceleratorsCloseTheDialogsWithTheirButtonsResult() {
+void TstDlgHoras::AltAcceleratorsCloseTheDialogsWithTheirButtonsResult() {
     QFETCH(bool, dedicacao);
     QFETCH(int, tecla);
     QFETCH(int, resultado);
@@ -460,5 +461,5 @@ void TstDialogoHoras::AltAcceleratorsCloseTheDialogsWithTheirButtonsResult() {
     QVERIFY(!dialogo.isVisible());
 }
 
-QTEST_MAIN(TstDialogoHoras)
-#include "tst_dialogo_horas.moc"
+QTEST_MAIN(TstDlgHoras)
+#include "tst_dlg_horas.moc"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A server on 127.0.0.1 that is not the class server: a listening socket

@@ -1,16 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game in a class, played through the main window's own handlers
 // against a real orvanta-server on 127.0.0.1 (and, for the faults a real
 // server does not make on demand, a socket of the test's own): joining with
 // F9 and as --class does, a finished game's record reaching the class
 // verified and byte for byte, a server down, stalling, failing or refusing,
 // and the game going on through all of it.
-#include "../gui/RegistroJogoTeste.h"
-#include "../gui/RoboModal.h"
-#include "../servidor/ServidorTeste.h"
-#include "ServidorFalso.h"
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/DTurma.h"
 #include "envio/EnvioTurma.h"
+#include "tests/apoio/RegistroJogoTeste.h"
+#include "tests/apoio/RoboModal.h"
+#include "tests/envio/ServidorFalso.h"
+#include "tests/servidor/ServidorTeste.h"
 #include "ui/Aplicacao.h"
 
 #include <QCryptographicHash>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sending's parts without a network: class links as students type
 // them, what the server's answers mean, the state file of the records, and
 // files beside the record that are not what they should be.

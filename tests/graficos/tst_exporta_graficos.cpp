@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Charts exported to PDF, SVG and PNG: page and picture sizes, the format
 // taken from the file name, and a failed export leaving the old file alone.
 #include "graficos/AutorPdf.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game as it is installed: `cmake --install` into a temporary prefix puts
 // every file in its place, the desktop entry and the metadata validate and
 // agree on one id, the installed runner finds the installed pictures, and the

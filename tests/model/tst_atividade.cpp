@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Activity rules: states, percentages, error inheritance, detection and the
 // day's work with the time a developer has left.
 
-#include "ReceptorGravador.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
 #include "model/mSimulador.h"
+#include "tests/model/ReceptorGravador.h"
 
 #include <QtTest>
 #include <memory>

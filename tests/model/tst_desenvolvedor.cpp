@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Developer rules: experience words, learning, hours, productivity, error
 // factor and the daily exhaustion update.
 
-#include "ReceptorGravador.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
+#include "tests/model/ReceptorGravador.h"
 
 #include <QtTest>
 #include <cmath>

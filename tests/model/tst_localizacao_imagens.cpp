@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where developer pictures are looked for (from a copy of the game and from an
 // installed one), what happens when they are missing, the per-process picture
 // cache, and the program's folder before and after the application object.

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator and the software project: the scenario, the turn test, the
 // day step, the reference games and the reset.
 
-#include "ReceptorGravador.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
 #include "model/mSimulador.h"
+#include "tests/model/ReceptorGravador.h"
 
 #include <QtTest>
 

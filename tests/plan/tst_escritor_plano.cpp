@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing plans: the documented form, a lossless round trip through the
 // reader, and text that does not depend on the locale.
 
-#include "PlanosTeste.h"
 #include "plan/EscritorPlano.h"
 #include "plan/LeitorPlano.h"
+#include "tests/plan/PlanosTeste.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

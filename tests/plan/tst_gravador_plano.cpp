@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording games as plans: the player's state, the changes between two
 // states, and games of a random player that replay exactly.
 
-#include "PlanosTeste.h"
 #include "plan/EscritorPlano.h"
 #include "plan/EstadoJogador.h"
 #include "plan/GravadorPlano.h"
 #include "plan/LeitorPlano.h"
+#include "tests/plan/PlanosTeste.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

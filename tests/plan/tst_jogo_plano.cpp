@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing plans: the window's order of changes, steps and the concluded test;
 // the trace after every step; verifying a recorded result.
 
-#include "PlanosTeste.h"
 #include "plan/JsonContinuo.h"
 #include "plan/LeitorPlano.h"
 #include "plan/VerificacaoPlano.h"
+#include "tests/plan/PlanosTeste.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

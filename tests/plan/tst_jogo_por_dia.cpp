@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A replay told day by day: the same game as JogaPlano plays, each change
 // told as it is applied, each step's trace entry as it is played.
-#include "PlanosTeste.h"
 #include "plan/JogoPorDia.h"
+#include "tests/plan/PlanosTeste.h"
 
 #include <QtTest>
 

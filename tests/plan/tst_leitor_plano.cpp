@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading plans: every key into the plan value, and one escaped line naming
 // the fault of a bad plan, whatever text the plan holds.
 
-#include "PlanosTeste.h"
 #include "plan/LeitorPlano.h"
-#include "plan/TextoEscapado.h"
+#include "tests/plan/PlanosTeste.h"
+#include "texto/TextoEscapado.h"
 
 #include <QJsonArray>
 #include <QtTest>

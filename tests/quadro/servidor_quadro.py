@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The class server and a real Chromium, for the board's browser tests and
 its measurements: an orvanta-server process on 127.0.0.1 with an SQLite
 database in a temporary folder, game records made as the game writes them

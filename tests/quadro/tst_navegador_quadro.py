@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The teacher's board in a real browser: Debian's headless Chromium driven
 by Selenium against a real orvanta-server and SQLite database. Signing in
 and out, live uploads, sorting, the game page, the CSV, hostile names and

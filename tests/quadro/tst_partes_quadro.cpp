@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's small parts: pseudonyms of the public view, the session
 // cookie and the same-origin check, the class link handed out, the charts
 // kept, the answers compressed, and the front kept with the server.

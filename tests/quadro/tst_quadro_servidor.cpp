@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The teacher's board against a real server process and a real database:
 // signing in and out, what needs the teacher, the same-origin check, the
 // public view's switch, the data the pages fetch, and sessions shared by
@@ -5,10 +6,10 @@
 // fixture's cluster is named. (The pages themselves run in a real browser:
 // tst_navegador_quadro.py.)
 
-#include "../servidor/ServidorTeste.h"
-#include "../turma/RegistrosTurma.h"
 #include "plan/EscritorPlano.h"
 #include "quadro/GraficosQuadro.h"
+#include "tests/servidor/ServidorTeste.h"
+#include "tests/turma/RegistrosTurma.h"
 
 #include <QElapsedTimer>
 #include <QJsonArray>

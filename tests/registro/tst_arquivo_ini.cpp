@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The INI editor: which line a read takes, which bytes a write changes or
 // adds (and that nothing else moves), how a value is stored so that it reads
 // back as given, and loading a file that is missing or cannot be read.

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's records of itself: games/game-N.json beside the record file,
 // written as the game is played, replaying and verifying with the plan
 // library; what they say besides the plan; games never played; records of
 // other games in the way; a folder that cannot be written.
-#include "RegistroJogoTeste.h"
 #include "model/mSimulador.h"
 #include "plan/VerificacaoPlano.h"
+#include "tests/apoio/RegistroJogoTeste.h"
 #include "ui/Aplicacao.h"
 
 #include "registro/ArquivoIni.h"

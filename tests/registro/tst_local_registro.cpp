@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the player record file lives: beside a program whose folder can be
 // written or that already keeps a record there, otherwise in the user's data
 // folder (pointed at a temporary folder through XDG_DATA_HOME); and how a
 // folder is found writable.
 #include "model/mImagens.h"
-#include "ui/LocalRegistro.h"
-#include "ui/RegistroJogador.h"
+#include "registro/LocalRegistro.h"
+#include "registro/RegistroJogador.h"
 
 #include <QCoreApplication>
 #include <QDir>

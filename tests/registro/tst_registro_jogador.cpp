@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Player record file: game counting, manager name, recorded results, the
 // number forms, case-insensitive names, what the file keeps, a result written
 // whole or not at all, and the two failures (unreadable count, unwritable
 // file) with nothing else changed. A folder that refuses new files has
 // tst_registro_trancado.
-#include "ui/ErrosRegistro.h"
-#include "ui/RegistroJogador.h"
+#include "registro/ErrosRegistro.h"
+#include "registro/RegistroJogador.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,7 +36,7 @@ void Escreve(const QString& caminho, const QByteArray& dados) {
 
 } // namespace
 
-class TstRegistro : public QObject {
+class TstRegistroJogador : public QObject {
     Q_OBJECT
 
 private:
@@ -265,5 +266,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstRegistro)
-#include "tst_registro.moc"
+QTEST_GUILESS_MAIN(TstRegistroJogador)
+#include "tst_registro_jogador.moc"

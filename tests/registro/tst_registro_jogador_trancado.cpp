@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player record file in a folder that refuses new files: a writable
 // file there is written in place, and whole whatever moment a kill comes.
 #include "registro/ArquivoIni.h"
-#include "ui/RegistroJogador.h"
+#include "registro/RegistroJogador.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -171,7 +172,7 @@ std::optional<TEtapaJogo> EtapaDoArquivo(QByteArray texto) {
 
 } // namespace
 
-class TstRegistroTrancado : public QObject {
+class TstRegistroJogadorTrancado : public QObject {
     Q_OBJECT
 
 private:
@@ -314,5 +315,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstRegistroTrancado)
-#include "tst_registro_trancado.moc"
+QTEST_GUILESS_MAIN(TstRegistroJogadorTrancado)
+#include "tst_registro_jogador_trancado.moc"

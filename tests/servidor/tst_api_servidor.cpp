@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // API v1 of the class server against a real server process and a real
 // database: every answer it gives, the records it keeps, retries, the
 // teacher's key and hostile bodies (its limits are tst_limites_servidor's).
 // Run on SQLite, and on PostgreSQL when the fixture's cluster is named.
 
-#include "../tools/PlanosRuins.h"
-#include "../turma/RegistrosTurma.h"
-#include "ServidorTeste.h"
 #include "plan/EscritorPlano.h"
 #include "plan/JogoPlano.h"
+#include "tests/servidor/ServidorTeste.h"
+#include "tests/tools/PlanosRuins.h"
+#include "tests/turma/RegistrosTurma.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>

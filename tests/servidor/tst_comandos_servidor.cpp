@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-server as a teacher runs it: its help, its refusal of bad usage,
 // the class commands and import, its runtime failures, stopping on a
 // signal after the requests in flight, and HTTPS. On SQLite.
 
-#include "../turma/RegistrosTurma.h"
-#include "ServidorTeste.h"
 #include "plan/EscritorPlano.h"
 #include "plan/VerificacaoPlano.h"
 #include "servidor/BancoTurmas.h"
+#include "tests/servidor/ServidorTeste.h"
+#include "tests/turma/RegistrosTurma.h"
 
 #include <QJsonArray>
 #include <QRegularExpression>

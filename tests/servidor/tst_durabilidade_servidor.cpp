@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the class server promises for a record it answered 201: it is in
 // the database, even when the server is killed outright in the middle of a
 // class's uploads, and sending it again never stores it twice. Run on
 // SQLite, and on PostgreSQL when the fixture's cluster is named.
 
-#include "../turma/RegistrosTurma.h"
-#include "ServidorTeste.h"
 #include "plan/EscritorPlano.h"
+#include "tests/servidor/ServidorTeste.h"
+#include "tests/turma/RegistrosTurma.h"
 
 #include <QCryptographicHash>
 #include <QJsonArray>

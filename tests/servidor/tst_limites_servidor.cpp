@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The class server's limits against a real server process and a real
 // database: the size of a record, copies of one record arriving at once at
 // two servers, slow clients, and the records one address may send a
 // minute. Run on SQLite, and on PostgreSQL when the fixture's cluster is
 // named.
 
-#include "../turma/RegistrosTurma.h"
-#include "ServidorTeste.h"
 #include "plan/EscritorPlano.h"
+#include "tests/servidor/ServidorTeste.h"
+#include "tests/turma/RegistrosTurma.h"
 
 #include <QJsonArray>
 

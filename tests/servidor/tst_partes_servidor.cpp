@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The class server's small parts: class codes and teacher keys, database
 // addresses as libpq writes them, and the limit of records a minute.
 

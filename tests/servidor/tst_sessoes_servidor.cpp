@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's sessions and public view in the server's database, through
 // TBancoTurmas on this thread: when a session opens its class, and an older
 // database brought up to this schema. Run on SQLite, and on PostgreSQL when
 // the fixture's cluster is named.
 
-#include "ServidorTeste.h"
 #include "servidor/BancoTurmas.h"
 #include "servidor/ChavesTurma.h"
 #include "servidor/EsquemaBanco.h"
+#include "tests/servidor/ServidorTeste.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Bad plans, one of each kind of fault the plan reader finds, with a part

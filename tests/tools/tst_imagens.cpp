@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture shipped with the game: it loads, has the size its users lay
 // out for, and keeps the ground colour that is drawn as transparent.
 
-#include "ExecucaoPrograma.h"
+#include "tests/tools/ExecucaoPrograma.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The best-plan finder as its users see it: the folder it writes, the plans
 // the runner verifies, its progress, and its answer to bad usage and to
 // folders it must not touch.
 
-#include "ExecucaoPrograma.h"
+#include "tests/tools/ExecucaoPrograma.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The class results tool as a teacher runs it: the exact table and exit
 // status for a prepared class, names that survive a CSV reader, output that
 // depends on nothing but the files, and its answer to bad usage.
-#include "../turma/RegistrosTurma.h"
-#include "ExecucaoPrograma.h"
+#include "tests/tools/ExecucaoPrograma.h"
+#include "tests/turma/RegistrosTurma.h"
 
 #include <QCryptographicHash>
 #include <QJsonDocument>

@@ -1,15 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless runner as other programs see it: its output contract, its
 // agreement with the model played in this process, and its answer to bad plans.
 
-#include "ExecucaoPrograma.h"
-#include "PlanosRuins.h"
-#include "PlanosJson.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
 #include "model/mSimulador.h"
 #include "plan/JogoPlano.h"
 #include "plan/LeitorPlano.h"
+#include "tests/tools/ExecucaoPrograma.h"
+#include "tests/tools/PlanosJson.h"
+#include "tests/tools/PlanosRuins.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

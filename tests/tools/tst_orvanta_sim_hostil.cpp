@@ -1,9 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless runner against hostile conditions: output written as the game
 // is played (byte for byte what the whole document was, in a fixed memory),
 // input without end, and output that cannot be written.
 
-#include "ExecucaoPrograma.h"
-#include "PlanosJson.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -11,6 +10,8 @@
 #include "plan/JogoPlano.h"
 #include "plan/LeitorPlano.h"
 #include "plan/Rastro.h"
+#include "tests/tools/ExecucaoPrograma.h"
+#include "tests/tools/PlanosJson.h"
 
 #include <QFile>
 #include <QProcess>

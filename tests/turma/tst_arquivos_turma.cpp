@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding a class's files: which files a folder search takes, how they are
 // named and ordered, and folders and names that must not trap or lose it.
-#include "RegistrosTurma.h"
+#include "tests/turma/RegistrosTurma.h"
 #include "turma/ArquivosTurma.h"
 
 #include <QTemporaryDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The class's chart: the best-known front file it accepts, and which games
 // it draws where.
 #include "turma/FrenteTurma.h"

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a class's files into rows: what each kind of game record and
 // record file gives in each column, and files that must not be read.
-#include "RegistrosTurma.h"
+#include "tests/turma/RegistrosTurma.h"
 #include "turma/IniTurma.h"
 #include "turma/LeitorTurma.h"
 #include "turma/RegistroTurma.h"

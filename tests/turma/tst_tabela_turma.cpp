@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The class's table and summary: each column's text, RFC 4180 quoting read
 // back by an independent reader, and what the summary counts.
-#include "RegistrosTurma.h"
+#include "tests/turma/RegistrosTurma.h"
 #include "turma/ResumoTurma.h"
 #include "turma/TabelaCsv.h"
 

@@ -1,14 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The debrief window over a game: F8 opens it on the game played so far, it
 // follows each turn, F7's new game empties it, and it never touches the game;
 // it names the game's manager and number and lists what the player decided.
-#include "../analise/PlanosAnalise.h"
-#include "JogoTeste.h"
 #include "debrief/JanelaDebrief.h"
 #include "model/mDesenvolvedor.h"
+#include "tests/analise/PlanosAnalise.h"
+#include "tests/apoio/JogoTeste.h"
 
 #include <QtTest>
 
-class TstDebriefJogo : public QObject {
+class TstAberturaDebrief : public QObject {
     Q_OBJECT
 
     static void Tecla(TJogoTeste& jogo, char tecla) { QTest::keyClick(jogo.Janela.get(), tecla); }
@@ -116,5 +117,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstDebriefJogo)
-#include "tst_debrief_jogo.moc"
+QTEST_MAIN(TstAberturaDebrief)
+#include "tst_abertura_debrief.moc"

@@ -1,17 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How controls look on the game's dark panels, rendered offscreen: the
 // separator of the main window's command column, the spin fields of the two
 // hours dialogs, the team dialog's scroll bar and the dialogs' flat speed
 // buttons.
-#include "JogoTeste.h"
-#include "Pintura.h"
 #include "controls/Cores.h"
+#include "controls/Rotulos.h"
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/DDedicacaoAtividade.h"
 #include "dialogs/DDefineEquipe.h"
 #include "dialogs/DNumeroHoras.h"
 #include "dialogs/EdInteiro.h"
-#include "controls/Rotulos.h"
 #include "model/mSimulador.h"
+#include "tests/apoio/JogoTeste.h"
+#include "tests/apoio/Pintura.h"
 
 #include <QLineEdit>
 #include <QScrollBar>

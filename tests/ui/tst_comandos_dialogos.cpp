@@ -1,8 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands that open the player's dialogs: Define Team, Work
 // Hours, Task Time and the two detail sheets opened by double clicks.
-#include "Cenario.h"
-#include "JogoTeste.h"
-#include "RoboModal.h"
 #include "controls/PainelVisao.h"
 #include "dialogs/DDedicacaoAtividade.h"
 #include "dialogs/DDefineEquipe.h"
@@ -12,6 +10,9 @@
 #include "dialogs/EdInteiro.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mSimulador.h"
+#include "tests/apoio/Cenario.h"
+#include "tests/apoio/JogoTeste.h"
+#include "tests/apoio/RoboModal.h"
 #include "ui/Formularios.h"
 
 #include <QLabel>

@@ -1,15 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game flow through the main window: missing pictures at start, the first
 // activation (welcome, then the manager's name), a whole game played as a
 // player does (team dialog, drops, Next Turn) to reference run A's result and
 // its record, the confirmation question, game counting, restart, and the
 // record file's failures stopping the command that met them.
-#include "JogoTeste.h"
-#include "RoboModal.h"
 #include "controls/CommandButton.h"
 #include "dialogs/DDefineEquipe.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mImagens.h"
 #include "model/mSimulador.h"
+#include "tests/apoio/JogoTeste.h"
+#include "tests/apoio/RoboModal.h"
 #include "ui/Aplicacao.h"
 #include "ui/Formularios.h"
 #include "ui/PainelMensagens.h"

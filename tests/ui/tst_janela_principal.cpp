@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main window: start state, read-out formats, the selection rules of
 // the two selection-dependent commands, drag and drop onto the chart, the
 // keys, and the general error handler.
-#include "JogoTeste.h"
-#include "Pintura.h"
-#include "RoboModal.h"
 #include "controls/CommandButton.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mSimulador.h"
+#include "tests/apoio/JogoTeste.h"
+#include "tests/apoio/Pintura.h"
+#include "tests/apoio/RoboModal.h"
 #include "ui/Aplicacao.h"
 #include "ui/PainelMensagens.h"
 

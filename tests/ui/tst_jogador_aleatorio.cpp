@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded random player at the main window, through the window's own
 // handlers: the team dialog's toggles, drops from the team panel (also of
 // nobody), Work Hours (also for a developer exhausted since his selection),
@@ -5,8 +6,6 @@
 // Every counted game's record replays with the plan library to the
 // conclusion, days, cost and every message line the window showed, and the
 // debrief tells its decisions as the record holds them.
-#include "../analise/PlanosAnalise.h"
-#include "RegistroJogoTeste.h"
 #include "analise/AnaliseJogo.h"
 #include "controls/CommandButton.h"
 #include "dialogs/BotaoRapido.h"
@@ -17,6 +16,8 @@
 #include "model/mDesenvolvedor.h"
 #include "model/mSimulador.h"
 #include "plan/JogoPlano.h"
+#include "tests/analise/PlanosAnalise.h"
+#include "tests/apoio/RegistroJogoTeste.h"
 #include "ui/Aplicacao.h"
 #include "ui/PainelMensagens.h"
 

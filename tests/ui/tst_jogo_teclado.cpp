@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game played with key events only, through the window and the
 // dialogs it opens, against the same game played by mouse: the same record
 // file, game record and result.
-#include "JogoTeste.h"
-#include "RegistroJogoTeste.h"
-#include "RoboModal.h"
 #include "controls/CommandButton.h"
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/DDefineEquipe.h"
 #include "dialogs/EdInteiro.h"
+#include "tests/apoio/JogoTeste.h"
+#include "tests/apoio/RegistroJogoTeste.h"
+#include "tests/apoio/RoboModal.h"
 #include "ui/Aplicacao.h"
 #include "ui/Formularios.h"
 

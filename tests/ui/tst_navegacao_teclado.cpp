@@ -1,9 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's keys beyond the specified ones: where they move the two
 // selections on the scenario's chart and team, assigning and clearing with
 // Enter and Delete, the commands' keys under the buttons' rules, the keys'
 // help; Tab, Enter and Esc in the dialogs; Esc in the debrief.
-#include "JogoTeste.h"
-#include "RoboModal.h"
 #include "controls/CommandButton.h"
 #include "debrief/JanelaDebrief.h"
 #include "dialogs/DApresentacao.h"
@@ -15,6 +14,8 @@
 #include "dialogs/EdInteiro.h"
 #include "dialogs/ResultadoModal.h"
 #include "model/mDesenvolvedor.h"
+#include "tests/apoio/JogoTeste.h"
+#include "tests/apoio/RoboModal.h"
 #include "ui/Aplicacao.h"
 #include "ui/Formularios.h"
 
@@ -35,7 +36,7 @@ void Exaure(TDesenvolvedor* d) {
 
 } // namespace
 
-class TstTeclado : public QObject {
+class TstNavegacaoTeclado : public QObject {
     Q_OBJECT
 
     QStringList FErros;
@@ -86,7 +87,7 @@ private slots:
     void EscClosesTheDebrief();
 };
 
-void TstTeclado::ChartKeysFollowTheChartAndScrollTheSelectionIntoView_data() {
+void TstNavegacaoTeclado::ChartKeysFollowTheChartAndScrollTheSelectionIntoView_data() {
     QTest::addColumn<int>("de"); // activity, -1 for none
     QTest::addColumn<int>("tecla");
     QTest::addColumn<int>("modificador");
@@ -117,7 +118,7 @@ void TstTeclado::ChartKeysFollowTheChartAndScrollTheSelectionIntoView_data() {
                                             << 0;
 }
 // guards against keys that jump across the chart, stick, or select out of sight
-void TstTeclado::ChartKeysFollowTheChartAndScrollTheSelectionIntoView() {
+void TstNavegacaoTeclado::ChartKeysFollowTheChartAndScrollTheSelectionIntoView() {
     QFETCH(int, de);
     QFETCH(int, tecla);
     QFETCH(int, modificador);
@@ -144,7 +145,7 @@ void TstTeclado::ChartKeysFollowTheChartAndScrollTheSelectionIntoView() {
 }
 
 // guards against Page keys that loop between a member listed twice, or wrap round
-void TstTeclado::PageKeysWalkTheTeamOnceEachAndStopAtTheEnds() {
+void TstNavegacaoTeclado::PageKeysWalkTheTeamOnceEachAndStopAtTheEnds() {
     TJogoTeste jogo;
     // "R" twice puts the same developer in the team twice; eight cards
     // overflow the panel.
@@ -172,7 +173,7 @@ void TstTeclado::PageKeysWalkTheTeamOnceEachAndStopAtTheEnds() {
 }
 
 // guards against Enter or Delete that assign otherwise than a drop, or assign someone not in the team
-void TstTeclado::EnterAndDeleteAssignAsADropDoes() {
+void TstNavegacaoTeclado::EnterAndDeleteAssignAsADropDoes() {
     TJogoTeste jogo;
     Abre(jogo, {0, 3});
     TAtividade* a = jogo.Atividade(5);
@@ -202,7 +203,7 @@ void TstTeclado::EnterAndDeleteAssignAsADropDoes() {
     QVERIFY(FErros.isEmpty());
 }
 
-void TstTeclado::CommandKeysOpenOnlyWhatTheButtonsAndPanelsWould_data() {
+void TstNavegacaoTeclado::CommandKeysOpenOnlyWhatTheButtonsAndPanelsWould_data() {
     QTest::addColumn<int>("tecla");
     QTest::addColumn<int>("atividade"); // selected by a press; -1 none
     QTest::addColumn<int>("membro");    // team member selected by Page Down; -1 none
@@ -222,7 +223,7 @@ void TstTeclado::CommandKeysOpenOnlyWhatTheButtonsAndPanelsWould_data() {
     QTest::newRow("Alt+M") << int(Qt::Key_M) << -1 << 0 << true << "TDlgDetalhesDesenvolvedor";
 }
 // guards against a key that opens a command its button would refuse, or a sheet of nothing
-void TstTeclado::CommandKeysOpenOnlyWhatTheButtonsAndPanelsWould() {
+void TstNavegacaoTeclado::CommandKeysOpenOnlyWhatTheButtonsAndPanelsWould() {
     QFETCH(int, tecla);
     QFETCH(int, atividade);
     QFETCH(int, membro);
@@ -246,7 +247,7 @@ void TstTeclado::CommandKeysOpenOnlyWhatTheButtonsAndPanelsWould() {
 }
 
 // guards against a help that forgets a key, and new keys that change "+", "Q" or "R"
-void TstTeclado::F1ListsTheKeysAndTheSpecifiedKeysStayAsTheyAre() {
+void TstNavegacaoTeclado::F1ListsTheKeysAndTheSpecifiedKeysStayAsTheyAre() {
     TJogoTeste jogo;
     Abre(jogo, {0});
     // Tab moves the chart's selection, never the focus.
@@ -283,7 +284,7 @@ void TstTeclado::F1ListsTheKeysAndTheSpecifiedKeysStayAsTheyAre() {
     QVERIFY(FErros.isEmpty());
 }
 
-void TstTeclado::DialogsAnswerTabEnterAndEsc_data() {
+void TstNavegacaoTeclado::DialogsAnswerTabEnterAndEsc_data() {
     QTest::addColumn<QString>("dialogo");
     QTest::addColumn<QList<int>>("teclas"); // typed where the focus is
     QTest::addColumn<QString>("foco");      // object name of the focus before the last key; "" to skip
@@ -319,7 +320,7 @@ void TstTeclado::DialogsAnswerTabEnterAndEsc_data() {
                                         << int(mrCancel);
 }
 // guards against a dialog control Tab cannot reach, or Enter and Esc that do other than Ok and Cancel
-void TstTeclado::DialogsAnswerTabEnterAndEsc() {
+void TstNavegacaoTeclado::DialogsAnswerTabEnterAndEsc() {
     QFETCH(QString, dialogo);
     QFETCH(QList<int>, teclas);
     QFETCH(QString, foco);
@@ -373,7 +374,7 @@ void TstTeclado::DialogsAnswerTabEnterAndEsc() {
 }
 
 // guards against a debrief that only the mouse can close
-void TstTeclado::EscClosesTheDebrief() {
+void TstNavegacaoTeclado::EscClosesTheDebrief() {
     TJogoTeste jogo;
     Abre(jogo);
     Tecla(jogo, Qt::Key_F8);
@@ -387,5 +388,5 @@ void TstTeclado::EscClosesTheDebrief() {
     QVERIFY(debrief->isVisible());
 }
 
-QTEST_MAIN(TstTeclado)
-#include "tst_teclado.moc"
+QTEST_MAIN(TstNavegacaoTeclado)
+#include "tst_navegacao_teclado.moc"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message log: day stamps, the 50-line cap, bottom-anchored lines, the jump to
 // the newest line and the cleared look.
 #include "ui/PainelMensagens.h"

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The activity network chart, rendered offscreen with the real scenario.
-#include "Pintura.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
 #include "model/mSimulador.h"
+#include "tests/apoio/Pintura.h"
 #include "ui/PainelTarefas.h"
 
 #include <QApplication>
