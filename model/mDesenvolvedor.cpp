@@ -1,6 +1,5 @@
 #include "mDesenvolvedor.h"
 
-#include "mImagens.h"
 #include "mTabela.h"
 
 #include <QStringBuilder>
@@ -39,8 +38,6 @@ TDesenvolvedor::TDesenvolvedor(const QString& nome, double custo, double experie
       FCusto(custo), FExperiencia{experienciaAnalise,     experienciaProjeto, experienciaProjeto,
                                   experienciaProgramacao, experienciaTestes,  experienciaQA} {
     Reiniciar();
-    FImagemGrande = CarregaImagem(QStringLiteral("imagens/Big") % nome % QStringLiteral(".bmp"));
-    FImagemPequena = CarregaImagem(QStringLiteral("imagens/Sml") % nome % QStringLiteral(".bmp"));
 }
 
 QString TDesenvolvedor::NivelExperiencia(std::uint8_t tipo) const {

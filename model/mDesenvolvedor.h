@@ -1,17 +1,18 @@
 #pragma once
 
+#include "mFonteImagens.h"
 #include "mReceptorMensagens.h"
 
 #include <QImage>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <utility>
 
 // One member of the developer pool.
 class TDesenvolvedor {
 public:
-    // Loads imagens/Big<Nome>.bmp and imagens/Sml<Nome>.bmp; throws EErroArquivo
-    // when either is missing or unreadable.
+    // Made without pictures: whoever shows him gives them (DefineImagens).
     TDesenvolvedor(const QString& nome, double custo, double experienciaAnalise,
                    double experienciaProjeto, double experienciaProgramacao,
                    double experienciaTestes, double experienciaQA);
@@ -24,8 +25,10 @@ public:
     bool Exausto() const { return FExausto; }
     double TempoProjeto() const { return FTempoProjeto; }
     double Experiencia(std::uint8_t tipo) const { return FExperiencia[tipo]; }
-    const QImage& ImagemGrande() const { return FImagemGrande; }
-    const QImage& ImagemPequena() const { return FImagemPequena; }
+    // Null pictures until DefineImagens gives them.
+    const QImage& ImagemGrande() const { return FImagens.Grande; }
+    const QImage& ImagemPequena() const { return FImagens.Pequena; }
+    void DefineImagens(TImagensDesenvolvedor imagens) { FImagens = std::move(imagens); }
 
     // "Very low", "Low", "Average", "High" or "Very high".
     QString NivelExperiencia(std::uint8_t tipo) const;
@@ -56,6 +59,5 @@ private:
     double FExaustao = 0.0;
     double FTempoProjeto = 0.0;
     std::array<double, 6> FExperiencia{};
-    QImage FImagemGrande;
-    QImage FImagemPequena;
+    TImagensDesenvolvedor FImagens;
 };

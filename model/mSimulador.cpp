@@ -54,9 +54,10 @@ constexpr int TabelaLigacoes[][2] = {{4, 1},  {4, 2},   {4, 3},   {5, 4},   {6, 
 
 } // namespace
 
-TSimuladorProjeto::TSimuladorProjeto() : FProjeto(new TProjetoSoftware) {
+TSimuladorProjeto::TSimuladorProjeto(const TFonteImagens& imagens)
+    : FProjeto(new TProjetoSoftware) {
     try {
-        CriarCenario();
+        CriarCenario(imagens);
     } catch (...) {
         qDeleteAll(FDesenvolvedores);
         delete FProjeto;
@@ -69,11 +70,14 @@ TSimuladorProjeto::~TSimuladorProjeto() {
     qDeleteAll(FDesenvolvedores);
 }
 
-void TSimuladorProjeto::CriarCenario() {
+void TSimuladorProjeto::CriarCenario(const TFonteImagens& imagens) {
     FDesenvolvedores.reserve(std::size(TabelaDesenvolvedores));
     for (const TDadosDesenvolvedor& d : TabelaDesenvolvedores) {
         FDesenvolvedores.append(new TDesenvolvedor(QString::fromLatin1(d.nome), d.custo, d.analise,
                                                    d.projeto, d.programacao, d.testes, d.qa));
+        if (imagens) {
+            FDesenvolvedores.back()->DefineImagens(imagens(FDesenvolvedores.back()->Nome()));
+        }
     }
     QList<TAtividade*> atividades;
     atividades.reserve(std::size(TabelaAtividades));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mFonteImagens.h"
 #include "mReceptorMensagens.h"
 
 #include <QList>
@@ -15,8 +16,10 @@ public:
     // Asks the player a Yes/No/Cancel question; true only for Yes.
     using TPergunta = std::function<bool(const QString& pergunta)>;
 
-    // Builds the scenario; throws EErroArquivo when a developer picture is missing.
-    TSimuladorProjeto();
+    // Builds the scenario. Each developer, in pool order, is given his
+    // pictures by imagens, when there is one (whatever it throws ends the
+    // build); without one the developers have no pictures.
+    explicit TSimuladorProjeto(const TFonteImagens& imagens = {});
     ~TSimuladorProjeto();
     TSimuladorProjeto(const TSimuladorProjeto&) = delete;
     TSimuladorProjeto& operator=(const TSimuladorProjeto&) = delete;
@@ -33,7 +36,7 @@ public:
     static const QString TextoConfirmacao;
 
 private:
-    void CriarCenario();
+    void CriarCenario(const TFonteImagens& imagens);
 
     TProjetoSoftware* FProjeto = nullptr;
     QList<TDesenvolvedor*> FDesenvolvedores;

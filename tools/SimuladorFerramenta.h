@@ -1,21 +1,16 @@
 #pragma once
 
-// The simulator a tool replays plans on. Making one loads the developers'
-// pictures, which may be missing where the tool was copied alone.
+// The simulator a tool replays plans on. Making one reads no file (the
+// developers' pictures belong to the game's window), so a tool runs wherever
+// it is copied and this always succeeds. It keeps its earlier form (false,
+// after a line on standard error, when the simulator could not be made) for
+// the tools written against it; a new tool simply makes a TSimuladorProjeto.
 
 #include "model/mSimulador.h"
-#include "tools/ExecucaoFerramenta.h"
 
 #include <optional>
 
-// Makes sim; false, after the tool's one line on standard error naming what
-// is missing, when it cannot be made (the tools then end with status 1).
-inline bool CriaSimuladorFerramenta(std::optional<TSimuladorProjeto>& sim, const char* ferramenta) {
-    try {
-        sim.emplace();
-    } catch (const EErroArquivo& e) {
-        EscreveErroFerramenta(ferramenta, QString::fromStdString(e.what()));
-        return false;
-    }
+inline bool CriaSimuladorFerramenta(std::optional<TSimuladorProjeto>& sim, const char*) {
+    sim.emplace();
     return true;
 }

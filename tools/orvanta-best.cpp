@@ -6,7 +6,6 @@
 
 #include "busca/BuscaPlanos.h"
 #include "busca/PastaFrente.h"
-#include "model/mImagens.h"
 #include "model/mSimulador.h"
 #include "plan/TextoEscapado.h"
 #include "tools/ExecucaoFerramenta.h"
@@ -78,8 +77,7 @@ run's evaluations per second.
 
 Exit status: 0 the front was written; 2 bad usage (an unknown option, a
 missing --out, a number out of range, a DIR that is not a folder or holds
-other files), with one line on standard error; 1 the game's pictures cannot
-be loaded or DIR cannot be written.
+other files), with one line on standard error; 1 DIR cannot be written.
 )";
 
 void EscreveErro(const QString& linha) {
@@ -230,22 +228,14 @@ int Executa(const TOpcoes& opcoes) {
         EscreveErro(e.mensagem);
         return 2;
     }
-    std::optional<TSimuladorProjeto> sim;
-    TResultadoBusca resultado;
     TProgresso progresso;
-    try {
-        sim.emplace();
-        resultado =
-            BuscaPlanos(opcoes.busca, [&](const TProgressoBusca& p) { progresso.Mostra(p); });
-    } catch (const EErroArquivo& e) {
-        progresso.Termina();
-        EscreveErro(QString::fromStdString(e.what()));
-        return 1;
-    }
+    const TResultadoBusca resultado =
+        BuscaPlanos(opcoes.busca, [&](const TProgressoBusca& p) { progresso.Mostra(p); });
     progresso.Termina();
-    const QList<TPlano> planos = PlanosDaFrente(resultado, opcoes, *sim);
+    TSimuladorProjeto sim;
+    const QList<TPlano> planos = PlanosDaFrente(resultado, opcoes, sim);
     try {
-        EscrevePastaFrente(opcoes.pasta, planos, *sim);
+        EscrevePastaFrente(opcoes.pasta, planos, sim);
     } catch (const EPastaFrente& e) {
         EscreveErro(e.mensagem);
         return e.Uso ? 2 : 1;

@@ -4,12 +4,10 @@
 #include "analise/AnaliseJogo.h"
 #include "debrief/GraficosDebrief.h"
 #include "graficos/ExportaGraficos.h"
-#include "model/mImagens.h"
 #include "model/mSimulador.h"
 #include "plan/LeitorPlano.h"
 #include "tools/AplicacaoGrafica.h"
 #include "tools/ExecucaoFerramenta.h"
-#include "tools/SimuladorFerramenta.h"
 
 #include <QCommandLineParser>
 
@@ -51,8 +49,8 @@ Options:
 
 Exit status: 0 when the file was written; 2 for bad arguments, an unknown
 extension, a bad plan or an output that cannot be written, with one line on
-standard error and the output file left as it was; 1 when the game's
-pictures cannot be loaded.
+standard error and the output file left as it was. It reads no file but
+the plan: it needs none of the game's pictures.
 )";
 
 void EscreveErro(const QString& linha) {
@@ -86,15 +84,12 @@ std::optional<TOpcoes> LeOpcoes(const QStringList& argumentos, bool& ajuda, QStr
 }
 
 int Executa(const TOpcoes& opcoes) {
-    std::optional<TSimuladorProjeto> sim;
-    if (!CriaSimuladorFerramenta(sim, "orvanta-report")) {
-        return 1;
-    }
+    TSimuladorProjeto sim;
     TAnaliseJogo analise;
     try {
         const TPlano plano =
-            LePlano(LeArquivoPlano(opcoes.plano), NomeArquivoPlano(opcoes.plano), *sim);
-        analise = AnalisaPlano(*sim, plano);
+            LePlano(LeArquivoPlano(opcoes.plano), NomeArquivoPlano(opcoes.plano), sim);
+        analise = AnalisaPlano(sim, plano);
     } catch (const EPlano& e) {
         EscreveErro(e.mensagem);
         return 2;

@@ -7,7 +7,6 @@
 
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
-#include "model/mImagens.h"
 #include "model/mProjeto.h"
 #include "model/mSimulador.h"
 #include "plan/JogoPlano.h"
@@ -15,7 +14,6 @@
 #include "plan/TextoEscapado.h"
 #include "plan/VerificacaoPlano.h"
 #include "tools/ExecucaoFerramenta.h"
-#include "tools/SimuladorFerramenta.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -99,8 +97,8 @@ error names both results:
 Exit status: 0 when the plan was played (concluded or not) and, with
 --verify, the results agree; 3 when they differ; 2 for a bad plan or bad
 arguments (also a plan without "result" under --verify), with one line on
-standard error and nothing on standard output; 1 when the game's pictures
-cannot be loaded.
+standard error and nothing on standard output. It reads no file but the
+plan: it needs none of the game's pictures.
 )";
 
 // Quoted text is escaped where it is quoted; this keeps the line whole
@@ -169,10 +167,7 @@ struct TOpcoes {
 };
 
 int Executa(const TOpcoes& opcoes) {
-    std::optional<TSimuladorProjeto> sim;
-    if (!CriaSimuladorFerramenta(sim, "orvanta-sim")) {
-        return 1;
-    }
+    TSimuladorProjeto sim;
     TListaMensagens receptor;
     TRastro rastro;
     TRastro* const rastroPedido = opcoes.rastro ? &rastro : nullptr;
@@ -180,19 +175,18 @@ int Executa(const TOpcoes& opcoes) {
     TResultadoPlano resultado;
     try {
         const TPlano plano =
-            LePlano(LeArquivoPlano(opcoes.caminho), NomeArquivoPlano(opcoes.caminho), *sim);
+            LePlano(LeArquivoPlano(opcoes.caminho), NomeArquivoPlano(opcoes.caminho), sim);
         if (opcoes.verifica) {
-            verificacao = VerificaPlano(*sim, plano, &receptor, rastroPedido);
+            verificacao = VerificaPlano(sim, plano, &receptor, rastroPedido);
             resultado = verificacao->Rejogado;
         } else {
-            resultado = JogaPlano(*sim, plano, &receptor, rastroPedido);
+            resultado = JogaPlano(sim, plano, &receptor, rastroPedido);
         }
     } catch (const EPlano& e) {
         EscreveErro(e.mensagem);
         return 2;
     }
-    Escreve(opcoes.json ? SaidaJson(*sim, receptor, rastroPedido)
-                        : SaidaTexto(resultado, receptor));
+    Escreve(opcoes.json ? SaidaJson(sim, receptor, rastroPedido) : SaidaTexto(resultado, receptor));
     if (verificacao && !verificacao->Confere) {
         std::fflush(stdout);
         EscreveErro(verificacao->Diferenca());

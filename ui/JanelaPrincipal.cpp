@@ -16,6 +16,7 @@
 #include "dialogs/DNumeroHoras.h"
 #include "dialogs/DProjetoConcluido.h"
 #include "dialogs/ResultadoModal.h"
+#include "figuras/ImagensDesenvolvedor.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -57,7 +58,7 @@ TMainWindow::TMainWindow(QWidget* parent)
     FPergunta = [this](const QString& pergunta) { return PerguntaPadrao(this, pergunta); };
 
     // FormCreate.
-    FSimulador = std::make_unique<TSimuladorProjeto>();
+    FSimulador = std::make_unique<TSimuladorProjeto>(CarregaImagensDesenvolvedor);
     FGravacao = std::make_unique<TGravacaoJogo>(*FSimulador);
     DefineAvisoGravacao({});
 

@@ -1,10 +1,10 @@
 #include "RegistroJogador.h"
 
-#include "registro/ArquivoIni.h"
 #include "ErrosRegistro.h"
 #include "LocalRegistro.h"
+#include "figuras/LocalizacaoImagens.h"
 #include "model/LeituraInteiro.h"
-#include "model/mImagens.h"
+#include "registro/ArquivoIni.h"
 
 #include <QLocale>
 #include <cmath>

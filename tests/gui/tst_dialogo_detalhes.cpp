@@ -1,11 +1,12 @@
 // The activity and developer detail sheets: texts, formats, the star diagram,
 // the error panel, the mood sentence and the keys that close them.
 #include "Cenario.h"
+#include "controls/Rotulos.h"
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/DDetalheAtividade.h"
 #include "dialogs/DDetalheDesenvolvedor.h"
 #include "dialogs/ResultadoModal.h"
-#include "controls/Rotulos.h"
+#include "figuras/ImagensDesenvolvedor.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -79,7 +80,7 @@ private:
 
 void TstDialogoDetalhes::init() {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    FSimulador = std::make_unique<TSimuladorProjeto>();
+    FSimulador = std::make_unique<TSimuladorProjeto>(CarregaImagensDesenvolvedor);
 }
 
 void TstDialogoDetalhes::AnActivitySheetShowsTheFieldsOfItsType_data() {

@@ -1,9 +1,10 @@
 // The team definition dialog: toggling on the project's team list, keys, the
 // drawn cells (status words, bold style, frame on the current row).
+#include "controls/Rotulos.h"
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/DDefineEquipe.h"
 #include "dialogs/ResultadoModal.h"
-#include "controls/Rotulos.h"
+#include "figuras/ImagensDesenvolvedor.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -95,7 +96,7 @@ private:
 };
 
 void TstDialogoEquipe::init() {
-    FSimulador = std::make_unique<TSimuladorProjeto>();
+    FSimulador = std::make_unique<TSimuladorProjeto>(CarregaImagensDesenvolvedor);
     QCOMPARE(Todos().size(), 7);
 }
 

@@ -1,11 +1,12 @@
 // The integer spin field, the work hours dialog and the task dedication dialog.
 #include "Cenario.h"
+#include "controls/Rotulos.h"
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/DDedicacaoAtividade.h"
 #include "dialogs/DNumeroHoras.h"
 #include "dialogs/EdInteiro.h"
 #include "dialogs/ResultadoModal.h"
-#include "controls/Rotulos.h"
+#include "figuras/ImagensDesenvolvedor.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -84,7 +85,7 @@ private:
 };
 
 void TstDialogoHoras::initTestCase() {
-    FSimulador = std::make_unique<TSimuladorProjeto>();
+    FSimulador = std::make_unique<TSimuladorProjeto>(CarregaImagensDesenvolvedor);
     QVERIFY(PrimeiraDoTipo(FSimulador->Projeto(), TipoInspecao));
 }
 

@@ -1,5 +1,6 @@
 // The activity network chart, rendered offscreen with the real scenario.
 #include "Pintura.h"
+#include "figuras/ImagensDesenvolvedor.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -77,7 +78,7 @@ QFont TstPainelTarefas::FonteBase() const {
 }
 
 void TstPainelTarefas::init() {
-    FSimulador = std::make_unique<TSimuladorProjeto>();
+    FSimulador = std::make_unique<TSimuladorProjeto>(CarregaImagensDesenvolvedor);
     FJanela = std::make_unique<QWidget>();
     FJanela->setFont(FonteBase());
     FJanela->resize(571, 378);
