@@ -1,13 +1,15 @@
 #pragma once
 
+#include "mDesenvolvedor.h"
 #include "mFonteImagens.h"
 #include "mReceptorMensagens.h"
 
 #include <QList>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <vector>
 
-class TDesenvolvedor;
 class TProjetoSoftware;
 
 // Root of the model: builds the fixed scenario, runs the turn test and the day step.
@@ -24,7 +26,7 @@ public:
     TSimuladorProjeto(const TSimuladorProjeto&) = delete;
     TSimuladorProjeto& operator=(const TSimuladorProjeto&) = delete;
 
-    TProjetoSoftware* Projeto() const { return FProjeto; }
+    TProjetoSoftware* Projeto() const { return FProjeto.get(); }
     const QList<TDesenvolvedor*>& Desenvolvedores() const { return FDesenvolvedores; }
 
     // True at once when some pool developer has a running activity; otherwise
@@ -37,7 +39,21 @@ public:
 
 private:
     void CriarCenario(const TFonteImagens& imagens);
+    // The developer's position in the pool, or -1 when he is not of it.
+    qsizetype PosicaoPool(const TDesenvolvedor* d) const {
+        const std::less_equal<const TDesenvolvedor*> ate;
+        const TDesenvolvedor* inicio = FPool.data();
+        return d && ate(inicio, d) && ate(d, inicio + FPool.size() - 1) ? d - inicio : -1;
+    }
 
-    TProjetoSoftware* FProjeto = nullptr;
+    std::unique_ptr<TProjetoSoftware> FProjeto;
+    // The pool, side by side; never grows once built, so the list's
+    // addresses hold.
+    std::vector<TDesenvolvedor> FPool;
     QList<TDesenvolvedor*> FDesenvolvedores;
+    // Whether some pool developer had a running activity after the last day
+    // step, good while the project's activities have not changed since.
+    bool FAlguemTrabalha = false;
+    bool FTrabalhoConhecido = false;
+    quint64 FMudancasTrabalho = 0;
 };

@@ -288,10 +288,10 @@ private slots:
         // Productivity 1.5 (experience 0.5 at 10 hours) and 0.9 days of work left.
         auto dev = NovoMedio(10);
         TProjetoSoftware p;
-        auto* primeira = new TAtividade(QStringLiteral("First"), TipoCodificacao, 0, 0, 10, 10);
-        auto* segunda = new TAtividade(QStringLiteral("Second"), TipoCodificacao, 0, 0, 10, 10);
-        p.AdicionarAtividade(primeira);
-        p.AdicionarAtividade(segunda);
+        TAtividade* primeira =
+            p.AdicionarAtividade(QStringLiteral("First"), TipoCodificacao, 0, 0, 10, 10);
+        TAtividade* segunda =
+            p.AdicionarAtividade(QStringLiteral("Second"), TipoCodificacao, 0, 0, 10, 10);
         primeira->SetDuracao(0.9);
         segunda->SetDuracao(5.0);
         primeira->SetDesenvolvedor(dev.get());
