@@ -4,13 +4,14 @@
 // from a game's day-by-day trace. Day d of a series is the trace entry whose
 // Dia is d, the state after the step from day d - 1 to day d.
 
+#include "CapaJogo.h"
 #include "CenarioAnalise.h"
+#include "DecisoesJogo.h"
 #include "plan/Plano.h"
 #include "plan/Rastro.h"
 
 #include <QList>
 #include <QString>
-#include <utility>
 
 class TSimuladorProjeto;
 
@@ -25,26 +26,36 @@ struct TIntervaloDias {
 struct TFaixaCronograma {
     double Inicio = 0.0;    // the day the first step of the stretch started
     double Fim = 0.0;       // the day the last step of the stretch ended
-    int Desenvolvedor = -1; // pool position
+    int Desenvolvedor = -1; // pool position; -2 for several (a long game's merged stretch)
     bool operator==(const TFaixaCronograma&) const = default;
 };
 
-// An area's errors after each day.
+// An area's errors after each day, and what was spent on it.
 struct TErrosArea {
     QList<double> Feitos;      // that have entered the area's work: Restantes + Encontrados
     QList<double> Encontrados; // found and corrected by its inspection and test
     QList<double> Restantes;   // still in the area's latest started activity
     double Custo = 0.0;        // what the area's activities cost
+    double HorasInspecao = 0.0;  // the hours its inspections were last given
+    double ErrosInspecao = 0.0;  // errors its inspections found and corrected
+    double ErrosNoTeste = 0.0;   // errors its test inherited when it started
 };
 
-// A developer who was in the team at some point.
+// A developer who was in the team at some point: his series, and where his
+// days and money went.
 struct TSerieDesenvolvedor {
     int Posicao = -1;           // pool position
     QString Nome;
     QList<double> Horas;        // the hours each day was worked at (0 when out of the team)
-    QList<double> Exaustao;     // after each day
+    QList<double> Exaustao;     // after each day; below 0 is rest in hand
     QList<TIntervaloDias> Exausto; // from the first day exhausted to the day willing again
-    QList<int> Avisos;          // days his exhaustion went past the warning level
+    QList<int> Avisos;          // days the game warned he was looking exhausted
+    double Custo = 0.0;         // what his work on the activities cost
+    double HorasTrabalhadas = 0.0; // hours of his time the activities used
+    double HorasExtras = 0.0;   // of those, the hours over 8 a day
+    double DiasNaEquipe = 0.0;  // day steps he was in the team for
+    double DiasOciosos = 0.0;   // of those, days without any work
+    double DiasExaustos = 0.0;  // of those, days he started exhausted (held at 8 hours)
 };
 
 struct TResumoJogo {
@@ -56,24 +67,56 @@ struct TResumoJogo {
     double DiasExaustos = 0.0;    // developer-days in the team spent exhausted
     double DiasOciosos = 0.0;     // developer-days in the team without any work
     double ErrosNosTestes = 0.0;  // errors the tests inherited when they started
+    double HorasInspecao = 0.0;   // hours the inspections were last given, all areas
+};
+
+// An inspection given no time, passed by the moment it was ready: the game
+// says nothing of it.
+struct TInspecaoPulada {
+    double Dia = 0.0;   // the day of the step it was passed by in (as its messages are stamped)
+    int Atividade = -1;
+    double Erros = 0.0; // the errors it let through unchecked
+    bool operator==(const TInspecaoPulada&) const = default;
+};
+
+// A message of the debrief's list: the game's own, or a note the debrief
+// adds where the game stays silent (an inspection skipped).
+struct TMensagemDebrief {
+    double Dia = 0.0;
+    QString Texto;
+    bool Nota = false;
+    bool operator==(const TMensagemDebrief&) const = default;
 };
 
 struct TAnaliseJogo {
     TCenarioAnalise Cenario;
-    QList<double> Dias;           // 1, 2, ... one per day step played
+    TCapaJogo Capa;
+    // Days each point of the daily series stands for: 1 up to a few
+    // thousand days; a longer game's points are merged (TSeriesDias).
+    int Passo = 1;
+    QList<double> Dias;           // each point's day: 1, 2, ... one per day step played
     QList<double> CustoAcumulado;
-    QList<double> CustoDia;
+    QList<double> CustoDia;       // the mean over the point's days
     QList<TErrosArea> Areas;      // in the order of Cenario.Areas
     QList<TSerieDesenvolvedor> Equipe;
     QList<QList<TFaixaCronograma>> Cronograma; // per activity
     QList<double> Ociosos;        // team members without any work, each day
     QList<double> FimAtividade;   // the day each was accomplished; Dias + 1 when never
     QList<int> Caminho;           // the critical path as played
+    QList<TDecisao> Decisoes;     // every change the player made, in order
+    QList<TInspecaoPulada> Puladas;
+    QList<TMarco> Marcos;         // what the charts mark on their day axis, by stretch and kind
+    QList<TMensagemDebrief> Mensagens;
+    qsizetype MensagensOmitidas = 0; // beyond LimiteMensagens
     TResumoJogo Resumo;
+
+    static constexpr qsizetype LimiteMensagens = 20000;
 };
 
-// The analysis of rastro, a game of the scenario cenario describes.
+// The analysis of rastro, a game of the scenario cenario describes (without
+// the player's decisions, which only a plan holds).
 TAnaliseJogo AnalisaRastro(const TRastro& rastro, const TCenarioAnalise& cenario);
 
-// Replays plano on sim (which it resets) and analyses its trace.
+// Replays plano on sim (which it resets) and analyses the game day by day as
+// it is played, keeping no trace: memory stays bounded whatever its length.
 TAnaliseJogo AnalisaPlano(TSimuladorProjeto& sim, const TPlano& plano);

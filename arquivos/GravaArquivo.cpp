@@ -1,12 +1,22 @@
 #include "GravaArquivo.h"
 
+#include "EscritaNoLugar.h"
+
+#include <QFileInfo>
 #include <QSaveFile>
 
 bool GravaArquivoInteiro(const QString& caminho, const QByteArray& dados, QString& motivo,
                          TEscritaDireta direta) {
     QSaveFile arquivo(caminho);
-    arquivo.setDirectWriteFallback(direta == TEscritaDireta::SeRecusada);
     if (!arquivo.open(QIODevice::WriteOnly)) {
+        // The new file cannot be made beside the old one. QSaveFile's own
+        // fallback would empty the old file before writing it again, so
+        // that a kill in between loses it: it is written over itself in
+        // an order that keeps it whole instead.
+        const QFileInfo info(caminho);
+        if (direta == TEscritaDireta::SeRecusada && info.isFile() && info.isWritable()) {
+            return EscreveNoLugar(caminho, dados, motivo);
+        }
         motivo = arquivo.errorString();
         return false;
     }

@@ -6,7 +6,8 @@
 // How a file that cannot be replaced is treated.
 enum class TEscritaDireta {
     Nunca,     // the file is only ever replaced whole
-    SeRecusada // a writable file in a folder that refuses new files is written in place
+    SeRecusada // a writable file in a folder that refuses new files is written
+               // over itself, in the order of EscreveNoLugar
 };
 
 // Writes dados as the whole content of the file at caminho: a new file is

@@ -4,6 +4,7 @@
 
 #include "AvaliacaoParalela.h"
 #include "SementesBusca.h"
+#include "plan/VerificacaoPlano.h"
 
 #include <QElapsedTimer>
 #include <pagmo/algorithms/nsga2.hpp>
@@ -56,7 +57,9 @@ public:
             const TResultadoPlano& r = e.Resultados[i];
             e.Frente.Considera(todos.subspan(i * dimensao, dimensao), r, FEtapa);
             objetivos[2 * i] = r.Concluido ? r.Dias : DiasInviavel;
-            objetivos[2 * i + 1] = r.Concluido ? r.Custo : CustoInviavel;
+            // In cents, as the front decides: no plan beats another by less.
+            objetivos[2 * i + 1] =
+                r.Concluido ? static_cast<double>(CentavosCusto(r.Custo)) / 100.0 : CustoInviavel;
         }
         e.Avaliacoes += static_cast<qint64>(n);
         return objetivos;

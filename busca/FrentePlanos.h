@@ -14,12 +14,16 @@ struct TPlanoEncontrado {
     TResultadoPlano Resultado;
     // 1 for a static plan, 2 once hour changes were allowed.
     int Etapa = 1;
+    // The cost in whole cents (CentavosCusto), which decides what beats what.
+    qint64 Centavos = 0;
 };
 
 // The best plans found so far for days and cost, both to be made small: only
 // concluded plans, none dominated by another (no other is as fast and as
 // cheap and better in one of the two), in increasing days and so decreasing
-// cost. Of plans with the same days and cost the first found stays.
+// cost. Of plans with the same days and cost the first found stays. Costs
+// are compared in whole cents, as the game shows them: a plan cheaper only
+// in the twelfth decimal is no cheaper.
 class TFrentePlanos {
 public:
     // Takes the plan in when it is concluded and no plan kept dominates or

@@ -3,6 +3,7 @@
 #include "arquivos/GravaArquivo.h"
 #include "plan/EscritorPlano.h"
 #include "plan/TextoEscapado.h"
+#include "plan/VerificacaoPlano.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
 
 const QLatin1String ProgramaPastaFrente("orvanta-best");
 
@@ -85,6 +91,12 @@ void Remove(const QString& caminho) {
     }
 }
 
+void CriaPasta(const QString& pasta) {
+    if (!QDir().mkpath(pasta)) {
+        Falha(QStringLiteral("cannot create the folder %1").arg(EscapaControles(pasta)));
+    }
+}
+
 } // namespace
 
 QString NomePlanoFrente(int indice) {
@@ -121,13 +133,49 @@ QStringList VerificaPastaFrente(const QString& pasta) {
     return planos;
 }
 
-void EscrevePastaFrente(const QString& pasta, const QList<TPlano>& planos,
+void PreparaPastaFrente(const QString& pasta) {
+    VerificaPastaFrente(pasta);
+    CriaPasta(pasta);
+    // A file made and removed at once: what writing the front will need.
+    QTemporaryFile prova(QDir(pasta).filePath(QStringLiteral(".orvanta-best-XXXXXX")));
+    if (!prova.open()) {
+        Falha(QStringLiteral("cannot write into the folder %1: %2")
+                  .arg(EscapaControles(pasta), prova.errorString()));
+    }
+}
+
+QList<TPlano> PlanosNaoBatidos(const QList<TPlano>& planos) {
+    struct TChave {
+        int Dias;
+        qint64 Centavos;
+        qsizetype Indice;
+    };
+    std::vector<TChave> chaves;
+    for (qsizetype i = 0; i < planos.size(); ++i) {
+        const TResultadoPlano r = planos.at(i).Resultado.value_or(TResultadoPlano{});
+        chaves.push_back({r.Dias, CentavosCusto(r.Custo), i});
+    }
+    std::stable_sort(chaves.begin(), chaves.end(), [](const TChave& a, const TChave& b) {
+        return a.Dias != b.Dias ? a.Dias < b.Dias : a.Centavos < b.Centavos;
+    });
+    QList<TPlano> naoBatidos;
+    std::optional<qint64> menor;
+    for (const TChave& chave : chaves) {
+        // Every plan kept before is as fast or faster: it must cost less.
+        if (!menor || chave.Centavos < *menor) {
+            naoBatidos.append(planos.at(chave.Indice));
+            menor = chave.Centavos;
+        }
+    }
+    return naoBatidos;
+}
+
+void EscrevePastaFrente(const QString& pasta, const QList<TPlano>& todos,
                         const TSimuladorProjeto& sim) {
     const QStringList antigos = VerificaPastaFrente(pasta);
-    QDir dir(pasta);
-    if (!dir.mkpath(QStringLiteral("."))) {
-        Falha(QStringLiteral("cannot create the folder %1").arg(EscapaControles(pasta)));
-    }
+    const QList<TPlano> planos = PlanosNaoBatidos(todos);
+    CriaPasta(pasta);
+    const QDir dir(pasta);
     Remove(dir.filePath(NomeFrente));
     QJsonArray frente;
     QStringList escritos;

@@ -34,10 +34,24 @@ QString NomePlanoFrente(int indice);
 // this program. Throws EPastaFrente (Uso) otherwise. Returns the plan files.
 QStringList VerificaPastaFrente(const QString& pasta);
 
-// Writes the front, each plan with its Resultado and Meta: checks the folder
-// again, creates it when missing, removes the old front.json first (so that
-// an interrupted write leaves no list of files that disagree with it),
-// writes the plans and then front.json, each atomically, and last removes
-// plan files of an earlier, larger front. Throws EPastaFrente.
+// Makes sure, before a search spends its time, that its front can be
+// written: checks the folder as VerificaPastaFrente does, creates it when
+// missing and creates and removes a file in it. Throws EPastaFrente: Uso as
+// VerificaPastaFrente, otherwise "cannot create the folder ..." or "cannot
+// write into the folder ...: reason".
+void PreparaPastaFrente(const QString& pasta);
+
+// The plans the front lists, from planos in increasing days: a plan is left
+// out when another as fast or faster costs as little or less, costs compared
+// in whole cents (CentavosCusto), as the game shows them; of plans with the
+// same days and cents the first stays.
+QList<TPlano> PlanosNaoBatidos(const QList<TPlano>& planos);
+
+// Writes the front of PlanosNaoBatidos(planos), each plan with its
+// Resultado and Meta: checks the folder again, creates it when missing,
+// removes the old front.json first (so that an interrupted write leaves no
+// list of files that disagree with it), writes the plans and then
+// front.json, each atomically, and last removes plan files of an earlier,
+// larger front. Throws EPastaFrente.
 void EscrevePastaFrente(const QString& pasta, const QList<TPlano>& planos,
                         const TSimuladorProjeto& sim);

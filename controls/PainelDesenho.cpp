@@ -296,6 +296,42 @@ void TPainelDesenhoVertical::RolaParaBaixo() {
     }
 }
 
+void TPainelDesenhoVertical::MostraConteudo(int topo, int base) {
+    // Each loop ends when a step leaves the offset where it was; the bound
+    // only guards against a step of 0 or less.
+    for (int passo = 0; passo < 10000 && topo < FDeslocamento; ++passo) {
+        const int antes = FDeslocamento;
+        RolaParaCima();
+        if (FDeslocamento == antes) {
+            return;
+        }
+    }
+    // Down only as long as the top of the rows stays in view.
+    for (int passo = 0; passo < 10000; ++passo) {
+        const int altura = FAreaDesenho ? FAreaDesenho->height() : height();
+        if (qint64(base) <= qint64(FDeslocamento) + altura ||
+            qint64(topo) < qint64(FDeslocamento) + FPassoRolagem) {
+            return;
+        }
+        const int antes = FDeslocamento;
+        RolaParaBaixo();
+        if (FDeslocamento == antes) {
+            return;
+        }
+    }
+}
+
+void TPainelDesenhoVertical::LimitaDeslocamento(int maximo) {
+    if (FDeslocamento <= maximo) {
+        return;
+    }
+    FDeslocamento = maximo;
+    AtualizaBotoes();
+    if (FAreaDesenho) {
+        FAreaDesenho->update();
+    }
+}
+
 void TPainelDesenhoVertical::TrataPassagem(QToolButton* botao) {
     if (!FRolagemAutomatica) {
         return;

@@ -77,6 +77,9 @@ public:
     // The scroll actions, as a click on each button runs them.
     void RolaParaCima();
     void RolaParaBaixo();
+    // Scrolls by the panel's own steps, as the buttons do, until the content
+    // rows topo..base lie inside the drawing area, or as near as the steps go.
+    void MostraConteudo(int topo, int base);
 
 protected:
     // Creates the child widgets; concrete panels call it once from their constructor.
@@ -91,6 +94,8 @@ protected:
     void PosicionaBotoes();
     void AtualizaBotoes();
     bool MouseSobreBotao(const QToolButton* botao) const;
+    // Brings an offset above maximo down to it; a smaller one stays.
+    void LimitaDeslocamento(int maximo);
 
 private:
     void TrataTemporizador();

@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -66,9 +67,20 @@ void TPainelVisao::DefineDesenvolvedores(const QList<TDesenvolvedor*>* lista,
 }
 
 void TPainelVisao::Atualiza() {
-    SetAlturaConteudo(AlturaLinha * Quantidade());
+    const int altura = AlturaLinha * Quantidade();
+    if (altura < AlturaConteudo()) {
+        LimitaDeslocamento(std::max(0, altura - height()));
+    }
+    SetAlturaConteudo(altura);
     if (AreaDesenho()) {
         AreaDesenho()->update();
+    }
+}
+
+void TPainelVisao::MostraDesenvolvedor(const TDesenvolvedor* d) {
+    const int linha = d && FListaDesenvolvedores ? int(FListaDesenvolvedores->indexOf(d)) : -1;
+    if (linha >= 0) {
+        MostraConteudo(AlturaLinha * linha, AlturaLinha * (linha + 1));
     }
 }
 

@@ -30,8 +30,14 @@ public:
     void SelecionaDesenvolvedor(TDesenvolvedor* d);
     // To be called whenever the team list or its developers may have changed
     // (after each command and each day step): sets the content height from the
-    // list's current size, which places the scroll strips, and repaints.
+    // list's current size, which places the scroll strips, and repaints. When
+    // the content shrinks, an offset that would show nothing but space below
+    // it comes back to the content's end (or to 0 when all of it fits).
     void Atualiza();
+    // Scrolls, by the panel's own steps, until d's card is in view (d's first
+    // card when he is in the team twice); nothing for none or a developer not
+    // in the team.
+    void MostraDesenvolvedor(const TDesenvolvedor* d);
 
     // Raised after a press on the drawing area, unless OnDblClick is raised instead.
     TNotifyEvent OnSelect;

@@ -1,5 +1,6 @@
 #include "controls/Rotulos.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
@@ -17,6 +18,22 @@ void DefineCores(QWidget* w, const QColor& fundo, const QColor& texto) {
     paleta.setColor(QPalette::Text, texto);
     w->setPalette(paleta);
     w->setAutoFillBackground(true);
+}
+
+void DefineCoresAplicacao(QWidget* w) {
+    const QPalette sistema = QApplication::palette(w);
+    QPalette paleta;
+    for (int grupo = 0; grupo < QPalette::NColorGroups; ++grupo) {
+        for (int papel = 0; papel < QPalette::NColorRoles; ++papel) {
+            if (papel == QPalette::NoRole) {
+                continue;
+            }
+            const auto g = QPalette::ColorGroup(grupo);
+            const auto r = QPalette::ColorRole(papel);
+            paleta.setBrush(g, r, sistema.brush(g, r));
+        }
+    }
+    w->setPalette(paleta);
 }
 
 void AjustaFonte(QLabel* rotulo, int largura) {

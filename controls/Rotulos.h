@@ -14,6 +14,10 @@ class QFrame;
 
 // Sets the widget's background (painted, not inherited) and text colour.
 void DefineCores(QWidget* w, const QColor& fundo, const QColor& texto);
+// Gives the widget the application's own colours in every role, so that a
+// standard control (a spin field, a scroll bar) placed on one of the game's
+// dark panels keeps its usual look instead of the panel's white-on-black.
+void DefineCoresAplicacao(QWidget* w);
 
 // A label whose text is wider than largura gets its font narrowed (stretched
 // below 100 %) until the text fits, down to half its width.

@@ -16,27 +16,44 @@ QString TextoChave(const QCPAxis& eixo, double chave) {
             return rotulo;
         }
     }
-    return QStringLiteral("Day ") + Numero(chave);
+    return QStringLiteral("Day ") + TextoInteiro(chave);
+}
+
+QString TextoValor(const QCPAbstractPlottable& serie, double valor) {
+    const int casas = CasasDe(serie);
+    if (casas == 0) {
+        return TextoInteiro(valor);
+    }
+    return casas > 0 ? LocalDebrief().toString(valor, 'f', casas) : Numero(valor);
 }
 
 } // namespace
 
 QString DicaGraficoEm(const QCustomPlot& grafico, const QPointF& pos) {
+    int indice = -1;
+    QCPAbstractPlottable* serie = grafico.plottableAt(pos, false, &indice);
+    const bool ponto = serie && indice >= 0 && serie->interface1D() &&
+                       indice < serie->interface1D()->dataCount();
+    // A marked point's own text comes before the items around it.
+    if (ponto) {
+        const QStringList dicas = DicasPontos(*serie);
+        if (indice < dicas.size()) {
+            return dicas.at(indice);
+        }
+    }
     if (const QCPAbstractItem* item = grafico.itemAt(pos)) {
         const QString dica = DicaDe(*item);
         if (!dica.isEmpty()) {
             return dica;
         }
     }
-    int indice = -1;
-    QCPAbstractPlottable* serie = grafico.plottableAt(pos, false, &indice);
-    if (!serie || indice < 0 || !serie->interface1D() || indice >= serie->interface1D()->dataCount()) {
+    if (!ponto) {
         return {};
     }
     const double chave = serie->interface1D()->dataMainKey(indice);
     const double valor = serie->interface1D()->dataMainValue(indice);
     return QStringLiteral("%1\n%2: %3")
-        .arg(serie->name(), TextoChave(*serie->keyAxis(), chave), Numero(valor));
+        .arg(serie->name(), TextoChave(*serie->keyAxis(), chave), TextoValor(*serie, valor));
 }
 
 void InstalaDicas(QCustomPlot& grafico) {

@@ -1,6 +1,7 @@
 #include "MontagemGraficos.h"
 
 #include "EstiloDebrief.h"
+#include "MarcosGrafico.h"
 #include "analise/AnaliseJogo.h"
 #include "graficos/PaletaGrafico.h"
 
@@ -10,28 +11,31 @@
 
 void MontaGraficoCusto(QCustomPlot& grafico, const TAnaliseJogo& analise,
                        const TPaletaGrafico& paleta) {
-    PoeTituloGrafico(grafico, QStringLiteral("Cost"));
-    EixoDias(*grafico.xAxis, analise.Dias.size());
-    grafico.yAxis->setLabel(QStringLiteral("Cumulative cost"));
-    grafico.yAxis2->setVisible(true);
-    grafico.yAxis2->setLabel(QStringLiteral("Cost of the day"));
-
-    QColor cor = paleta.Amarelo;
-    cor.setAlpha(150);
-    QCPBars* barras = BarrasDias(*grafico.xAxis, *grafico.yAxis2, analise.Dias, analise.CustoDia,
-                                 QStringLiteral("cost of the day"), cor);
-    // Upright rectangles need no smoothing, and smoothing eighty of them is
-    // most of the time a turn's redraw takes.
-    barras->setAntialiased(false);
-    barras->setAntialiasedFill(false);
-
-    LinhaDias(grafico, analise.Dias, analise.CustoAcumulado, QStringLiteral("cumulative cost"),
-              QPen(paleta.Lima, 2));
-
+    TituloDebrief(grafico, QStringLiteral("Cost"), NotaPasso(analise));
+    QCPAxisRect& total = *grafico.xAxis->axisRect();
+    EixoDias(total, analise);
+    grafico.xAxis->setTickLabels(false);
+    grafico.xAxis->setLabel(QString());
+    grafico.yAxis->setLabel(QStringLiteral("Cost so far ($)"));
+    LinhaDias(total, analise.Dias, analise.CustoAcumulado, QStringLiteral("cost so far"),
+              QPen(paleta.Lima, 2), 2);
     const double maximo = analise.CustoAcumulado.isEmpty() ? 1000.0 : analise.CustoAcumulado.constLast();
     grafico.yAxis->setRange(0.0, std::max(maximo, 100.0) * 1.08);
+
+    // The day's cost on a plot of its own: no second axis to read it against.
+    QCPAxisRect* dia = NovaAreaDias(grafico, analise, 0.45);
+    dia->axis(QCPAxis::atLeft)->setLabel(analise.Passo > 1 ? QStringLiteral("A day ($, mean)")
+                                                            : QStringLiteral("Of the day ($)"));
+    BarrasDias(*dia, analise, analise.CustoDia,
+               analise.Passo > 1 ? QStringLiteral("cost of a day, mean") : QStringLiteral("cost of the day"),
+               paleta.Amarelo, 2);
     const double topo = analise.CustoDia.isEmpty() ? 100.0 : MaiorValor(analise.CustoDia, 1.0);
-    // Bars in the lower part, under the line.
-    grafico.yAxis2->setRange(0.0, topo * 2.2);
+    dia->axis(QCPAxis::atLeft)->setRange(0.0, topo * 1.15);
+    dia->axis(QCPAxis::atLeft)->ticker()->setTickCount(3);
+
+    FaixaMarcos(grafico, analise, TiposMarcosDias(), paleta);
+    if (analise.Dias.isEmpty()) {
+        AvisoGrafico(total, paleta, SemDias());
+    }
     FinalizaGrafico(grafico, paleta);
 }

@@ -1,6 +1,7 @@
 #include "MontagemGraficos.h"
 
 #include "EstiloDebrief.h"
+#include "MarcosGrafico.h"
 #include "analise/AnaliseJogo.h"
 #include "graficos/PaletaGrafico.h"
 
@@ -10,38 +11,89 @@
 
 namespace {
 
-// The test's target level as a horizontal line across the chart.
-void DesenhaAlvo(QCustomPlot& grafico, const TAreaFuncional& area, const QColor& cor) {
-    auto* alvo = new QCPItemStraightLine(&grafico);
-    alvo->point1->setCoords(0.0, area.NivelAlvo);
-    alvo->point2->setCoords(1.0, area.NivelAlvo);
-    QPen caneta(cor, 1, Qt::DashDotLine);
-    alvo->setPen(caneta);
-    PoeDica(*alvo, QStringLiteral("%1: test target, %2 errors")
-                       .arg(area.Nome, Numero(area.NivelAlvo)));
+// The four lines of an area, told apart by dash as well as by colour.
+struct TLinhasQualidade {
+    QPen Restantes;
+    QPen Encontrados;
+    QPen Feitos;
+    QPen Alvo;
+};
+
+TLinhasQualidade Linhas(const TPaletaGrafico& paleta) {
+    return {QPen(paleta.Lima, 2.2), QPen(paleta.Amarelo, 1.8, Qt::DashLine),
+            QPen(paleta.Prata, 1.8, Qt::DotLine), QPen(paleta.Alerta, 1.2, Qt::DashDotLine)};
+}
+
+// The area's name inside its plot, top left.
+void NomeArea(QCPAxisRect& area, const QString& nome, const TPaletaGrafico& paleta) {
+    auto* texto = new QCPItemText(area.parentPlot());
+    texto->setClipAxisRect(&area);
+    texto->position->setAxisRect(&area);
+    texto->position->setType(QCPItemPosition::ptAxisRectRatio);
+    texto->position->setCoords(0.01, 0.04);
+    texto->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
+    texto->setText(nome);
+    texto->setFont(FonteGrafico(9, true));
+    texto->setColor(paleta.Texto);
+}
+
+void DesenhaArea(QCPAxisRect& area, const TAnaliseJogo& analise, int k,
+                 const TPaletaGrafico& paleta) {
+    const TAreaFuncional& funcional = analise.Cenario.Areas.at(k);
+    const TErrosArea& erros = analise.Areas.at(k);
+    const TLinhasQualidade linhas = Linhas(paleta);
+    const QString& nome = funcional.Nome;
+    LinhaDias(area, analise.Dias, erros.Feitos, nome + QStringLiteral(": made"), linhas.Feitos, 0);
+    LinhaDias(area, analise.Dias, erros.Encontrados, nome + QStringLiteral(": found and corrected"),
+              linhas.Encontrados, 0);
+    LinhaDias(area, analise.Dias, erros.Restantes, nome + QStringLiteral(": still in the product"),
+              linhas.Restantes, 0);
+    // The test's target across the whole game, as a series: in the legend and the tips.
+    const double fim = analise.Dias.isEmpty() ? 10.0 : analise.Dias.constLast();
+    LinhaDias(area, {0.0, fim}, {funcional.NivelAlvo, funcional.NivelAlvo},
+              nome + QStringLiteral(": test target"), linhas.Alvo, 0);
+    NomeArea(area, nome, paleta);
+    QCPAxis* y = area.axis(QCPAxis::atLeft);
+    y->setLabel(QStringLiteral("Errors"));
+    y->setTicker(MarcasInteiras());
+    y->ticker()->setTickCount(4);
+    y->setRange(0.0, std::max(MaiorValor(erros.Feitos, 1.0), funcional.NivelAlvo) * 1.15);
 }
 
 } // namespace
 
 void MontaGraficoQualidade(QCustomPlot& grafico, const TAnaliseJogo& analise,
                            const TPaletaGrafico& paleta) {
-    PoeTituloGrafico(grafico, QStringLiteral("Quality: errors per functional area"));
-    EixoDias(*grafico.xAxis, analise.Dias.size());
-    grafico.yAxis->setLabel(QStringLiteral("Errors"));
-    double maximo = 1.0;
-    for (int k = 0; k < analise.Areas.size(); ++k) {
-        const TAreaFuncional& area = analise.Cenario.Areas.at(k);
-        const TErrosArea& erros = analise.Areas.at(k);
-        const QColor cor = paleta.Serie(k);
-        LinhaDias(grafico, analise.Dias, erros.Restantes, area.Nome + QStringLiteral(": remaining"),
-              QPen(cor, 2));
-        LinhaDias(grafico, analise.Dias, erros.Encontrados,
-              area.Nome + QStringLiteral(": found and corrected"), QPen(cor, 1.5, Qt::DashLine));
-        LinhaDias(grafico, analise.Dias, erros.Feitos, area.Nome + QStringLiteral(": made"),
-              QPen(cor, 1, Qt::DotLine));
-        DesenhaAlvo(grafico, area, cor);
-        maximo = std::max(MaiorValor(erros.Feitos, maximo), area.NivelAlvo);
+    QString nota = QStringLiteral("The game counts errors in fractions; they are shown here "
+                                  "rounded to whole errors");
+    if (!NotaPasso(analise).isEmpty()) {
+        nota = QStringLiteral("%1. %2").arg(nota, NotaPasso(analise));
     }
-    grafico.yAxis->setRange(0.0, maximo * 1.08);
-    FinalizaGrafico(grafico, paleta, 3);
+    TituloDebrief(grafico, QStringLiteral("Quality: errors per functional area"), nota);
+    QList<QCPAxisRect*> areas{grafico.xAxis->axisRect()};
+    EixoDias(*areas.constFirst(), analise);
+    for (qsizetype k = 1; k < analise.Areas.size(); ++k) {
+        areas.append(NovaAreaDias(grafico, analise, 1.0));
+    }
+    for (qsizetype k = 0; k < analise.Areas.size(); ++k) {
+        DesenhaArea(*areas.at(k), analise, static_cast<int>(k), paleta);
+        if (k + 1 < analise.Areas.size()) {
+            areas.at(k)->axis(QCPAxis::atBottom)->setTickLabels(false);
+            areas.at(k)->axis(QCPAxis::atBottom)->setLabel(QString());
+        }
+    }
+    // The legend names each kind of line once, for every area.
+    for (int i = 0; i < grafico.plottableCount(); ++i) {
+        grafico.plottable(i)->removeFromLegend();
+    }
+    const TLinhasQualidade linhas = Linhas(paleta);
+    EntradaLegenda(grafico, QStringLiteral("errors still in the product"), linhas.Restantes);
+    EntradaLegenda(grafico, QStringLiteral("found and corrected"), linhas.Encontrados);
+    EntradaLegenda(grafico, QStringLiteral("made"), linhas.Feitos);
+    EntradaLegenda(grafico, QStringLiteral("level the test must reach"), linhas.Alvo);
+    FaixaMarcos(grafico, analise, TiposMarcosDias(), paleta);
+    if (analise.Dias.isEmpty()) {
+        AvisoGrafico(*areas.constFirst(), paleta, SemDias());
+    }
+    FinalizaGrafico(grafico, paleta, 4);
 }

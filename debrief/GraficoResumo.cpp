@@ -1,61 +1,108 @@
 #include "MontagemGraficos.h"
 
 #include "EstiloDebrief.h"
+#include "TabelaGrafico.h"
+#include "TextoCapa.h"
 #include "analise/AnaliseJogo.h"
 #include "graficos/PaletaGrafico.h"
 
 #include <qcustomplot.h>
 
-#include <algorithm>
-
 namespace {
 
-QString TextoResumo(const TAnaliseJogo& analise) {
-    const TResumoJogo& r = analise.Resumo;
-    QStringList linhas;
-    linhas << (r.Concluido ? QStringLiteral("Concluded in %1 days, cost %2")
-                           : QStringLiteral("Not concluded after %1 days, cost %2"))
-                  .arg(r.Dias)
-                  .arg(QString::number(r.Custo, 'f', 2));
-    linhas << QStringLiteral("Overtime hours: %1").arg(Numero(r.HorasExtras, 1));
-    linhas << QStringLiteral("Developer-days exhausted: %1").arg(Numero(r.DiasExaustos));
-    linhas << QStringLiteral("Idle developer-days: %1").arg(Numero(r.DiasOciosos));
-    linhas << QStringLiteral("Errors that reached the tests: %1").arg(Numero(r.ErrosNosTestes, 1));
-    return linhas.join(QLatin1Char('\n'));
+void Capa(QCustomPlot& grafico, const TAnaliseJogo& a, const TPaletaGrafico& paleta) {
+    const TCapaJogo& capa = a.Capa;
+    const QString falta = QStringLiteral("not recorded");
+    TTabelaGrafico tabela(grafico, paleta);
+    tabela.Linha({QStringLiteral("Manager"), capa.Gerente.isEmpty() ? falta : capa.Gerente});
+    tabela.Linha({QStringLiteral("Game"), capa.Jogo > 0 ? QString::number(capa.Jogo) : falta});
+    const QString quando = TextoQuando(capa);
+    tabela.Linha({QStringLiteral("Played"), quando.isEmpty() ? falta : quando});
+    tabela.Linha({QStringLiteral("Result"), TextoResultado(capa.Rejogado)});
+    tabela.Linha({QStringLiteral("Check"), TextoVerificacao(capa)});
+    tabela.AlinhaEsquerda(1);
+}
+
+QString Horas(double horas) {
+    return Numero(horas, 1);
+}
+
+void Desenvolvedores(QCustomPlot& grafico, const TAnaliseJogo& a, const TPaletaGrafico& paleta) {
+    TTabelaGrafico tabela(grafico, paleta);
+    tabela.Linha({QStringLiteral("Developer"), QStringLiteral("Cost ($)"), QStringLiteral("Hours worked"),
+                  QStringLiteral("Overtime hours"), QStringLiteral("Days in the team"),
+                  QStringLiteral("Idle days"), QStringLiteral("Exhausted days")},
+                 true);
+    TSerieDesenvolvedor total;
+    for (const TSerieDesenvolvedor& s : a.Equipe) {
+        tabela.Linha({s.Nome, TextoDinheiro(s.Custo), Horas(s.HorasTrabalhadas), Horas(s.HorasExtras),
+                      TextoInteiro(s.DiasNaEquipe), TextoInteiro(s.DiasOciosos),
+                      TextoInteiro(s.DiasExaustos)});
+        total.Custo += s.Custo;
+        total.HorasTrabalhadas += s.HorasTrabalhadas;
+        total.HorasExtras += s.HorasExtras;
+        total.DiasNaEquipe += s.DiasNaEquipe;
+        total.DiasOciosos += s.DiasOciosos;
+        total.DiasExaustos += s.DiasExaustos;
+    }
+    if (a.Equipe.isEmpty()) {
+        tabela.Linha({QStringLiteral("Nobody was in the team")});
+    } else {
+        tabela.Linha({QStringLiteral("Team"), TextoDinheiro(total.Custo), Horas(total.HorasTrabalhadas),
+                      Horas(total.HorasExtras), TextoInteiro(total.DiasNaEquipe),
+                      TextoInteiro(total.DiasOciosos), TextoInteiro(total.DiasExaustos)},
+                     true);
+    }
+}
+
+void Areas(QCustomPlot& grafico, const TAnaliseJogo& a, const TPaletaGrafico& paleta) {
+    TTabelaGrafico tabela(grafico, paleta);
+    tabela.Linha({QStringLiteral("Functional area"), QStringLiteral("Cost ($)"),
+                  QStringLiteral("Inspection hours given"), QStringLiteral("Errors the inspection found"),
+                  QStringLiteral("Errors that reached the test")},
+                 true);
+    for (qsizetype k = 0; k < a.Areas.size(); ++k) {
+        const TErrosArea& e = a.Areas.at(k);
+        tabela.Linha({a.Cenario.Areas.at(k).Nome, TextoDinheiro(e.Custo), TextoInteiro(e.HorasInspecao),
+                      TextoInteiro(e.ErrosInspecao), TextoInteiro(e.ErrosNoTeste)});
+    }
+    tabela.Linha({QStringLiteral("Shared (use cases, architecture)"),
+                  TextoDinheiro(a.Resumo.CustoComum), QString(), QString(), QString()});
+}
+
+// The project's days lost, in one sentence.
+QString DiasPerdidos(const TAnaliseJogo& a) {
+    const TResumoJogo& r = a.Resumo;
+    return QStringLiteral("Developer-days lost: %1 exhausted (hours forced to 8), %2 idle (in the "
+                          "team without work). Overtime: %3 hours. Decisions: %4.")
+        .arg(TextoInteiro(r.DiasExaustos), TextoInteiro(r.DiasOciosos), Horas(r.HorasExtras),
+             TextoInteiro(a.Decisoes.size()));
 }
 
 } // namespace
 
 void MontaGraficoResumo(QCustomPlot& grafico, const TAnaliseJogo& analise,
                         const TPaletaGrafico& paleta) {
-    PoeTituloGrafico(grafico, QStringLiteral("Summary"));
-    auto* texto = new QCPTextElement(&grafico, TextoResumo(analise), FonteGrafico(10));
-    grafico.plotLayout()->insertRow(1);
-    grafico.plotLayout()->addElement(1, 0, texto);
-
-    QSharedPointer<QCPAxisTickerText> marcas(new QCPAxisTickerText);
-    QList<double> chaves;
-    QList<double> custos;
-    for (int k = 0; k < analise.Areas.size(); ++k) {
-        chaves.append(k + 1);
-        custos.append(analise.Areas.at(k).Custo);
-        marcas->addTick(k + 1, analise.Cenario.Areas.at(k).Nome);
-    }
-    chaves.append(analise.Areas.size() + 1);
-    custos.append(analise.Resumo.CustoComum);
-    marcas->addTick(analise.Areas.size() + 1, QStringLiteral("Shared"));
-    grafico.xAxis->setTicker(marcas);
-    grafico.xAxis->setLabel(QStringLiteral("Functional area"));
-    grafico.xAxis->setRange(0.4, chaves.size() + 0.6);
-    grafico.yAxis->setLabel(QStringLiteral("Cost"));
-
-    auto* barras = new QCPBars(grafico.xAxis, grafico.yAxis);
-    barras->setName(QStringLiteral("cost per functional area"));
-    barras->setData(chaves, custos, true);
-    barras->setWidth(0.6);
-    barras->setPen(Qt::NoPen);
-    barras->setBrush(paleta.Lima);
-    const double maior = *std::max_element(custos.cbegin(), custos.cend());
-    grafico.yAxis->setRange(0.0, std::max(maior, 100.0) * 1.1);
-    FinalizaGrafico(grafico, paleta);
+    const QString quem = TextoIdentidade(analise.Capa);
+    TituloDebrief(grafico,
+                  quem.isEmpty() ? QStringLiteral("Orvanta debrief")
+                                 : QStringLiteral("Orvanta debrief: %1").arg(quem),
+                  NotaPasso(analise));
+    // No plot here: text only.
+    grafico.plotLayout()->remove(grafico.xAxis->axisRect());
+    grafico.plotLayout()->simplify();
+    Capa(grafico, analise, paleta);
+    TituloSecao(grafico, QStringLiteral("Where the days and money went"), paleta);
+    Desenvolvedores(grafico, analise, paleta);
+    auto* perdidos = new QCPTextElement(&grafico, DiasPerdidos(analise), FonteGrafico(9));
+    perdidos->setTextFlags(Qt::AlignLeft | Qt::AlignVCenter);
+    perdidos->setMargins(QMargins(8, 6, 8, 2));
+    LinhaGrafico(grafico, perdidos);
+    TituloSecao(grafico, QStringLiteral("Functional areas: cost, inspection and the errors left for the tests"),
+           paleta);
+    Areas(grafico, analise, paleta);
+    // What is left of the page stays empty, below the text.
+    LinhaGrafico(grafico, new QCPLayoutGrid, 1.0);
+    AplicaPaleta(grafico, paleta);
+    RestauraTitulos(grafico, paleta);
 }

@@ -1,92 +1,185 @@
 #include "JanelaDebrief.h"
 
-#include "DicaGrafico.h"
-#include "EstiloDebrief.h"
+#include "AbaDebrief.h"
+#include "AbaDecisoes.h"
+#include "AbaMensagens.h"
 #include "GraficosDebrief.h"
-#include "graficos/PaletaGrafico.h"
+#include "TextoCapa.h"
+#include "graficos/ExportaGraficos.h"
 #include "model/mSimulador.h"
 
-#include <qcustomplot.h>
-
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 TJanelaDebrief::TJanelaDebrief(TFonte fonte, QWidget* parent)
     : QWidget(parent, Qt::Window), FFonte(std::move(fonte)),
-      FSimulador(std::make_unique<TSimuladorProjeto>()) {
+      FSimulador(std::make_unique<TSimuladorProjeto>()),
+      FPastaExporta(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     setObjectName(QStringLiteral("JanelaDebrief"));
     setWindowTitle(QStringLiteral("Orvanta Debrief"));
     resize(1000, 700);
     FAbas = new QTabWidget(this);
     FAbas->setObjectName(QStringLiteral("AbasDebrief"));
+    // The tabs: every chart, the decisions with their list, then the messages.
     const QStringList nomes = NomesGraficosDebrief();
-    for (const QString& nome : nomes) {
-        auto* grafico = new QCustomPlot;
-        InstalaDicas(*grafico);
-        FGraficos.append(grafico);
-        FDesatualizado.append(true);
-        FAbas->addTab(grafico, nome);
+    for (int i = 0; i < nomes.size(); ++i) {
+        AdicionaAba(i == GraficoDecisoes ? new TAbaDecisoes(i) : new TAbaGrafico(i), nomes.at(i));
     }
-    FBotaoExporta = new QPushButton(QStringLiteral("Export..."), this);
-    FBotaoExporta->setObjectName(QStringLiteral("BotaoExporta"));
+    AdicionaAba(new TAbaMensagens, QStringLiteral("Messages"));
+
+    FSituacao = new QLabel(this);
+    FSituacao->setObjectName(QStringLiteral("SituacaoDebrief"));
+    FSituacao->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    FExportaGrafico = new QPushButton(QStringLiteral("Export Chart..."), this);
+    FExportaGrafico->setObjectName(QStringLiteral("BotaoExportaGrafico"));
+    FExportaGrafico->setToolTip(QStringLiteral("Write the chart in view to a PDF, SVG or PNG file"));
+    FExportaTudo = new QPushButton(QStringLiteral("Export..."), this);
+    FExportaTudo->setObjectName(QStringLiteral("BotaoExporta"));
+    FExportaTudo->setToolTip(QStringLiteral(
+        "Write every chart: a PDF of one page each after the summary, or an SVG or PNG file each"));
     auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(FBotaoExporta);
+    botoes->addWidget(FSituacao, 1);
+    botoes->addWidget(FExportaGrafico);
+    botoes->addWidget(FExportaTudo);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(FAbas);
     layout->addLayout(botoes);
-    connect(FAbas, &QTabWidget::currentChanged, this, &TJanelaDebrief::MostraGrafico);
-    connect(FBotaoExporta, &QPushButton::clicked, this, &TJanelaDebrief::ExportaPedido);
+    connect(FAbas, &QTabWidget::currentChanged, this, &TJanelaDebrief::MostraAba);
+    connect(FExportaGrafico, &QPushButton::clicked, this, [this] { ExportaPedido(false); });
+    connect(FExportaTudo, &QPushButton::clicked, this, [this] { ExportaPedido(true); });
     Atualiza();
 }
 
 TJanelaDebrief::~TJanelaDebrief() = default;
 
+void TJanelaDebrief::AdicionaAba(TAbaDebrief* aba, const QString& nome) {
+    FListaAbas.append(aba);
+    FDesatualizado.append(true);
+    FAbas->addTab(aba, nome);
+    connect(aba, &TAbaDebrief::DiaEscolhido, this, &TJanelaDebrief::MarcaDia);
+    connect(aba, &TAbaDebrief::DiaPedido, this, &TJanelaDebrief::MostraDia);
+}
+
 QCustomPlot* TJanelaDebrief::Grafico(int i) const {
-    return FGraficos.value(i);
+    for (const TAbaDebrief* aba : FListaAbas) {
+        if (aba->IndiceGrafico() == i) {
+            return aba->Grafico();
+        }
+    }
+    return nullptr;
 }
 
 int TJanelaDebrief::NumeroGraficos() const {
-    return static_cast<int>(FGraficos.size());
+    return static_cast<int>(NomesGraficosDebrief().size());
 }
 
 void TJanelaDebrief::Atualiza() {
     TPlano vazio;
     vazio.MaximoDias = 0;
-    FAnalise = AnalisaPlano(*FSimulador, FFonte ? FFonte() : vazio);
+    TAnaliseJogo analise = AnalisaPlano(*FSimulador, FFonte ? FFonte() : vazio);
+    for (TAbaDebrief* aba : FListaAbas) {
+        aba->Esquece();
+    }
+    FAnalise = std::move(analise);
     FDesatualizado.fill(true);
-    // Only the chart in view is drawn now; the others when their tab is chosen.
-    MostraGrafico(FAbas->currentIndex());
+    // Only the tab in view is drawn now; the others when they are chosen.
+    MostraAba(FAbas->currentIndex());
 }
 
-void TJanelaDebrief::MostraGrafico(int i) {
-    if (i < 0 || i >= FGraficos.size() || !FDesatualizado.at(i)) {
+void TJanelaDebrief::MostraAba(int i) {
+    if (i < 0 || i >= FListaAbas.size()) {
         return;
     }
-    QCustomPlot* grafico = FGraficos.at(i);
-    EsvaziaGrafico(*grafico);
-    MontaGraficoDebrief(i, *grafico, FAnalise, TPaletaGrafico::Tela());
-    grafico->replot(QCustomPlot::rpQueuedReplot);
-    FDesatualizado[i] = false;
+    TAbaDebrief* aba = FListaAbas.at(i);
+    if (GraficoDeDias(aba->IndiceGrafico()) && aba->IndiceGrafico() != GraficoDecisoes) {
+        FUltimaDeDias = i;
+    }
+    FExportaGrafico->setEnabled(aba->Grafico() != nullptr);
+    if (FDesatualizado.at(i)) {
+        aba->Mostra(FAnalise);
+        FDesatualizado[i] = false;
+    }
 }
 
-bool TJanelaDebrief::Exporta(const QString& caminho, QString& erro) const {
-    return ExportaDebrief(FAnalise, caminho, erro);
+void TJanelaDebrief::MarcaDia(double dia) {
+    FDia = dia;
+    for (TAbaDebrief* aba : FListaAbas) {
+        aba->MarcaDia(dia);
+    }
 }
 
-void TJanelaDebrief::ExportaPedido() {
-    const QString caminho = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export the debrief"), QString(),
-        QStringLiteral("PDF (*.pdf);;SVG (*.svg);;PNG (*.png)"));
+void TJanelaDebrief::MostraDia(double dia) {
+    MarcaDia(dia);
+    int alvo = FUltimaDeDias;
+    for (int i = 0; alvo < 0 && i < FListaAbas.size(); ++i) {
+        if (FListaAbas.at(i)->IndiceGrafico() == GraficoCusto) {
+            alvo = i;
+        }
+    }
+    FAbas->setCurrentIndex(alvo);
+}
+
+bool TJanelaDebrief::Exporta(const QString& caminho, QString& erro, int grafico) const {
+    return ExportaDebrief(FAnalise, caminho, erro, grafico);
+}
+
+QString TJanelaDebrief::NomeProposto(int grafico, const QString& sufixo) const {
+    const QString nome = NomeArquivoDebrief(FAnalise.Capa, sufixo);
+    if (grafico < 0) {
+        return nome;
+    }
+    // orvanta-Ana-game-3-cost.pdf
+    return QStringLiteral("%1-%2.%3")
+        .arg(QFileInfo(nome).completeBaseName(), ArquivosGraficosDebrief().value(grafico), sufixo);
+}
+
+void TJanelaDebrief::ExportaPedido(bool todos) {
+    const TAbaDebrief* aba = FListaAbas.value(FAbas->currentIndex());
+    const int grafico = todos ? TodosGraficosDebrief : (aba ? aba->IndiceGrafico() : -1);
+    if (!todos && grafico < 0) {
+        return;
+    }
+    QString filtro = QStringLiteral("PDF (*.pdf)");
+    const QString proposto = QDir(FPastaExporta).filePath(NomeProposto(grafico, QStringLiteral("pdf")));
+    QString caminho = QFileDialog::getSaveFileName(
+        this, todos ? QStringLiteral("Export the debrief") : QStringLiteral("Export the chart"),
+        proposto, QStringLiteral("PDF (*.pdf);;SVG (*.svg);;PNG (*.png)"), &filtro);
     if (caminho.isEmpty()) {
         return;
     }
-    QString erro;
-    if (!Exporta(caminho, erro)) {
-        QMessageBox::warning(this, QStringLiteral("Orvanta Debrief"), erro);
+    if (!FormatoPorNome(caminho)) {
+        // The type chosen in the dialog, when the name gives none.
+        caminho += QLatin1Char('.') + filtro.section(QLatin1Char('.'), 1).chopped(1);
     }
+    FPastaExporta = QFileInfo(caminho).absolutePath();
+    QString erro;
+    if (!Exporta(caminho, erro, grafico)) {
+        QMessageBox::warning(this, QStringLiteral("Orvanta Debrief"), erro);
+        return;
+    }
+    QStringList nomes;
+    for (const QString& arquivo : ArquivosExportacao(caminho, grafico)) {
+        nomes.append(QFileInfo(arquivo).fileName());
+    }
+    FSituacao->setText(nomes.size() == 1
+                           ? QStringLiteral("Wrote %1").arg(nomes.constFirst())
+                           : QStringLiteral("Wrote %1 files: %2")
+                                 .arg(QString::number(nomes.size()), nomes.join(QStringLiteral(", "))));
+}
+
+void TJanelaDebrief::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_Escape && evento->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(evento);
 }

@@ -2,7 +2,10 @@
 
 #include "controls/Rotulos.h"
 
+#include <QKeyEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QPen>
 #include <QPixmap>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
@@ -13,7 +16,7 @@ const QString TBotaoRapido::GlyphFecha = QStringLiteral(":/GlyphFecha.png");
 TBotaoRapido::TBotaoRapido(const QString& caption, const QString& glyph, QWidget* parent)
     : QToolButton(parent) {
     setAutoRaise(true);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     setIconSize(QSize(LadoGlifo, LadoGlifo));
     setFont(FonteJogo(11));
@@ -69,6 +72,27 @@ void TBotaoRapido::paintEvent(QPaintEvent*) {
     }
     DesenhaGlifo(canvas, CaixaGlifo().translated(desvio));
     DesenhaLegenda(canvas, CaixaLegenda().translated(desvio), opcao);
+    if (hasFocus()) {
+        DesenhaFoco(canvas);
+    }
+}
+
+// A dotted frame in the caption's colour, one pixel inside the button's edge.
+void TBotaoRapido::DesenhaFoco(QPainter& canvas) const {
+    QPen caneta(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
+    canvas.setPen(caneta);
+    canvas.setBrush(Qt::NoBrush);
+    canvas.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
+void TBotaoRapido::keyPressEvent(QKeyEvent* evento) {
+    const int tecla = evento->key();
+    const bool semModificador = (evento->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (FEnterClica && semModificador && (tecla == Qt::Key_Return || tecla == Qt::Key_Enter)) {
+        click();
+        return;
+    }
+    QToolButton::keyPressEvent(evento);
 }
 
 // The style's flat button face and frame (shown under the pointer or while

@@ -13,11 +13,18 @@ class QStylePainter;
 // glyph and the caption centred together in the button, 4 pixels apart. The
 // caption may carry an '&' accelerator ("&Close" answers Alt+C). A glyph that
 // cannot be loaded leaves the button without an icon, and the caption alone
-// is centred. Geometry is the caller's.
+// is centred. Geometry is the caller's. Tab reaches the button (a click
+// leaves the focus where it was); focused, it shows a dotted frame and Space
+// presses it, and Enter too where the dialog says so.
 class TBotaoRapido : public QToolButton {
     Q_OBJECT
 public:
     TBotaoRapido(const QString& caption, const QString& glyph, QWidget* parent = nullptr);
+
+    // Whether Enter presses the focused button (off by default: where Enter
+    // does nothing in a dialog, it does nothing on its buttons either).
+    void SetEnterClica(bool clica) { FEnterClica = clica; }
+    bool EnterClica() const { return FEnterClica; }
 
     // Where the glyph (empty without one) and the caption are drawn, with the
     // button up.
@@ -33,6 +40,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     int LarguraLegenda() const;
@@ -41,6 +49,9 @@ private:
     void DesenhaGlifo(QPainter& canvas, const QRect& caixa) const;
     void DesenhaLegenda(QPainter& canvas, const QRect& caixa,
                         const QStyleOptionToolButton& opcao) const;
+    void DesenhaFoco(QPainter& canvas) const;
+
+    bool FEnterClica = false;
 };
 
 // A button of the dialogs' common size, 89 x 25, at (x, y) of its panel.

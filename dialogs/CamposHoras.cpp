@@ -42,6 +42,8 @@ TEdInteiro* CriaCampoHoras(QWidget* parent, const QRect& caixa, int minimo, int 
 }
 
 void LigaRespostas(QDialog* dialogo, TBotaoRapido* ok, TBotaoRapido* cancela, TEdInteiro* campo) {
+    ok->SetEnterClica(true);
+    cancela->SetEnterClica(true);
     QObject::connect(ok, &QToolButton::clicked, dialogo, [dialogo] { dialogo->done(mrOk); });
     QObject::connect(cancela, &QToolButton::clicked, dialogo,
                      [dialogo] { dialogo->done(mrCancel); });

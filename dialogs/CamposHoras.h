@@ -22,7 +22,7 @@ QLabel* CriaLegendaCampo(QWidget* parent, const QString& nome, const QString& te
 TEdInteiro* CriaCampoHoras(QWidget* parent, const QRect& caixa, int minimo, int maximo, int valor);
 
 // Ok and Enter in the field close the dialog with Ok; Cancel and Esc in the
-// field with Cancel.
+// field with Cancel. Enter on a button reached by Tab presses that button.
 void LigaRespostas(QDialog* dialogo, TBotaoRapido* ok, TBotaoRapido* cancela, TEdInteiro* campo);
 
 // Gives the field the focus with its whole text selected.

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
@@ -76,6 +77,9 @@ TDlgDefinicaoEquipe::TDlgDefinicaoEquipe(QWidget* parent)
     FGrTodos->setShowGrid(false);
     FGrTodos->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FGrTodos->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The grid's white-on-black would make the bar's arrows white on its
+    // light groove.
+    DefineCoresAplicacao(FGrTodos->verticalScrollBar());
     FGrTodos->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     FGrTodos->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FGrTodos->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -100,6 +104,8 @@ TDlgDefinicaoEquipe::TDlgDefinicaoEquipe(QWidget* parent)
 
     FBtFecha = CriaBotaoRapido(painel, QStringLiteral("BtFecha"), QStringLiteral("&Close"),
                                TBotaoRapido::GlyphFecha, 409, 328);
+    // Enter closes the dialog from the grid, and so from its one button.
+    FBtFecha->SetEnterClica(true);
     connect(FBtFecha, &QToolButton::clicked, this, [this] { done(mrCancel); });
 
     FGrTodos->setFocus();

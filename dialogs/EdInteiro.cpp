@@ -1,12 +1,12 @@
 #include "EdInteiro.h"
 
+#include "controls/Rotulos.h"
 #include "model/LeituraInteiro.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPalette>
 #include <QToolButton>
 #include <QValidator>
 #include <algorithm>
@@ -32,24 +32,6 @@ public:
     }
 };
 
-// The application's own colours in every role, so that nothing of the panel
-// the field stands on (a black one, with white text) is inherited.
-QPalette PaletaNormal(const QWidget* campo) {
-    const QPalette sistema = QApplication::palette(campo);
-    QPalette paleta;
-    for (int grupo = 0; grupo < QPalette::NColorGroups; ++grupo) {
-        for (int papel = 0; papel < QPalette::NColorRoles; ++papel) {
-            if (papel == QPalette::NoRole) {
-                continue;
-            }
-            const auto g = QPalette::ColorGroup(grupo);
-            const auto r = QPalette::ColorRole(papel);
-            paleta.setBrush(g, r, sistema.brush(g, r));
-        }
-    }
-    return paleta;
-}
-
 } // namespace
 
 TEdInteiro::TEdInteiro(QWidget* parent)
@@ -57,7 +39,7 @@ TEdInteiro::TEdInteiro(QWidget* parent)
       FBaixo(new QToolButton(FEdicao)) {
     // Text in the window-text colour on the field background, and arrows in
     // the button-text colour, wherever the field is placed.
-    setPalette(PaletaNormal(this));
+    DefineCoresAplicacao(this);
     FEdicao->setValidator(new TValidadorCaracteres(FEdicao));
     FEdicao->installEventFilter(this);
     FEdicao->setTextMargins(0, 0, LarguraBotoes, 0);

@@ -1,5 +1,6 @@
 #include "graficos/ExportaGraficos.h"
 
+#include "AutorPdf.h"
 #include "arquivos/GravaArquivo.h"
 
 #include <QBuffer>
@@ -51,9 +52,15 @@ void DesenhaEmPilha(QCPPainter& pintor, const QList<QCustomPlot*>& graficos,
     }
 }
 
-bool EscrevePdf(const QList<QCustomPlot*>& graficos, QIODevice& destino, const QSize& tamanho) {
+QString Titulo(const TMetadadosGraficos& meta) {
+    return meta.Titulo.isEmpty() ? QStringLiteral("Orvanta") : meta.Titulo;
+}
+
+bool EscrevePdf(const QList<QCustomPlot*>& graficos, QIODevice& destino, const QSize& tamanho,
+                const TMetadadosGraficos& meta) {
     QPdfWriter pdf(&destino);
     pdf.setCreator(QStringLiteral("Orvanta"));
+    pdf.setTitle(Titulo(meta));
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                   QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
     pdf.setResolution(ResolucaoGraficos);
@@ -80,14 +87,18 @@ bool EscrevePdf(const QList<QCustomPlot*>& graficos, QIODevice& destino, const Q
     return pintor.end();
 }
 
-bool EscreveSvg(const QList<QCustomPlot*>& graficos, QIODevice& destino, const QSize& tamanho) {
+bool EscreveSvg(const QList<QCustomPlot*>& graficos, QIODevice& destino, const QSize& tamanho,
+                const TMetadadosGraficos& meta) {
     const QSize total(tamanho.width(), tamanho.height() * static_cast<int>(graficos.size()));
     QSvgGenerator svg;
     svg.setResolution(ResolucaoGraficos);
     svg.setOutputDevice(&destino);
     svg.setSize(total);
     svg.setViewBox(QRect(QPoint(0, 0), total));
-    svg.setTitle(QStringLiteral("Orvanta"));
+    svg.setTitle(Titulo(meta));
+    if (!meta.Autor.isEmpty()) {
+        svg.setDescription(QStringLiteral("Author: %1").arg(meta.Autor));
+    }
     QCPPainter pintor;
     if (!pintor.begin(&svg)) {
         return false;
@@ -118,7 +129,8 @@ bool EscrevePng(const QList<QCustomPlot*>& graficos, QIODevice& destino, const Q
 } // namespace
 
 bool ExportaGraficos(const QList<QCustomPlot*>& graficos, const QString& caminho,
-                     const QSize& tamanho, QString& erro, double escala) {
+                     const QSize& tamanho, QString& erro, double escala,
+                     const TMetadadosGraficos& meta) {
     const std::optional<TFormatoGrafico> formato = FormatoPorNome(caminho);
     if (!formato) {
         erro = QStringLiteral("%1: unknown format (use .pdf, .svg or .png)").arg(caminho);
@@ -135,10 +147,10 @@ bool ExportaGraficos(const QList<QCustomPlot*>& graficos, const QString& caminho
     bool desenhado = false;
     switch (*formato) {
     case TFormatoGrafico::Pdf:
-        desenhado = EscrevePdf(graficos, memoria, tamanho);
+        desenhado = EscrevePdf(graficos, memoria, tamanho, meta);
         break;
     case TFormatoGrafico::Svg:
-        desenhado = EscreveSvg(graficos, memoria, tamanho);
+        desenhado = EscreveSvg(graficos, memoria, tamanho, meta);
         break;
     case TFormatoGrafico::Png:
         desenhado = EscrevePng(graficos, memoria, tamanho, escala);
@@ -148,10 +160,23 @@ bool ExportaGraficos(const QList<QCustomPlot*>& graficos, const QString& caminho
         erro = QStringLiteral("%1: the charts could not be drawn").arg(caminho);
         return false;
     }
+    QByteArray dados = memoria.data();
+    if (*formato == TFormatoGrafico::Pdf && !meta.Autor.isEmpty()) {
+        dados = PoeAutorPdf(dados, meta.Autor);
+    }
     QString motivo;
-    if (!GravaArquivoInteiro(caminho, memoria.data(), motivo)) {
+    if (!GravaArquivoInteiro(caminho, dados, motivo)) {
         erro = QStringLiteral("%1: %2").arg(caminho, motivo);
         return false;
     }
     return true;
+}
+
+QByteArray GraficosSvg(const QList<QCustomPlot*>& graficos, const QSize& tamanho) {
+    if (graficos.isEmpty() || tamanho.isEmpty()) {
+        return {};
+    }
+    QBuffer memoria;
+    memoria.open(QIODevice::WriteOnly);
+    return EscreveSvg(graficos, memoria, tamanho, {}) ? memoria.data() : QByteArray();
 }

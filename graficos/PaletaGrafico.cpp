@@ -19,7 +19,8 @@ TPaletaGrafico TPaletaGrafico::Tela() {
             CorAmarela,
             CorPrata,
             QColor(255, 64, 64),
-            {CorAqua, QColor(255, 128, 255), QColor(255, 160, 64), QColor(128, 160, 255)}};
+            {CorAqua, QColor(255, 128, 255), QColor(255, 160, 64), QColor(128, 160, 255)},
+            false};
 }
 
 TPaletaGrafico TPaletaGrafico::Papel() {
@@ -31,7 +32,8 @@ TPaletaGrafico TPaletaGrafico::Papel() {
             QColor(176, 140, 0),
             QColor(110, 110, 110),
             QColor(200, 0, 0),
-            {QColor(0, 120, 160), QColor(160, 0, 160), QColor(200, 100, 0), QColor(40, 60, 200)}};
+            {QColor(0, 120, 160), QColor(160, 0, 160), QColor(200, 100, 0), QColor(40, 60, 200)},
+            true};
 }
 
 QFont FonteGrafico(double pontos, bool negrito) {

@@ -19,6 +19,9 @@ struct TPaletaGrafico {
     QColor Prata;    // the third series, and the game's silver
     QColor Alerta;   // limits and warnings
     QList<QColor> Series; // further series, in order (the three above come first)
+    // For paper, which may be printed in grey: what colour alone tells apart
+    // is told by a pattern too.
+    bool Impressa = false;
 
     // The colour of series i: Lima, Amarelo, Prata, then Series, cycling.
     QColor Serie(int i) const;

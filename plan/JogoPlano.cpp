@@ -35,8 +35,10 @@ TResultadoPlano ResultadoAtual(const TSimuladorProjeto& sim) {
     return {p->Concluido(), static_cast<int>(std::lround(p->Tempo())), p->Custo()};
 }
 
-TResultadoPlano JogaPlano(TSimuladorProjeto& sim, const TPlano& plano,
-                          TReceptorMensagens* receptor, TRastro* rastro) {
+namespace {
+
+TResultadoPlano Joga(TSimuladorProjeto& sim, const TPlano& plano, TReceptorMensagens* receptor,
+                     const TPassoRastro* porPasso) {
     sim.Reiniciar();
     AplicaMudancas(sim, plano.Inicio);
     const TProjetoSoftware* p = sim.Projeto();
@@ -53,11 +55,27 @@ TResultadoPlano JogaPlano(TSimuladorProjeto& sim, const TPlano& plano,
             break;
         }
         // A day in which nobody works still passes, as when the player answers Yes.
-        if (rastro) {
-            rastro->append(PassaDiaRastro(sim, receptor));
+        if (porPasso) {
+            (*porPasso)(PassaDiaRastro(sim, receptor));
         } else {
             sim.AvancarDia(receptor);
         }
     }
     return ResultadoAtual(sim);
+}
+
+} // namespace
+
+TResultadoPlano JogaPlano(TSimuladorProjeto& sim, const TPlano& plano,
+                          TReceptorMensagens* receptor, TRastro* rastro) {
+    if (!rastro) {
+        return Joga(sim, plano, receptor, nullptr);
+    }
+    const TPassoRastro guarda = [rastro](TRastroDia&& dia) { rastro->append(std::move(dia)); };
+    return Joga(sim, plano, receptor, &guarda);
+}
+
+TResultadoPlano JogaPlanoPassoAPasso(TSimuladorProjeto& sim, const TPlano& plano,
+                                     TReceptorMensagens* receptor, const TPassoRastro& porPasso) {
+    return Joga(sim, plano, receptor, porPasso ? &porPasso : nullptr);
 }

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 class TSimuladorProjeto;
 
@@ -36,3 +37,11 @@ TResultadoPlano ResultadoAtual(const TSimuladorProjeto& sim);
 // without either, nothing is allocated per day. Returns ResultadoAtual.
 TResultadoPlano JogaPlano(TSimuladorProjeto& sim, const TPlano& plano,
                           TReceptorMensagens* receptor = nullptr, TRastro* rastro = nullptr);
+
+// Receives each day step's trace entry as soon as the step is played.
+using TPassoRastro = std::function<void(TRastroDia&& dia)>;
+
+// The same, handing each step's trace entry to porPasso instead of keeping
+// it: what a caller writes out day by day needs no room for the whole game.
+TResultadoPlano JogaPlanoPassoAPasso(TSimuladorProjeto& sim, const TPlano& plano,
+                                     TReceptorMensagens* receptor, const TPassoRastro& porPasso);

@@ -50,9 +50,8 @@ int Inteiro(const QJsonValue& valor, const QString& onde, int minimo, int maximo
     const double x = valor.toDouble();
     if (x < minimo || x > maximo) {
         throw EPlano{onde + QStringLiteral(" is %1, out of range %2 to %3")
-                                .arg(DescreveJson(valor))
-                                .arg(minimo)
-                                .arg(maximo)};
+                                .arg(DescreveJson(valor), QString::number(minimo),
+                                     QString::number(maximo))};
     }
     return static_cast<int>(x);
 }
@@ -150,8 +149,7 @@ private:
             if (mudancas.Dia <= anterior) {
                 throw EPlano{QStringLiteral("events out of order: the event for day %1 comes "
                                             "after the one for day %2")
-                                 .arg(mudancas.Dia)
-                                 .arg(anterior)};
+                                 .arg(QString::number(mudancas.Dia), QString::number(anterior))};
             }
             anterior = mudancas.Dia;
             const QString contexto = QStringLiteral("event for day %1: ").arg(mudancas.Dia);
@@ -215,8 +213,7 @@ private:
             const int a = Atividade(it.key(), onde, vistas);
             if (FSim.Projeto()->Atividade(a)->Tipo() != TipoInspecao) {
                 throw EPlano{onde + QStringLiteral(": activity %1 (%2) is not an inspection")
-                                        .arg(a + 1)
-                                        .arg(NomeAtividade(a))};
+                                        .arg(QString::number(a + 1), NomeAtividade(a))};
             }
             m.Inspecoes.append({a, Inteiro(it.value(), onde + QStringLiteral(" of ") +
                                                            Citado(it.key()),
@@ -255,9 +252,8 @@ private:
                 if (d >= 0 && !equipe.contains(d)) {
                     throw EPlano{contexto + QStringLiteral("\"assign\" of activity %1 (%2): %3 is "
                                                            "not in the team at that moment")
-                                                .arg(a + 1)
-                                                .arg(NomeAtividade(a))
-                                                .arg(Citado(FSim.Desenvolvedores().at(d)->Nome()))};
+                                                .arg(QString::number(a + 1), NomeAtividade(a),
+                                                     Citado(FSim.Desenvolvedores().at(d)->Nome()))};
                 }
             }
         };
@@ -294,8 +290,7 @@ private:
         }
         if (vistas.contains(achada)) {
             throw EPlano{onde + QStringLiteral(": activity %1 (%2) is given twice")
-                                    .arg(achada + 1)
-                                    .arg(NomeAtividade(achada))};
+                                    .arg(QString::number(achada + 1), NomeAtividade(achada))};
         }
         vistas.append(achada);
         return achada;
@@ -311,7 +306,7 @@ QString Posicao(const QByteArray& dados, qsizetype deslocamento) {
     const qsizetype linha = antes.count('\n') + 1;
     const qsizetype inicioLinha = antes.lastIndexOf('\n') + 1;
     const qsizetype coluna = QString::fromUtf8(antes.mid(inicioLinha)).size() + 1;
-    return QStringLiteral("line %1, column %2").arg(linha).arg(coluna);
+    return QStringLiteral("line %1, column %2").arg(QString::number(linha), QString::number(coluna));
 }
 
 } // namespace
@@ -344,13 +339,33 @@ QByteArray LeArquivoPlano(const QString& caminho) {
         arquivo.setFileName(caminho);
         aberto = arquivo.open(QIODevice::ReadOnly);
     }
+    const auto falha = [&] {
+        return EPlano{QStringLiteral("cannot read the plan %1: %2")
+                          .arg(NomeArquivoPlano(caminho), EscapaControles(arquivo.errorString()))};
+    };
+    if (!aberto) {
+        throw falha();
+    }
+    // In pieces, and never past the limit: standard input may be endless
+    // (/dev/zero, a program that never stops writing), and so may a device
+    // or a pipe named as the plan.
+    constexpr qint64 Pedaco = 64 * 1024;
     QByteArray dados;
-    if (aberto) {
-        dados = arquivo.readAll();
+    for (;;) {
+        const qsizetype antes = dados.size();
+        dados.resize(antes + Pedaco);
+        const qint64 lidos = arquivo.read(dados.data() + antes, Pedaco);
+        dados.resize(antes + std::max<qint64>(lidos, 0));
+        if (lidos < 0 || arquivo.error() != QFileDevice::NoError) {
+            throw falha();
+        }
+        if (dados.size() > TamanhoMaximoPlano) {
+            throw EPlano{QStringLiteral("the plan %1 is larger than %2 MiB")
+                             .arg(NomeArquivoPlano(caminho),
+                                  QString::number(TamanhoMaximoPlano / (1024 * 1024)))};
+        }
+        if (lidos == 0) {
+            return dados;
+        }
     }
-    if (!aberto || arquivo.error() != QFileDevice::NoError) {
-        throw EPlano{QStringLiteral("cannot read the plan %1: %2")
-                         .arg(NomeArquivoPlano(caminho), EscapaControles(arquivo.errorString()))};
-    }
-    return dados;
 }

@@ -20,8 +20,13 @@ class TSimuladorProjeto;
 // "cost": number}). Activities are named "1".."16" or by their exact name.
 TPlano LePlano(const QByteArray& dados, const QString& origem, const TSimuladorProjeto& sim);
 
+// The largest plan read: a game record of a thousand days takes well under
+// a megabyte.
+constexpr qint64 TamanhoMaximoPlano = 8 * 1024 * 1024;
+
 // The bytes of a plan file; "-" reads standard input. Throws EPlano ("cannot
-// read the plan PATH: reason").
+// read the plan PATH: reason", "the plan PATH is larger than 8 MiB"); reads
+// no more than one piece past the limit, whatever the file or input holds.
 QByteArray LeArquivoPlano(const QString& caminho);
 
 // How a plan file is named in messages: "standard input" for "-", otherwise

@@ -89,44 +89,52 @@ TRastroDia PassaDiaRastro(TSimuladorProjeto& sim, TReceptorMensagens* receptor) 
     return dia;
 }
 
-QJsonArray RastroEmJson(const TRastro& rastro, const TSimuladorProjeto& sim) {
+QJsonObject DiaRastroEmJson(const TRastroDia& dia, const TSimuladorProjeto& sim) {
     const QList<TDesenvolvedor*>& pool = sim.Desenvolvedores();
+    QJsonArray atividades;
+    for (const TRastroAtividade& a : dia.Atividades) {
+        atividades.append(QJsonObject{
+            {QLatin1String("percent"), a.Percentual},
+            {QLatin1String("errors"), a.Erros},
+            {QLatin1String("found"), a.ErrosEncontrados},
+            {QLatin1String("developer"),
+             a.Desenvolvedor >= 0 ? QJsonValue(pool.at(a.Desenvolvedor)->Nome()) : QJsonValue()},
+            {QLatin1String("running"), a.EmExecucao},
+            {QLatin1String("accomplished"), a.Concluida},
+            {QLatin1String("started"), a.Iniciada},
+            {QLatin1String("executed"), a.TempoExecutado},
+            {QLatin1String("cost"), a.Custo}});
+    }
+    QJsonArray desenvolvedores;
+    for (const TRastroDesenvolvedor& d : dia.Desenvolvedores) {
+        desenvolvedores.append(QJsonObject{{QLatin1String("hours"), d.HorasTrabalho},
+                                           {QLatin1String("exhaustion"), d.Exaustao},
+                                           {QLatin1String("exhausted"), d.Exausto},
+                                           {QLatin1String("in_team"), d.NaEquipe},
+                                           {QLatin1String("working"), d.Trabalhando},
+                                           {QLatin1String("step_hours"), d.HorasPasso},
+                                           {QLatin1String("days_used"), d.DiasUsados}});
+    }
+    QJsonArray mensagens;
+    for (const TMensagemJogo& m : dia.Mensagens) {
+        mensagens.append(MensagemEmJson(m));
+    }
+    return QJsonObject{{QLatin1String("day"), dia.Dia},
+                       {QLatin1String("cost"), dia.Custo},
+                       {QLatin1String("activities"), atividades},
+                       {QLatin1String("developers"), desenvolvedores},
+                       {QLatin1String("messages"), mensagens}};
+}
+
+QJsonObject MensagemEmJson(const TMensagemJogo& mensagem) {
+    return QJsonObject{{QLatin1String("day"), mensagem.Dia},
+                       {QLatin1String("text"), mensagem.Texto}};
+}
+
+QJsonArray RastroEmJson(const TRastro& rastro, const TSimuladorProjeto& sim) {
     QJsonArray dias;
     for (const TRastroDia& dia : rastro) {
-        QJsonArray atividades;
-        for (const TRastroAtividade& a : dia.Atividades) {
-            atividades.append(QJsonObject{
-                {QLatin1String("percent"), a.Percentual},
-                {QLatin1String("errors"), a.Erros},
-                {QLatin1String("found"), a.ErrosEncontrados},
-                {QLatin1String("developer"),
-                 a.Desenvolvedor >= 0 ? QJsonValue(pool.at(a.Desenvolvedor)->Nome()) : QJsonValue()},
-                {QLatin1String("running"), a.EmExecucao},
-                {QLatin1String("accomplished"), a.Concluida},
-                {QLatin1String("started"), a.Iniciada},
-                {QLatin1String("executed"), a.TempoExecutado},
-                {QLatin1String("cost"), a.Custo}});
-        }
-        QJsonArray desenvolvedores;
-        for (const TRastroDesenvolvedor& d : dia.Desenvolvedores) {
-            desenvolvedores.append(QJsonObject{{QLatin1String("hours"), d.HorasTrabalho},
-                                               {QLatin1String("exhaustion"), d.Exaustao},
-                                               {QLatin1String("exhausted"), d.Exausto},
-                                               {QLatin1String("in_team"), d.NaEquipe},
-                                               {QLatin1String("working"), d.Trabalhando},
-                                               {QLatin1String("step_hours"), d.HorasPasso},
-                                               {QLatin1String("days_used"), d.DiasUsados}});
-        }
-        QJsonArray mensagens;
-        for (const TMensagemJogo& m : dia.Mensagens) {
-            mensagens.append(
-                QJsonObject{{QLatin1String("day"), m.Dia}, {QLatin1String("text"), m.Texto}});
-        }
-        dias.append(QJsonObject{{QLatin1String("day"), dia.Dia},
-                                {QLatin1String("cost"), dia.Custo},
-                                {QLatin1String("activities"), atividades},
-                                {QLatin1String("developers"), desenvolvedores},
-                                {QLatin1String("messages"), mensagens}});
+        dias.append(DiaRastroEmJson(dia, sim));
     }
     return dias;
 }

@@ -6,6 +6,7 @@
 #include "model/mReceptorMensagens.h"
 
 #include <QJsonArray>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 
@@ -70,3 +71,9 @@ TRastroDia PassaDiaRastro(TSimuladorProjeto& sim, TReceptorMensagens* receptor);
 // "developers" (each "hours", "exhaustion", "exhausted", "in_team",
 // "working", "step_hours", "days_used") and "messages" (each "day", "text").
 QJsonArray RastroEmJson(const TRastro& rastro, const TSimuladorProjeto& sim);
+
+// One entry of that list: one day step.
+QJsonObject DiaRastroEmJson(const TRastroDia& dia, const TSimuladorProjeto& sim);
+
+// A message as the trace and the runner write it: "day", "text".
+QJsonObject MensagemEmJson(const TMensagemJogo& mensagem);

@@ -10,6 +10,12 @@ QString Centavos(double custo) {
 
 } // namespace
 
+qint64 CentavosCusto(double custo) {
+    QString texto = Centavos(custo);
+    texto.remove(QLatin1Char('.'));
+    return texto.toLongLong();
+}
+
 bool ResultadosConferem(const TResultadoPlano& gravado, const TResultadoPlano& rejogado) {
     return gravado.Concluido == rejogado.Concluido && gravado.Dias == rejogado.Dias &&
            Centavos(gravado.Custo) == Centavos(rejogado.Custo);
@@ -18,8 +24,7 @@ bool ResultadosConferem(const TResultadoPlano& gravado, const TResultadoPlano& r
 QString DescreveResultado(const TResultadoPlano& resultado) {
     return (resultado.Concluido ? QStringLiteral("%1 days, cost %2")
                                 : QStringLiteral("not concluded after %1 days, cost %2"))
-        .arg(resultado.Dias)
-        .arg(Centavos(resultado.Custo));
+        .arg(QString::number(resultado.Dias), Centavos(resultado.Custo));
 }
 
 QString TVerificacao::Diferenca() const {
@@ -27,11 +32,15 @@ QString TVerificacao::Diferenca() const {
         .arg(DescreveResultado(Gravado), DescreveResultado(Rejogado));
 }
 
-TVerificacao VerificaPlano(TSimuladorProjeto& sim, const TPlano& plano,
-                           TReceptorMensagens* receptor, TRastro* rastro) {
+void ExigeResultado(const TPlano& plano) {
     if (!plano.Resultado) {
         throw EPlano{QStringLiteral("the plan has no \"result\" to verify")};
     }
+}
+
+TVerificacao VerificaPlano(TSimuladorProjeto& sim, const TPlano& plano,
+                           TReceptorMensagens* receptor, TRastro* rastro) {
+    ExigeResultado(plano);
     TVerificacao v;
     v.Gravado = *plano.Resultado;
     v.Rejogado = JogaPlano(sim, plano, receptor, rastro);

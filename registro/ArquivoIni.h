@@ -54,7 +54,9 @@ public:
     bool Carrega(const QString& caminho);
     // Replaces the file with the text at once (a new file renamed over the
     // old one) or, in a folder that refuses new files, writes over the
-    // existing file in place. False when neither can be done.
+    // existing file in place, in an order that keeps it whole at every
+    // moment for what the record file's writes do (EscreveNoLugar). False
+    // when neither can be done.
     bool Salva(const QString& caminho) const;
 
 private:

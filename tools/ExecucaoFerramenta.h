@@ -1,18 +1,21 @@
 #pragma once
 
 // What every command-line tool does around its own work: --help printed to
-// standard output with status 0; bad usage told in one line
-// "tool: message" on standard error with status 2; otherwise the work, whose
-// status is the tool's.
+// standard output with status 0 (1, with one line on standard error, when it
+// cannot be written); bad usage told in one line "tool: message" on standard
+// error with status 2; otherwise the work, whose status is the tool's.
 
 #include "plan/TextoEscapado.h"
 
+#include <QByteArrayView>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -21,6 +24,47 @@
 inline void EscreveErroFerramenta(const char* ferramenta, const QString& linha) {
     std::fprintf(stderr, "%s: %s\n", ferramenta, EscapaControles(linha).toUtf8().constData());
 }
+
+// Standard output as a tool writes it: every write checked (a full disk, a
+// closed file), nothing more written after the first that fails, and the
+// reason kept for the tool's one line.
+class TSaidaPadrao {
+public:
+    // False once any write has failed.
+    bool Escreve(QByteArrayView dados) {
+        if (!FErro.isEmpty()) {
+            return false;
+        }
+        errno = 0;
+        if (std::fwrite(dados.data(), 1, static_cast<size_t>(dados.size()), stdout) !=
+                static_cast<size_t>(dados.size()) ||
+            std::ferror(stdout)) {
+            Falhou();
+        }
+        return FErro.isEmpty();
+    }
+    // Flushes what is buffered: true when everything reached standard output.
+    bool Termina() {
+        if (FErro.isEmpty()) {
+            errno = 0;
+            if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+                Falhou();
+            }
+        }
+        return FErro.isEmpty();
+    }
+    // "cannot write to standard output: No space left on device"
+    const QString& Erro() const { return FErro; }
+
+private:
+    void Falhou() {
+        FErro = QStringLiteral("cannot write to standard output");
+        if (errno != 0) {
+            FErro += QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
+        }
+    }
+    QString FErro;
+};
 
 // Adds -h/--help to the tool's options in parser and parses the arguments:
 // true when the tool is to run; false with ajuda set when help is asked, or
@@ -49,8 +93,12 @@ ResolveOpcoes(const QStringList& argumentos, const char* ferramenta, const char*
     QString erro;
     std::optional<TOpcoes> opcoes = leOpcoes(argumentos, pedeAjuda, erro);
     if (pedeAjuda) {
-        std::fputs(ajuda, stdout);
+        TSaidaPadrao saida;
         status = 0;
+        if (!saida.Escreve(ajuda) || !saida.Termina()) {
+            EscreveErroFerramenta(ferramenta, saida.Erro());
+            status = 1;
+        }
         return std::nullopt;
     }
     if (!opcoes) {

@@ -37,8 +37,12 @@ imagens/ (portraits and flags), resources/ (buttons, glyphs, logo, dialog
 pictures) and packaging/icons/ (the application icon). The same program
 always draws the same files.
 
+Each picture is made in memory and replaces its file whole: a picture that
+cannot be written (a full disk) leaves the file that was there.
+
 Exit status: 0 every picture written; 1 a folder or a picture could not be
-written (one line each on standard error); 2 bad usage or no such
+written (one line each on standard error, "orvanta-pictures: cannot write
+FILE: reason"), or this help could not be; 2 bad usage or no such
 SOURCE_ROOT, with one line on standard error and nothing written.
 )";
 
@@ -177,11 +181,18 @@ std::optional<TOpcoes> LeOpcoes(const QStringList& argumentos, bool& ajuda, QStr
     return TOpcoes{QDir(raiz)};
 }
 
-// Drawing needs a QGuiApplication; no display is.
+// Drawing needs a QGuiApplication; no display is. Qt's own remarks (a
+// missing runtime folder) are not the tool's, whose standard error holds
+// only its own lines.
 std::unique_ptr<QCoreApplication> CriaAplicacao(int& argc, char** argv, const TOpcoes&) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
+        if (tipo == QtFatalMsg) {
+            EscreveErroFerramenta("orvanta-pictures", texto);
+        }
+    });
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 

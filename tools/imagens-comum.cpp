@@ -1,17 +1,27 @@
 #include "imagens-comum.h"
 
+#include "arquivos/GravaArquivo.h"
+#include "tools/ExecucaoFerramenta.h"
+
+#include <QBuffer>
 #include <QPen>
-#include <cstdio>
 #include <cstring>
 
 namespace {
 
+// Encoded in memory and written whole: a full disk leaves the picture that
+// was there, never half a new one, and every failed write is told.
 bool salva(const QImage& imagem, const QString& caminho, const char* formato) {
-    if (!imagem.save(caminho, formato)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(caminho));
-        return false;
+    QByteArray dados;
+    QBuffer memoria(&dados);
+    QString motivo = QStringLiteral("the picture cannot be encoded");
+    if (memoria.open(QIODevice::WriteOnly) && imagem.save(&memoria, formato) &&
+        GravaArquivoInteiro(caminho, dados, motivo)) {
+        return true;
     }
-    return true;
+    EscreveErroFerramenta("orvanta-pictures",
+                          QStringLiteral("cannot write %1: %2").arg(caminho, motivo));
+    return false;
 }
 
 } // namespace

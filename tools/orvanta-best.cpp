@@ -56,10 +56,13 @@ conclude within max_days (1000) is never reported. The search is NSGA-II,
 started from reference runs A and B (Corvin alone on every activity at 8 and
 at 12 hours), simple plans and random ones.
 
+Costs are compared in whole cents, as the game shows them: a plan cheaper
+only in a later decimal is no cheaper.
+
 Files written into DIR:
   front.json      a list of {"plan": "plan-001.json", "days": D, "cost": C},
-                  in increasing days (and so decreasing cost); no plan in it
-                  is as slow and as expensive as another
+                  in increasing days (and so decreasing cost, to the cent);
+                  no plan in it is as slow and as expensive as another
   plan-NNN.json   each plan of the list, a plan for orvanta-sim (see its
                   --help) with its "result", which orvanta-sim --verify
                   accepts, and "meta": {"program": "orvanta-best", "seed",
@@ -75,9 +78,13 @@ the size of the front, its fewest days and its lowest cost; updated in place
 on a terminal, one line a second otherwise. The last line gives the whole
 run's evaluations per second.
 
+Before the search starts, DIR is created when missing and a file is made
+and removed in it, so that a folder that cannot be written costs no time.
+
 Exit status: 0 the front was written; 2 bad usage (an unknown option, a
 missing --out, a number out of range, a DIR that is not a folder or holds
-other files), with one line on standard error; 1 DIR cannot be written.
+other files), with one line on standard error; 1 DIR cannot be created or
+written (found before the search), with one line on standard error.
 )";
 
 void EscreveErro(const QString& linha) {
@@ -108,10 +115,8 @@ std::optional<qint64> LeNumero(const QCommandLineParser& parser, const QCommandL
     const qint64 valor = texto.toLongLong(&ok);
     if (!ok || valor < minimo || valor > maximo) {
         erro = QStringLiteral("--%1 must be a whole number from %2 to %3, not %4")
-                   .arg(opcao.names().constFirst())
-                   .arg(minimo)
-                   .arg(maximo)
-                   .arg(Citado(texto));
+                   .arg(opcao.names().constFirst(), QString::number(minimo),
+                        QString::number(maximo), Citado(texto));
         return std::nullopt;
     }
     return valor;
@@ -170,14 +175,15 @@ public:
             return;
         }
         FUltimo = FRelogio.elapsed();
-        QString linha = QStringLiteral("%1 evaluations, %2 per second, front %3")
-                            .arg(p.Avaliacoes)
-                            .arg(qRound64(p.Avaliacoes / std::max(p.Segundos, 1e-9)))
-                            .arg(p.Frente->Planos().size());
+        QString linha =
+            QStringLiteral("%1 evaluations, %2 per second, front %3")
+                .arg(QString::number(p.Avaliacoes),
+                     QString::number(qRound64(p.Avaliacoes / std::max(p.Segundos, 1e-9))),
+                     QString::number(p.Frente->Planos().size()));
         if (!p.Frente->Vazia()) {
             linha += QStringLiteral(", best days %1, best cost %2")
-                         .arg(p.Frente->MaisRapido().Resultado.Dias)
-                         .arg(p.Frente->MaisBarato().Resultado.Custo, 0, 'f', 2);
+                         .arg(QString::number(p.Frente->MaisRapido().Resultado.Dias),
+                              QString::number(p.Frente->MaisBarato().Resultado.Custo, 'f', 2));
         }
         if (FTerminal) {
             // Spaces clear what a longer line left.
@@ -228,12 +234,20 @@ int Executa(const TOpcoes& opcoes) {
         EscreveErro(e.mensagem);
         return 2;
     }
+    // Made only once everything given is known good: bad usage leaves no folder.
+    try {
+        PreparaPastaFrente(opcoes.pasta);
+    } catch (const EPastaFrente& e) {
+        EscreveErro(e.mensagem);
+        return e.Uso ? 2 : 1;
+    }
     TProgresso progresso;
     const TResultadoBusca resultado =
         BuscaPlanos(opcoes.busca, [&](const TProgressoBusca& p) { progresso.Mostra(p); });
     progresso.Termina();
     TSimuladorProjeto sim;
-    const QList<TPlano> planos = PlanosDaFrente(resultado, opcoes, sim);
+    // As the folder lists them, so that the summary counts what is written.
+    const QList<TPlano> planos = PlanosNaoBatidos(PlanosDaFrente(resultado, opcoes, sim));
     try {
         EscrevePastaFrente(opcoes.pasta, planos, sim);
     } catch (const EPastaFrente& e) {
@@ -242,20 +256,16 @@ int Executa(const TOpcoes& opcoes) {
     }
     QString resumo =
         QStringLiteral("%1 evaluations in %2 s, %3 per second on %4 threads; %5 plans in %6")
-            .arg(resultado.Avaliacoes)
-            .arg(resultado.Segundos, 0, 'f', 1)
-            .arg(qRound64(resultado.Avaliacoes / std::max(resultado.Segundos, 1e-9)))
-            .arg(opcoes.busca.Threads)
-            .arg(planos.size())
-            .arg(opcoes.pasta);
+            .arg(QString::number(resultado.Avaliacoes), QString::number(resultado.Segundos, 'f', 1),
+                 QString::number(qRound64(resultado.Avaliacoes / std::max(resultado.Segundos, 1e-9))),
+                 QString::number(opcoes.busca.Threads), QString::number(planos.size()),
+                 opcoes.pasta);
     if (!planos.isEmpty()) {
         const TResultadoPlano& rapido = *planos.constFirst().Resultado;
         const TResultadoPlano& barato = *planos.constLast().Resultado;
         resumo += QStringLiteral(": fastest %1 days, cost %2; cheapest %3 days, cost %4")
-                      .arg(rapido.Dias)
-                      .arg(rapido.Custo, 0, 'f', 2)
-                      .arg(barato.Dias)
-                      .arg(barato.Custo, 0, 'f', 2);
+                      .arg(QString::number(rapido.Dias), QString::number(rapido.Custo, 'f', 2),
+                           QString::number(barato.Dias), QString::number(barato.Custo, 'f', 2));
     }
     EscreveErro(resumo);
     return 0;

@@ -75,6 +75,11 @@ value: game-2 before game-10), then game number:
                          no [Orvanta] section and no games
   sha256     the hex SHA-256 digest of the file's bytes: a receipt a student
              can send with the result; empty when the file was not read
+Text that came from the students (file and manager) and begins with =, +,
+-, @, a tab or a carriage return is written with a leading ' so that a
+spreadsheet shows it as text instead of running it as a formula; control
+characters other than tab, CR and LF are written as U+FFFD, the replacement
+character. Numbers are never marked.
 An unreadable row keeps what could be read (a record's "meta" and "result"
 when they have the right types) and leaves the rest empty. A record without
 "meta" has an empty manager and game. A record file gives one row per game
@@ -183,11 +188,6 @@ bool EscreveArquivo(const QString& caminho, const QByteArray& dados, QString& er
     return false;
 }
 
-bool EscreveSaida(const QByteArray& dados) {
-    std::fwrite(dados.constData(), 1, static_cast<size_t>(dados.size()), stdout);
-    return std::fflush(stdout) == 0 && !std::ferror(stdout);
-}
-
 int Executa(const TOpcoes& opcoes) {
     QList<TArquivoTurma> arquivos;
     QList<TPontoFrente> frente;
@@ -207,9 +207,14 @@ int Executa(const TOpcoes& opcoes) {
         opcoes.grafico.isEmpty() ? QList<TReferenciaTurma>() : ReferenciasTurma(leitor.Simulador());
     const QByteArray tabela = TabelaCsv(linhas);
     QString erro;
-    if (opcoes.csv.isEmpty() ? !EscreveSaida(tabela) : !EscreveArquivo(opcoes.csv, tabela, erro)) {
-        EscreveErro(erro.isEmpty() ? QStringLiteral("cannot write the table to standard output")
-                                   : erro);
+    if (opcoes.csv.isEmpty()) {
+        TSaidaPadrao saida;
+        if (!saida.Escreve(tabela) || !saida.Termina()) {
+            EscreveErro(saida.Erro());
+            return 1;
+        }
+    } else if (!EscreveArquivo(opcoes.csv, tabela, erro)) {
+        EscreveErro(erro);
         return 1;
     }
     if (!opcoes.grafico.isEmpty() &&

@@ -10,6 +10,7 @@
 #include "model/mProjeto.h"
 #include "model/mSimulador.h"
 #include "plan/JogoPlano.h"
+#include "plan/JsonContinuo.h"
 #include "plan/LeitorPlano.h"
 #include "plan/TextoEscapado.h"
 #include "plan/VerificacaoPlano.h"
@@ -18,7 +19,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 #include <cstdio>
@@ -32,8 +32,8 @@ const char* const Ajuda = R"(usage: orvanta-sim [--json [--trace]] [--verify] PL
        orvanta-sim --help
 
 Plays a scripted plan of the Orvanta project game with no window. PLAN.json
-is a file, or - for standard input. A game record written by the game is
-such a plan.
+is a file, or - for standard input, of at most 8 MiB. A game record written
+by the game is such a plan.
 
 Options:
   --json     print one JSON object instead of text
@@ -94,11 +94,15 @@ error names both results:
   orvanta-sim: result differs: recorded D days, cost C; replayed D days, cost C
 (a result not concluded reads "not concluded after D days, cost C").
 
+The output is written as the game is played, day by day, so a long game
+takes no more memory than a short one.
+
 Exit status: 0 when the plan was played (concluded or not) and, with
 --verify, the results agree; 3 when they differ; 2 for a bad plan or bad
-arguments (also a plan without "result" under --verify), with one line on
-standard error and nothing on standard output. It reads no file but the
-plan: it needs none of the game's pictures.
+arguments (also a plan without "result" under --verify, a plan larger than
+8 MiB), with one line on standard error and nothing on standard output; 1
+when the output cannot be written (a full disk), with one line on standard
+error. It reads no file but the plan: it needs none of the game's pictures.
 )";
 
 // Quoted text is escaped where it is quoted; this keeps the line whole
@@ -107,31 +111,41 @@ void EscreveErro(const QString& linha) {
     EscreveErroFerramenta("orvanta-sim", linha);
 }
 
-void Escreve(const QByteArray& saida) {
-    std::fwrite(saida.constData(), 1, static_cast<size_t>(saida.size()), stdout);
-}
-
-QByteArray SaidaTexto(const TResultadoPlano& resultado, const TListaMensagens& receptor) {
-    QString saida;
-    for (const TMensagemJogo& m : receptor.Mensagens) {
-        saida += FormataLinhaMensagem(m.Texto, m.Dia) + QLatin1Char('\n');
+// Each message printed as soon as the model posts it.
+class TMensagensTexto : public TReceptorMensagens {
+public:
+    explicit TMensagensTexto(TSaidaPadrao& saida) : FSaida(saida) {}
+    void AdicionaMensagem(const QString& texto, double dia) override {
+        FSaida.Escreve((FormataLinhaMensagem(texto, dia) + QLatin1Char('\n')).toUtf8());
     }
-    const QString custo = QString::number(resultado.Custo, 'f', 2);
-    saida +=
-        (resultado.Concluido ? QStringLiteral("Result: concluded in %1 days, cost %2\n")
-                             : QStringLiteral("Result: not concluded after %1 days, cost %2\n"))
-            .arg(resultado.Dias)
-            .arg(custo);
-    return saida.toUtf8();
+
+private:
+    TSaidaPadrao& FSaida;
+};
+
+// Each message as the next element of the open "messages" list.
+class TMensagensJson : public TReceptorMensagens {
+public:
+    explicit TMensagensJson(TObjetoJsonContinuo& saida) : FSaida(saida) {}
+    void AdicionaMensagem(const QString& texto, double dia) override {
+        FSaida.Elemento(MensagemEmJson({texto, dia}));
+    }
+
+private:
+    TObjetoJsonContinuo& FSaida;
+};
+
+QByteArray LinhaResultado(const TResultadoPlano& resultado) {
+    return (resultado.Concluido ? QStringLiteral("Result: concluded in %1 days, cost %2\n")
+                                : QStringLiteral("Result: not concluded after %1 days, cost %2\n"))
+        .arg(QString::number(resultado.Dias), QString::number(resultado.Custo, 'f', 2))
+        .toUtf8();
 }
 
-QByteArray SaidaJson(const TSimuladorProjeto& sim, const TListaMensagens& receptor,
-                     const TRastro* rastro) {
+// The members that describe the game's end, which the object's text puts
+// before its messages and trace.
+QJsonObject EstadoFinalJson(const TSimuladorProjeto& sim) {
     const TProjetoSoftware* p = sim.Projeto();
-    QJsonArray mensagens;
-    for (const TMensagemJogo& m : receptor.Mensagens) {
-        mensagens.append(QJsonObject{{"day", m.Dia}, {"text", m.Texto}});
-    }
     QJsonArray atividades;
     for (const TAtividade* a : p->Atividades()) {
         atividades.append(QJsonObject{{"name", a->Nome()},
@@ -150,13 +164,9 @@ QByteArray SaidaJson(const TSimuladorProjeto& sim, const TListaMensagens& recept
                                            {"days_in_project", d->TempoProjeto()}});
     }
     const TResultadoPlano resultado = ResultadoAtual(sim);
-    QJsonObject saida{{"concluded", resultado.Concluido}, {"days", resultado.Dias},
-                      {"cost", resultado.Custo},          {"messages", mensagens},
-                      {"activities", atividades},         {"developers", desenvolvedores}};
-    if (rastro) {
-        saida.insert("trace", RastroEmJson(*rastro, sim));
-    }
-    return QJsonDocument(saida).toJson(QJsonDocument::Indented);
+    return QJsonObject{{"concluded", resultado.Concluido}, {"days", resultado.Dias},
+                       {"cost", resultado.Custo},          {"activities", atividades},
+                       {"developers", desenvolvedores}};
 }
 
 struct TOpcoes {
@@ -166,30 +176,61 @@ struct TOpcoes {
     bool verifica = false;
 };
 
+// Plays the plan and writes what it shows as it is played, so that memory
+// stays the same whatever max_days is. The JSON object's keys come in
+// alphabetical order, and its first members are the game's end: the game is
+// played once for them, then again for "messages" and again for "trace",
+// each written as it is played (the model is deterministic: every replay is
+// the same game). Returns the result.
+TResultadoPlano JogaEEscreve(TSimuladorProjeto& sim, const TPlano& plano, const TOpcoes& opcoes,
+                             TSaidaPadrao& saida) {
+    if (!opcoes.json) {
+        TMensagensTexto mensagens(saida);
+        const TResultadoPlano resultado = JogaPlano(sim, plano, &mensagens);
+        saida.Escreve(LinhaResultado(resultado));
+        return resultado;
+    }
+    const TResultadoPlano resultado = JogaPlano(sim, plano);
+    TObjetoJsonContinuo objeto([&saida](QByteArrayView texto) { saida.Escreve(texto); });
+    objeto.Membros(EstadoFinalJson(sim));
+    objeto.AbreLista(QStringLiteral("messages"));
+    TMensagensJson mensagens(objeto);
+    JogaPlano(sim, plano, &mensagens);
+    objeto.FechaLista();
+    if (opcoes.rastro) {
+        objeto.AbreLista(QStringLiteral("trace"));
+        JogaPlanoPassoAPasso(sim, plano, nullptr, [&](TRastroDia&& dia) {
+            // Once the output has failed nothing more is made for it.
+            if (saida.Erro().isEmpty()) {
+                objeto.Elemento(DiaRastroEmJson(dia, sim));
+            }
+        });
+        objeto.FechaLista();
+    }
+    objeto.Fecha();
+    return resultado;
+}
+
 int Executa(const TOpcoes& opcoes) {
     TSimuladorProjeto sim;
-    TListaMensagens receptor;
-    TRastro rastro;
-    TRastro* const rastroPedido = opcoes.rastro ? &rastro : nullptr;
-    std::optional<TVerificacao> verificacao;
-    TResultadoPlano resultado;
+    TPlano plano;
     try {
-        const TPlano plano =
-            LePlano(LeArquivoPlano(opcoes.caminho), NomeArquivoPlano(opcoes.caminho), sim);
+        plano = LePlano(LeArquivoPlano(opcoes.caminho), NomeArquivoPlano(opcoes.caminho), sim);
         if (opcoes.verifica) {
-            verificacao = VerificaPlano(sim, plano, &receptor, rastroPedido);
-            resultado = verificacao->Rejogado;
-        } else {
-            resultado = JogaPlano(sim, plano, &receptor, rastroPedido);
+            ExigeResultado(plano);
         }
     } catch (const EPlano& e) {
         EscreveErro(e.mensagem);
         return 2;
     }
-    Escreve(opcoes.json ? SaidaJson(sim, receptor, rastroPedido) : SaidaTexto(resultado, receptor));
-    if (verificacao && !verificacao->Confere) {
-        std::fflush(stdout);
-        EscreveErro(verificacao->Diferenca());
+    TSaidaPadrao saida;
+    const TResultadoPlano resultado = JogaEEscreve(sim, plano, opcoes, saida);
+    if (!saida.Termina()) {
+        EscreveErro(saida.Erro());
+        return 1;
+    }
+    if (opcoes.verifica && !ResultadosConferem(*plano.Resultado, resultado)) {
+        EscreveErro(TVerificacao{*plano.Resultado, resultado, false}.Diferenca());
         return 3;
     }
     return 0;

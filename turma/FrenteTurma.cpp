@@ -20,9 +20,7 @@ double Numero(const QJsonObject& ponto, const char* chave, qsizetype indice, con
     const QJsonValue valor = ponto.value(QLatin1String(chave));
     if (!valor.isDouble() || !std::isfinite(valor.toDouble()) || valor.toDouble() < 0) {
         throw ETurma{QStringLiteral("the front %1: point %2 has no number \"%3\" of 0 or more")
-                         .arg(nome)
-                         .arg(indice + 1)
-                         .arg(QLatin1String(chave))};
+                         .arg(nome, QString::number(indice + 1), QLatin1String(chave))};
     }
     return valor.toDouble();
 }
@@ -34,8 +32,7 @@ QList<TPontoFrente> LeFrente(const QByteArray& dados, const QString& nome) {
     const QJsonDocument documento = QJsonDocument::fromJson(dados, &erro);
     if (erro.error != QJsonParseError::NoError) {
         throw ETurma{QStringLiteral("the front %1 is not JSON: %2 at byte %3")
-                         .arg(nome, erro.errorString())
-                         .arg(erro.offset)};
+                         .arg(nome, erro.errorString(), QString::number(erro.offset))};
     }
     const QJsonArray lista = documento.array();
     if (!documento.isArray() || lista.isEmpty()) {
@@ -46,7 +43,8 @@ QList<TPontoFrente> LeFrente(const QByteArray& dados, const QString& nome) {
     for (qsizetype i = 0; i < lista.size(); ++i) {
         if (!lista.at(i).isObject()) {
             throw ETurma{
-                QStringLiteral("the front %1: point %2 is not an object").arg(nome).arg(i + 1)};
+                QStringLiteral("the front %1: point %2 is not an object")
+                    .arg(nome, QString::number(i + 1))};
         }
         const QJsonObject ponto = lista.at(i).toObject();
         frente.append({Numero(ponto, "days", i, nome), Numero(ponto, "cost", i, nome)});

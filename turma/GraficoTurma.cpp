@@ -62,9 +62,7 @@ void DesenhaReferencias(QCustomPlot& grafico, const QList<TReferenciaTurma>& ref
         rotulo->setFont(FonteGrafico(8));
         rotulo->setColor(paleta.Texto);
         rotulo->setText(QStringLiteral("%1: %2 days, %3")
-                            .arg(r.Nome)
-                            .arg(r.Dias)
-                            .arg(QString::number(r.Custo, 'f', 2)));
+                            .arg(r.Nome, QString::number(r.Dias), QString::number(r.Custo, 'f', 2)));
     }
     QCPGraph* g = Serie(grafico, serie, QStringLiteral("reference runs"));
     g->setScatterStyle(

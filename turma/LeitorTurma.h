@@ -2,6 +2,7 @@
 
 #include "ArquivosTurma.h"
 #include "Turma.h"
+#include "plan/LeitorPlano.h"
 
 #include <QByteArray>
 #include <QList>
@@ -11,9 +12,9 @@
 
 class TSimuladorProjeto;
 
-// The largest files read: a game record of a thousand days takes well under
-// a megabyte, a record file a few kilobytes.
-constexpr qint64 TamanhoMaximoRegistro = 8 * 1024 * 1024;
+// The largest files read: a game record is a plan (the runner's limit), a
+// record file takes a few kilobytes.
+constexpr qint64 TamanhoMaximoRegistro = TamanhoMaximoPlano;
 constexpr qint64 TamanhoMaximoIni = 1024 * 1024;
 
 // The bytes of a regular file of at most limite bytes; none, with the reason

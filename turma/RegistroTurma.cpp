@@ -23,19 +23,11 @@ std::optional<int> Inteiro(const QJsonValue& valor) {
     return static_cast<int>(x);
 }
 
-void LeMeta(const QJsonObject& meta, TLinhaTurma& linha) {
-    const QJsonValue gerente = meta.value(QLatin1String("manager"));
-    if (gerente.isString()) {
-        linha.Gerente = gerente.toString();
-    }
-    linha.Jogo = Inteiro(meta.value(QLatin1String("game")));
-}
-
 // What a file that is not a valid record still says of itself.
 void LeParcial(const QByteArray& dados, TLinhaTurma& linha) {
     const QJsonDocument documento = QJsonDocument::fromJson(dados);
     const QJsonObject raiz = documento.object();
-    LeMeta(raiz.value(QLatin1String("meta")).toObject(), linha);
+    LeMetaRegistro(raiz.value(QLatin1String("meta")).toObject(), linha);
     const QJsonObject resultado = raiz.value(QLatin1String("result")).toObject();
     const QJsonValue concluido = resultado.value(QLatin1String("concluded"));
     if (concluido.isBool()) {
@@ -50,33 +42,49 @@ void LeParcial(const QByteArray& dados, TLinhaTurma& linha) {
 
 } // namespace
 
-TLinhaTurma LinhaRegistro(const QByteArray& dados, const QString& nome, TSimuladorProjeto& sim) {
+void LeMetaRegistro(const QJsonObject& meta, TLinhaTurma& linha) {
+    const QJsonValue gerente = meta.value(QLatin1String("manager"));
+    if (gerente.isString()) {
+        linha.Gerente = gerente.toString();
+    }
+    linha.Jogo = Inteiro(meta.value(QLatin1String("game")));
+}
+
+QString NotaPlano(const QString& mensagem, const QString& nome) {
+    const QString origem = EscapaControles(nome) + QStringLiteral(": ");
+    return mensagem.startsWith(origem) ? mensagem.mid(origem.size()) : mensagem;
+}
+
+TLinhaTurma LinhaPlano(const TPlano& plano, const QString& nome, TSimuladorProjeto& sim) {
     TLinhaTurma linha;
     linha.Arquivo = nome;
+    if (plano.Meta) {
+        LeMetaRegistro(*plano.Meta, linha);
+    }
+    const TVerificacao verificacao = VerificaPlano(sim, plano);
+    linha.Concluido = verificacao.Gravado.Concluido;
+    linha.Dias = verificacao.Gravado.Dias;
+    linha.Custo = verificacao.Gravado.Custo;
+    if (verificacao.Confere) {
+        linha.Conferencia = EConferencia::Verificado;
+    } else {
+        linha.Conferencia = EConferencia::Divergente;
+        linha.Nota = verificacao.Diferenca();
+    }
+    return linha;
+}
+
+TLinhaTurma LinhaRegistro(const QByteArray& dados, const QString& nome, TSimuladorProjeto& sim) {
     try {
-        const TPlano plano = LePlano(dados, nome, sim);
-        if (plano.Meta) {
-            LeMeta(*plano.Meta, linha);
-        }
-        const TVerificacao verificacao = VerificaPlano(sim, plano);
-        linha.Concluido = verificacao.Gravado.Concluido;
-        linha.Dias = verificacao.Gravado.Dias;
-        linha.Custo = verificacao.Gravado.Custo;
-        if (verificacao.Confere) {
-            linha.Conferencia = EConferencia::Verificado;
-        } else {
-            linha.Conferencia = EConferencia::Divergente;
-            linha.Nota = verificacao.Diferenca();
-        }
+        return LinhaPlano(LePlano(dados, nome, sim), nome, sim);
     } catch (const EPlano& e) {
-        linha = TLinhaTurma{};
+        TLinhaTurma linha;
         linha.Arquivo = nome;
         LeParcial(dados, linha);
         linha.Conferencia = EConferencia::Ilegivel;
         // The reader names the file in some messages; the note's reader
         // already knows which file it is about.
-        const QString origem = EscapaControles(nome) + QStringLiteral(": ");
-        linha.Nota = e.mensagem.startsWith(origem) ? e.mensagem.mid(origem.size()) : e.mensagem;
+        linha.Nota = NotaPlano(e.mensagem, nome);
+        return linha;
     }
-    return linha;
 }

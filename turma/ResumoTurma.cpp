@@ -75,24 +75,22 @@ TResumoTurma ResumeTurma(const QList<TLinhaTurma>& linhas) {
 QString TextoResumo(const TResumoTurma& resumo, const QList<TLinhaTurma>& linhas) {
     QString texto = QStringLiteral("games: %1 (%2 verified, %3 mismatch, %4 unverified, "
                                    "%5 unreadable)\n")
-                        .arg(resumo.Jogos)
-                        .arg(resumo.Verificados)
-                        .arg(resumo.Divergentes)
-                        .arg(resumo.NaoVerificados)
-                        .arg(resumo.Ilegiveis);
+                        .arg(QString::number(resumo.Jogos), QString::number(resumo.Verificados),
+                             QString::number(resumo.Divergentes),
+                             QString::number(resumo.NaoVerificados),
+                             QString::number(resumo.Ilegiveis));
     if (resumo.Concluidos > 0) {
         texto += QStringLiteral("verified concluded games: %1; days: median %2, best %3; "
                                 "cost: median %4, best %5\n")
-                     .arg(resumo.Concluidos)
-                     .arg(TextoDias(resumo.MedianaDias))
-                     .arg(resumo.MelhorDias)
-                     .arg(Custo(resumo.MedianaCusto), Custo(resumo.MelhorCusto));
+                     .arg(QString::number(resumo.Concluidos), TextoDias(resumo.MedianaDias),
+                          QString::number(resumo.MelhorDias), Custo(resumo.MedianaCusto),
+                          Custo(resumo.MelhorCusto));
     } else {
         texto += QStringLiteral("verified concluded games: 0\n");
     }
     QStringList gerentes;
     for (const auto& [nome, jogos] : resumo.GerentesRepetidos) {
-        gerentes.append(QStringLiteral("%1 (%2)").arg(Citado(nome)).arg(jogos));
+        gerentes.append(QStringLiteral("%1 (%2)").arg(Citado(nome), QString::number(jogos)));
     }
     texto +=
         QStringLiteral("managers with more than one counted game: %1\n")

@@ -30,13 +30,30 @@ QString CampoCsv(const QString& campo) {
     return QLatin1Char('"') + citado + QLatin1Char('"');
 }
 
+QString TextoAlunoCsv(const QString& texto) {
+    QString seguro = texto;
+    for (QChar& c : seguro) {
+        const char16_t u = c.unicode();
+        const bool controle = (u < 0x20 && u != u'\t' && u != u'\r' && u != u'\n') ||
+                              (u >= 0x7f && u <= 0x9f);
+        if (controle) {
+            c = QChar::ReplacementCharacter;
+        }
+    }
+    static const QString formula = QStringLiteral("=+-@\t\r");
+    if (!seguro.isEmpty() && formula.contains(seguro.front())) {
+        seguro.prepend(QLatin1Char('\''));
+    }
+    return seguro;
+}
+
 QStringList CamposLinha(const TLinhaTurma& linha) {
     const QString concluido =
         linha.Concluido ? QString::fromLatin1(*linha.Concluido ? "true" : "false") : QString();
     // QString::number writes in the C locale whatever the user's settings.
     const QString custo = linha.Custo ? QString::number(*linha.Custo, 'f', 2) : QString();
-    return {linha.Arquivo,
-            linha.Gerente,
+    return {TextoAlunoCsv(linha.Arquivo),
+            TextoAlunoCsv(linha.Gerente),
             Opcional(linha.Jogo),
             concluido,
             Opcional(linha.Dias),

@@ -29,13 +29,24 @@ TEscritorArquivos::~TEscritorArquivos() {
 void TEscritorArquivos::Grava(const QString& caminho, const QByteArray& dados, quint64 dono) {
     {
         std::lock_guard<std::mutex> trava(FTrava);
-        auto igual = [&](const TPedido& p) { return p.Caminho == caminho && p.Dono == dono; };
+        auto igual = [&](const TPedido& p) {
+            return p.Caminho == caminho && p.Dono == dono && !p.Remove;
+        };
         auto pendente = std::find_if(FFila.begin(), FFila.end(), igual);
         if (pendente != FFila.end()) {
             pendente->Dados = dados;
         } else {
             FFila.push_back({caminho, dados, dono});
         }
+    }
+    FHaTrabalho.notify_one();
+}
+
+void TEscritorArquivos::Remove(const QString& caminho, quint64 dono) {
+    {
+        std::lock_guard<std::mutex> trava(FTrava);
+        std::erase_if(FFila, [&](const TPedido& p) { return p.Caminho == caminho && p.Dono == dono; });
+        FFila.push_back({caminho, QByteArray(), dono, true});
     }
     FHaTrabalho.notify_one();
 }
@@ -69,6 +80,14 @@ void TEscritorArquivos::Executa() {
 }
 
 bool TEscritorArquivos::Escreve(const TPedido& pedido, QString& motivo) {
+    if (pedido.Remove) {
+        // Only a file of this owner's: another one in the way stays.
+        if (FDonos.value(pedido.Caminho) == pedido.Dono) {
+            FDonos.remove(pedido.Caminho);
+            QFile::remove(pedido.Caminho);
+        }
+        return true;
+    }
     const QFileInfo info(pedido.Caminho);
     if (!QDir().mkpath(info.absolutePath())) {
         motivo = QStringLiteral("the folder %1 cannot be made").arg(info.absolutePath());

@@ -29,6 +29,9 @@ public:
 
     // Asks for caminho to hold dados; makes the folder when missing.
     void Grava(const QString& caminho, const QByteArray& dados, quint64 dono);
+    // Asks for caminho to be removed if this writer wrote it for dono, after
+    // the writes asked before (a write still waiting for it is dropped).
+    void Remove(const QString& caminho, quint64 dono);
     // Returns once every write asked so far has been made or has failed.
     void Aguarda();
 
@@ -46,6 +49,7 @@ private:
         QString Caminho;
         QByteArray Dados;
         quint64 Dono = 0;
+        bool Remove = false;
     };
 
     void Executa();

@@ -20,6 +20,14 @@ void TGravacaoJogo::IniciaJogo(int numero, const QString& pastaRegistro, const Q
     Grava();
 }
 
+void TGravacaoJogo::DesfazInicio() {
+    if (FNumero > 0) {
+        FEscritor.Remove(FCaminho, FJogo);
+        FEscritor.Aguarda();
+    }
+    Reinicia();
+}
+
 void TGravacaoJogo::AntesDoPasso() {
     FGravador.AntesDoPasso(FSim);
 }
@@ -61,9 +69,13 @@ QJsonObject TGravacaoJogo::Meta() const {
                        {QLatin1String("days_played_at"), FHorariosDias}};
 }
 
+QByteArray TGravacaoJogo::Dados() const {
+    return EscrevePlano(Plano(), FSim);
+}
+
 void TGravacaoJogo::Grava() {
     if (FNumero > 0) {
-        FEscritor.Grava(FCaminho, EscrevePlano(Plano(), FSim), FJogo);
+        FEscritor.Grava(FCaminho, Dados(), FJogo);
     }
 }
 

@@ -22,11 +22,13 @@ class TSimuladorProjeto;
 //
 // The file is written after every day step and when the result is recorded,
 // whole and atomically, on a thread of its own (TEscritorArquivos): the turn
-// never waits for the disk. A game counted but never played still gets its
-// file (no steps, the state at its count, result 0 days and 0 cost). A file
-// of that name that this game did not write is kept as earlier-game-N.json.
-// When a write fails the game goes on; the first failure of the run is told
-// to the player.
+// never waits for the disk, but for the game's first file, which the window
+// has on the disk before it writes the count (AguardaGravacoes), so that a
+// game counted has its record whenever the program is killed. A game
+// counted but never played still gets its file (no steps, the state at its
+// count, result 0 days and 0 cost). A file of that name that this game did
+// not write is kept as earlier-game-N.json. When a write fails the game goes
+// on; the first failure of the run is told to the player.
 class TGravacaoJogo : public QObject {
     Q_OBJECT
 public:
@@ -41,9 +43,12 @@ public:
     // How a failed write is told (nothing until set); called once per run.
     void DefineAviso(TAviso aviso) { FAviso = std::move(aviso); }
 
-    // The game just counted as number numero: its file goes to
+    // The game about to be counted as number numero: its file goes to
     // pastaRegistro/games. Written at once.
     void IniciaJogo(int numero, const QString& pastaRegistro, const QString& gerente);
+    // The count of the game just started could not be written: its file is
+    // removed (when this game wrote it) and the game is not counted.
+    void DesfazInicio();
     // Right before and right after each day step. After the step the file
     // is written.
     void AntesDoPasso();
@@ -57,6 +62,8 @@ public:
     // "result" once the game is counted. Before the first step, a plan of no
     // steps.
     TPlano Plano() const;
+    // The bytes of the record's file as they are written now (Plano's).
+    QByteArray Dados() const;
     // The current game's number and file; 0 and empty until it is counted.
     int Numero() const { return FNumero; }
     const QString& Caminho() const { return FCaminho; }

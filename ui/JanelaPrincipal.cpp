@@ -16,6 +16,7 @@
 #include "dialogs/DNumeroHoras.h"
 #include "dialogs/DProjetoConcluido.h"
 #include "dialogs/ResultadoModal.h"
+#include "envio/EnvioTurma.h"
 #include "figuras/ImagensDesenvolvedor.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
@@ -61,6 +62,7 @@ TMainWindow::TMainWindow(QWidget* parent)
     FSimulador = std::make_unique<TSimuladorProjeto>(CarregaImagensDesenvolvedor);
     FGravacao = std::make_unique<TGravacaoJogo>(*FSimulador);
     DefineAvisoGravacao({});
+    FEnvio = new TEnvioTurma(this);
 
     CriaPaineis();
     FPainelMensagens->AdicionaMensagem(QStringLiteral("Simulation started"), 0);
@@ -123,7 +125,10 @@ void TMainWindow::showEvent(QShowEvent* evento) {
         setFocus();
         // Once the window is on screen and the event loop runs, whatever the
         // window manager (or none) does about activation.
-        QTimer::singleShot(0, this, [this] { Comando(&TMainWindow::FormActivate); });
+        QTimer::singleShot(0, this, [this] {
+            IniciaEnvio();
+            Comando(&TMainWindow::FormActivate);
+        });
     }
 }
 
@@ -256,9 +261,12 @@ bool TMainWindow::AreaDesenhoDragOver(QObject* source, int x, int y) const {
 }
 
 void TMainWindow::AreaDesenhoDragDrop(QObject*, int x, int y) {
-    TAtividade* a = FPainelAtividades->AtividadeEm(x, y);
+    Atribui(FPainelAtividades->AtividadeEm(x, y), FPainelVisao->DesenvolvedorSelecionado());
+}
+
+void TMainWindow::Atribui(TAtividade* a, TDesenvolvedor* d) {
     if (a) {
-        a->SetDesenvolvedor(FPainelVisao->DesenvolvedorSelecionado());
+        a->SetDesenvolvedor(d);
         RepintaAtividades();
     }
 }
@@ -309,7 +317,7 @@ void TMainWindow::keyPressEvent(QKeyEvent* evento) {
         Comando(&TMainWindow::AtribuiPrimeiroDaEquipe);
     } else if (texto == QLatin1String("R")) {
         Comando(&TMainWindow::ExecutaJogoRapido);
-    } else {
+    } else if (!TeclaNavegacao(evento)) {
         QWidget::keyPressEvent(evento);
     }
 }
@@ -319,10 +327,20 @@ void TMainWindow::Comando(void (TMainWindow::*comando)()) {
 }
 
 void TMainWindow::IncrementaPartidas() {
-    const int numero = FRegistro.IncrementaPartidas();
-    // The game's record goes beside the record file, wherever that is.
+    // A count that cannot be read writes nothing.
+    const int numero = FRegistro.ProximaPartida();
+    // The game's record goes beside the record file, wherever that is, and
+    // is on the disk before the count: a game killed at any moment after it
+    // is counted has its record.
     FGravacao->IniciaJogo(numero, QFileInfo(FRegistro.Caminho()).absolutePath(),
                           FRegistro.Gerente());
+    FGravacao->AguardaGravacoes();
+    try {
+        FRegistro.GravaPartidas(numero);
+    } catch (...) {
+        FGravacao->DesfazInicio();
+        throw;
+    }
 }
 
 void TMainWindow::VerificaGerente() {
@@ -343,6 +361,7 @@ void TMainWindow::VerificaGerente() {
 void TMainWindow::RegistraResultado() {
     FRegistro.RegistraResultado(Projeto()->Custo(), Projeto()->Tempo());
     FGravacao->RegistraResultado();
+    EnviaResultado();
     emit JogoMudou();
     if (FDialogos.ProjetoConcluido) {
         FDialogos.ProjetoConcluido->exec();

@@ -22,6 +22,9 @@ class TDlgDetalhesAtividade;
 class TDlgDetalhesDesenvolvedor;
 class TDlgNumeroHorasDesenvolvedor;
 class TDlgProjetoConcluido;
+class TDlgTeclas;
+class TDlgTurma;
+class TEnvioTurma;
 class TJanelaDebrief;
 class TPainelAtividades;
 class TPainelMensagens;
@@ -79,6 +82,12 @@ public:
     TPlano PlanoJogoAtual() const;
     TGravacaoJogo& Gravacao() { return *FGravacao; }
 
+    // The class the game sends its records to (F9), beside the record file.
+    TEnvioTurma& Envio() { return *FEnvio; }
+    // Joins the class of the link as the Class dialog's Join does (the
+    // --class option); EntradaConcluida of Envio tells how it went.
+    void EntraTurma(const QString& link);
+
     // Read-out texts: days "#,##0" and cost "#,##0.00" with the regional separators.
     static QString FormataDias(double dias);
     static QString FormataCusto(double custo);
@@ -95,6 +104,8 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
+    // Tab and Shift+Tab move the chart's selection: no child takes the focus.
+    bool focusNextPrevChild(bool proximo) override;
 
 private:
     // The game flow, run from the window's events (buttons, panels, keys, the
@@ -113,6 +124,9 @@ private:
     void PainelAtividadesDblClick();
     bool AreaDesenhoDragOver(QObject* source, int x, int y) const;
     void AreaDesenhoDragDrop(QObject* source, int x, int y);
+    // What a drop does: a takes d (none takes the developer off it), and the
+    // chart is repainted; nothing when a is none.
+    void Atribui(TAtividade* a, TDesenvolvedor* d);
     // "Q": every activity gets the team's first member (EErroLista when the
     // team is empty). "R": the pool's first developer joins the team, then "Q",
     // then 26 turns. F7: the game starts again.
@@ -123,6 +137,28 @@ private:
     void IncrementaPartidas();
     void VerificaGerente();
     void RegistraResultado();
+
+    // The keys beyond "+", "Q", "R", F7 and F8 (TecladoJanela.cpp): moving
+    // either panel's selection, assigning, the commands, the keys' help and
+    // the Class dialog (F9).
+    // False for a key that is not one of them.
+    bool TeclaNavegacao(const QKeyEvent* evento);
+    void SelecionaAtividadeTeclado(TAtividade* a);
+    void SelecionaMembroTeclado(TDesenvolvedor* d);
+    void AtribuiSelecionado();
+    void LimpaSelecionada();
+    // Runs the button's own click when it is enabled; a beep otherwise.
+    void AcionaBotao(TCommandButton* botao);
+    void MostraTeclas();
+
+    // The class (EnvioJanela.cpp): the sending follows the record file's
+    // folder; it starts with the window, each recorded result is handed to
+    // it, and F9 shows the Class dialog. None of them can fail the command
+    // that runs them.
+    QString PastaRegistro() const;
+    void IniciaEnvio();
+    void EnviaResultado();
+    void MostraTurma();
 
     // Runs one of the window's commands from an event: an error it meets ends
     // it and is reported by the general error handler.
@@ -165,4 +201,9 @@ private:
     QLabel* FLbCustoProjeto = nullptr;
     // The debrief window (F8), once opened.
     QPointer<TJanelaDebrief> FDebrief;
+    // The keys' help (F1), once opened.
+    QPointer<TDlgTeclas> FTeclas;
+    TEnvioTurma* FEnvio = nullptr;
+    // The Class dialog (F9), once opened.
+    QPointer<TDlgTurma> FDlgTurma;
 };

@@ -97,6 +97,18 @@ TAtividade* TPainelAtividades::AtividadeEm(int x, int y) const {
     return nullptr;
 }
 
+void TPainelAtividades::MostraAtividade(const TAtividade* a) {
+    if (!a) {
+        return;
+    }
+    QFont negrito = AreaDesenho() ? AreaDesenho()->font() : font();
+    negrito.setBold(true);
+    // The outline above the circle; the name's two lines below it.
+    const int topo = a->PosicaoY() - Raio - MargemContorno;
+    const int base = a->PosicaoY() + Raio + 3 + 2 * QFontMetrics(negrito).height();
+    MostraConteudo(topo, base);
+}
+
 QRect TPainelAtividades::RetanguloAtividade(const TAtividade* a) const {
     if (!a) {
         return QRect();

@@ -33,6 +33,9 @@ public:
     // The first activity, in list order, whose 61 x 61 square around its centre
     // holds (x, y), in drawing-area coordinates; null when none does.
     TAtividade* AtividadeEm(int x, int y) const;
+    // Scrolls, by the panel's own steps, until a's circle and name are in
+    // view, or as near as the steps go; nothing for none.
+    void MostraAtividade(const TAtividade* a);
 
     // Fired on every press in the drawing area (sender = this panel).
     TNotifyEvent OnSelect;

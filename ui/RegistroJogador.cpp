@@ -51,13 +51,22 @@ void TRegistroJogador::GravaValores(const QString& secao, const TValores& valore
 }
 
 int TRegistroJogador::IncrementaPartidas() const {
+    const int numero = ProximaPartida();
+    GravaPartidas(numero);
+    return numero;
+}
+
+int TRegistroJogador::ProximaPartida() const {
     const int partidas = ConverteInteiro(LeValor(SecaoJogo, ChavePartidas, QStringLiteral("0")));
     if (partidas == std::numeric_limits<int>::max()) {
         throw EErroConversao(
             QStringLiteral("The game count '%1' cannot grow any further").arg(partidas));
     }
-    GravaValor(SecaoJogo, ChavePartidas, QString::number(partidas + 1));
     return partidas + 1;
+}
+
+void TRegistroJogador::GravaPartidas(int numero) const {
+    GravaValor(SecaoJogo, ChavePartidas, QString::number(numero));
 }
 
 QString TRegistroJogador::Gerente() const {

@@ -15,8 +15,10 @@
 // writes and keeps every other byte. Each write replaces the whole file at
 // once (a temporary file in the same folder renamed over the old one), so
 // the file is always either the old one or the new one; in a folder that
-// refuses new files an existing writable file is written in place. A file
-// that exists but cannot be read is never overwritten.
+// refuses new files an existing writable file is written in place, new
+// sections first and changed values after them, so that a kill at any
+// moment leaves it whole. A file that exists but cannot be read is never
+// overwritten.
 class TRegistroJogador {
 public:
     explicit TRegistroJogador(const QString& caminho = CaminhoPadrao());
@@ -39,8 +41,13 @@ public:
     // Counts one more game in "NTimes" and returns the new count, the
     // game's number. Throws EErroConversao when the stored count is not a
     // whole number (nothing is written then), EErroGravacao when the file
-    // cannot be written.
+    // cannot be written. The same as GravaPartidas(ProximaPartida()).
     int IncrementaPartidas() const;
+    // The number the next counted game gets: the stored count plus one.
+    // Writes nothing; throws EErroConversao as IncrementaPartidas does.
+    int ProximaPartida() const;
+    // Stores numero as the count. Throws EErroGravacao.
+    void GravaPartidas(int numero) const;
     // The stored manager's name; empty when none.
     QString Gerente() const;
     // Stores the name as given. Throws EErroGravacao.

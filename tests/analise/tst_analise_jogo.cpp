@@ -1,6 +1,8 @@
 // The debrief's series, taken from the trace of the reference runs and of
 // small plans: cost, exhaustion, schedule, critical path, idle time.
+#include "PlanosAnalise.h"
 #include "analise/AnaliseJogo.h"
+#include "analise/SeriesDias.h"
 #include "model/mAtividade.h"
 #include "model/mSimulador.h"
 #include "plan/JogoPlano.h"
@@ -159,6 +161,100 @@ private slots:
         QCOMPARE(a.Resumo.DiasOciosos, 5.0);
         QCOMPARE(a.Equipe.size(), 2);
         QCOMPARE(a.Equipe.at(1).Horas, (QList<double>{8, 8, 8, 8, 8}));
+    }
+
+    void EachDevelopersCostAddsUpToTheGamesCost_data() {
+        QTest::addColumn<TPlano>("plano");
+        QTest::newRow("run A") << PlanoReferencia(HorasReferenciaA);
+        QTest::newRow("run B") << PlanoReferencia(HorasReferenciaB);
+        for (quint32 semente = 1; semente <= 15; ++semente) {
+            QTest::addRow("random player %u", semente) << PlanoAleatorio(semente);
+        }
+    }
+
+    // Guards against money charged to nobody or to the wrong developer
+    // (the one assigned after a change rather than during the step), and
+    // team days counted twice or not at all.
+    void EachDevelopersCostAddsUpToTheGamesCost() {
+        QFETCH(TPlano, plano);
+        const TAnaliseJogo a = AnalisaPlano(FSim, plano);
+        double custo = 0.0;
+        double ociosos = 0.0;
+        for (const TSerieDesenvolvedor& s : a.Equipe) {
+            QVERIFY(s.Custo >= 0.0);
+            QVERIFY(s.DiasOciosos <= s.DiasNaEquipe && s.DiasExaustos <= s.DiasNaEquipe);
+            QVERIFY(s.HorasExtras <= s.HorasTrabalhadas);
+            custo += s.Custo;
+            ociosos += s.DiasOciosos;
+        }
+        QVERIFY2(qAbs(custo - a.Resumo.Custo) < 1e-6,
+                 qPrintable(QStringLiteral("%1 against %2").arg(custo).arg(a.Resumo.Custo)));
+        QCOMPARE(ociosos, a.Resumo.DiasOciosos);
+    }
+
+    // Guards against hours worked taken as the hours set rather than the
+    // time the activities used, or overtime counted at 8 hours.
+    void CorvinWorks648HoursInRunAAndOvertimeOnlyInRunB() {
+        const TAnaliseJogo a = AnalisaPlano(FSim, PlanoReferencia(HorasReferenciaA));
+        const TSerieDesenvolvedor& corvin = a.Equipe.at(0);
+        QCOMPARE(corvin.HorasTrabalhadas, 81.0 * 8.0);
+        QCOMPARE(corvin.HorasExtras, 0.0);
+        QCOMPARE(corvin.DiasNaEquipe, 81.0);
+        QCOMPARE(corvin.Custo, 16200.0);
+        const TAnaliseJogo b = AnalisaPlano(FSim, PlanoReferencia(HorasReferenciaB));
+        QCOMPARE(b.Equipe.at(0).HorasExtras, b.Resumo.HorasExtras);
+        // Days 1 to 23 at 12 hours, then held at 8: four hours over, 23 days.
+        QCOMPARE(b.Equipe.at(0).HorasExtras, 23.0 * 4.0);
+        QCOMPARE(b.Equipe.at(0).DiasExaustos, 20.0);
+    }
+
+    // Guards against a long game kept day by day (memory and files that
+    // grow with its length) or summarised into points that lose its end,
+    // its total, or their days.
+    void AGameOfAMillionDaysKeepsAFewThousandPoints() {
+        TPlano plano = PlanoReferencia(HorasReferenciaB);
+        plano.Inicio.Alocacoes.removeLast(); // the last test never runs: no end
+        plano.MaximoDias = TPlano::LimiteDias;
+        const TAnaliseJogo a = AnalisaPlano(FSim, plano);
+        QCOMPARE(a.Resumo.Dias, TPlano::LimiteDias);
+        QVERIFY(!a.Resumo.Concluido);
+        QVERIFY(a.Passo > 1);
+        QVERIFY(a.Dias.size() <= TSeriesDias::LimitePadrao);
+        QVERIFY(a.Dias.size() >= TSeriesDias::LimitePadrao / 2);
+        QCOMPARE(a.Dias.constLast(), double(TPlano::LimiteDias));
+        QCOMPARE(a.CustoAcumulado.constLast(), a.Resumo.Custo);
+        QCOMPARE(a.CustoDia.size(), a.Dias.size());
+        QCOMPARE(a.Equipe.at(0).Exaustao.size(), a.Dias.size());
+        QCOMPARE(a.Equipe.at(0).DiasNaEquipe, double(TPlano::LimiteDias));
+    }
+
+    // Guards against merged points that lose days: a flow's means times
+    // the days they stand for give its total, a level's point is its last
+    // day's value, and every point sits on the last of its days.
+    void MergedPointsKeepTheTotalsAndTheLastDaysValues() {
+        TSeriesDias series({EAgregacao::Media, EAgregacao::Ultimo}, 8);
+        const int dias = 101;
+        for (int d = 1; d <= dias; ++d) {
+            const double valores[] = {double(d % 7), double(d * 10)};
+            series.Adiciona(d, valores);
+        }
+        series.Fecha();
+        QCOMPARE(series.Passo(), 16);
+        QVERIFY(series.Dias().size() <= 8);
+        double total = 0.0;
+        double anterior = 0.0;
+        for (qsizetype i = 0; i < series.Dias().size(); ++i) {
+            const double dia = series.Dias().at(i);
+            total += series.Serie(0).at(i) * (dia - anterior);
+            QCOMPARE(series.Serie(1).at(i), dia * 10);
+            anterior = dia;
+        }
+        double esperado = 0.0;
+        for (int d = 1; d <= dias; ++d) {
+            esperado += d % 7;
+        }
+        QVERIFY(qAbs(total - esperado) < 1e-9);
+        QCOMPARE(series.Dias().constLast(), double(dias));
     }
 
     // Guards against an empty game (a new one) breaking the series.

@@ -3,9 +3,14 @@
 
 #include "busca/BuscaPlanos.h"
 #include "busca/CodificacaoPlano.h"
+#include "busca/PastaFrente.h"
 #include "model/mSimulador.h"
 #include "plan/VerificacaoPlano.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -29,8 +34,19 @@ QList<std::pair<TResultadoPlano, TGenes>> Conteudo(const TResultadoBusca& busca)
     return conteudo;
 }
 
+// Costs compared in whole cents, as the game shows them.
 bool Domina(const TResultadoPlano& a, const TResultadoPlano& b) {
-    return a.Dias <= b.Dias && a.Custo <= b.Custo && (a.Dias < b.Dias || a.Custo < b.Custo);
+    const qint64 ca = CentavosCusto(a.Custo);
+    const qint64 cb = CentavosCusto(b.Custo);
+    return a.Dias <= b.Dias && ca <= cb && (a.Dias < b.Dias || ca < cb);
+}
+
+TPlano PlanoCom(int dias, double custo) {
+    TPlano plano;
+    plano.MaximoDias = dias;
+    plano.Resultado = TResultadoPlano{true, dias, custo};
+    plano.Meta = QJsonObject{{"program", ProgramaPastaFrente}};
+    return plano;
 }
 
 } // namespace
@@ -73,11 +89,12 @@ private slots:
         }
     }
 
-    // Guards against a front holding a plan that another one beats, or out of order.
+    // Guards against a front holding a plan that another one beats, also by
+    // less than a cent, or out of order.
     void NoReportedPlanIsDominatedByAnother() {
         for (size_t i = 0; i < busca.Frente.size(); ++i) {
             for (size_t j = 0; j < busca.Frente.size(); ++j) {
-                QVERIFY(!Domina(busca.Frente[j].Resultado, busca.Frente[i].Resultado));
+                QVERIFY(i == j || !Domina(busca.Frente[j].Resultado, busca.Frente[i].Resultado));
             }
             if (i > 0) {
                 QVERIFY(busca.Frente[i - 1].Resultado.Dias < busca.Frente[i].Resultado.Dias);
@@ -110,6 +127,25 @@ private slots:
         QCOMPARE(Conteudo(Busca(5, 2)), Conteudo(busca));
         QCOMPARE(Conteudo(Busca(5, 1)), Conteudo(busca));
         QVERIFY(Conteudo(Busca(6, 2)) != Conteudo(busca));
+    }
+
+    // Guards against a written front that lists a slower plan which saves
+    // nothing a player can see (its cost lower only in the twelfth decimal).
+    void TheWrittenFrontListsNoPlanBeatenToTheCent() {
+        QTemporaryDir temporaria;
+        const QString pasta = temporaria.filePath(QStringLiteral("front"));
+        EscrevePastaFrente(pasta,
+                           {PlanoCom(36, 9182.62), PlanoCom(37, 9182.619999999999),
+                            PlanoCom(38, 9182.61), PlanoCom(38, 9182.605), PlanoCom(40, 9000.0)},
+                           sim);
+        QFile arquivo(QDir(pasta).filePath(QStringLiteral("front.json")));
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        QList<int> dias;
+        for (const QJsonValue& v : QJsonDocument::fromJson(arquivo.readAll()).array()) {
+            dias.append(v.toObject().value("days").toInt());
+        }
+        QCOMPARE(dias, (QList<int>{36, 38, 40}));
+        QCOMPARE(QDir(pasta).entryList(QDir::Files).size(), 4);
     }
 
     // Guards against a search that spends more than it is given.

@@ -180,6 +180,14 @@ private slots:
             << QList<TResultadoPlano>{{true, 20, 900}, {true, 19, 900}} << QList<int>{1};
         QTest::newRow("a plan not concluded never enters")
             << QList<TResultadoPlano>{{true, 30, 900}, {false, 10, 100}} << QList<int>{0};
+        QTest::newRow("slower and cheaper below the cent is refused")
+            << QList<TResultadoPlano>{{true, 36, 9182.62}, {true, 37, 9182.619999999999}}
+            << QList<int>{0};
+        QTest::newRow("faster at the same cent drops the slower")
+            << QList<TResultadoPlano>{{true, 37, 9182.619999999999}, {true, 36, 9182.62}}
+            << QList<int>{1};
+        QTest::newRow("as fast and cheaper below the cent: the first stays")
+            << QList<TResultadoPlano>{{true, 20, 900.004}, {true, 20, 900.001}} << QList<int>{0};
         QTest::newRow("trade-offs all stay, in days order")
             << QList<TResultadoPlano>{{true, 30, 700}, {true, 10, 900}, {true, 20, 800}}
             << QList<int>{1, 2, 0};

@@ -1,5 +1,6 @@
 // orvanta-report run as its users run it: a plan in, a PDF, SVG or PNG out;
-// bad arguments and bad files refused in one line, leaving no file behind.
+// bad arguments and bad files refused in one line, leaving no file behind,
+// and never writing over the plan it reads.
 #include "../tools/ExecucaoPrograma.h"
 #include "model/mSimulador.h"
 #include "plan/EscritorPlano.h"
@@ -10,6 +11,8 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -52,10 +55,88 @@ private slots:
         QCOMPARE(Relatorio({"-", "-o", FPasta.filePath("r.svg")}, EscrevePlano(PlanoReferencia(8), FSim))
                      .status,
                  0);
-        QVERIFY(QSvgRenderer(FPasta.filePath("r.svg")).isValid());
+        QVERIFY(QSvgRenderer(FPasta.filePath("r-quality.svg")).isValid());
 
         QCOMPARE(Relatorio({FPlano, "--output", FPasta.filePath("r.png")}).status, 0);
-        QCOMPARE(QImage(FPasta.filePath("r.png")).width(), 1920);
+        QVERIFY(!QFile::exists(FPasta.filePath("r.png")));
+        for (const char* grafico : {"summary", "decisions", "cost", "quality", "team", "schedule"}) {
+            const QString png = FPasta.filePath(QStringLiteral("r-%1.png").arg(QLatin1String(grafico)));
+            QCOMPARE(QImage(png).size(), QSize(1920, 1200));
+        }
+    }
+
+    // Guards against --chart ignored (every chart written) or written
+    // under another name than the one given.
+    void AChosenChartIsWrittenAloneToTheFileNamed() {
+        const QString svg = FPasta.filePath("so-a-equipe.svg");
+        const TExecucao r = Relatorio({FPlano, "-o", svg, "--chart", "team"});
+        QCOMPARE(r.status, 0);
+        QVERIFY(QSvgRenderer(svg).isValid());
+        QVERIFY(QFile(svg).size() > 0);
+        QVERIFY(QDir(FPasta.path()).entryList({"so-a-equipe-*"}).isEmpty());
+    }
+
+    // Guards against a game that never ends taking memory and file size in
+    // proportion to its length (a million days once took gigabytes and
+    // wrote hundreds of megabytes), or a summary that hides it.
+    void AMillionDayGameGivesFilesOfAFewHundredKilobytes() {
+        const QString plano = FPasta.filePath("sem-fim.json");
+        TPlano semFim = PlanoReferencia(HorasReferenciaB);
+        semFim.Inicio.Alocacoes.removeLast(); // the last test never runs
+        semFim.MaximoDias = TPlano::LimiteDias;
+        Grava(plano, EscrevePlano(semFim, FSim));
+        const TExecucao r = Relatorio({plano, "-o", FPasta.filePath("sem-fim.svg")});
+        QCOMPARE(r.status, 0);
+        for (const QString& svg : QDir(FPasta.path()).entryList({"sem-fim-*.svg"})) {
+            QVERIFY2(QFileInfo(FPasta.filePath(svg)).size() < 2 * 1024 * 1024, qPrintable(svg));
+        }
+        QFile custo(FPasta.filePath("sem-fim-cost.svg"));
+        QVERIFY(custo.open(QIODevice::ReadOnly));
+        QVERIFY(custo.readAll().contains("each point stands for 256 days"));
+    }
+
+    void AnOutputThatIsThePlanIsRefused_data() {
+        QTest::addColumn<QString>("plano");
+        QTest::addColumn<QString>("saida");
+        QTest::addColumn<QString>("ligacao"); // "symbolic" or "hard": saida made a link to plano
+        QTest::addColumn<QStringList>("opcoes");
+        QTest::newRow("the same name") << "jogo.svg" << "jogo.svg" << "" << QStringList{"--chart", "cost"};
+        QTest::newRow("the same file by another path")
+            << "jogo.svg" << "./../FOLDER//jogo.svg" << ""
+            << QStringList{"--chart", "cost"};
+        QTest::newRow("through a symbolic link")
+            << "jogo.svg" << "ligacao.svg" << "symbolic" << QStringList{"--chart", "cost"};
+        QTest::newRow("through a hard link") << "jogo.pdf" << "dura.pdf" << "hard" << QStringList{};
+        QTest::newRow("one of the files of every chart")
+            << "x-team.svg" << "x.svg" << "" << QStringList{};
+    }
+
+    // Guards against a student's record replaced by its own report.
+    void AnOutputThatIsThePlanIsRefused() {
+        QFETCH(QString, plano);
+        QFETCH(QString, saida);
+        QFETCH(QString, ligacao);
+        QFETCH(QStringList, opcoes);
+        QTemporaryDir pasta(FPasta.filePath("saida-XXXXXX"));
+        plano = pasta.filePath(plano);
+        saida = pasta.filePath(saida.replace("FOLDER", QFileInfo(pasta.path()).fileName()));
+        const QByteArray registro = EscrevePlano(PlanoReferencia(HorasReferenciaA), FSim);
+        Grava(plano, registro);
+        if (ligacao == QLatin1String("symbolic")) {
+            QVERIFY(QFile::link(plano, saida));
+        } else if (ligacao == QLatin1String("hard")) {
+            QCOMPARE(::link(QFile::encodeName(plano).constData(), QFile::encodeName(saida).constData()),
+                     0);
+        }
+        const TExecucao r = Relatorio(QStringList{plano, "-o", saida} + opcoes);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.erros.startsWith("orvanta-report: the output ") && r.erros.count('\n') == 1 &&
+                     r.erros.contains("is the plan it reads"),
+                 r.erros.constData());
+        QFile arquivo(plano);
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        QCOMPARE(arquivo.readAll(), registro);
+        QCOMPARE(QDir(pasta.path()).entryList(QDir::Files).size(), ligacao.isEmpty() ? 1 : 2);
     }
 
     void BadInputIsRefusedInOneLine_data() {
@@ -80,6 +161,8 @@ private slots:
         QTest::newRow("two plans") << QStringList{FPlano, FPlano, "-o", pdf} << pdf << "usage:";
         QTest::newRow("unknown option") << QStringList{"--pages", FPlano, "-o", pdf} << pdf
                                         << "pages";
+        QTest::newRow("unknown chart") << QStringList{FPlano, "-o", pdf, "--chart", "money"} << pdf
+                                       << "unknown chart (use summary, decisions, cost";
     }
 
     // Guards against a crash, a status other than 2, a message of several

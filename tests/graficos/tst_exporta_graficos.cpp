@@ -1,5 +1,6 @@
 // Charts exported to PDF, SVG and PNG: page and picture sizes, the format
 // taken from the file name, and a failed export leaving the old file alone.
+#include "graficos/AutorPdf.h"
 #include "graficos/ExportaGraficos.h"
 #include "graficos/PaletaGrafico.h"
 
@@ -21,6 +22,27 @@ std::unique_ptr<QCustomPlot> GraficoSimples(double inclinacao) {
     grafico->rescaleAxes();
     AplicaPaleta(*grafico, TPaletaGrafico::Papel());
     return grafico;
+}
+
+// Whether every object the cross-reference table lists starts where it
+// says, and the table where startxref says: what a reader seeks by.
+bool ReferenciasCertas(const QByteArray& pdf) {
+    const qsizetype marca = pdf.lastIndexOf("startxref");
+    const qsizetype tabela = pdf.mid(marca + 9).trimmed().split('\n').value(0).trimmed().toLongLong();
+    if (marca < 0 || !pdf.mid(tabela).startsWith("xref\n0 ")) {
+        return false;
+    }
+    const QList<QByteArray> cabecalho = pdf.mid(tabela).split('\n').value(1).split(' ');
+    const int quantos = cabecalho.value(1).toInt();
+    const qsizetype entradas = pdf.indexOf('\n', pdf.indexOf('\n', tabela) + 1) + 1;
+    for (int k = 1; k < quantos; ++k) {
+        const QByteArray entrada = pdf.mid(entradas + k * 20, 20);
+        if (entrada.at(17) == 'n' &&
+            !pdf.mid(entrada.left(10).toLongLong()).startsWith(QByteArray::number(k) + " 0 obj")) {
+            return false;
+        }
+    }
+    return quantos > 1;
 }
 
 QByteArray Conteudo(const QString& caminho) {
@@ -151,6 +173,40 @@ private slots:
         QVERIFY(!ExportaGraficos(vazio ? QList<QCustomPlot*>{} : Ambos(), caminho, FTamanho, erro));
         QVERIFY(erro.startsWith(caminho));
         QCOMPARE(Conteudo(caminho), QByteArray("old contents"));
+    }
+
+    void ThePdfNamesItsTitleAndAuthor_data() {
+        QTest::addColumn<QString>("autor");
+        QTest::newRow("a name") << "Ana Souza";
+        QTest::newRow("accents and parentheses") << "José (Zé) \\ Ñuñez";
+        QTest::newRow("beyond the basic plane") << QString::fromUtf8("Ana \xF0\x9F\x98\x80");
+    }
+
+    // Guards against a PDF without its author, or one whose offsets the
+    // added entry broke (readers then rebuild it, or refuse it).
+    void ThePdfNamesItsTitleAndAuthor() {
+        QFETCH(QString, autor);
+        const QString caminho = FPasta.filePath(QStringLiteral("autor.pdf"));
+        QString erro;
+        QVERIFY(ExportaGraficos(Ambos(), caminho, FTamanho, erro, 1.0, {"Orvanta debrief: x", autor}));
+        QVERIFY(ReferenciasCertas(Conteudo(caminho)));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), caminho});
+        QVERIFY(info.waitForFinished());
+        const QString saida = QString::fromUtf8(info.readAllStandardOutput());
+        QVERIFY2(info.readAllStandardError().isEmpty(), qPrintable(saida));
+        QVERIFY2(saida.contains(QStringLiteral("Author:          ") + autor + QLatin1Char('\n')),
+                 qPrintable(saida));
+        QVERIFY(saida.contains(QStringLiteral("Title:           Orvanta debrief: x\n")));
+        QVERIFY(saida.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
+    }
+
+    // Guards against an author forced into a file laid out otherwise.
+    void AFileNotLaidOutAsExpectedGetsNoAuthor() {
+        for (const QByteArray& outro : {QByteArray("not a pdf"), QByteArray("%PDF-1.4\nstartxref\n5\n%%EOF"),
+                                        QByteArray()}) {
+            QCOMPARE(PoeAutorPdf(outro, QStringLiteral("Ana")), outro);
+        }
     }
 
     // Guards against an unwritable destination reported as success.

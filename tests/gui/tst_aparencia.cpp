@@ -1,16 +1,22 @@
 // How controls look on the game's dark panels, rendered offscreen: the
 // separator of the main window's command column, the spin fields of the two
-// hours dialogs and the dialogs' flat speed buttons.
+// hours dialogs, the team dialog's scroll bar and the dialogs' flat speed
+// buttons.
 #include "JogoTeste.h"
 #include "Pintura.h"
 #include "controls/Cores.h"
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/DDedicacaoAtividade.h"
+#include "dialogs/DDefineEquipe.h"
 #include "dialogs/DNumeroHoras.h"
 #include "dialogs/EdInteiro.h"
 #include "controls/Rotulos.h"
+#include "model/mSimulador.h"
 
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
@@ -30,6 +36,22 @@ int PixelsDaSeta(QToolButton* botao) {
     int destacados = 0;
     for (int y = 2; y < imagem.height() - 2; ++y) {
         for (int x = 3; x < imagem.width() - 3; ++x) {
+            if (std::abs(Brilho(imagem.pixel(x, y)) - Brilho(face)) > 80) {
+                ++destacados;
+            }
+        }
+    }
+    return destacados;
+}
+
+// The pixels of a part of the image (its outline left out) that stand out
+// from the colour at the part's centre-left, as an arrow stands out from its
+// button.
+int PixelsDestacados(const QImage& imagem, const QRect& parte) {
+    const QRgb face = imagem.pixel(parte.left() + 2, parte.center().y());
+    int destacados = 0;
+    for (int y = parte.top() + 2; y < parte.bottom() - 1; ++y) {
+        for (int x = parte.left() + 2; x < parte.right() - 1; ++x) {
             if (std::abs(Brilho(imagem.pixel(x, y)) - Brilho(face)) > 80) {
                 ++destacados;
             }
@@ -120,6 +142,72 @@ private slots:
                  qPrintable(QString::number(PixelsDaSeta(campo->BotaoCima()))));
         QVERIFY2(PixelsDaSeta(campo->BotaoBaixo()) >= 3,
                  qPrintable(QString::number(PixelsDaSeta(campo->BotaoBaixo()))));
+    }
+
+    // Guards against the grid's white-on-black reaching its scroll bar: white
+    // arrows on a near-white bar, which cannot be seen.
+    void TheTeamDialogsScrollBarShowsItsArrows() {
+        TSimuladorProjeto simulador;
+        QList<TDesenvolvedor*> equipe;
+        TDlgDefinicaoEquipe dialogo;
+        dialogo.MostraEquipe(&equipe, &simulador.Desenvolvedores());
+        dialogo.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialogo));
+        QScrollBar* barra = dialogo.GrTodos()->verticalScrollBar();
+        QVERIFY(barra->isVisible());
+        const QImage imagem = barra->grab().toImage();
+        QStyleOptionSlider opcao;
+        opcao.initFrom(barra);
+        opcao.orientation = barra->orientation();
+        opcao.minimum = barra->minimum();
+        opcao.maximum = barra->maximum();
+        opcao.sliderPosition = barra->sliderPosition();
+        opcao.sliderValue = barra->value();
+        opcao.pageStep = barra->pageStep();
+        opcao.singleStep = barra->singleStep();
+        for (auto seta : {QStyle::SC_ScrollBarSubLine, QStyle::SC_ScrollBarAddLine}) {
+            const QRect parte =
+                barra->style()->subControlRect(QStyle::CC_ScrollBar, &opcao, seta, barra);
+            QVERIFY(!parte.isEmpty());
+            const int pixels = PixelsDestacados(imagem, parte);
+            QVERIFY2(pixels >= 3, qPrintable(QString::number(pixels)));
+        }
+    }
+
+    // Guards against a button reached by Tab that does not show it has the
+    // focus, and against a frame drawn on buttons that do not have it.
+    void AFocusedSpeedButtonShowsADottedFrame() {
+        QWidget painel;
+        DefineCores(&painel, Qt::black, Qt::white);
+        painel.resize(220, 45);
+        auto* primeiro = new TBotaoRapido(QStringLiteral("&Ok"), TBotaoRapido::GlyphOk, &painel);
+        primeiro->setGeometry(10, 10, 89, 25);
+        auto* segundo =
+            new TBotaoRapido(QStringLiteral("&Cancel"), TBotaoRapido::GlyphFecha, &painel);
+        segundo->setGeometry(110, 10, 89, 25);
+        painel.show();
+        painel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&painel));
+        // The pointer off both buttons, which show a frame under it.
+        QTest::mouseMove(&painel, QPoint(215, 40));
+        // The ring one pixel inside the button's edge, on the black panel.
+        const auto pixelsNoAnel = [&painel](TBotaoRapido* botao) {
+            const QImage imagem = painel.grab().toImage().copy(botao->geometry());
+            int claros = 0;
+            for (int x = 1; x < imagem.width() - 1; ++x) {
+                claros += Brilho(imagem.pixel(x, 1)) > 128 ? 1 : 0;
+                claros += Brilho(imagem.pixel(x, imagem.height() - 2)) > 128 ? 1 : 0;
+            }
+            return claros;
+        };
+        // The window gives its first button the focus; Tab takes it on.
+        QVERIFY(primeiro->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(segundo->hasFocus());
+        QCOMPARE(pixelsNoAnel(primeiro), 0);
+        // Dotted: a third of the pixels of the top and bottom rows.
+        const int pixels = pixelsNoAnel(segundo);
+        QVERIFY2(pixels > 40 && pixels < 2 * 87, qPrintable(QString::number(pixels)));
     }
 
     void SpeedButtonsCentreGlyphAndCaption_data() {

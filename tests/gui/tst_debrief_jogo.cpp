@@ -1,7 +1,10 @@
 // The debrief window over a game: F8 opens it on the game played so far, it
-// follows each turn, F7's new game empties it, and it never touches the game.
+// follows each turn, F7's new game empties it, and it never touches the game;
+// it names the game's manager and number and lists what the player decided.
+#include "../analise/PlanosAnalise.h"
 #include "JogoTeste.h"
 #include "debrief/JanelaDebrief.h"
+#include "model/mDesenvolvedor.h"
 
 #include <QtTest>
 
@@ -74,6 +77,42 @@ private slots:
         QVERIFY(debrief->isVisible());
         QCOMPARE(debrief->Analise().Dias.size(), dias + 2);
         QCOMPARE(debrief->Analise().Resumo.Custo, jogo.Projeto()->Custo());
+    }
+
+    // Guards against a debrief of a game that does not say whose game it
+    // is, proposes a file name that tells no two apart, or shows other
+    // decisions than the game's record holds.
+    void TheDebriefNamesTheGameAndListsTheRecordsDecisions() {
+        TJogoTeste jogo;
+        jogo.Prepara(std::make_unique<TMainWindow>());
+        jogo.Janela->show();
+        QTRY_VERIFY(!jogo.Janela->PrimeiraAtivacao());
+        Tecla(jogo, 'R');
+        TDesenvolvedor* corvin = jogo.Projeto()->Equipe().at(0);
+        // As the hours dialog leaves him, between two turns.
+        corvin->SetHorasTrabalho(12);
+        Tecla(jogo, '+');
+        Tecla(jogo, '+');
+        corvin->SetHorasTrabalho(9);
+        Tecla(jogo, '+');
+        Tecla(jogo, Qt::Key_F8);
+        auto* debrief = jogo.Janela->findChild<TJanelaDebrief*>();
+        QVERIFY(debrief);
+        const TCapaJogo& capa = debrief->Analise().Capa;
+        QCOMPARE(capa.Gerente, QStringLiteral("Tester"));
+        QCOMPARE(capa.Jogo, 1);
+        QVERIFY(capa.Confere());
+        QCOMPARE(debrief->NomeProposto(-1, QStringLiteral("pdf")),
+                 QStringLiteral("orvanta-Tester-game-1.pdf"));
+
+        const TPlano plano = jogo.Janela->PlanoJogoAtual();
+        QCOMPARE(plano.Eventos.size(), 2);
+        const QList<TDecisao>& decisoes = debrief->Analise().Decisoes;
+        QCOMPARE(Remonta(decisoes, 0), SemOPadrao(plano.Inicio));
+        for (const TMudancasPlano& evento : plano.Eventos) {
+            QCOMPARE(Remonta(decisoes, evento.Dia), evento);
+        }
+        QCOMPARE(decisoes.constLast().Valor, 9);
     }
 };
 

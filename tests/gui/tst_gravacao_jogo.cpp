@@ -7,11 +7,20 @@
 #include "plan/VerificacaoPlano.h"
 #include "ui/Aplicacao.h"
 
+#include "registro/ArquivoIni.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
+#include <random>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 class TstGravacaoJogo : public QObject {
     Q_OBJECT
@@ -43,6 +52,27 @@ class TstGravacaoJogo : public QObject {
         jogo.Projeto()->Equipe().append(jogo.Janela->Simulador()->Desenvolvedores().at(0));
         jogo.Atividade(0)->SetDesenvolvedor(jogo.Projeto()->Equipe().at(0));
     }
+
+#ifdef Q_OS_UNIX
+    // The child killed at random: a window on the record file that counts
+    // game after game ("+", then F7) without end. It says it is ready on
+    // pronto once its window stands.
+    [[noreturn]] static void JogaSemFim(const QString& caminhoIni, int pronto) {
+        TAplicacao::DefineExibicaoErro([](const QString&) {});
+        TMainWindow janela;
+        janela.Registro().DefineCaminho(caminhoIni);
+        janela.DefinePergunta([](const QString&) { return true; });
+        janela.DefineAvisoGravacao([](const QString&) {});
+        const char sinal = 1;
+        if (write(pronto, &sinal, 1) != 1) {
+            _exit(3);
+        }
+        for (;;) {
+            QTest::keyClick(&janela, '+');
+            QTest::keyClick(&janela, Qt::Key_F7);
+        }
+    }
+#endif
 
 private slots:
     void init() {
@@ -163,6 +193,84 @@ private slots:
         QCOMPARE(le("earlier-game-1.json"), QByteArray("older game 1"));
         QCOMPARE(le("earlier-game-1-2.json"), QByteArray("old game 1"));
         QCOMPARE(LePlano(le("earlier-game-1-3.json"), "earlier", sim).MaximoDias, 2);
+        QVERIFY(FAvisos.isEmpty());
+    }
+
+    // Guards against a count written before its game's record: a game
+    // killed in between was counted with no record at all. A window counts
+    // game after game and is killed at random moments: every game the
+    // record file counts must have its record.
+    void EveryCountedGameHasItsRecordWhateverMomentTheGameIsKilled() {
+#ifdef Q_OS_UNIX
+        TJogoTeste jogo;
+        std::mt19937 sorteio(20261208);
+        std::uniform_int_distribution<int> espera(0, 40000);
+        int contados = 0;
+        for (int vez = 0; vez < 30; ++vez) {
+            int canal[2];
+            QCOMPARE(pipe(canal), 0);
+            const pid_t filho = fork();
+            QVERIFY(filho >= 0);
+            if (filho == 0) {
+                close(canal[0]);
+                JogaSemFim(jogo.CaminhoIni(), canal[1]);
+            }
+            close(canal[1]);
+            char sinal = 0;
+            const bool pronto = read(canal[0], &sinal, 1) == 1;
+            close(canal[0]);
+            if (pronto) {
+                usleep(static_cast<useconds_t>(espera(sorteio)));
+            }
+            kill(filho, SIGKILL);
+            int status = 0;
+            QCOMPARE(waitpid(filho, &status, 0), filho);
+            QVERIFY(pronto);
+            TArquivoIni ini;
+            QVERIFY(ini.Carrega(jogo.CaminhoIni()));
+            contados = ini.Valor(QStringLiteral("Orvanta"), QStringLiteral("NTimes"))
+                           .value_or(QStringLiteral("0"))
+                           .toInt();
+            for (int numero = 1; numero <= contados; ++numero) {
+                QVERIFY2(QFileInfo::exists(CaminhoRegistroJogo(jogo, numero)),
+                         qPrintable(QStringLiteral("kill %1: game %2 of %3 counted has no record")
+                                        .arg(QString::number(vez + 1), QString::number(numero),
+                                             QString::number(contados))));
+            }
+        }
+        QVERIFY2(contados > 10, qPrintable(QString::number(contados)));
+#else
+        QSKIP("needs fork and kill");
+#endif
+    }
+
+    // Guards against the record of a game whose count could not be written
+    // left behind (the record is made first), or moved aside as an earlier
+    // game's when the count is tried again.
+    void ACountThatCannotBeWrittenLeavesNoRecord() {
+        TJogoTeste jogo;
+        Abre(jogo);
+        // A record file that reads as empty but cannot be written: a folder.
+        QVERIFY(QDir(jogo.Pasta.path()).mkpath(QStringLiteral("outra/Orvanta.INI")));
+        const QString caminho = jogo.Pasta.filePath(QStringLiteral("outra/Orvanta.INI"));
+        jogo.Janela->Registro().DefineCaminho(caminho);
+        QStringList erros;
+        TAplicacao::DefineExibicaoErro([&](const QString& m) { erros.append(m); });
+        const auto restaura = qScopeGuard([] { TAplicacao::DefineExibicaoErro({}); });
+        CorvinNoCasoDeUso(jogo);
+        Tecla(jogo, '+');
+        QCOMPARE(erros, QStringList{QStringLiteral("Unable to write to ") + caminho});
+        QVERIFY(jogo.Janela->NovoJogo());
+        QCOMPARE(jogo.Projeto()->Tempo(), 0.0);
+        const QDir jogos(jogo.Pasta.filePath(QStringLiteral("outra/games")));
+        QCOMPARE(jogos.entryList(QDir::Files), QStringList());
+
+        QVERIFY(QDir(jogo.Pasta.path()).rmdir(QStringLiteral("outra/Orvanta.INI")));
+        Tecla(jogo, '+');
+        jogo.Janela->Gravacao().AguardaGravacoes();
+        QCOMPARE(erros.size(), 1);
+        QCOMPARE(jogo.Projeto()->Tempo(), 1.0);
+        QCOMPARE(jogos.entryList(QDir::Files), QStringList{QStringLiteral("game-1.json")});
         QVERIFY(FAvisos.isEmpty());
     }
 

@@ -281,6 +281,29 @@ private slots:
         QCOMPARE(Hex(Cor(quadro, x, base)), Hex(qRgb(128, 128, 128)));
     }
 
+    // guards against a team panel left scrolled past its cards by a restart: the new team out of sight
+    void AfterF7TheNewTeamsCardIsInView() {
+        TJogoTeste jogo;
+        Abre(jogo);
+        FormaEquipe(jogo, {0, 1, 2, 3, 4, 5, 6, 0, 1, 2});
+        TPainelVisao* painel = jogo.PainelVisao();
+        for (int passo = 0; passo < 50 && painel->BotaoDesce()->isVisible(); ++passo) {
+            QTest::mouseClick(painel->BotaoDesce(), Qt::LeftButton);
+        }
+        QVERIFY(painel->Deslocamento() >= 800 - 378);
+        QTest::keyClick(jogo.Janela.get(), Qt::Key_F7);
+        FormaEquipe(jogo, {3});
+        QCOMPARE(painel->Deslocamento(), 0);
+        QVERIFY(!painel->BotaoSobe()->isVisible());
+        // The card's white top border and grey bottom border are drawn.
+        const QImage quadro = painel->AreaDesenho()->grab().toImage();
+        const int x = painel->EsquerdaCartao() + 30;
+        QCOMPARE(Hex(Cor(quadro, x, 5)), Hex(Branco));
+        QCOMPARE(Hex(Cor(quadro, x, 79)), Hex(qRgb(128, 128, 128)));
+        jogo.ClicaDesenvolvedor(0);
+        QCOMPARE(painel->DesenvolvedorSelecionado(), jogo.Projeto()->Equipe().at(0));
+    }
+
     // The chart is covered by its backdrop and drawing area: what the window
     // changes must reach the drawing area, not only the panel beneath it.
     // guards against a chart left stale after a drop or a day

@@ -3,8 +3,11 @@
 // nobody), Work Hours (also for a developer exhausted since his selection),
 // Task Time, "Q", "R", turns declined and accepted, the result recorded, F7.
 // Every counted game's record replays with the plan library to the
-// conclusion, days, cost and every message line the window showed.
+// conclusion, days, cost and every message line the window showed, and the
+// debrief tells its decisions as the record holds them.
+#include "../analise/PlanosAnalise.h"
 #include "RegistroJogoTeste.h"
+#include "analise/AnaliseJogo.h"
 #include "controls/CommandButton.h"
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/DDedicacaoAtividade.h"
@@ -244,6 +247,11 @@ private:
         const QJsonObject meta = plano.Meta.value_or(QJsonObject());
         QVERIFY2(meta.value("game").toInt() == numero, caso.constData());
         QVERIFY2(meta.value("days_played_at").toArray().size() == r.Dias, caso.constData());
+        const TAnaliseJogo analise = AnalisaPlano(sim, plano);
+        QVERIFY2(Remonta(analise.Decisoes, 0) == SemOPadrao(plano.Inicio), caso.constData());
+        for (const TMudancasPlano& evento : plano.Eventos) {
+            QVERIFY2(Remonta(analise.Decisoes, evento.Dia) == evento, caso.constData());
+        }
         ++FContagem.Jogos;
         FContagem.Concluidos += r.Concluido ? 1 : 0;
         FContagem.SemDias += r.Dias == 0 ? 1 : 0;

@@ -144,6 +144,10 @@ private slots:
     void HoveringACardShowsItsDevelopersName();
     void SevenDevelopersMakeThePanelScroll();
     void UpdatingRereadsTheTeamList();
+    void ASmallerTeamBringsTheOffsetBackWithinTheContent_data();
+    void ASmallerTeamBringsTheOffsetBackWithinTheContent();
+    void ShowingAMemberScrollsHisCardIntoView_data();
+    void ShowingAMemberScrollsHisCardIntoView();
 
 private:
     QList<TDesenvolvedor*>& Equipe() { return FSimulador->Projeto()->Equipe(); }
@@ -619,6 +623,75 @@ void TstPainelVisao::UpdatingRereadsTheTeamList() {
     QCOMPARE(FPainel->AreaDesenho()->toolTip(), QString());
     Pressiona(QPoint(44, 120));
     QVERIFY(!FPainel->DesenvolvedorSelecionado());
+}
+
+void TstPainelVisao::ASmallerTeamBringsTheOffsetBackWithinTheContent_data() {
+    QTest::addColumn<int>("antes");
+    QTest::addColumn<int>("cliques"); // on the bottom strip, while it shows
+    QTest::addColumn<int>("depois");
+    QTest::addColumn<int>("deslocamento");
+    // Ten cards at the bottom: 800 - 358 leaves 442, reached in steps of 20.
+    QTest::newRow("ten to one") << 10 << 50 << 1 << 0;
+    QTest::newRow("ten to none") << 10 << 50 << 0 << 0;
+    QTest::newRow("ten to seven") << 10 << 50 << 7 << 560 - 378;
+    QTest::newRow("shrunk, still within") << 10 << 3 << 9 << 60;
+    QTest::newRow("grown") << 5 << 1 << 7 << 20;
+}
+// guards against a panel scrolled past its shrunken team, showing no card at all
+void TstPainelVisao::ASmallerTeamBringsTheOffsetBackWithinTheContent() {
+    QFETCH(int, antes);
+    QFETCH(int, cliques);
+    QFETCH(int, depois);
+    QFETCH(int, deslocamento);
+    for (int i = 0; i < antes; ++i) {
+        Equipe().append(Pool(i % 7));
+    }
+    FPainel->DefineDesenvolvedores(&Equipe(), FControlador.get());
+    for (int i = 0; i < cliques && FPainel->BotaoDesce()->isVisible(); ++i) {
+        QTest::mouseClick(FPainel->BotaoDesce(), Qt::LeftButton);
+    }
+    Equipe().resize(depois);
+    FPainel->Atualiza();
+    QCOMPARE(FPainel->Deslocamento(), deslocamento);
+    QCOMPARE(FPainel->BotaoSobe()->isVisible(), deslocamento > 0);
+    QCOMPARE(FPainel->BotaoDesce()->isVisible(), 80 * depois - deslocamento > 378);
+    if (depois > 0) {
+        // The top border of the first card in view shows where the offset
+        // puts it.
+        const int primeiro = (deslocamento + 79) / 80;
+        Confere(Quadro(), Branco, {QPoint(L + 30, 80 * primeiro + 5 - deslocamento)});
+    }
+}
+
+void TstPainelVisao::ShowingAMemberScrollsHisCardIntoView_data() {
+    QTest::addColumn<int>("indice");
+    QTest::addColumn<int>("deslocamento");
+    QTest::newRow("last") << 6 << 200;
+    QTest::newRow("fifth") << 4 << 60;
+    QTest::newRow("back to the first") << 0 << 0;
+    QTest::newRow("already in view") << 2 << 0;
+}
+// guards against a member selected by key whose card stays out of sight
+void TstPainelVisao::ShowingAMemberScrollsHisCardIntoView() {
+    QFETCH(int, indice);
+    QFETCH(int, deslocamento);
+    Equipa(7);
+    if (indice == 0) {
+        FPainel->MostraDesenvolvedor(Pool(6));
+        QVERIFY(FPainel->Deslocamento() > 0);
+    }
+    FPainel->MostraDesenvolvedor(Pool(indice));
+    // The panel's own steps of 20: the offset stops at the first that shows
+    // the whole card (the strips take 10 pixels each while they show).
+    QCOMPARE(FPainel->Deslocamento(), deslocamento);
+    const int topo = 80 * indice - deslocamento;
+    QVERIFY(topo >= 0);
+    QVERIFY(topo + 80 <= FPainel->AreaDesenho()->height());
+    Confere(Quadro(), Branco, {QPoint(L + 30, topo + 5)});
+    // Someone not in the team moves nothing.
+    Equipe().removeLast();
+    FPainel->MostraDesenvolvedor(Pool(6));
+    QCOMPARE(FPainel->Deslocamento(), deslocamento);
 }
 
 QTEST_MAIN(TstPainelVisao)

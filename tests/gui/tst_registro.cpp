@@ -1,15 +1,14 @@
 // Player record file: game counting, manager name, recorded results, the
 // number forms, case-insensitive names, what the file keeps, a result written
-// whole or not at all, a writable file in a folder that refuses new files,
-// and the two failures (unreadable count, unwritable file) with nothing else
-// changed.
+// whole or not at all, and the two failures (unreadable count, unwritable
+// file) with nothing else changed. A folder that refuses new files has
+// tst_registro_trancado.
 #include "ui/ErrosRegistro.h"
 #include "ui/RegistroJogador.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -32,54 +31,6 @@ void Escreve(const QString& caminho, const QByteArray& dados) {
     QFile arquivo(caminho);
     QVERIFY(arquivo.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(arquivo.write(dados), dados.size());
-}
-
-// Set in the child that runs a test as the owner of the folder without the
-// privilege to pass its permissions: the record file to write.
-const char* const VariavelPastaTrancada = "ORVANTA_TESTE_PASTA_TRANCADA";
-
-// The operations of a game on a record file holding one counted game.
-void JogaNoRegistro(const QString& caminho) {
-    TRegistroJogador registro(caminho);
-    registro.IncrementaPartidas();
-    registro.DefineGerente(QStringLiteral("Ana"));
-    registro.RegistraResultado(812.5, 7.0);
-}
-
-// Whether a new file can be made in the folder.
-bool AceitaArquivoNovo(const QString& pasta) {
-    QFile prova(QDir(pasta).filePath(QStringLiteral("prova")));
-    if (!prova.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    prova.remove();
-    return true;
-}
-
-// Runs program with arguments as the owner of the files it touches but
-// without the privilege to pass a folder's permissions (a user namespace in
-// which the caller's user is an ordinary one). False when that is not
-// possible here; otherwise the child's exit status and output.
-bool ExecutaSemPrivilegio(const QStringList& argumentos, const QProcessEnvironment& ambiente,
-                          int& status, QByteArray& saida) {
-    const QStringList prefixo{QStringLiteral("-U"), QStringLiteral("--map-user=65534"),
-                              QStringLiteral("--map-group=65534")};
-    QProcess prova;
-    prova.start(QStringLiteral("unshare"), prefixo + QStringList{QStringLiteral("true")});
-    if (!prova.waitForFinished(30000) || prova.exitStatus() != QProcess::NormalExit ||
-        prova.exitCode() != 0) {
-        return false;
-    }
-    QProcess filho;
-    filho.setProcessEnvironment(ambiente);
-    filho.setProcessChannelMode(QProcess::MergedChannels);
-    filho.start(QStringLiteral("unshare"), prefixo + argumentos);
-    if (!filho.waitForFinished(120000)) {
-        return false;
-    }
-    status = filho.exitStatus() == QProcess::NormalExit ? filho.exitCode() : -1;
-    saida = filho.readAll();
-    return true;
 }
 
 } // namespace
@@ -251,45 +202,6 @@ private slots:
 #else
         QSKIP("needs a limit on the size of written files");
 #endif
-    }
-
-    // Guards against a record that cannot be written at all when the program's
-    // folder is locked against new files but holds a writable record file:
-    // every Next Turn failed and the game could not be played.
-    void AWritableFileInALockedFolderIsWrittenInPlace() {
-        if (qEnvironmentVariableIsSet(VariavelPastaTrancada)) {
-            // The child: the folder refuses new files to it.
-            const QString caminho = qEnvironmentVariable(VariavelPastaTrancada);
-            QVERIFY(!AceitaArquivoNovo(QFileInfo(caminho).path()));
-            JogaNoRegistro(caminho);
-            return;
-        }
-        Escreve(Caminho(), "[Orvanta]\r\nNTimes=1\r\n");
-        const QFile::Permissions aberta = QFile::permissions(FPasta->path());
-        QVERIFY(QFile::setPermissions(FPasta->path(), QFile::ReadOwner | QFile::ExeOwner |
-                                                          QFile::ReadUser | QFile::ExeUser));
-        const auto restaura = qScopeGuard([&] { QFile::setPermissions(FPasta->path(), aberta); });
-        if (!AceitaArquivoNovo(FPasta->path())) {
-            JogaNoRegistro(Caminho());
-        } else {
-            // A privileged user passes the folder's permissions: the game runs
-            // in a child without that privilege.
-            QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-            ambiente.insert(QString::fromLatin1(VariavelPastaTrancada), Caminho());
-            int status = 0;
-            QByteArray saida;
-            if (!ExecutaSemPrivilegio({QCoreApplication::applicationFilePath(),
-                                       QStringLiteral("AWritableFileInALockedFolderIsWrittenInPlace")},
-                                      ambiente, status, saida)) {
-                QSKIP("cannot run without the privilege to pass folder permissions");
-            }
-            QVERIFY2(status == 0, saida.constData());
-        }
-        QCOMPARE(Conteudo(Caminho()),
-                 QByteArray("[Orvanta]\r\nNTimes=2\r\nManager=Ana\r\n[#2]\r\nCost=812.5\r\n"
-                            "Time=7\r\n"));
-        QCOMPARE(QDir(FPasta->path()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{QStringLiteral("Orvanta.INI")});
     }
 
     void UnreadableCountWritesNothing_data() {

@@ -106,6 +106,7 @@ private slots:
         QTest::newRow("best-plan finder") << "bin/orvanta-best";
         QTest::newRow("class results") << "bin/orvanta-class";
         QTest::newRow("debrief report") << "bin/orvanta-report";
+        QTest::newRow("class server") << "bin/orvanta-server";
         const QDir imagens(QStringLiteral(ORVANTA_SOURCE_DIR "/imagens"));
         for (const QString& nome : imagens.entryList({QStringLiteral("*.bmp")})) {
             QTest::newRow(qPrintable(nome)) << "share/orvanta/imagens/" + nome;
@@ -202,7 +203,7 @@ private slots:
         const TExecucao depende = Executa("dpkg-deb", {"--field", deb, "Depends"});
         QCOMPARE(depende.status, 0);
         for (const char* pacote : {"libqt6widgets6", "libqt6gui6", "libqt6core6", "libstdc++6",
-                                   "qt6-qpa-plugins", "fonts-dejavu-core"}) {
+                                   "qt6-qpa-plugins", "fonts-dejavu-core", "libqt6sql6-sqlite"}) {
             QVERIFY2(depende.saida.contains(QLatin1String(pacote)), qPrintable(depende.saida));
         }
         const TExecucao conteudo = Executa("dpkg-deb", {"--contents", deb});

@@ -2,10 +2,12 @@
 // the trace after every step; verifying a recorded result.
 
 #include "PlanosTeste.h"
+#include "plan/JsonContinuo.h"
 #include "plan/LeitorPlano.h"
 #include "plan/VerificacaoPlano.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QtTest>
 
 namespace {
@@ -329,6 +331,42 @@ private slots:
         QCOMPARE(sim.Projeto()->Tempo(), 81.0);
         plano.Resultado = TResultadoPlano{true, 90, 20300.0};
         QVERIFY(VerificaPlano(sim, plano).Confere);
+    }
+
+    void AnObjectWrittenInPiecesIsTheDocumentsText_data() {
+        QTest::addColumn<QJsonObject>("cabeca");
+        QTest::addColumn<QJsonArray>("lista");
+        const QJsonObject aninhado{{"a", QJsonArray{}}, {"b", QJsonObject{}},
+                                   {"c", QJsonObject{{"d", QJsonArray{1, QJsonArray{}}}}}};
+        QTest::newRow("nothing") << QJsonObject() << QJsonArray();
+        QTest::newRow("members only") << aninhado << QJsonArray();
+        QTest::newRow("texts that need escapes")
+            << QJsonObject{{"a\n\"b\"", "x\ty\u0001\\ z\u00e9\U0001F600"}}
+            << QJsonArray{"line\nbreak", "\"", QJsonValue()};
+        QTest::newRow("numbers") << QJsonObject{{"n", -0.0}, {"m", 1e300}, {"k", 9007199254740993.0}}
+                                 << QJsonArray{0.1 + 0.2, -7, 1e-320, true, false};
+        QTest::newRow("nested elements") << QJsonObject{{"a", 1}} << QJsonArray{aninhado, aninhado};
+    }
+    // Guards against an object written in pieces whose text differs from the
+    // whole document's in any byte: separators, indentation of nested and
+    // empty values, escapes, number forms.
+    void AnObjectWrittenInPiecesIsTheDocumentsText() {
+        QFETCH(QJsonObject, cabeca);
+        QFETCH(QJsonArray, lista);
+        QByteArray texto;
+        TObjetoJsonContinuo objeto([&texto](QByteArrayView pedaco) { texto += pedaco; });
+        objeto.Membros(cabeca);
+        QJsonObject inteiro = cabeca;
+        if (!lista.isEmpty() || !cabeca.isEmpty()) {
+            objeto.AbreLista(QStringLiteral("z"));
+            for (const QJsonValue& v : lista) {
+                objeto.Elemento(v);
+            }
+            objeto.FechaLista();
+            inteiro.insert("z", lista);
+        }
+        objeto.Fecha();
+        QCOMPARE(texto, QJsonDocument(inteiro).toJson(QJsonDocument::Indented));
     }
 };
 

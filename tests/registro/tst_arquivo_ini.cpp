@@ -1,6 +1,7 @@
 // The INI editor: which line a read takes, which bytes a write changes or
 // adds (and that nothing else moves), how a value is stored so that it reads
 // back as given, and loading a file that is missing or cannot be read.
+#include "arquivos/EscritaNoLugar.h"
 #include "registro/ArquivoIni.h"
 
 #include <QDir>
@@ -211,6 +212,81 @@ private slots:
         TArquivoIni ini("kept"_ba);
         QCOMPARE(ini.Carrega(pasta.filePath(relativo)), lido);
         QCOMPARE(ini.Conteudo(), conteudo);
+    }
+
+    void EveryStepOfAWriteInPlaceReadsAsTheOldFileOrTheNew_data() {
+        QTest::addColumn<QByteArray>("antes");
+        QTest::addColumn<QStringList>("escrita"); // section, key, value, ...
+        const QByteArray registro = "[Orvanta]\r\nNTimes=9\r\nManager=Ana\r\n[#9]\r\n"
+                                    "Cost=812.5\r\nTime=7\r\n"_ba;
+        QTest::newRow("a new section") << registro << QStringList{u"#10"_s, u"Cost"_s, u"1"_s,
+                                                                  u"#10"_s, u"Time"_s, u"2"_s};
+        QTest::newRow("values of the same length")
+            << registro << QStringList{u"#9"_s, u"Cost"_s, u"999.5"_s, u"#9"_s, u"Time"_s, u"8"_s};
+        QTest::newRow("a count that grows a digit")
+            << registro << QStringList{u"Orvanta"_s, u"NTimes"_s, u"10"_s};
+        QTest::newRow("a shorter value")
+            << registro << QStringList{u"#9"_s, u"Cost"_s, u"8"_s};
+        QTest::newRow("a key added inside a section")
+            << registro << QStringList{u"Orvanta"_s, u"Extra"_s, u"x"_s};
+        QTest::newRow("a same-length change and a key added at the end")
+            << "[A]\nK=1\n[B]\nC=5\n"_ba
+            << QStringList{u"A"_s, u"K"_s, u"2"_s, u"B"_s, u"T"_s, u"9"_s};
+        QTest::newRow("no line break at the end")
+            << "[A]\nK=1"_ba << QStringList{u"B"_s, u"K"_s, u"2"_s};
+        QTest::newRow("an empty file") << QByteArray() << QStringList{u"A"_s, u"K"_s, u"1"_s};
+    }
+    // Guards against a write over a file in place whose steps pass through
+    // a file that reads otherwise than the old one or the new one: a value
+    // cut short, a section without its keys, a piece of an old line left
+    // at the end. (Values written together may be seen one before the other.)
+    void EveryStepOfAWriteInPlaceReadsAsTheOldFileOrTheNew() {
+        QFETCH(QByteArray, antes);
+        QFETCH(QStringList, escrita);
+        TArquivoIni ini(antes);
+        for (qsizetype i = 0; i + 2 < escrita.size(); i += 3) {
+            ini.DefineValor(escrita.at(i), escrita.at(i + 1), escrita.at(i + 2));
+        }
+        const QByteArray depois = ini.Conteudo();
+        const QList<TSecaoIni> velhas = TArquivoIni(antes).Secoes();
+        const QList<TSecaoIni> novas = TArquivoIni(depois).Secoes();
+        const auto valores = [](const QList<TSecaoIni>& secoes) {
+            QMap<QString, QString> mapa;
+            for (const TSecaoIni& s : secoes) {
+                for (const auto& [chave, valor] : s.Chaves) {
+                    mapa.insert(s.Nome + u'/' + chave, valor);
+                }
+            }
+            return mapa;
+        };
+        const QMap<QString, QString> velhos = valores(velhas);
+        const QMap<QString, QString> novos = valores(novas);
+        const TEscritaNoLugar plano = PlanejaEscritaNoLugar(antes, depois);
+        QByteArray arquivo = antes;
+        for (const TPassoNoLugar& passo : plano.Passos) {
+            arquivo.resize(std::max<qsizetype>(arquivo.size(), passo.Posicao + passo.Dados.size()));
+            arquivo.replace(passo.Posicao, passo.Dados.size(), passo.Dados);
+            const QMap<QString, QString> lidos = valores(TArquivoIni(arquivo).Secoes());
+            for (auto it = lidos.cbegin(); it != lidos.cend(); ++it) {
+                QVERIFY2(velhos.value(it.key()) == it.value() || novos.value(it.key()) == it.value(),
+                         qPrintable(it.key() + u'=' + it.value()));
+            }
+            // Every key there was stays; a new section comes with all its keys.
+            for (auto it = velhos.cbegin(); it != velhos.cend(); ++it) {
+                QVERIFY2(lidos.contains(it.key()), qPrintable(it.key()));
+            }
+            for (auto it = novos.cbegin(); it != novos.cend(); ++it) {
+                const QString secao = it.key().section(u'/', 0, 0) + u'/';
+                const bool secaoNova = std::none_of(velhos.keyBegin(), velhos.keyEnd(),
+                                                    [&](const QString& k) { return k.startsWith(secao); });
+                const bool secaoPresente = std::any_of(lidos.keyBegin(), lidos.keyEnd(),
+                                                       [&](const QString& k) { return k.startsWith(secao); });
+                QVERIFY2(!secaoNova || !secaoPresente || lidos.contains(it.key()),
+                         qPrintable(it.key()));
+            }
+        }
+        arquivo.resize(plano.Tamanho);
+        QCOMPARE(arquivo, depois);
     }
 };
 

@@ -1,8 +1,12 @@
 // Every picture shipped with the game: it loads, has the size its users lay
 // out for, and keeps the ground colour that is drawn as transparent.
 
+#include "ExecucaoPrograma.h"
+
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -39,6 +43,20 @@ bool cabecalhoBmp(const QString& arquivo, int& bits, int& compressao) {
     bits = u8(28) | u8(29) << 8;
     compressao = u8(30) | u8(31) << 8 | u8(32) << 16 | u8(33) << 24;
     return true;
+}
+
+const QString Gerador = QStringLiteral(ORVANTA_BIN_DIR "/orvanta-pictures");
+
+// Every file below raiz, by its path inside it, with its bytes.
+QMap<QString, QByteArray> Arvore(const QString& raiz) {
+    QMap<QString, QByteArray> arvore;
+    QDirIterator it(raiz, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile arquivo(it.next());
+        arvore.insert(QDir(raiz).relativeFilePath(arquivo.fileName()),
+                      arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray());
+    }
+    return arvore;
 }
 
 } // namespace
@@ -177,6 +195,46 @@ private slots:
                 }
             }
         }
+    }
+
+    // Guards against pictures cut short on a full disk, written over the
+    // good ones, and reported as written: a picture smaller than the write
+    // buffer failed only when it was closed, and nothing said so.
+    void APictureThatCannotBeWrittenLeavesTheOldOneAndIsTold() {
+        QTemporaryDir raiz;
+        QCOMPARE(ExecutaPrograma(Gerador, {raiz.path()}).status, 0);
+        const QMap<QString, QByteArray> antes = Arvore(raiz.path());
+        QVERIFY(antes.size() > 30);
+        constexpr qint64 Limite = 1000;
+        QStringList grandes;
+        for (auto it = antes.cbegin(); it != antes.cend(); ++it) {
+            if (it.value().size() > Limite) {
+                grandes.append(raiz.filePath(it.key()));
+            }
+        }
+        const TExecucao r = ExecutaSob(Gerador, {raiz.path()}, {{}, {}, 0, Limite});
+        QCOMPARE(r.status, 1);
+        QCOMPARE(Arvore(raiz.path()), antes);
+        QStringList nomeados;
+        for (const QString& linha : QString::fromUtf8(r.erros).split(u'\n', Qt::SkipEmptyParts)) {
+            QVERIFY2(linha.startsWith(QStringLiteral("orvanta-pictures: cannot write ")),
+                     qPrintable(linha));
+            nomeados.append(linha.section(QLatin1Char(' '), 3).section(QStringLiteral(": "), 0, 0));
+        }
+        nomeados.sort();
+        grandes.sort();
+        QCOMPARE(nomeados, grandes);
+    }
+
+    // Guards against help lost on a full disk reported as success.
+    void HelpThatCannotBeWrittenIsAnError() {
+        if (!QFileInfo::exists(QStringLiteral("/dev/full"))) {
+            QSKIP("no /dev/full here");
+        }
+        const TExecucao r = ExecutaSob(Gerador, {"--help"}, {{}, QStringLiteral("/dev/full")});
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.erros.startsWith("orvanta-pictures: cannot write to standard output"));
+        QCOMPARE(r.erros.count('\n'), 1);
     }
 };
 

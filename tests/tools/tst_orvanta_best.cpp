@@ -165,6 +165,28 @@ private slots:
         QCOMPARE(r.erros, QByteArray("orvanta-best: " + arquivo.toUtf8() + " is not a folder\n"));
     }
 
+    void AnOutThatCannotBeMadeIsFoundBeforeTheSearch_data() {
+        QTest::addColumn<QString>("relativo");
+        QTest::addColumn<QString>("mensagem");
+        QTest::newRow("below a file") << "file/front" << "cannot create the folder ";
+        QTest::newRow("placeholders in the name")
+            << "file/%1 %2 100%" << "cannot create the folder ";
+    }
+    // Guards against an unwritable --out found only once the whole search
+    // was spent: the first progress line came before the refusal.
+    void AnOutThatCannotBeMadeIsFoundBeforeTheSearch() {
+        QFETCH(QString, relativo);
+        QFETCH(QString, mensagem);
+        QTemporaryDir temporaria;
+        QVERIFY(Grava(temporaria.filePath("file"), "mine"));
+        const QString pasta = temporaria.filePath(relativo);
+        const TExecucao r = Executa(Programa, {"--evaluations", "2000", "--out", pasta});
+        QCOMPARE(r.status, 1);
+        QCOMPARE(QString::fromUtf8(r.erros),
+                 QStringLiteral("orvanta-best: ") + mensagem + pasta + QLatin1Char('\n'));
+        QCOMPARE(Conteudo(temporaria.path()).keys(), QStringList{"file"});
+    }
+
     // Guards against a front.json that lists files missing, out of order or
     // not verifiable, and against anything else written into the folder.
     void TheFrontIsWrittenAsPlansTheRunnerVerifies() {

@@ -209,6 +209,50 @@ private slots:
         QCOMPARE(linhas.at(1).value(6), u"verified"_s);
     }
 
+    void MessagesQuoteNamesFullOfPlaceholdersAsTheyAre_data() {
+        QTest::addColumn<QString>("frente");
+        QTest::addColumn<QByteArray>("conteudo");
+        QTest::addColumn<QString>("mensagem");
+        QTest::newRow("point not an object")
+            << u"f%2.json"_s << "[1]"_ba << u"the front f%2.json: point 1 is not an object"_s;
+        QTest::newRow("not JSON") << u"f%1 %2.json"_s << "x"_ba
+                                  << u"the front f%1 %2.json is not JSON: "_s;
+        QTest::newRow("no cost") << u"%1%2%3.json"_s << R"([{"days": 1}])"_ba
+                                 << u"the front %1%2%3.json: point 1 has no number \"cost\""_s;
+    }
+    // Guards against text from outside (a file's name) read as placeholders
+    // by a later substitution: "f%2.json" was reported as "f1.json".
+    void MessagesQuoteNamesFullOfPlaceholdersAsTheyAre() {
+        QFETCH(QString, frente);
+        QFETCH(QByteArray, conteudo);
+        QFETCH(QString, mensagem);
+        QVERIFY(GravaArquivo(Arquivo(frente), conteudo));
+        const TExecucao r =
+            Executa(FPasta.path(), {u"--plot"_s, u"x.png"_s, u"--front"_s, frente, u"c/bo"_s});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(QString::fromUtf8(r.erros).startsWith(u"orvanta-class: "_s + mensagem),
+                 r.erros.constData());
+    }
+
+    void AnOutputThatCannotBeWrittenIsAnError_data() {
+        QTest::addColumn<QStringList>("argumentos");
+        QTest::newRow("table") << QStringList{Arquivo(u"c/bo"_s)};
+        QTest::newRow("help") << QStringList{u"--help"_s};
+    }
+    // Guards against output lost on a full disk reported as success.
+    void AnOutputThatCannotBeWrittenIsAnError() {
+        QFETCH(QStringList, argumentos);
+        if (!QFileInfo::exists(u"/dev/full"_s)) {
+            QSKIP("no /dev/full here");
+        }
+        const TExecucao r = ExecutaSob(QStringLiteral(ORVANTA_BIN_DIR "/orvanta-class"), argumentos,
+                                       {QString(), u"/dev/full"_s});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.erros.startsWith("orvanta-class: cannot write to standard output: "),
+                 r.erros.constData());
+        QCOMPARE(r.erros.count('\n'), 1);
+    }
+
     // Guards against --help failing or not documenting the table.
     void HelpDescribesTheTable() {
         const TExecucao r = Executa(FPasta.path(), {u"--help"_s});

