@@ -133,6 +133,16 @@ bool MesmoArquivo(const QString& a, const QString& b) {
 }
 
 int Executa(const TOpcoes& opcoes) {
+    // A report written over the plan it reads would lose the student's record.
+    if (opcoes.plano != QLatin1String("-")) {
+        for (const QString& saida : ArquivosExportacao(opcoes.saida, opcoes.grafico)) {
+            if (MesmoArquivo(saida, opcoes.plano)) {
+                EscreveErro(QStringLiteral("the output %1 is the plan it reads; give another name")
+                                .arg(saida));
+                return 2;
+            }
+        }
+    }
     TSimuladorProjeto sim;
     TAnaliseJogo analise;
     try {
