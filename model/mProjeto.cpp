@@ -4,6 +4,7 @@
 #include "mDesenvolvedor.h"
 
 #include <algorithm>
+#include <bit>
 
 TAtividade* TProjetoSoftware::AdicionarAtividade(const QString& nome, std::uint8_t tipo,
                                                  std::int32_t posicaoX, std::int32_t posicaoY,
@@ -63,13 +64,16 @@ void TProjetoSoftware::AvancarTempo(TReceptorMensagens* painel, double dias) {
     const int n = NumeroAtividades();
     FDisponivel.resize(FEquipe.size());
     std::fill(FDisponivel.begin(), FDisponivel.end(), dias);
-    FEmExecucao.resize(n);
-    bool* const emExecucao = FEmExecucao.data();
     if (FOrdenada) {
         // In network order each activity's predecessors have had their day's
-        // work already, and nothing later in the day changes them.
-        TConjunto concluidas = 0;
-        for (int i = 0; i < n; ++i) {
+        // work already, and nothing later in the day changes them. An
+        // activity accomplished stays so, and is not even looked at, until
+        // something other than the days' work changes an activity.
+        TConjunto concluidas = FMudancas == FMudancasConcluidas ? FConcluidas : 0;
+        TConjunto emExecucao = 0;
+        const TConjunto todas = n == MaximoConjunto ? ~TConjunto(0) : (TConjunto(1) << n) - 1;
+        for (TConjunto resto = todas & ~concluidas; resto != 0; resto &= resto - 1) {
+            const int i = std::countr_zero(resto);
             TAtividade* a = atividades[i];
             const bool pronta = (FPredecessoras[i] & ~concluidas) == 0;
             bool cumprido = a->TrabalhoCumprido();
@@ -80,8 +84,10 @@ void TProjetoSoftware::AvancarTempo(TReceptorMensagens* painel, double dias) {
                 cumprido = a->TrabalhoCumprido();
             }
             concluidas |= TConjunto(pronta && cumprido) << i;
-            emExecucao[i] = pronta && !cumprido;
+            emExecucao |= TConjunto(pronta && !cumprido) << i;
         }
+        FConcluidas = concluidas;
+        FEmExecucaoConjunto = emExecucao;
     } else {
         for (TAtividade* a : atividades) {
             if (a->Pronta()) {
@@ -89,12 +95,14 @@ void TProjetoSoftware::AvancarTempo(TReceptorMensagens* painel, double dias) {
             }
         }
         // A later activity's work may have changed an earlier one's readiness.
+        FEmExecucao.resize(n);
         for (int i = 0; i < n; ++i) {
-            emExecucao[i] = atividades[i]->EmExecucao();
+            FEmExecucao[i] = atividades[i]->EmExecucao();
         }
     }
     FTempo += dias;
     ++FMudancas;
+    FMudancasConcluidas = FMudancas;
 }
 
 void TProjetoSoftware::Trabalha(TAtividade& a, TDia& dia) {
@@ -105,6 +113,14 @@ void TProjetoSoftware::Trabalha(TAtividade& a, TDia& dia) {
     }
     double usado = 0.0;
     if (dia.Posicao >= 0) {
+        // With none of his day left, a started activity's work adds zero to
+        // every sum it keeps and posts nothing, provided its time left is a
+        // number (a test uses whatever it is given): skipped. Mostly the
+        // second and third of activities ready side by side for one man.
+        if (FDisponivel[dia.Posicao] == 0.0 && a.FIniciada &&
+            (a.FTipo == TipoTeste || a.FTempoExecutado < a.FDuracao)) {
+            return;
+        }
         a.TrabalharPronta(dia.Painel, usado, FDisponivel[dia.Posicao], FTempo, true);
         FDisponivel[dia.Posicao] -= usado;
         // A day that used none of his time costs nothing: adding its zero

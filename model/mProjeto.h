@@ -6,6 +6,7 @@
 #include <QList>
 #include <QVarLengthArray>
 #include <QtGlobal>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -95,11 +96,35 @@ private:
     // Each activity's predecessors, while FOrdenada.
     QVarLengthArray<TConjunto, 16> FPredecessoras;
     // What AvancarTempo works out, kept to be reused (no allocation from one
-    // day to the next): each team position's time left, and by activity
-    // whether it is running once the day's work is done.
+    // day to the next): each team position's time left, and which
+    // activities are running once the day's work is done (a set while
+    // FOrdenada, else by activity).
     QVarLengthArray<double, 16> FDisponivel;
+    TConjunto FEmExecucaoConjunto = 0;
     QVarLengthArray<bool, 16> FEmExecucao;
+    // The activities accomplished after the last day's work, while
+    // FOrdenada; they hold while FMudancas is what that day left.
+    TConjunto FConcluidas = 0;
+    quint64 FMudancasConcluidas = ~quint64(0);
+
+    // Calls emExecucao(activity) for each activity running after the last
+    // day's work, in network order.
+    template <typename TFuncao> void ParaCadaEmExecucao(TFuncao emExecucao) const;
 };
+
+template <typename TFuncao> void TProjetoSoftware::ParaCadaEmExecucao(TFuncao emExecucao) const {
+    if (FOrdenada) {
+        for (TConjunto resto = FEmExecucaoConjunto; resto != 0; resto &= resto - 1) {
+            emExecucao(FAtividades[std::countr_zero(resto)]);
+        }
+        return;
+    }
+    for (qsizetype i = 0; i < FEmExecucao.size(); ++i) {
+        if (FEmExecucao[i]) {
+            emExecucao(FAtividades[i]);
+        }
+    }
+}
 
 template <typename TCriterio>
 bool TProjetoSoftware::AlgumaEmExecucao(TCriterio doDesenvolvedor) const {

@@ -120,15 +120,11 @@ void TSimuladorProjeto::AvancarDia(TReceptorMensagens* painel) {
             naEquipe |= quint64(1) << k;
         }
     }
-    const QList<TAtividade*>& atividades = projeto.Atividades();
-    const bool* const emExecucao = projeto.FEmExecucao.constData();
-    for (qsizetype i = 0; i < atividades.size(); ++i) {
-        if (emExecucao[i]) {
-            if (const qsizetype k = PosicaoPool(atividades[i]->Desenvolvedor()); k >= 0) {
-                trabalhando |= quint64(1) << k;
-            }
+    projeto.ParaCadaEmExecucao([&](const TAtividade* a) {
+        if (const qsizetype k = PosicaoPool(a->Desenvolvedor()); k >= 0) {
+            trabalhando |= quint64(1) << k;
         }
-    }
+    });
     const double dia = projeto.Tempo();
     for (std::size_t k = 0; k < FPool.size(); ++k) {
         FPool[k].AtualizarDia((naEquipe >> k) & 1, (trabalhando >> k) & 1, painel, 1.0, dia);
