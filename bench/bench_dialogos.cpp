@@ -7,6 +7,7 @@
 #include "dialogs/DDetalheAtividade.h"
 #include "dialogs/DDetalheDesenvolvedor.h"
 #include "dialogs/DNumeroHoras.h"
+#include "figuras/ImagensDesenvolvedor.h"
 #include "model/mAtividade.h"
 #include "model/mProjeto.h"
 #include "model/mSimulador.h"
@@ -31,7 +32,7 @@ void Abre(benchmark::State& state, QDialog& dialogo, const std::function<void()>
 }
 
 void BM_AbreDefinicaoEquipe(benchmark::State& state) {
-    TSimuladorProjeto sim;
+    TSimuladorProjeto sim(CarregaImagensDesenvolvedor);
     sim.Projeto()->Equipe() = {sim.Desenvolvedores().at(0), sim.Desenvolvedores().at(3)};
     TDlgDefinicaoEquipe dialogo;
     Abre(state, dialogo,
@@ -40,21 +41,21 @@ void BM_AbreDefinicaoEquipe(benchmark::State& state) {
 BENCHMARK(BM_AbreDefinicaoEquipe)->Unit(benchmark::kMillisecond);
 
 void BM_AbreNumeroHoras(benchmark::State& state) {
-    TSimuladorProjeto sim;
+    TSimuladorProjeto sim(CarregaImagensDesenvolvedor);
     TDlgNumeroHorasDesenvolvedor dialogo;
     Abre(state, dialogo, [&] { dialogo.MostraDesenvolvedor(sim.Desenvolvedores().at(1)); });
 }
 BENCHMARK(BM_AbreNumeroHoras)->Unit(benchmark::kMillisecond);
 
 void BM_AbreDedicacaoAtividade(benchmark::State& state) {
-    TSimuladorProjeto sim;
+    TSimuladorProjeto sim(CarregaImagensDesenvolvedor);
     TDlgDedicacaoAtividade dialogo;
     Abre(state, dialogo, [&] { dialogo.MostraAtividade(sim.Projeto()->Atividade(5)); });
 }
 BENCHMARK(BM_AbreDedicacaoAtividade)->Unit(benchmark::kMillisecond);
 
 void BM_AbreDetalhesAtividade(benchmark::State& state) {
-    TSimuladorProjeto sim;
+    TSimuladorProjeto sim(CarregaImagensDesenvolvedor);
     TAtividade* a = sim.Projeto()->Atividade(0);
     a->SetDesenvolvedor(sim.Desenvolvedores().at(2));
     TDlgDetalhesAtividade dialogo;
@@ -63,7 +64,7 @@ void BM_AbreDetalhesAtividade(benchmark::State& state) {
 BENCHMARK(BM_AbreDetalhesAtividade)->Unit(benchmark::kMillisecond);
 
 void BM_AbreDetalhesDesenvolvedor(benchmark::State& state) {
-    TSimuladorProjeto sim;
+    TSimuladorProjeto sim(CarregaImagensDesenvolvedor);
     TDlgDetalhesDesenvolvedor dialogo;
     Abre(state, dialogo, [&] { dialogo.MostraDesenvolvedor(sim.Desenvolvedores().at(4)); });
 }

@@ -5,6 +5,7 @@
 #include "controls/Fontes.h"
 #include "controls/PainelVisao.h"
 #include "controls/mDesenvolvedorVisao.h"
+#include "figuras/ImagensDesenvolvedor.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -56,7 +57,7 @@ void Repinta(benchmark::State& state, QWidget* alvo) {
 }
 
 void BM_PainelAtividades(benchmark::State& state) {
-    TSimuladorProjeto sim;
+    TSimuladorProjeto sim(CarregaImagensDesenvolvedor);
     PreparaJogo(sim);
     std::unique_ptr<QWidget> janela(NovaJanela(571, 380));
     auto* painel = new TPainelAtividades(janela.get());
@@ -69,7 +70,7 @@ void BM_PainelAtividades(benchmark::State& state) {
 BENCHMARK(BM_PainelAtividades)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_PainelVisao(benchmark::State& state) {
-    TSimuladorProjeto sim;
+    TSimuladorProjeto sim(CarregaImagensDesenvolvedor);
     PreparaJogo(sim);
     TControladorVisaoDesenvolvedores controlador;
     std::unique_ptr<QWidget> janela(NovaJanela(89, 380));

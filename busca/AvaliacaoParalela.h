@@ -14,8 +14,7 @@
 // alone, so a batch gives the same results whatever the number of threads.
 class TAvaliacaoParalela {
 public:
-    // threads evaluators, built on the calling thread; throws EErroArquivo
-    // when a developer picture is missing.
+    // threads evaluators, built on the calling thread.
     explicit TAvaliacaoParalela(int threads);
     ~TAvaliacaoParalela();
     TAvaliacaoParalela(const TAvaliacaoParalela&) = delete;

@@ -13,7 +13,6 @@ class TSimuladorProjeto;
 // thread: the model is not shared between threads.
 class TAvaliadorPlano {
 public:
-    // Builds the scenario; throws EErroArquivo when a developer picture is missing.
     TAvaliadorPlano();
     ~TAvaliadorPlano();
     TAvaliadorPlano(const TAvaliadorPlano&) = delete;

@@ -17,6 +17,7 @@
 
 #include <memory>
 #include <random>
+#include <utility>
 
 namespace {
 
@@ -158,15 +159,17 @@ TResultadoBusca BuscaPlanos(const TParametrosBusca& parametros,
     pagmo::population populacao = PopulacaoInicial(estatico, *estado, parametros.Semente);
     informa(1);
     pagmo::nsga2 algoritmo = Algoritmo(estatico, parametros.Semente);
+    // The library takes the population by value: handed over, it is not
+    // copied on every generation.
     for (qint64 g = 0; g < geracoesEstaticas; ++g) {
-        populacao = algoritmo.evolve(populacao);
+        populacao = algoritmo.evolve(std::move(populacao));
         informa(1);
     }
     pagmo::problem comMudancas{TProblemaPlanos(estado, 2)};
     populacao = Transfere(populacao, comMudancas, parametros.Semente);
     algoritmo = Algoritmo(comMudancas, parametros.Semente + 1u);
     for (qint64 g = geracoesEstaticas; g < geracoes; ++g) {
-        populacao = algoritmo.evolve(populacao);
+        populacao = algoritmo.evolve(std::move(populacao));
         informa(2);
     }
     return {estado->Frente.Planos(), estado->Avaliacoes, relogio.nsecsElapsed() / 1e9};

@@ -46,7 +46,6 @@ struct TResultadoBusca {
     double Segundos = 0.0;
 };
 
-// Runs a whole search. Throws EErroArquivo when the game's pictures cannot
-// be loaded (each thread builds the scenario).
+// Runs a whole search.
 TResultadoBusca BuscaPlanos(const TParametrosBusca& parametros,
                             const std::function<void(const TProgressoBusca&)>& progresso = {});

@@ -3,8 +3,8 @@
 
 #include "controls/Cores.h"
 
+#include "figuras/LocalizacaoImagens.h"
 #include "model/mDesenvolvedor.h"
-#include "model/mImagens.h"
 
 TVisaoBandeira::TVisaoBandeira(const QString& caminhoRelativo)
     : FImagemBandeira(ComCorTransparente(CarregaImagemDoPrograma(caminhoRelativo), qRgb(0, 0, 0))) {

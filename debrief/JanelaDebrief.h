@@ -26,7 +26,6 @@ class TJanelaDebrief : public QWidget {
 public:
     using TFonte = std::function<TPlano()>;
 
-    // Throws EErroArquivo when the developers' pictures cannot be loaded.
     explicit TJanelaDebrief(TFonte fonte, QWidget* parent = nullptr);
     ~TJanelaDebrief() override;
 

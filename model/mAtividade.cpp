@@ -3,6 +3,7 @@
 
 #include "model/MaxMin.h"
 #include "model/mDesenvolvedor.h"
+#include "model/mProjeto.h"
 #include "model/mTabela.h"
 
 #include <QStringBuilder>
@@ -47,17 +48,44 @@ QString NomeTipoAtividade(std::uint8_t tipo) {
 
 TAtividade::TAtividade(const QString& nome, std::uint8_t tipo, std::int32_t posicaoX,
                        std::int32_t posicaoY, double percentualEsforco, double tamanho)
-    : FNome(nome), FTipo(tipo), FPosicaoX(posicaoX), FPosicaoY(posicaoY),
-      FPercentualEsforco(percentualEsforco), FTamanho(tamanho),
+    : FTipo(tipo),
       // The errors a test may leave: 0.12 per unit of size.
       FNivelQualidade((TaxaErros[0] + TaxaErros[1] + TaxaErros[2] + TaxaErros[3]) *
-                      (FatorQualidade * tamanho)) {
+                      (FatorQualidade * tamanho)),
+      FTamanho(tamanho), FNome(nome), FPosicaoX(posicaoX), FPosicaoY(posicaoY),
+      FPercentualEsforco(percentualEsforco) {
     Reiniciar();
 }
 
+void TAtividade::Mudou() {
+    if (FProjeto) {
+        ++FProjeto->FMudancas;
+    }
+}
+
+void TAtividade::SetDuracao(double duracao) {
+    FDuracao = duracao;
+    Mudou();
+}
+
+void TAtividade::SetDesenvolvedor(TDesenvolvedor* desenvolvedor) {
+    FDesenvolvedor = desenvolvedor;
+    Mudou();
+}
+
+void TAtividade::Trabalhar(TReceptorMensagens* painel, double& usado, double disponivel,
+                           double dia) {
+    TrabalharPronta(ReceptorAtento(painel), usado, disponivel, dia, Pronta());
+    Mudou();
+}
+
 void TAtividade::AdicionarPredecessora(TAtividade* a) {
+    Mudou();
     FPredecessoras.append(a);
     a->FSucessoras.append(this);
+    if (FProjeto) {
+        FProjeto->NotaLigacao(a, this);
+    }
 }
 
 double TAtividade::Estimativa(double fator) const {
@@ -105,14 +133,11 @@ void TAtividade::Iniciar() {
     }
 }
 
-void TAtividade::Trabalhar(TReceptorMensagens* painel, double& usado, double disponivel,
-                           double dia) {
+void TAtividade::TrabalharPronta(TReceptorMensagens* painel, double& usado, double disponivel,
+                                 double dia, bool pronta) {
     // Readiness depends on the predecessors alone, which nothing below changes.
-    // It is the one costly test (it walks up the network), so it is made only
-    // when the answer matters: before the inheritance, and for an assigned
-    // activity whose own work is not yet done.
     if (!FIniciada) {
-        if (!Pronta()) {
+        if (!pronta) {
             usado = 0.0;
             return;
         }
@@ -122,7 +147,7 @@ void TAtividade::Trabalhar(TReceptorMensagens* painel, double& usado, double dis
             usado = 0.0;
             return;
         }
-    } else if (!FDesenvolvedor || TrabalhoCumprido() || !Pronta()) {
+    } else if (!FDesenvolvedor || TrabalhoCumprido() || !pronta) {
         usado = 0.0;
         return;
     }
@@ -136,7 +161,9 @@ void TAtividade::Trabalhar(TReceptorMensagens* painel, double& usado, double dis
     }
     if (FTipo <= TipoCodificacao) {
         const double r = Min(disponivel * p, FDuracao - FTempoExecutado);
-        AvisaProgresso(painel, r, dia);
+        if (painel) {
+            AvisaProgresso(*painel, r, dia);
+        }
         FTempoExecutado += r;
         usado = r / p;
         const double f = FDesenvolvedor->FatorErros(FTipo);
@@ -145,7 +172,9 @@ void TAtividade::Trabalhar(TReceptorMensagens* painel, double& usado, double dis
     }
     const double r =
         FTipo == TipoInspecao ? Min(disponivel, FDuracao - FTempoExecutado) : disponivel;
-    AvisaProgresso(painel, r, dia);
+    if (painel) {
+        AvisaProgresso(*painel, r, dia);
+    }
     FTempoExecutado += r;
     usado = r;
     const double esforco = ConsultaTabela(TabelaEsforcoDeteccao, (FErros / FTamanho) * 10.0);
@@ -179,21 +208,19 @@ QString TAtividade::Mensagem(const QString& antes, const QString& depois) const 
     return antes % Aspas % FNome % Aspas % depois;
 }
 
-void TAtividade::AvisaProgresso(TReceptorMensagens* painel, double r, double dia) const {
-    if (!painel) {
-        return;
-    }
+void TAtividade::AvisaProgresso(TReceptorMensagens& painel, double r, double dia) const {
     if (FTempoExecutado < LimiteInicio && r > 0.0) {
-        painel->AdicionaMensagem(
+        painel.AdicionaMensagem(
             Mensagem(QStringLiteral("The "), QStringLiteral(" activity has just started")), dia);
     }
     if (FTempoExecutado + r == FDuracao) {
-        painel->AdicionaMensagem(
+        painel.AdicionaMensagem(
             Mensagem(QStringLiteral("The "), QStringLiteral(" activity was accomplished")), dia);
     }
 }
 
 void TAtividade::Reiniciar() {
+    Mudou();
     FDesenvolvedor = nullptr;
     FTempoExecutado = 0.0;
     FErros = 0.0;

@@ -3,12 +3,13 @@
 
 #include "model/mReceptorMensagens.h"
 
-#include <QList>
 #include <QString>
+#include <QVarLengthArray>
 #include <array>
 #include <cstdint>
 
 class TDesenvolvedor;
+class TProjetoSoftware;
 
 // Activity type codes.
 enum : std::uint8_t {
@@ -38,13 +39,13 @@ public:
     double Tamanho() const { return FTamanho; }
     double TempoExecutado() const { return FTempoExecutado; }
     double Duracao() const { return FDuracao; }
-    void SetDuracao(double duracao) { FDuracao = duracao; }
+    void SetDuracao(double duracao);
     double Erros() const { return FErros; }
     double ErrosEncontrados() const { return FErrosEncontrados; }
     double ErrosInformados() const { return FErrosInformados; }
     bool Iniciada() const { return FIniciada; }
     TDesenvolvedor* Desenvolvedor() const { return FDesenvolvedor; }
-    void SetDesenvolvedor(TDesenvolvedor* desenvolvedor) { FDesenvolvedor = desenvolvedor; }
+    void SetDesenvolvedor(TDesenvolvedor* desenvolvedor);
 
     int NumeroPredecessoras() const { return static_cast<int>(FPredecessoras.size()); }
     TAtividade* Predecessora(int i) const { return FPredecessoras.at(i); }
@@ -93,31 +94,45 @@ public:
                                                         1.05};
 
 private:
+    friend class TProjetoSoftware;
+
+    // Trabalhar with the activity's readiness already known (the project
+    // knows it from its predecessors' work earlier in the same day).
+    void TrabalharPronta(TReceptorMensagens* painel, double& usado, double disponivel, double dia,
+                         bool pronta);
+    // Tells the project that holds the activity that its state changed.
+    void Mudou();
     void Iniciar();
     double Estimativa(double fator) const;
     // A message naming the activity in quotes: antes "Nome" depois.
     QString Mensagem(const QString& antes, const QString& depois) const;
     // Posts the started and accomplished messages for a day's work r.
-    void AvisaProgresso(TReceptorMensagens* painel, double r, double dia) const;
+    void AvisaProgresso(TReceptorMensagens& painel, double r, double dia) const;
 
+    // What every day's work reads first, side by side.
     TDesenvolvedor* FDesenvolvedor = nullptr;
-    QList<TAtividade*> FPredecessoras;
-    QList<TAtividade*> FSucessoras;
-    QString FNome;
     std::uint8_t FTipo = 0;
-    std::int32_t FPosicaoX = 0;
-    std::int32_t FPosicaoY = 0;
-    double FPercentualEsforco = 0.0;
+    bool FIniciada = false;
     double FTempoExecutado = 0.0;
     double FDuracao = 0.0;
     double FErros = 0.0;
+    double FNivelQualidade = 0.0;
+    double FTamanho = 0.0;
     double FErrosEncontrados = 0.0;
     double FErrosInformados = 0.0;
-    bool FIniciada = false;
-    double FTamanho = 0.0;
-    double FNivelQualidade = 0.0;
     double FDiasCobrados = 0.0;
     double FCusto = 0.0;
+    // Room for the scenario's most, the architecture's three, inside the activity.
+    QVarLengthArray<TAtividade*, 3> FPredecessoras;
+    QVarLengthArray<TAtividade*, 3> FSucessoras;
+    // The project that holds the activity, and its position in the project's
+    // list; none and -1 for an activity on its own.
+    TProjetoSoftware* FProjeto = nullptr;
+    int FPosicao = -1;
+    QString FNome;
+    std::int32_t FPosicaoX = 0;
+    std::int32_t FPosicaoY = 0;
+    double FPercentualEsforco = 0.0;
 };
 
 // The state tests run many times a day; they are inline so that the walk up

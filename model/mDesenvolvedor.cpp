@@ -1,22 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/mDesenvolvedor.h"
 
-#include "model/mImagens.h"
-#include "model/mTabela.h"
-
 #include <QStringBuilder>
 
 #include <cmath>
 
 namespace {
-
-// Learning, indexed by days in the project / 2.
-constexpr std::array<double, 11> TabelaAprendizado = {1.0, 1.0125, 1.0325, 1.055, 1.09, 1.15,
-                                                      1.2, 1.22,   1.245,  1.25,  1.25};
-
-// Errors made in overtime, indexed by (hours factor - 1) x 7.
-constexpr std::array<double, 8> TabelaErrosHorasExtras = {0.9,  0.94, 1.0,  1.05,
-                                                          1.14, 1.24, 1.36, 1.5};
 
 // Daily exhaustion increments, indexed by a whole number 0 to 15.
 constexpr std::array<double, 16> TabelaIncrementoExaustao = {
@@ -40,8 +29,6 @@ TDesenvolvedor::TDesenvolvedor(const QString& nome, double custo, double experie
       FCusto(custo), FExperiencia{experienciaAnalise,     experienciaProjeto, experienciaProjeto,
                                   experienciaProgramacao, experienciaTestes,  experienciaQA} {
     Reiniciar();
-    FImagemGrande = CarregaImagem(QStringLiteral("imagens/Big") % nome % QStringLiteral(".bmp"));
-    FImagemPequena = CarregaImagem(QStringLiteral("imagens/Sml") % nome % QStringLiteral(".bmp"));
 }
 
 QString TDesenvolvedor::NivelExperiencia(std::uint8_t tipo) const {
@@ -59,23 +46,6 @@ QString TDesenvolvedor::NivelExperiencia(std::uint8_t tipo) const {
         return QStringLiteral("High");
     }
     return QStringLiteral("Very high");
-}
-
-double TDesenvolvedor::FatorAprendizado() const {
-    return ConsultaTabela(TabelaAprendizado, FTempoProjeto * 10.0 / 20.0);
-}
-
-double TDesenvolvedor::FatorHoras() const {
-    return (FHorasTrabalho - 8.0) / 4.0 + 1.0;
-}
-
-double TDesenvolvedor::Produtividade(std::uint8_t tipo) const {
-    return (0.666 * Experiencia(tipo) + 0.667) * FatorHoras() * FatorAprendizado();
-}
-
-double TDesenvolvedor::FatorErros(std::uint8_t tipo) const {
-    return ((1.0 - Experiencia(tipo)) * 0.666 + 0.667) *
-           ConsultaTabela(TabelaErrosHorasExtras, (FatorHoras() - 1.0) * 7.0);
 }
 
 double TDesenvolvedor::IncrementoExaustao() const {
@@ -106,33 +76,6 @@ void TDesenvolvedor::Reiniciar() {
     FHorasTrabalho = 8.0;
 }
 
-void TDesenvolvedor::AtualizarDia(bool naEquipe, bool trabalhando, TReceptorMensagens* painel,
-                                  double dias, double dia) {
-    if (naEquipe) {
-        FTempoProjeto += dias;
-    }
-    const double incremento = trabalhando ? IncrementoExaustao() : 0.0;
-    if (FExaustao + incremento > LimiteAviso && !(FExaustao > LimiteAviso) && painel) {
-        painel->AdicionaMensagem(
-            FNome % QStringLiteral(" is looking exhaust due to overworking hours"), dia);
-    }
-    FExaustao += incremento;
-    if (FExaustao > LimiteExaustao) {
-        if (painel) {
-            painel->AdicionaMensagem(
-                FNome % QStringLiteral(" is exhaust and will stop overworking"), dia);
-        }
-        FHorasTrabalho = 8.0;
-        FExausto = true;
-    }
-    if (FExausto || !trabalhando) {
-        FExaustao -= Recuperacao;
-    }
-    if (FExaustao < LimiteDescanso && FExausto) {
-        if (painel) {
-            painel->AdicionaMensagem(
-                FNome % QStringLiteral(" is willing to overwork again, if necessary"), dia);
-        }
-        FExausto = false;
-    }
+void TDesenvolvedor::Avisa(TReceptorMensagens& painel, QLatin1String texto, double dia) const {
+    painel.AdicionaMensagem(FNome % texto, dia);
 }

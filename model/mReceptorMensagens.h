@@ -10,7 +10,16 @@ public:
     virtual ~TReceptorMensagens() = default;
     // texto: the message; dia: the day stamp in project days.
     virtual void AdicionaMensagem(const QString& texto, double dia) = 0;
+    // True for a sink that throws every message away: the model then does
+    // not even write them, so a game costs what its arithmetic costs.
+    virtual bool Descarta() const { return false; }
 };
+
+// painel, or null when there is none or it throws its messages away: what
+// the model posts to.
+inline TReceptorMensagens* ReceptorAtento(TReceptorMensagens* painel) {
+    return painel && !painel->Descarta() ? painel : nullptr;
+}
 
 // The line a message panel shows for a message: "Day 6: text".
 QString FormataLinhaMensagem(const QString& texto, double dia);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "registro/RegistroJogador.h"
 
+#include "figuras/LocalizacaoImagens.h"
 #include "model/LeituraInteiro.h"
-#include "model/mImagens.h"
 #include "registro/ArquivoIni.h"
 #include "registro/ErrosRegistro.h"
 #include "registro/LocalRegistro.h"

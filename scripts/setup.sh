@@ -15,6 +15,7 @@ PACKAGES=(
     poppler-utils
     libcpp-httplib-dev libssl-dev libqt6sql6-sqlite libqt6sql6-psql postgresql openssl
     chromium chromium-driver python3-selenium
+    strace
 )
 
 missing=()

@@ -7,7 +7,6 @@
 
 #include "busca/BuscaPlanos.h"
 #include "busca/PastaFrente.h"
-#include "model/mImagens.h"
 #include "model/mSimulador.h"
 #include "texto/TextoEscapado.h"
 #include "tools/ExecucaoFerramenta.h"
@@ -85,9 +84,8 @@ and removed in it, so that a folder that cannot be written costs no time.
 
 Exit status: 0 the front was written; 2 bad usage (an unknown option, a
 missing --out, a number out of range, a DIR that is not a folder or holds
-other files), with one line on standard error; 1 the game's pictures cannot
-be loaded or DIR cannot be created or written (found before the search),
-with one line on standard error.
+other files), with one line on standard error; 1 DIR cannot be created or
+written (found before the search), with one line on standard error.
 )";
 
 void EscreveErro(const QString& linha) {
@@ -237,35 +235,22 @@ int Executa(const TOpcoes& opcoes) {
         EscreveErro(e.mensagem);
         return 2;
     }
-    std::optional<TSimuladorProjeto> sim;
-    try {
-        sim.emplace();
-    } catch (const EErroArquivo& e) {
-        EscreveErro(QString::fromStdString(e.what()));
-        return 1;
-    }
-    // Only then is the folder made: a run that cannot search leaves none.
+    // Made only once everything given is known good: bad usage leaves no folder.
     try {
         PreparaPastaFrente(opcoes.pasta);
     } catch (const EPastaFrente& e) {
         EscreveErro(e.mensagem);
         return e.Uso ? 2 : 1;
     }
-    TResultadoBusca resultado;
     TProgresso progresso;
-    try {
-        resultado =
-            BuscaPlanos(opcoes.busca, [&](const TProgressoBusca& p) { progresso.Mostra(p); });
-    } catch (const EErroArquivo& e) {
-        progresso.Termina();
-        EscreveErro(QString::fromStdString(e.what()));
-        return 1;
-    }
+    const TResultadoBusca resultado =
+        BuscaPlanos(opcoes.busca, [&](const TProgressoBusca& p) { progresso.Mostra(p); });
     progresso.Termina();
+    TSimuladorProjeto sim;
     // As the folder lists them, so that the summary counts what is written.
-    const QList<TPlano> planos = PlanosNaoBatidos(PlanosDaFrente(resultado, opcoes, *sim));
+    const QList<TPlano> planos = PlanosNaoBatidos(PlanosDaFrente(resultado, opcoes, sim));
     try {
-        EscrevePastaFrente(opcoes.pasta, planos, *sim);
+        EscrevePastaFrente(opcoes.pasta, planos, sim);
     } catch (const EPastaFrente& e) {
         EscreveErro(e.mensagem);
         return e.Uso ? 2 : 1;

@@ -8,7 +8,6 @@
 
 #include "arquivos/GravaArquivo.h"
 #include "graficos/ExportaGraficos.h"
-#include "model/mImagens.h"
 #include "texto/TextoEscapado.h"
 #include "tools/AplicacaoGrafica.h"
 #include "tools/ExecucaoFerramenta.h"
@@ -105,8 +104,7 @@ unknown option, no PATH, a PATH that does not exist, --front without --plot,
 a --plot name without a known extension, a front file that cannot be read,
 an output that is also an input or both outputs the same file), with one
 line on standard error and nothing written; 1 when an output cannot be
-written or the game's pictures cannot be loaded, with one line on standard
-error.
+written, with one line on standard error.
 )";
 
 // Quoted text is escaped where it is quoted; this keeps the line whole
@@ -205,17 +203,9 @@ int Executa(const TOpcoes& opcoes) {
         return 2;
     }
     TLeitorTurma leitor;
-    QList<TLinhaTurma> linhas;
-    QList<TReferenciaTurma> referencias;
-    try {
-        linhas = leitor.LeTodos(arquivos);
-        if (!opcoes.grafico.isEmpty()) {
-            referencias = ReferenciasTurma(leitor.Simulador());
-        }
-    } catch (const EErroArquivo& e) {
-        EscreveErro(QString::fromStdString(e.what()));
-        return 1;
-    }
+    const QList<TLinhaTurma> linhas = leitor.LeTodos(arquivos);
+    const QList<TReferenciaTurma> referencias =
+        opcoes.grafico.isEmpty() ? QList<TReferenciaTurma>() : ReferenciasTurma(leitor.Simulador());
     const QByteArray tabela = TabelaCsv(linhas);
     QString erro;
     if (opcoes.csv.isEmpty()) {

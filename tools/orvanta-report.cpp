@@ -5,12 +5,10 @@
 #include "analise/AnaliseJogo.h"
 #include "debrief/GraficosDebrief.h"
 #include "graficos/ExportaGraficos.h"
-#include "model/mImagens.h"
 #include "model/mSimulador.h"
 #include "plan/LeitorPlano.h"
 #include "tools/AplicacaoGrafica.h"
 #include "tools/ExecucaoFerramenta.h"
-#include "tools/SimuladorFerramenta.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -80,8 +78,8 @@ Exit status: 0 when every file was written; 2 for bad arguments, an unknown
 extension or chart, a bad plan, an output that is the plan itself (also
 through a link) or an output that cannot be written, with one line on
 standard error and the output files left as they were (of several files,
-those written before the one that failed are kept); 1 when the game's
-pictures cannot be loaded.
+those written before the one that failed are kept). It reads no file but
+the plan: it needs none of the game's pictures.
 )";
 
 void EscreveErro(const QString& linha) {
@@ -146,15 +144,12 @@ int Executa(const TOpcoes& opcoes) {
             }
         }
     }
-    std::optional<TSimuladorProjeto> sim;
-    if (!CriaSimuladorFerramenta(sim, "orvanta-report")) {
-        return 1;
-    }
+    TSimuladorProjeto sim;
     TAnaliseJogo analise;
     try {
         const TPlano plano =
-            LePlano(LeArquivoPlano(opcoes.plano), NomeArquivoPlano(opcoes.plano), *sim);
-        analise = AnalisaPlano(*sim, plano);
+            LePlano(LeArquivoPlano(opcoes.plano), NomeArquivoPlano(opcoes.plano), sim);
+        analise = AnalisaPlano(sim, plano);
     } catch (const EPlano& e) {
         EscreveErro(e.mensagem);
         return 2;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/orvanta-server-comandos.h"
 
-#include "model/mImagens.h"
+#include "model/mSimulador.h"
 #include "plan/Plano.h"
 #include "quadro/ApiQuadro.h"
 #include "quadro/DesenhistaQuadro.h"
@@ -13,7 +13,6 @@
 #include "servidor/RegistroRecebido.h"
 #include "servidor/SinaisServidor.h"
 #include "tools/ExecucaoFerramenta.h"
-#include "tools/SimuladorFerramenta.h"
 #include "turma/ArquivosTurma.h"
 #include "turma/LeitorTurma.h"
 
@@ -113,16 +112,12 @@ int Serve(const TOpcoesComando& opcoes) {
     if (!endereco || !AbreBanco(*endereco)) {
         return 1;
     }
-    // One simulator per worker, all made here: making one loads pictures,
-    // which is done on one thread only.
+    // One simulator per worker, each kept for every replay it makes.
     const int trabalhadores = std::max(4, QThread::idealThreadCount());
-    std::deque<std::optional<TSimuladorProjeto>> simuladores(trabalhadores);
+    std::deque<TSimuladorProjeto> simuladores(trabalhadores);
     std::vector<TSimuladorProjeto*> emUso;
-    for (std::optional<TSimuladorProjeto>& sim : simuladores) {
-        if (!CriaSimuladorFerramenta(sim, Ferramenta)) {
-            return 1;
-        }
-        emUso.push_back(&*sim);
+    for (TSimuladorProjeto& sim : simuladores) {
+        emUso.push_back(&sim);
     }
     TOpcoesQuadro quadro;
     quadro.Tls = !opcoes.Servidor.Certificado.isEmpty();
@@ -333,10 +328,7 @@ int Importa(const TOpcoesComando& opcoes) {
     if (!banco) {
         return 1;
     }
-    std::optional<TSimuladorProjeto> sim;
-    if (!CriaSimuladorFerramenta(sim, Ferramenta)) {
-        return 1;
-    }
+    TSimuladorProjeto sim;
     const QString codigo = NormalizaCodigoTurma(opcoes.Codigo);
     TImportacao soma;
     try {
@@ -349,7 +341,7 @@ int Importa(const TOpcoesComando& opcoes) {
             if (arquivo.Tipo == ETipoArquivoTurma::Ini) {
                 ++soma.ArquivosRegistro;
             } else {
-                ImportaArquivo(arquivo, turma->Id, *banco, *sim, soma);
+                ImportaArquivo(arquivo, turma->Id, *banco, sim, soma);
             }
         }
     } catch (const EBanco& e) {

@@ -101,11 +101,10 @@ The teacher's board, in a browser (the class link, as students get it):
 
 Exit status: 0 done (serve: stopped by a signal); 1 a runtime failure (the
 address in use, the database unreachable or of a newer schema, the
-certificate unusable, the game's pictures missing; serve: stopped with
-requests still in flight), with one line on standard error naming it; 2
-bad usage (an unknown command or option, a missing argument, an unknown
-class, a --front file that cannot be read), with one line on standard error;
-3 import: some file was a mismatch (stored) or unreadable (not stored).
+certificate unusable; serve: stopped with requests still in flight),
+with one line on standard error naming it; 2 bad usage (an unknown command
+or option, a missing argument, an unknown class, a --front file that cannot
+be read), with one line on standard error; 3 import: some file was a mismatch (stored) or unreadable (not stored).
 )";
 
 void EscreveErro(const QString& linha) {

@@ -8,7 +8,6 @@
 
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
-#include "model/mImagens.h"
 #include "model/mProjeto.h"
 #include "model/mSimulador.h"
 #include "plan/JogoPlano.h"
@@ -17,7 +16,6 @@
 #include "plan/VerificacaoPlano.h"
 #include "texto/TextoEscapado.h"
 #include "tools/ExecucaoFerramenta.h"
-#include "tools/SimuladorFerramenta.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -84,8 +82,8 @@ Exit status: 0 when the plan was played (concluded or not) and, with
 --verify, the results agree; 3 when they differ; 2 for a bad plan or bad
 arguments (also a plan without "result" under --verify, a plan larger than
 8 MiB), with one line on standard error and nothing on standard output; 1
-when the game's pictures cannot be loaded or the output cannot be written
-(a full disk), with one line on standard error.
+when the output cannot be written (a full disk), with one line on standard
+error. It reads no file but the plan: it needs none of the game's pictures.
 )";
 
 // Quoted text is escaped where it is quoted; this keeps the line whole
@@ -195,13 +193,10 @@ TResultadoPlano JogaEEscreve(TSimuladorProjeto& sim, const TPlano& plano, const 
 }
 
 int Executa(const TOpcoes& opcoes) {
-    std::optional<TSimuladorProjeto> sim;
-    if (!CriaSimuladorFerramenta(sim, "orvanta-sim")) {
-        return 1;
-    }
+    TSimuladorProjeto sim;
     TPlano plano;
     try {
-        plano = LePlano(LeArquivoPlano(opcoes.caminho), NomeArquivoPlano(opcoes.caminho), *sim);
+        plano = LePlano(LeArquivoPlano(opcoes.caminho), NomeArquivoPlano(opcoes.caminho), sim);
         if (opcoes.verifica) {
             ExigeResultado(plano);
         }
@@ -210,7 +205,7 @@ int Executa(const TOpcoes& opcoes) {
         return 2;
     }
     TSaidaPadrao saida;
-    const TResultadoPlano resultado = JogaEEscreve(*sim, plano, opcoes, saida);
+    const TResultadoPlano resultado = JogaEEscreve(sim, plano, opcoes, saida);
     if (!saida.Termina()) {
         EscreveErro(saida.Erro());
         return 1;

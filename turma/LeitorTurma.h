@@ -34,14 +34,13 @@ public:
 
     // The rows of one file (LinhaRegistro, LinhasIni), each with the digest
     // of the file's bytes; one unreadable row, with what could be read, for
-    // a file that cannot be read. Throws EErroArquivo when the simulator
-    // cannot be made (the game's pictures cannot be loaded).
+    // a file that cannot be read.
     QList<TLinhaTurma> Le(const TArquivoTurma& arquivo);
 
     // The rows of every file, in order.
     QList<TLinhaTurma> LeTodos(const QList<TArquivoTurma>& arquivos);
 
-    // The simulator of the replays; throws EErroArquivo as Le does.
+    // The simulator of the replays.
     TSimuladorProjeto& Simulador();
 
 private:

@@ -2,21 +2,12 @@
 #include "ui/AberturaDebrief.h"
 
 #include "debrief/JanelaDebrief.h"
-#include "model/mImagens.h"
 #include "ui/JanelaPrincipal.h"
-
-#include <QMessageBox>
 
 void AbreDebrief(TMainWindow& janela, QPointer<TJanelaDebrief>& debrief,
                  std::function<TPlano()> plano) {
     if (!debrief) {
-        try {
-            debrief = new TJanelaDebrief(std::move(plano), &janela);
-        } catch (const EErroArquivo& e) {
-            QMessageBox::warning(&janela, QStringLiteral("Orvanta Debrief"),
-                                 QString::fromStdString(e.what()));
-            return;
-        }
+        debrief = new TJanelaDebrief(std::move(plano), &janela);
         // A closed debrief stays made but does not replay the game every turn;
         // it catches up when it is opened again.
         TJanelaDebrief* aberta = debrief;

@@ -12,7 +12,6 @@ class TMainWindow;
 // Opens the debrief window over janela (F8), or brings the open one to the
 // front. The window reads the game through plano and follows it on every
 // JogoMudou of janela, which owns it, while it is open; closed, it catches up
-// when opened again. When the developers' pictures cannot be
-// loaded it says so in a message box and opens nothing.
+// when opened again.
 void AbreDebrief(TMainWindow& janela, QPointer<TJanelaDebrief>& debrief,
                  std::function<TPlano()> plano);

@@ -15,6 +15,7 @@
 #include "dialogs/DProjetoConcluido.h"
 #include "dialogs/ResultadoModal.h"
 #include "envio/EnvioTurma.h"
+#include "figuras/ImagensDesenvolvedor.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -60,7 +61,7 @@ TMainWindow::TMainWindow(QWidget* parent)
 
     // The simulator exists before the panels, which show its project from the
     // first paint; "Simulation started" is the strip's first line.
-    FSimulador = std::make_unique<TSimuladorProjeto>();
+    FSimulador = std::make_unique<TSimuladorProjeto>(CarregaImagensDesenvolvedor);
     FGravacao = std::make_unique<TGravacaoJogo>(*FSimulador);
     DefineAvisoGravacao({});
     FEnvio = new TEnvioTurma(this);

@@ -51,8 +51,9 @@ struct TDialogosJanela {
 class TMainWindow : public QWidget {
     Q_OBJECT
 public:
-    // Builds the simulator and the panels. Throws EErroArquivo when a picture
-    // the scenario or the team panel needs cannot be read.
+    // Builds the simulator, giving its developers their pictures, and the
+    // panels. Throws EErroArquivo when a developer's picture or a flag the
+    // team panel shows cannot be read.
     explicit TMainWindow(QWidget* parent = nullptr);
     ~TMainWindow() override;
 

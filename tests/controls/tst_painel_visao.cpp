@@ -4,6 +4,7 @@
 #include "controls/mDesenvolvedorVisao.h"
 #include "controls/mVisaoBandeira.h"
 #include "controls/mVisaoTermometro.h"
+#include "figuras/ImagensDesenvolvedor.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
 #include "model/mSimulador.h"
@@ -178,7 +179,7 @@ private:
 };
 
 void TstPainelVisao::init() {
-    FSimulador = std::make_unique<TSimuladorProjeto>();
+    FSimulador = std::make_unique<TSimuladorProjeto>(CarregaImagensDesenvolvedor);
     FControlador = std::make_unique<TControladorVisaoDesenvolvedores>();
     FJanela = std::make_unique<QWidget>();
     FJanela->resize(89, 378);

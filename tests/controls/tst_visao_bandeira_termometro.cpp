@@ -4,8 +4,9 @@
 #include "controls/mDesenvolvedorVisao.h"
 #include "controls/mVisaoBandeira.h"
 #include "controls/mVisaoTermometro.h"
+#include "figuras/ImagensDesenvolvedor.h"
+#include "figuras/LocalizacaoImagens.h"
 #include "model/mDesenvolvedor.h"
-#include "model/mImagens.h"
 #include "model/mSimulador.h"
 
 #include <QFile>
@@ -61,7 +62,7 @@ private:
 };
 
 void TstVisaoBandeiraTermometro::initTestCase() {
-    FSimulador = std::make_unique<TSimuladorProjeto>();
+    FSimulador = std::make_unique<TSimuladorProjeto>(CarregaImagensDesenvolvedor);
     QVERIFY(!FSimulador->Desenvolvedores().isEmpty());
     FDesenvolvedor = FSimulador->Desenvolvedores().first();
 }

@@ -195,6 +195,19 @@ private slots:
         QCOMPARE(arquivo.readAll(), QByteArray("old report"));
     }
 
+    // Guards against a report that needs the game's pictures, or any file but its plan.
+    void ACopyAloneInAFolderOfItsOwnWritesItsReport() {
+        QTemporaryDir pasta;
+        const QString copia = pasta.filePath("orvanta-report");
+        QVERIFY(QFile::copy(QStringLiteral(ORVANTA_BIN_DIR "/orvanta-report"), copia));
+        const TExecucao r =
+            ExecutaPrograma(copia, {FPlano, "-o", pasta.filePath("b.svg")}, {}, pasta.path());
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.erros, QByteArray());
+        // The team's chart, which names every developer, among the drawings.
+        QVERIFY(QSvgRenderer(pasta.filePath("b-team.svg")).isValid());
+    }
+
     // Guards against a help that is missing or sent to standard error.
     void HelpDocumentsTheFormatsAndStatuses() {
         const TExecucao r = Relatorio({"--help"});

@@ -5,6 +5,7 @@
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/DDefineEquipe.h"
 #include "dialogs/ResultadoModal.h"
+#include "figuras/ImagensDesenvolvedor.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -96,7 +97,7 @@ private:
 };
 
 void TstDefineEquipe::init() {
-    FSimulador = std::make_unique<TSimuladorProjeto>();
+    FSimulador = std::make_unique<TSimuladorProjeto>(CarregaImagensDesenvolvedor);
     QCOMPARE(Todos().size(), 7);
 }
 

@@ -6,6 +6,7 @@
 #include "dialogs/DDetalheAtividade.h"
 #include "dialogs/DDetalheDesenvolvedor.h"
 #include "dialogs/ResultadoModal.h"
+#include "figuras/ImagensDesenvolvedor.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -80,7 +81,7 @@ private:
 
 void TstDialogosDetalhe::init() {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    FSimulador = std::make_unique<TSimuladorProjeto>();
+    FSimulador = std::make_unique<TSimuladorProjeto>(CarregaImagensDesenvolvedor);
 }
 
 void TstDialogosDetalhe::AnActivitySheetShowsTheFieldsOfItsType_data() {

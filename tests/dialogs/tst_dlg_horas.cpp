@@ -6,6 +6,7 @@
 #include "dialogs/DNumeroHoras.h"
 #include "dialogs/EdInteiro.h"
 #include "dialogs/ResultadoModal.h"
+#include "figuras/ImagensDesenvolvedor.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -85,7 +86,7 @@ private:
 };
 
 void TstDlgHoras::initTestCase() {
-    FSimulador = std::make_unique<TSimuladorProjeto>();
+    FSimulador = std::make_unique<TSimuladorProjeto>(CarregaImagensDesenvolvedor);
     QVERIFY(PrimeiraDoTipo(FSimulador->Projeto(), TipoInspecao));
 }
 

@@ -67,6 +67,53 @@ TDesenvolvedor* CorvinEmTudo(TSimuladorProjeto& sim) {
     return corvin;
 }
 
+
+// The same small network made twice, in the same order: once as the
+// scenario's (the day step reads readiness from sets of positions), once
+// hanging from an activity outside the project, an inspection of no time,
+// done from the start and adding no errors, which the day step can only
+// walk up to.
+struct TRedeDupla {
+    struct TLado {
+        std::unique_ptr<TDesenvolvedor> ana = NovoMedio(10);
+        std::unique_ptr<TDesenvolvedor> bo = NovoMedio(8);
+        TProjetoSoftware projeto;
+        QList<TAtividade*> porNome; // analysis, side analysis, design, inspection, coding, test
+        TReceptorGravador receptor;
+    };
+    TLado conjuntos;
+    TLado caminhada;
+    TAtividade externa{QStringLiteral("Kick-off"), TipoInspecao, 0, 0, 0, 1};
+
+    TRedeDupla() {
+        struct TDado {
+            const char* nome;
+            std::uint8_t tipo;
+            double tamanho;
+        };
+        const TDado dados[] = {{"Analysis", TipoAnalise, 12},     {"Side", TipoAnalise, 6},
+                               {"Design", TipoProjeto, 12},       {"Inspection", TipoInspecao, 12},
+                               {"Coding", TipoCodificacao, 12}, {"Test", TipoTeste, 18}};
+        // (dependent, predecessor) by index in dados.
+        const int ligacoes[][2] = {{2, 0}, {3, 2}, {4, 3}, {4, 1}, {5, 4}};
+        for (TLado* lado : {&conjuntos, &caminhada}) {
+            for (const TDado& d : dados) {
+                lado->porNome.append(lado->projeto.AdicionarAtividade(
+                    QString::fromLatin1(d.nome), d.tipo, 0, 0, 10, d.tamanho));
+            }
+            for (const auto& [dependente, predecessora] : ligacoes) {
+                lado->porNome[dependente]->AdicionarPredecessora(lado->porNome[predecessora]);
+            }
+            lado->projeto.Equipe() = {lado->ana.get(), lado->bo.get()};
+            for (int i = 0; i < 6; ++i) {
+                lado->porNome[i]->SetDesenvolvedor(i == 1 ? lado->bo.get() : lado->ana.get());
+            }
+            lado->porNome[3]->SetDuracao(0.5);
+        }
+        caminhada.porNome[0]->AdicionarPredecessora(&externa);
+    }
+};
+
 } // namespace
 
 class TstAtividade : public QObject {
@@ -289,10 +336,10 @@ private slots:
         // Productivity 1.5 (experience 0.5 at 10 hours) and 0.9 days of work left.
         auto dev = NovoMedio(10);
         TProjetoSoftware p;
-        auto* primeira = new TAtividade(QStringLiteral("First"), TipoCodificacao, 0, 0, 10, 10);
-        auto* segunda = new TAtividade(QStringLiteral("Second"), TipoCodificacao, 0, 0, 10, 10);
-        p.AdicionarAtividade(primeira);
-        p.AdicionarAtividade(segunda);
+        TAtividade* primeira =
+            p.AdicionarAtividade(QStringLiteral("First"), TipoCodificacao, 0, 0, 10, 10);
+        TAtividade* segunda =
+            p.AdicionarAtividade(QStringLiteral("Second"), TipoCodificacao, 0, 0, 10, 10);
         primeira->SetDuracao(0.9);
         segunda->SetDuracao(5.0);
         primeira->SetDesenvolvedor(dev.get());
@@ -388,6 +435,39 @@ private slots:
                                           "Day 1: " + MsgEncontrados(nome, 1),
                                           "Day 1: " + MsgQualidade(nome),
                                       }));
+    }
+
+    // guards against the day step's short cuts (readiness from sets of
+    // positions, accomplished activities left alone from day to day)
+    // disagreeing with the walk up the network, also after a change that
+    // reopens an accomplished activity
+    void TheDayStepGivesTheSameWorkWhereItCannotTakeItsShortCuts() {
+        TRedeDupla rede;
+        for (int dia = 0; dia < 60; ++dia) {
+            if (dia == 25) {
+                // More time for the inspection, long accomplished: it runs again.
+                for (TRedeDupla::TLado* lado : {&rede.conjuntos, &rede.caminhada}) {
+                    QVERIFY(lado->porNome[3]->Concluida());
+                    lado->porNome[3]->SetDuracao(2.0);
+                }
+            }
+            rede.conjuntos.projeto.AvancarTempo(&rede.conjuntos.receptor, 1.0);
+            rede.caminhada.projeto.AvancarTempo(&rede.caminhada.receptor, 1.0);
+            for (int i = 0; i < 6; ++i) {
+                const TAtividade* a = rede.conjuntos.porNome[i];
+                const TAtividade* b = rede.caminhada.porNome[i];
+                QCOMPARE(a->TempoExecutado(), b->TempoExecutado());
+                QCOMPARE(a->Erros(), b->Erros());
+                QCOMPARE(a->ErrosEncontrados(), b->ErrosEncontrados());
+                QCOMPARE(a->EmExecucao(), b->EmExecucao());
+                QCOMPARE(a->Concluida(), b->Concluida());
+            }
+            QCOMPARE(rede.conjuntos.projeto.Custo(), rede.caminhada.projeto.Custo());
+        }
+        // The game ran its course: work was done after the reopening, and all of it ended.
+        QVERIFY(rede.conjuntos.porNome[3]->TempoExecutado() > 0.5);
+        QVERIFY(rede.conjuntos.projeto.Concluido());
+        QCOMPARE(rede.conjuntos.receptor.Linhas(), rede.caminhada.receptor.Linhas());
     }
 };
 

@@ -3,7 +3,7 @@
 // written or that already keeps a record there, otherwise in the user's data
 // folder (pointed at a temporary folder through XDG_DATA_HOME); and how a
 // folder is found writable.
-#include "model/mImagens.h"
+#include "figuras/LocalizacaoImagens.h"
 #include "registro/LocalRegistro.h"
 #include "registro/RegistroJogador.h"
 

@@ -198,6 +198,18 @@ private slots:
         QCOMPARE(Conteudo(Arquivo(u"f.png"_s)), "front"_ba);
     }
 
+    // Guards against a tool that needs the game's pictures to replay a class's records.
+    void ACopyAloneInAFolderOfItsOwnVerifiesTheRecords() {
+        QTemporaryDir pasta;
+        const QString copia = pasta.filePath(u"orvanta-class"_s);
+        QVERIFY(QFile::copy(QStringLiteral(ORVANTA_BIN_DIR "/orvanta-class"), copia));
+        const TExecucao r = ExecutaPrograma(copia, {Arquivo(u"c/bo"_s)}, {}, pasta.path());
+        QCOMPARE(r.status, 0);
+        const QList<QStringList> linhas = LeCsv(r.saida);
+        QCOMPARE(linhas.size(), 2);
+        QCOMPARE(linhas.at(1).value(6), u"verified"_s);
+    }
+
     void MessagesQuoteNamesFullOfPlaceholdersAsTheyAre_data() {
         QTest::addColumn<QString>("frente");
         QTest::addColumn<QByteArray>("conteudo");

@@ -87,6 +87,19 @@ private slots:
         QVERIFY(r.erros.isEmpty());
     }
 
+    // guards against a runner that needs the game's pictures, or any file but its plan
+    void ACopyAloneInAFolderOfItsOwnPlaysAndVerifies() {
+        QTemporaryDir pasta;
+        const QString copia = pasta.filePath("orvanta-sim");
+        QVERIFY(QFile::copy(QStringLiteral(ORVANTA_BIN_DIR "/orvanta-sim"), copia));
+        QJsonObject plano = PlanoCorvin(8);
+        plano.insert("result", QJsonObject{{"concluded", true}, {"days", 81}, {"cost", 16200}});
+        const TExecucao r = ExecutaPrograma(copia, {"--verify", "-"}, Texto(plano), pasta.path());
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.erros, QByteArray());
+        QVERIFY(r.saida.endsWith("Result: concluded in 81 days, cost 16200.00\n"));
+    }
+
     void ReferencePlansPrintTheirDaysAndCost_data() {
         QTest::addColumn<int>("horas");
         QTest::addColumn<QString>("resultado");

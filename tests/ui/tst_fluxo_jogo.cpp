@@ -6,8 +6,8 @@
 // record file's failures stopping the command that met them.
 #include "controls/CommandButton.h"
 #include "dialogs/DDefineEquipe.h"
+#include "figuras/LocalizacaoImagens.h"
 #include "model/mDesenvolvedor.h"
-#include "model/mImagens.h"
 #include "model/mSimulador.h"
 #include "tests/apoio/JogoTeste.h"
 #include "tests/apoio/RoboModal.h"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The activity network chart, rendered offscreen with the real scenario.
+#include "figuras/ImagensDesenvolvedor.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -78,7 +79,7 @@ QFont TstPainelTarefas::FonteBase() const {
 }
 
 void TstPainelTarefas::init() {
-    FSimulador = std::make_unique<TSimuladorProjeto>();
+    FSimulador = std::make_unique<TSimuladorProjeto>(CarregaImagensDesenvolvedor);
     FJanela = std::make_unique<QWidget>();
     FJanela->setFont(FonteBase());
     FJanela->resize(571, 378);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/mImagens.h"
+#include "figuras/LocalizacaoImagens.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,23 +25,21 @@ size_t qHash(const TIdentidadeArquivo& id, size_t semente = 0) {
     return qHashMulti(semente, id.caminho, id.tamanho, id.modificado);
 }
 
-// No lock guards these: pictures are looked up and loaded on one thread only.
-// The best-plan finder, the one user of worker threads, builds every
-// simulator it evaluates with (and so loads their developer pictures) on the
-// search's own thread; its pool threads only replay plans on them. A change
-// that loads pictures on another thread must bring the lock back.
+// No lock guards these: pictures are looked up and loaded on the user
+// interface's thread only (the game's window and its views). A change that
+// loads pictures on another thread must bring a lock.
 QString PastaDefinida;
 QString PastaSistema;
 
-// A picture read once is shared by every later load of the same file (the
-// fourteen developer pictures of each simulator the finder builds).
+// A picture read once is shared by every later load of the same file (each
+// window a test makes loads the developers' fourteen).
 QHash<TIdentidadeArquivo, QImage> ImagensCarregadas;
 
 // The identity of a regular file, or false when there is none at the path.
-// Read through the standard library: every simulator looks up its fourteen
-// pictures, and QFileInfo gives a file's times only as local times, which
-// costs a time zone check per time (together some 300 microseconds a
-// simulator, ten times a whole game). Two calls here cost two status reads.
+// Read through the standard library: QFileInfo gives a file's times only as
+// local times, which costs a time zone check per time (some 300
+// microseconds for the fourteen developer pictures). Two calls here cost two
+// status reads.
 bool Identifica(const QString& caminho, TIdentidadeArquivo& id) {
     const QFileInfo info(caminho); // reads nothing by itself
     const std::filesystem::path arquivo = info.filesystemAbsoluteFilePath();

@@ -3,7 +3,9 @@
 // installed one), what happens when they are missing, the per-process picture
 // cache, and the program's folder before and after the application object.
 
-#include "model/mImagens.h"
+#include "figuras/ImagensDesenvolvedor.h"
+#include "figuras/LocalizacaoImagens.h"
+#include "model/mDesenvolvedor.h"
 #include "model/mSimulador.h"
 
 #include <QCoreApplication>
@@ -193,13 +195,40 @@ private slots:
     void AGameStartedElsewhereFindsThePicturesBesideIt() {
         // Started from a folder without pictures, the game finds those beside it.
         DefinePastaPrograma(QStringLiteral(ORVANTA_BIN_DIR));
-        {
-            TSimuladorProjeto sim;
-            QCOMPARE(sim.Desenvolvedores().size(), 7);
+        const TSimuladorProjeto sim(CarregaImagensDesenvolvedor);
+        QCOMPARE(sim.Desenvolvedores().size(), 7);
+        for (const TDesenvolvedor* d : sim.Desenvolvedores()) {
+            QCOMPARE(d->ImagemGrande().size(), QSize(130, 137));
+            QCOMPARE(d->ImagemPequena().size(), QSize(42, 48));
         }
-        DefinePastaPrograma(FPrograma.path());
-        QCOMPARE(MensagemDe([] { TSimuladorProjeto sim; }),
-                 "Cannot open the picture file " + FPrograma.path() + "/imagens/BigCorvin.bmp");
+        // Each his own: the first and the last developer's differ.
+        QVERIFY(sim.Desenvolvedores().first()->ImagemPequena() !=
+                sim.Desenvolvedores().last()->ImagemPequena());
+    }
+
+    // The pictures present beside the program, and the one the game's
+    // simulator names when it cannot be built: the developers in pool order,
+    // each one's large picture before his small one.
+    void TheGamesSimulatorNamesTheFirstPictureItLacks_data() {
+        QTest::addColumn<QStringList>("presentes");
+        QTest::addColumn<QString>("falta");
+        QTest::newRow("none") << QStringList() << "BigCorvin.bmp";
+        QTest::newRow("the first large one") << QStringList{"BigCorvin.bmp"} << "SmlCorvin.bmp";
+        QTest::newRow("the first developer's")
+            << QStringList{"BigCorvin.bmp", "SmlCorvin.bmp", "SmlFennick.bmp"} << "BigFennick.bmp";
+    }
+    // guards against a game started without a developer's picture, or a message
+    // that names another picture than before
+    void TheGamesSimulatorNamesTheFirstPictureItLacks() {
+        QFETCH(QStringList, presentes);
+        QFETCH(QString, falta);
+        const QDir origem(QStringLiteral(ORVANTA_BIN_DIR "/imagens"));
+        QVERIFY(QDir().mkpath(FPrograma.path() + "/imagens"));
+        for (const QString& nome : presentes) {
+            QVERIFY(QFile::copy(origem.filePath(nome), FPrograma.path() + "/imagens/" + nome));
+        }
+        QCOMPARE(MensagemDe([] { TSimuladorProjeto sim(CarregaImagensDesenvolvedor); }),
+                 "Cannot open the picture file " + FPrograma.path() + "/imagens/" + falta);
     }
 };
 
