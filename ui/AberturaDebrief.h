@@ -11,7 +11,9 @@ class TMainWindow;
 // Opens the debrief window over janela (F8), or brings the open one to the
 // front. The window reads the game through plano and follows it on every
 // JogoMudou of janela, which owns it, while it is open; closed, it catches up
-// when opened again. When the developers' pictures cannot be
+// when opened again. Its "Play from day N" plays the game again from that
+// day in janela (JogaDoDia), and a practice game's debrief draws the game it
+// was played again from (PlanoOriginal). When the developers' pictures cannot be
 // loaded it says so in a message box and opens nothing.
 void AbreDebrief(TMainWindow& janela, QPointer<TJanelaDebrief>& debrief,
                  std::function<TPlano()> plano);
