@@ -120,7 +120,7 @@ TFrentePar LeFrentePar(const QString& pasta, const TSimuladorProjeto& sim) {
 TFrentePar CarregaFrentePar(const TSimuladorProjeto& sim, const QString& pasta) {
     QString lugar = pasta;
     if (lugar.isEmpty()) {
-        const QString nome = QLatin1String(NomePastaFrentePar);
+        const QString nome = QLatin1String(PastaMelhoresPlanos);
         lugar = LocalizaDados(nome);
         if (lugar.isEmpty()) {
             TFrentePar nenhuma;

@@ -12,9 +12,6 @@
 
 class TSimuladorProjeto;
 
-// The data folder's name: best/ beside the program, share/orvanta/best.
-inline constexpr const char* NomePastaFrentePar = "best";
-
 // One plan of the front.
 struct TPlanoPar {
     QString Arquivo;           // its file name in the folder: "plan-013.json"

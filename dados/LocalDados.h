@@ -9,6 +9,10 @@
 // (bin/../share/orvanta/best). The working folder is never looked in: a
 // folder of that name there is the user's own (a front orvanta-best wrote).
 
+// The best known plans, a front of orvanta-best: best/ beside the program,
+// share/orvanta/best installed.
+inline constexpr const char* PastaMelhoresPlanos = "best";
+
 // The running program's folder, as the application object reports it; the
 // working folder for a program without one.
 QString PastaDoPrograma();

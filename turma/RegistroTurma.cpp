@@ -1,6 +1,7 @@
 #include "RegistroTurma.h"
 
 #include "plan/LeitorPlano.h"
+#include "plan/RamoJogo.h"
 #include "plan/TextoEscapado.h"
 #include "plan/VerificacaoPlano.h"
 
@@ -48,6 +49,7 @@ void LeMetaRegistro(const QJsonObject& meta, TLinhaTurma& linha) {
         linha.Gerente = gerente.toString();
     }
     linha.Jogo = Inteiro(meta.value(QLatin1String("game")));
+    linha.Pratica = RamoDoMeta(meta).has_value();
 }
 
 QString NotaPlano(const QString& mensagem, const QString& nome) {
