@@ -171,3 +171,12 @@ bool ExportaGraficos(const QList<QCustomPlot*>& graficos, const QString& caminho
     }
     return true;
 }
+
+QByteArray GraficosSvg(const QList<QCustomPlot*>& graficos, const QSize& tamanho) {
+    if (graficos.isEmpty() || tamanho.isEmpty()) {
+        return {};
+    }
+    QBuffer memoria;
+    memoria.open(QIODevice::WriteOnly);
+    return EscreveSvg(graficos, memoria, tamanho, {}) ? memoria.data() : QByteArray();
+}

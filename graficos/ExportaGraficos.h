@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -32,3 +33,8 @@ std::optional<TFormatoGrafico> FormatoPorNome(const QString& caminho);
 bool ExportaGraficos(const QList<QCustomPlot*>& graficos, const QString& caminho,
                      const QSize& tamanho, QString& erro, double escala = 1.0,
                      const TMetadadosGraficos& meta = {});
+
+// The charts as one SVG drawing, stacked top to bottom as ExportaGraficos
+// writes them to a .svg file, for a caller that serves it rather than
+// writing it; empty when it cannot be drawn.
+QByteArray GraficosSvg(const QList<QCustomPlot*>& graficos, const QSize& tamanho);

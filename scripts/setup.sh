@@ -13,6 +13,7 @@ PACKAGES=(
     clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
     poppler-utils
     libcpp-httplib-dev libssl-dev libqt6sql6-sqlite libqt6sql6-psql postgresql openssl
+    chromium chromium-driver python3-selenium
 )
 
 missing=()

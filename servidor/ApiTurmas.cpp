@@ -35,16 +35,6 @@ TRespostaHttp NaoAutorizado(const QString& mensagem) {
     return r;
 }
 
-// The key of an "Authorization: Bearer KEY" header; empty when there is none.
-QString ChaveDoCabecalho(const std::string& autorizacao) {
-    const QString valor = Texto(autorizacao).trimmed();
-    const QString esquema = QStringLiteral("bearer ");
-    if (!valor.startsWith(esquema, Qt::CaseInsensitive)) {
-        return {};
-    }
-    return valor.mid(esquema.size()).trimmed();
-}
-
 QJsonValue Opcional(const std::optional<int>& valor) {
     return valor ? QJsonValue(*valor) : QJsonValue(QJsonValue::Null);
 }
@@ -78,7 +68,17 @@ TRespostaHttp Particular(TRespostaHttp r) {
     return r;
 }
 
-// The class of codigo when chave is its teacher's key.
+} // namespace
+
+QString ChaveDoCabecalho(const std::string& autorizacao) {
+    const QString valor = Texto(autorizacao).trimmed();
+    const QString esquema = QStringLiteral("bearer ");
+    if (!valor.startsWith(esquema, Qt::CaseInsensitive)) {
+        return {};
+    }
+    return valor.mid(esquema.size()).trimmed();
+}
+
 std::optional<TTurma> TurmaDoProfessor(TBancoTurmas& banco, const QString& codigo,
                                        const QString& chave) {
     const QString normal = NormalizaCodigoTurma(codigo);
@@ -87,8 +87,6 @@ std::optional<TTurma> TurmaDoProfessor(TBancoTurmas& banco, const QString& codig
     const bool confere = ChaveConfere(chave, turma ? turma->DigestoChave : QString());
     return turma && confere ? turma : std::nullopt;
 }
-
-} // namespace
 
 TApiTurmas::TApiTurmas(TPoolTrabalho& pool, int limitePorMinuto)
     : FPool(pool), FLimite(limitePorMinuto), FLimitePorMinuto(limitePorMinuto) {}

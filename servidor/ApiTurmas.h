@@ -4,13 +4,23 @@
 // (or CSV, or a record's own bytes). The HTTP routes that reach these are
 // in RotasServidor.
 
+#include "BancoTurmas.h"
 #include "LimiteEnvios.h"
 #include "RespostaHttp.h"
 
+#include <optional>
 #include <string>
 
 class TPoolTrabalho;
 class TContextoTrabalho;
+
+// The key of an "Authorization: Bearer KEY" header; empty when there is none.
+QString ChaveDoCabecalho(const std::string& autorizacao);
+
+// The class of codigo when chave is its teacher's key; none for a wrong key
+// and an unknown class alike, in the same time.
+std::optional<TTurma> TurmaDoProfessor(TBancoTurmas& banco, const QString& codigo,
+                                       const QString& chave);
 
 class TApiTurmas {
 public:

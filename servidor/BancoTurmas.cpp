@@ -38,6 +38,21 @@ const QString ColunasRegistro = QStringLiteral(
     "id, manager, game, concluded, days, cost, check_result, sha256, note, started, uploaded, "
     "client_address");
 
+const QString ColunasTurma =
+    QStringLiteral("classes.id, classes.code, classes.name, classes.key_sha256, classes.created,"
+                   " classes.public_view");
+
+TTurma LeTurma(const QSqlQuery& q) {
+    TTurma t;
+    t.Id = q.value(0).toLongLong();
+    t.Codigo = q.value(1).toString();
+    t.Nome = q.value(2).toString();
+    t.DigestoChave = q.value(3).toString();
+    t.Criada = q.value(4).toString();
+    t.VistaPublica = q.value(5).toString();
+    return t;
+}
+
 TRegistroGuardado LeRegistro(const QSqlQuery& q) {
     TRegistroGuardado r;
     r.Id = q.value(0).toLongLong();
@@ -221,25 +236,24 @@ void TBancoTurmas::PreparaEsquema() {
 }
 
 std::optional<TTurma> TBancoTurmas::Turma(const QString& codigo) {
-    QSqlQuery q = Executa(
-        QStringLiteral("SELECT id, code, name, key_sha256, created FROM classes WHERE code = ?"),
-        {codigo});
+    QSqlQuery q = Executa(QStringLiteral("SELECT ") + ColunasTurma +
+                              QStringLiteral(" FROM classes WHERE code = ?"),
+                          {codigo});
     if (!q.next()) {
         return std::nullopt;
     }
-    return TTurma{q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
-                  q.value(3).toString(), q.value(4).toString(), 0};
+    return LeTurma(q);
 }
 
 QList<TTurma> TBancoTurmas::Turmas() {
-    QSqlQuery q = Executa(QStringLiteral(
-        "SELECT c.id, c.code, c.name, c.key_sha256, c.created,"
-        " (SELECT COUNT(*) FROM records r WHERE r.class_id = c.id)"
-        " FROM classes c ORDER BY c.id"));
+    QSqlQuery q = Executa(QStringLiteral("SELECT ") + ColunasTurma +
+                          QStringLiteral(", (SELECT COUNT(*) FROM records r WHERE r.class_id = "
+                                         "classes.id) FROM classes ORDER BY id"));
     QList<TTurma> turmas;
     while (q.next()) {
-        turmas.append({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
-                       q.value(3).toString(), q.value(4).toString(), q.value(5).toLongLong()});
+        TTurma turma = LeTurma(q);
+        turma.Registros = q.value(6).toLongLong();
+        turmas.append(turma);
     }
     return turmas;
 }
@@ -266,7 +280,11 @@ bool TBancoTurmas::TrocaChave(const QString& codigo, const QString& digesto) {
         QStringLiteral("UPDATE classes SET key_sha256 = ? WHERE code = ? RETURNING id"),
         {digesto, codigo});
     const bool trocada = q.next();
+    const QVariant turma = trocada ? q.value(0) : QVariant();
     q.finish();
+    if (trocada) {
+        Executa(QStringLiteral("DELETE FROM sessions WHERE class_id = ?"), {turma});
+    }
     t.Confirma();
     return trocada;
 }
@@ -336,4 +354,62 @@ std::optional<QByteArray> TBancoTurmas::Conteudo(qint64 turma, qint64 registro) 
         return std::nullopt;
     }
     return q.value(0).toByteArray();
+}
+
+std::optional<TRegistroGuardado> TBancoTurmas::Registro(qint64 turma, qint64 registro) {
+    QSqlQuery q = Executa(QStringLiteral("SELECT ") + ColunasRegistro +
+                              QStringLiteral(" FROM records WHERE class_id = ? AND id = ?"),
+                          {turma, registro});
+    if (!q.next()) {
+        return std::nullopt;
+    }
+    return LeRegistro(q);
+}
+
+QString TBancoTurmas::VersaoRegistros(qint64 turma) {
+    QSqlQuery q = Executa(
+        QStringLiteral("SELECT COUNT(*), COALESCE(MAX(id), 0) FROM records WHERE class_id = ?"),
+        {turma});
+    q.next();
+    return q.value(0).toString() + u'.' + q.value(1).toString();
+}
+
+void TBancoTurmas::AbreSessao(qint64 turma, const QString& digesto, qint64 agora,
+                              qint64 expira) {
+    TTransacao t(*this);
+    Executa(QStringLiteral("DELETE FROM sessions WHERE expires <= ?"), {agora});
+    Executa(QStringLiteral("INSERT INTO sessions (sha256, class_id, created, expires)"
+                           " VALUES (?, ?, ?, ?)"),
+            {digesto, turma, agora, expira});
+    t.Confirma();
+}
+
+std::optional<TTurma> TBancoTurmas::TurmaDaSessao(const QString& codigo, const QString& digesto,
+                                                  qint64 agora) {
+    QSqlQuery q = Executa(QStringLiteral("SELECT ") + ColunasTurma +
+                              QStringLiteral(" FROM classes JOIN sessions ON sessions.class_id ="
+                                             " classes.id WHERE code = ? AND sessions.sha256 = ?"
+                                             " AND sessions.expires > ?"),
+                          {codigo, digesto, agora});
+    if (!q.next()) {
+        return std::nullopt;
+    }
+    return LeTurma(q);
+}
+
+void TBancoTurmas::FechaSessao(const QString& digesto) {
+    TTransacao t(*this);
+    Executa(QStringLiteral("DELETE FROM sessions WHERE sha256 = ?"), {digesto});
+    t.Confirma();
+}
+
+bool TBancoTurmas::DefineVistaPublica(qint64 turma, const QString& vista) {
+    TTransacao t(*this);
+    QSqlQuery q = Executa(
+        QStringLiteral("UPDATE classes SET public_view = ? WHERE id = ? RETURNING id"),
+        {vista, turma});
+    const bool feita = q.next();
+    q.finish();
+    t.Confirma();
+    return feita;
 }

@@ -29,6 +29,9 @@ struct TTurma {
     QString DigestoChave; // see DigestoChave
     QString Criada;       // ISO 8601, UTC
     qint64 Registros = 0; // given by Turmas() only
+    // Whether the class's results are shown without the key, and how its
+    // players are named there: "off", "numbers" or "initials".
+    QString VistaPublica = QStringLiteral("off");
 };
 
 // A game record as the server keeps it (its bytes apart).
@@ -61,7 +64,8 @@ public:
     QList<TTurma> Turmas();
     // Adds a class (Id set); false when its code is already taken.
     bool CriaTurma(TTurma& turma);
-    // Replaces a class's key digest; false when there is no such class.
+    // Replaces a class's key digest and ends the sessions the old key
+    // opened; false when there is no such class.
     bool TrocaChave(const QString& codigo, const QString& digesto);
 
     std::optional<TRegistroGuardado> RegistroPorDigesto(qint64 turma, const QString& sha256);
@@ -73,6 +77,24 @@ public:
     QList<TRegistroGuardado> Registros(qint64 turma);
     // A record's bytes; none when the class holds no record of that id.
     std::optional<QByteArray> Conteudo(qint64 turma, qint64 registro);
+
+    // The teacher's board. Times are seconds since 1970, UTC.
+    // Keeps a session of the class by its digest until expira, and forgets
+    // the sessions (of every class) that ended before agora.
+    void AbreSessao(qint64 turma, const QString& digesto, qint64 agora, qint64 expira);
+    // The class of codigo when digesto is one of its sessions still open at
+    // agora; none for an unknown class, an unknown session, another class's
+    // session or an ended one alike.
+    std::optional<TTurma> TurmaDaSessao(const QString& codigo, const QString& digesto,
+                                        qint64 agora);
+    void FechaSessao(const QString& digesto);
+    // Sets TTurma::VistaPublica; false when there is no such class.
+    bool DefineVistaPublica(qint64 turma, const QString& vista);
+    // Changes whenever a record is added to the class (records are never
+    // changed or removed): their count and the newest id, as "N.ID".
+    QString VersaoRegistros(qint64 turma);
+    // One record of the class; none when the class holds no record of that id.
+    std::optional<TRegistroGuardado> Registro(qint64 turma, qint64 registro);
 
     const TEnderecoBanco& Endereco() const { return FEndereco; }
 

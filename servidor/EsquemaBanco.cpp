@@ -40,12 +40,32 @@ QStringList Versao1(EDialetoBanco dialeto) {
     };
 }
 
+// Version 2: the teacher's board. A class's public view (off, or how its
+// players are named on it), and the board's sessions: kept here rather than
+// in a server's memory, so that a session opened through one server of
+// several on one database is known to all of them. A session is kept by
+// its digest, as a key is; its times are seconds since 1970 (UTC), which
+// both dialects compare as numbers.
+QStringList Versao2() {
+    return {
+        QStringLiteral("ALTER TABLE classes ADD COLUMN public_view TEXT NOT NULL DEFAULT 'off'"),
+        QStringLiteral("CREATE TABLE sessions ("
+                       " sha256 TEXT PRIMARY KEY,"
+                       " class_id BIGINT NOT NULL REFERENCES classes (id),"
+                       " created BIGINT NOT NULL,"
+                       " expires BIGINT NOT NULL)"),
+        QStringLiteral("CREATE INDEX sessions_by_expiry ON sessions (expires)"),
+    };
+}
+
 } // namespace
 
 QStringList ComandosVersao(int versao, EDialetoBanco dialeto) {
     switch (versao) {
     case 1:
         return Versao1(dialeto);
+    case 2:
+        return Versao2();
     default:
         return {};
     }

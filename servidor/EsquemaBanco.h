@@ -11,7 +11,7 @@
 #include <QStringList>
 
 // The version this server writes and reads.
-inline constexpr int VersaoEsquema = 1;
+inline constexpr int VersaoEsquema = 2;
 
 // The statements that take a database from version versao - 1 to versao.
 QStringList ComandosVersao(int versao, EDialetoBanco dialeto);

@@ -13,14 +13,6 @@ namespace {
 
 const std::string Turma = "/api/v1/classes/([A-Za-z0-9]{1,32})";
 
-void Aplica(const TRespostaHttp& resposta, httplib::Response& res) {
-    res.status = resposta.Status;
-    for (const auto& [nome, valor] : resposta.Cabecalhos) {
-        res.set_header(nome, valor);
-    }
-    res.set_content(resposta.Corpo, resposta.Tipo);
-}
-
 QString MotivoStatus(int status) {
     switch (status) {
     case 400:
@@ -39,7 +31,19 @@ QString MotivoStatus(int status) {
     }
 }
 
+void Aplica(const TRespostaHttp& resposta, httplib::Response& res) {
+    AplicaResposta(resposta, res);
+}
+
 } // namespace
+
+void AplicaResposta(const TRespostaHttp& resposta, httplib::Response& res) {
+    res.status = resposta.Status;
+    for (const auto& [nome, valor] : resposta.Cabecalhos) {
+        res.set_header(nome, valor);
+    }
+    res.set_content(resposta.Corpo, resposta.Tipo);
+}
 
 void RegistraRespostasGerais(httplib::Server& servidor) {
     servidor.set_default_headers({{"X-Content-Type-Options", "nosniff"}});

@@ -6,11 +6,17 @@
 // one way, so a path of any length is matched or refused in linear time.
 // Pages for people (the teacher's board) get their routes here beside the API's.
 
+#include "RespostaHttp.h"
+
 namespace httplib {
 class Server;
-}
+struct Response;
+} // namespace httplib
 
 class TApiTurmas;
+
+// Puts an answer into the HTTP library's response.
+void AplicaResposta(const TRespostaHttp& resposta, httplib::Response& res);
 
 // Answers every request gets: "X-Content-Type-Options: nosniff", and
 // {"error": "..."} with its charset for the refusals the HTTP library

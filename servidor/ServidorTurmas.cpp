@@ -33,6 +33,7 @@ public:
 struct TServidorTurmas::TEstado {
     TOpcoesServidor Opcoes;
     TApiTurmas Api;
+    TRegistraRotas OutrasRotas;
     std::unique_ptr<httplib::Server> Http;
     std::function<void(int)> AmpliaFila;
     int Porta = 0;
@@ -40,12 +41,13 @@ struct TServidorTurmas::TEstado {
     std::atomic<bool> Servindo{false};
     std::atomic<bool> Terminou{false};
 
-    TEstado(const TOpcoesServidor& opcoes, TPoolTrabalho& pool)
-        : Opcoes(opcoes), Api(pool, opcoes.LimitePorMinuto) {}
+    TEstado(const TOpcoesServidor& opcoes, TPoolTrabalho& pool, TRegistraRotas outrasRotas)
+        : Opcoes(opcoes), Api(pool, opcoes.LimitePorMinuto), OutrasRotas(std::move(outrasRotas)) {}
 };
 
-TServidorTurmas::TServidorTurmas(const TOpcoesServidor& opcoes, TPoolTrabalho& pool)
-    : F(std::make_unique<TEstado>(opcoes, pool)) {}
+TServidorTurmas::TServidorTurmas(const TOpcoesServidor& opcoes, TPoolTrabalho& pool,
+                                 TRegistraRotas outrasRotas)
+    : F(std::make_unique<TEstado>(opcoes, pool, std::move(outrasRotas))) {}
 
 TServidorTurmas::~TServidorTurmas() = default;
 
@@ -92,6 +94,9 @@ bool TServidorTurmas::Liga(QString& erro) {
     });
     RegistraRespostasGerais(s);
     RegistraRotasApi(s, F->Api);
+    if (F->OutrasRotas) {
+        F->OutrasRotas(s);
+    }
 
     const std::string endereco = o.Endereco.toStdString();
     errno = 0;

@@ -5,7 +5,12 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
+
+namespace httplib {
+class Server;
+}
 
 class TApiTurmas;
 class TPoolTrabalho;
@@ -36,9 +41,13 @@ inline constexpr int PedidosPorConexao = 100;
 inline constexpr int FilaConexoes = 256;
 } // namespace LimitesServidor
 
+// Registers further routes beside API v1's (the teacher's board).
+using TRegistraRotas = std::function<void(httplib::Server&)>;
+
 class TServidorTurmas {
 public:
-    TServidorTurmas(const TOpcoesServidor& opcoes, TPoolTrabalho& pool);
+    TServidorTurmas(const TOpcoesServidor& opcoes, TPoolTrabalho& pool,
+                    TRegistraRotas outrasRotas = {});
     ~TServidorTurmas();
     TServidorTurmas(const TServidorTurmas&) = delete;
     TServidorTurmas& operator=(const TServidorTurmas&) = delete;

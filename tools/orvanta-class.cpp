@@ -6,7 +6,6 @@
 // usage produces one line on standard error, exit status 2 and nothing else.
 
 #include "arquivos/GravaArquivo.h"
-#include "dados/LocalDados.h"
 #include "graficos/ExportaGraficos.h"
 #include "model/mImagens.h"
 #include "plan/TextoEscapado.h"
@@ -20,7 +19,6 @@
 #include "turma/TabelaCsv.h"
 
 #include <QCommandLineParser>
-#include <QDir>
 
 #include <cstdio>
 #include <memory>
@@ -214,20 +212,8 @@ bool EscreveArquivo(const QString& caminho, const QByteArray& dados, QString& er
 // The front shipped with the game, for a chart whose user named none; none,
 // with a line saying why, when it cannot be found or read.
 QList<TPontoFrente> FrenteDoJogo() {
-    const QString nome = QLatin1String(PastaMelhoresPlanos);
-    const QString pasta = LocalizaDados(nome);
-    if (pasta.isEmpty()) {
-        QStringList lugares = LugaresDados(nome, PastaDoPrograma());
-        for (QString& l : lugares) {
-            l = QDir::toNativeSeparators(l);
-        }
-        EscreveErro(QStringLiteral("note: the chart has no front: the best known plans were not "
-                                   "found (looked in %1)")
-                        .arg(lugares.join(QStringLiteral(" and "))));
-        return {};
-    }
     try {
-        return LeArquivoFrente(QDir(pasta).filePath(QStringLiteral("front.json")));
+        return LeFrenteDoJogo();
     } catch (const ETurma& e) {
         EscreveErro(QStringLiteral("note: the chart has no front: ") + e.mensagem);
         return {};

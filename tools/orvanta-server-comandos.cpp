@@ -2,6 +2,10 @@
 
 #include "model/mImagens.h"
 #include "plan/Plano.h"
+#include "quadro/ApiQuadro.h"
+#include "quadro/DesenhistaQuadro.h"
+#include "quadro/GraficosQuadro.h"
+#include "quadro/RotasQuadro.h"
 #include "servidor/BancoTurmas.h"
 #include "servidor/ChavesTurma.h"
 #include "servidor/PoolTrabalho.h"
@@ -20,6 +24,8 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <thread>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -37,6 +43,18 @@ constexpr std::chrono::seconds PrazoParada{30};
 
 void EscreveErro(const QString& linha) {
     EscreveErroFerramenta(Ferramenta, linha);
+}
+
+// The front shipped with the game, for a board whose teacher named none;
+// none, with a line saying why, when it cannot be found or read: the board
+// serves on without it.
+QList<TPontoFrente> FrenteDoJogo() {
+    try {
+        return LeFrenteDoJogo();
+    } catch (const ETurma& e) {
+        EscreveErro(QStringLiteral("note: the class chart has no front: ") + e.mensagem);
+        return {};
+    }
 }
 
 void Escreve(const QString& texto) {
@@ -117,8 +135,18 @@ int Serve(const TOpcoesComando& opcoes) {
         }
         emUso.push_back(&*sim);
     }
+    TOpcoesQuadro quadro;
+    quadro.Tls = !opcoes.Servidor.Certificado.isEmpty();
+    quadro.EnderecoEscuta = opcoes.Servidor.Endereco;
+    quadro.Referencias = ReferenciasTurma(*emUso.front());
+    quadro.Frente = opcoes.Frente ? *opcoes.Frente : FrenteDoJogo();
     TPoolTrabalho pool(emUso, *endereco);
-    TServidorTurmas servidor(opcoes.Servidor, pool);
+    // Made on this thread, the application's: the board's charts are drawn here.
+    TDesenhistaQuadro desenhista;
+    TApiQuadro apiQuadro(pool, desenhista, quadro);
+    TServidorTurmas servidor(opcoes.Servidor, pool, [&apiQuadro](httplib::Server& s) {
+        RegistraRotasQuadro(s, apiQuadro);
+    });
     QString erro;
     if (!servidor.Liga(erro)) {
         EscreveErro(erro);
@@ -133,7 +161,15 @@ int Serve(const TOpcoesComando& opcoes) {
             EscreveErro(QStringLiteral("requests still in flight; stopped without them"));
             std::_Exit(1);
         });
-        servido = servidor.Serve();
+        // HTTP is served on a thread of its own; this one draws the charts
+        // its requests ask for, until serving has ended.
+        std::thread http([&servidor, &servido] {
+            servido = servidor.Serve();
+            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                                      Qt::QueuedConnection);
+        });
+        QCoreApplication::exec();
+        http.join();
     }
     // The requests in flight are answered; the workers close their
     // connections as they end.
@@ -151,7 +187,9 @@ int CriaTurma(const TOpcoesComando& opcoes) {
         return 1;
     }
     const QString chave = NovaChaveProfessor();
-    TTurma turma{0, QString(), opcoes.Nome, DigestoChave(chave), QString(), 0};
+    TTurma turma;
+    turma.Nome = opcoes.Nome;
+    turma.DigestoChave = DigestoChave(chave);
     try {
         // A code already taken (rare: there are 31^8 of them) is drawn again.
         bool criada = false;

@@ -4,6 +4,7 @@
 
 #include "servidor/EnderecoBanco.h"
 #include "servidor/ServidorTurmas.h"
+#include "turma/FrenteTurma.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,8 @@ struct TOpcoesComando {
     // --database URL, read.
     std::optional<TEnderecoBanco> Banco;
     TOpcoesServidor Servidor;
+    // serve --front FILE, read; none for the front kept with the server.
+    std::optional<QList<TPontoFrente>> Frente;
     bool Json = false;
     QString Nome;         // class create NAME
     QString Codigo;       // class key CODE, import --class CODE

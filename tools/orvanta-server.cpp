@@ -8,7 +8,10 @@
 // line naming it and status 1.
 
 #include "orvanta-server-comandos.h"
+#include "servidor/SinaisServidor.h"
+#include "tools/AplicacaoGrafica.h"
 #include "tools/ExecucaoFerramenta.h"
+#include "turma/FrenteTurma.h"
 
 #include <QCommandLineParser>
 #include <QHostAddress>
@@ -22,6 +25,7 @@ const char* const Uso = "usage: orvanta-server serve|class|import ... (see orvan
 const char* const Ajuda =
     R"(usage: orvanta-server serve [--data DIR | --database URL] [--listen ADDR:PORT]
                            [--rate-limit N] [--tls-cert FILE --tls-key FILE]
+                           [--front FRONT.json]
        orvanta-server class create NAME [--json] [--data DIR | --database URL]
        orvanta-server class list [--json] [--data DIR | --database URL]
        orvanta-server class key CODE [--json] [--data DIR | --database URL]
@@ -65,6 +69,12 @@ Options:
                       0: no limit); more are answered 429 with Retry-After
   --tls-cert FILE     serve HTTPS with this certificate (PEM) ...
   --tls-key FILE      ... and its private key (PEM, unencrypted)
+  --front FILE        the best-known front the class chart shows (orvanta-best's
+                      front.json) instead of the one shipped with the game
+                      (best/front.json beside the program, or
+                      ../share/orvanta/best/front.json when installed; when
+                      that cannot be read, a line on standard error says so
+                      and the chart has no front)
   --json              class commands: print JSON (class create:
                       {"class", "teacher_key", "name"})
   --class CODE        import: the class to store the records in
@@ -84,11 +94,20 @@ API v1 (JSON in UTF-8; every error is {"error": "one line"}):
   GET  /api/v1/classes/CODE/results.csv  the same rows as orvanta-class's table
   GET  /api/v1/classes/CODE/records/ID   the record's bytes as received
 
+The teacher's board, in a browser (the class link, as students get it):
+  /classes/CODE/          sign in with the teacher key (a session cookie for
+                          12 hours), then the class's results, live: the
+                          table, its counts, the class chart, the CSV, each
+                          game's page with the debrief's charts and its record
+  /classes/CODE/public    a view for a projector, without names, while the
+                          teacher has switched it on from the board
+
 Exit status: 0 done (serve: stopped by a signal); 1 a runtime failure (the
 address in use, the database unreachable or of a newer schema, the
 certificate unusable, the game's pictures missing; serve: stopped with
-requests still in flight), with one line on standard error naming it; 2 bad usage (an unknown command or option, a
-missing argument, an unknown class), with one line on standard error;
+requests still in flight), with one line on standard error naming it; 2
+bad usage (an unknown command or option, a missing argument, an unknown
+class, a --front file that cannot be read), with one line on standard error;
 3 import: some file was a mismatch (stored) or unreadable (not stored).
 )";
 
@@ -162,8 +181,9 @@ std::optional<TOpcoesComando> LeOpcoes(const QStringList& argumentos, bool& ajud
     const QCommandLineOption chave("tls-key", QString(), "FILE");
     const QCommandLineOption json("json");
     const QCommandLineOption turma("class", QString(), "CODE");
-    const QList<const QCommandLineOption*> todas{&pasta,       &banco, &escuta, &limite,
-                                                 &certificado, &chave, &json,   &turma};
+    const QCommandLineOption frente("front", QString(), "FILE");
+    const QList<const QCommandLineOption*> todas{&pasta, &banco, &escuta, &limite, &certificado,
+                                                 &chave, &json,  &turma,  &frente};
     for (const QCommandLineOption* opcao : todas) {
         parser.addOption(*opcao);
     }
@@ -177,7 +197,7 @@ std::optional<TOpcoesComando> LeOpcoes(const QStringList& argumentos, bool& ajud
     QList<const QCommandLineOption*> aceitas{&pasta, &banco};
     if (comando == QLatin1String("serve") && posicionais.size() == 1) {
         o.Comando = EComandoServidor::Serve;
-        aceitas << &escuta << &limite << &certificado << &chave;
+        aceitas << &escuta << &limite << &certificado << &chave << &frente;
     } else if (comando == QLatin1String("class")) {
         const QString acao = posicionais.value(1);
         aceitas << &json;
@@ -249,6 +269,14 @@ std::optional<TOpcoesComando> LeOpcoes(const QStringList& argumentos, bool& ajud
     o.Servidor.Certificado = parser.value(certificado);
     o.Servidor.ChavePrivada = parser.value(chave);
     o.Json = parser.isSet(json);
+    if (parser.isSet(frente)) {
+        try {
+            o.Frente = LeArquivoFrente(parser.value(frente));
+        } catch (const ETurma& e) {
+            erro = e.mensagem;
+            return std::nullopt;
+        }
+    }
     if (o.Comando == EComandoServidor::Importa) {
         if (!parser.isSet(turma)) {
             erro = QStringLiteral("import needs --class CODE");
@@ -276,8 +304,15 @@ int Executa(const TOpcoesComando& opcoes) {
 }
 
 // Qt's own remarks (a driver's warnings) are not the server's: its standard
-// error holds only its own lines, and a fatal one as one of them.
-std::unique_ptr<QCoreApplication> CriaAplicacao(int& argc, char** argv, const TOpcoesComando&) {
+// error holds only its own lines, and a fatal one as one of them. The server
+// draws charts: a widget application on the offscreen platform.
+std::unique_ptr<QCoreApplication> CriaAplicacao(int& argc, char** argv,
+                                                const TOpcoesComando& opcoes) {
+    if (opcoes.Comando == EComandoServidor::Serve) {
+        // Before the application starts any thread of its own.
+        BloqueiaSinaisParada();
+        return CriaAplicacaoGrafica(argc, argv, "orvanta-server", true);
+    }
     qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
         if (tipo == QtFatalMsg) {
             EscreveErro(texto);

@@ -96,9 +96,13 @@ QJsonObject TGravacaoJogo::Meta() const {
     return meta;
 }
 
+QByteArray TGravacaoJogo::Dados() const {
+    return EscrevePlano(Plano(), FSim);
+}
+
 void TGravacaoJogo::Grava() {
     if (!FCaminho.isEmpty()) {
-        FEscritor.Grava(FCaminho, EscrevePlano(Plano(), FSim), FJogo);
+        FEscritor.Grava(FCaminho, Dados(), FJogo);
     }
 }
 

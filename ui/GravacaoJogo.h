@@ -75,6 +75,8 @@ public:
     // "result" once the game is counted. Before the first step, a plan of no
     // steps.
     TPlano Plano() const;
+    // The bytes of the record's file as they are written now (Plano's).
+    QByteArray Dados() const;
     // The current game's number and file; 0 and empty until it is counted.
     // A practice game has no number, and a file.
     int Numero() const { return FNumero; }

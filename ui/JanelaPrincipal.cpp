@@ -16,6 +16,7 @@
 #include "dialogs/DNumeroHoras.h"
 #include "dialogs/DProjetoConcluido.h"
 #include "dialogs/ResultadoModal.h"
+#include "envio/EnvioTurma.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 #include "model/mProjeto.h"
@@ -60,6 +61,7 @@ TMainWindow::TMainWindow(QWidget* parent)
     FSimulador = std::make_unique<TSimuladorProjeto>();
     FGravacao = std::make_unique<TGravacaoJogo>(*FSimulador);
     DefineAvisoGravacao({});
+    FEnvio = new TEnvioTurma(this);
 
     CriaPaineis();
     FPainelMensagens->AdicionaMensagem(QStringLiteral("Simulation started"), 0);
@@ -122,7 +124,10 @@ void TMainWindow::showEvent(QShowEvent* evento) {
         setFocus();
         // Once the window is on screen and the event loop runs, whatever the
         // window manager (or none) does about activation.
-        QTimer::singleShot(0, this, [this] { Comando(&TMainWindow::FormActivate); });
+        QTimer::singleShot(0, this, [this] {
+            IniciaEnvio();
+            Comando(&TMainWindow::FormActivate);
+        });
     }
 }
 
@@ -361,6 +366,7 @@ void TMainWindow::RegistraResultado() {
         FRegistro.RegistraResultado(Projeto()->Custo(), Projeto()->Tempo());
     }
     FGravacao->RegistraResultado();
+    EnviaResultado();
     emit JogoMudou();
     if (FDialogos.ProjetoConcluido) {
         FDialogos.ProjetoConcluido->exec();

@@ -24,6 +24,8 @@ class TDlgDetalhesDesenvolvedor;
 class TDlgNumeroHorasDesenvolvedor;
 class TDlgProjetoConcluido;
 class TDlgTeclas;
+class TDlgTurma;
+class TEnvioTurma;
 class TJanelaDebrief;
 class TPainelAtividades;
 class TPainelMensagens;
@@ -85,7 +87,8 @@ public:
     // played on as a practice game, titled as one, never counted, recorded
     // in games/practice-G-N.json. When the game in play is not concluded,
     // the player is asked first (through the turn's question). Nothing
-    // happens before a game is counted; dia is kept within the days played.
+    // happens before a game is counted; dia is kept within the days played
+    // (before the last one's step for a concluded game).
     // An error it meets is reported by the general error handler.
     void JogaDoDia(int dia);
     // The record of the game the current practice game was played again
@@ -93,6 +96,11 @@ public:
     const std::optional<TPlano>& PlanoOriginal() const { return FPlanoOriginal; }
     // "Orvanta — practice from day 12 of game 3"
     static QString TituloPratica(const TRamoJogo& ramo);
+    // The class the game sends its records to (F9), beside the record file.
+    TEnvioTurma& Envio() { return *FEnvio; }
+    // Joins the class of the link as the Class dialog's Join does (the
+    // --class option); EntradaConcluida of Envio tells how it went.
+    void EntraTurma(const QString& link);
 
     // Read-out texts: days "#,##0" and cost "#,##0.00" with the regional separators.
     static QString FormataDias(double dias);
@@ -146,7 +154,8 @@ private:
     void RegistraResultado();
 
     // The keys beyond "+", "Q", "R", F7 and F8 (TecladoJanela.cpp): moving
-    // either panel's selection, assigning, the commands and the keys' help.
+    // either panel's selection, assigning, the commands, the keys' help and
+    // the Class dialog (F9).
     // False for a key that is not one of them.
     bool TeclaNavegacao(const QKeyEvent* evento);
     void SelecionaAtividadeTeclado(TAtividade* a);
@@ -156,6 +165,15 @@ private:
     // Runs the button's own click when it is enabled; a beep otherwise.
     void AcionaBotao(TCommandButton* botao);
     void MostraTeclas();
+
+    // The class (EnvioJanela.cpp): the sending follows the record file's
+    // folder; it starts with the window, each recorded result is handed to
+    // it, and F9 shows the Class dialog. None of them can fail the command
+    // that runs them.
+    QString PastaRegistro() const;
+    void IniciaEnvio();
+    void EnviaResultado();
+    void MostraTurma();
 
     // Runs one of the window's commands from an event: an error it meets ends
     // it and is reported by the general error handler.
@@ -201,4 +219,7 @@ private:
     QPointer<TJanelaDebrief> FDebrief;
     // The keys' help (F1), once opened.
     QPointer<TDlgTeclas> FTeclas;
+    TEnvioTurma* FEnvio = nullptr;
+    // The Class dialog (F9), once opened.
+    QPointer<TDlgTurma> FDlgTurma;
 };

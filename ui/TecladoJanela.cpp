@@ -45,6 +45,7 @@ QList<TTeclaAjuda> TeclasJanela() {
                "play 26 days (capital R)"),
         t("F7", "Start the game again"),
         t("F8", "Open the debrief: charts of the game so far"),
+        t("F9", "Join a class: each finished game's record is sent to the teacher's server"),
         t("F1", "This list of keys"),
         t("In a dialog", "Tab: the next control; Space: press the button; "
                          "Enter: Ok (or the button); Esc: Cancel"),
@@ -156,6 +157,9 @@ bool TMainWindow::TeclaNavegacao(const QKeyEvent* evento) {
             break;
         case Qt::Key_F1:
             acao = [this] { MostraTeclas(); };
+            break;
+        case Qt::Key_F9:
+            acao = [this] { MostraTurma(); };
             break;
         default:
             break;

@@ -105,6 +105,12 @@ private slots:
         QTest::newRow("import of nothing there")
             << QStringList{"import", "--class", "ABCD2345", "/nonexistent/x"}
             << u"no such file or folder: /nonexistent/x"_s;
+        QTest::newRow("a front that cannot be read")
+            << QStringList{"serve", "--front", "/nonexistent/front.json"}
+            << u"/nonexistent/front.json"_s;
+        QTest::newRow("a front of another command")
+            << QStringList{"class", "list", "--front", "f.json"}
+            << u"--front is not an option of class list"_s;
         QTest::newRow("a new key for no class")
             << QStringList{"class", "key", "ZZZZ2222", "--data", "DATA"} << u"no class ZZZZ2222"_s;
     }
