@@ -141,9 +141,10 @@ void TJanelaDebrief::Atualiza() {
             analise.Original = original;
         }
     }
-    // Any day played can be gone back to, the last one too.
+    // Any day played can be gone back to, and a game left unfinished can be
+    // taken up where it stopped; a concluded one has no turn after its last.
     const int dias = analise.Capa.Rejogado.Dias;
-    FDiaJogo->setRange(0, std::max(dias, 0));
+    FDiaJogo->setRange(0, std::max(analise.Capa.Rejogado.Concluido ? dias - 1 : dias, 0));
     FDiaJogo->setEnabled(dias > 0);
     FJogaDoDia->setEnabled(dias > 0);
     for (TAbaDebrief* aba : FListaAbas) {

@@ -28,7 +28,9 @@ void TMainWindow::ComecaPratica(int dia) {
         return; // no game counted yet: no record to play again
     }
     const TPlano registro = FGravacao->Plano();
-    dia = std::clamp(dia, 0, registro.MaximoDias);
+    // A concluded game has no turn after its last day to play again.
+    const bool concluido = registro.Resultado && registro.Resultado->Concluido;
+    dia = std::clamp(dia, 0, std::max(registro.MaximoDias - (concluido ? 1 : 0), 0));
     const QString jogo = ramoAtual ? QStringLiteral("This practice game")
                                    : QStringLiteral("Game %1").arg(numero);
     if (!Projeto()->Concluido() && registro.MaximoDias > 0 &&
