@@ -27,15 +27,16 @@ QString NotaOriginal(const TAnaliseJogo& analise) {
         .arg(pratica, resultado(analise.Capa.Rejogado), TextoOrigem(o.Ramo), resultado(o.Resultado));
 }
 
-// The cost line of the game a practice game was played again from, dashed
-// under the practice's, with the day they part marked.
-double DesenhaOriginal(QCustomPlot& grafico, QCPAxisRect& total, const TAnaliseJogo& analise,
+// The cost line of the game a practice game was played again from, dashed,
+// with the day they part marked. Drawn before the practice's line, which
+// covers it up to that day (a layer below the plots' own would sit under
+// the screen's filled plot background).
+QCPGraph* DesenhaOriginal(QCustomPlot& grafico, QCPAxisRect& total, const TAnaliseJogo& analise,
                        const TPaletaGrafico& paleta) {
     const TJogoOriginal& o = *analise.Original;
     QCPGraph* linha = LinhaDias(total, o.Dias, o.CustoAcumulado,
                                 QStringLiteral("cost so far in %1").arg(TextoOrigem(o.Ramo)),
                                 QPen(paleta.Prata, 1.5, Qt::DashLine), 2);
-    linha->setLayer(QStringLiteral("background"));
     auto* parte = new QCPItemStraightLine(&grafico);
     parte->setClipAxisRect(&total);
     for (QCPItemPosition* p : {parte->point1, parte->point2}) {
@@ -47,7 +48,7 @@ double DesenhaOriginal(QCustomPlot& grafico, QCPAxisRect& total, const TAnaliseJ
     parte->point2->setCoords(o.Ramo.Dia, 1.0);
     parte->setPen(QPen(paleta.Prata, 1, Qt::DotLine));
     PoeDica(*parte, QStringLiteral("Played again from day %1").arg(o.Ramo.Dia));
-    return o.Dias.isEmpty() ? 0.0 : o.Dias.constLast();
+    return linha;
 }
 
 } // namespace
@@ -65,12 +66,17 @@ void MontaGraficoCusto(QCustomPlot& grafico, const TAnaliseJogo& analise,
     grafico.xAxis->setTickLabels(false);
     grafico.xAxis->setLabel(QString());
     grafico.yAxis->setLabel(QStringLiteral("Cost so far ($)"));
+    QCPGraph* original = analise.Original ? DesenhaOriginal(grafico, total, analise, paleta) : nullptr;
     LinhaDias(total, analise.Dias, analise.CustoAcumulado, QStringLiteral("cost so far"),
               QPen(paleta.Lima, 2), 2);
     double maximo = analise.CustoAcumulado.isEmpty() ? 1000.0 : analise.CustoAcumulado.constLast();
     double ultimoDia = analise.Dias.isEmpty() ? 0.0 : analise.Dias.constLast();
-    if (analise.Original) {
-        ultimoDia = std::max(ultimoDia, DesenhaOriginal(grafico, total, analise, paleta));
+    if (original) {
+        // Listed after the game's own line.
+        original->removeFromLegend();
+        original->addToLegend();
+        const QList<double>& dias = analise.Original->Dias;
+        ultimoDia = std::max(ultimoDia, dias.isEmpty() ? 0.0 : dias.constLast());
         maximo = std::max(maximo, MaiorValor(analise.Original->CustoAcumulado, 0.0));
     }
     grafico.yAxis->setRange(0.0, std::max(maximo, 100.0) * 1.08);

@@ -6,6 +6,7 @@
 #include "PaginasQuadro.h"
 #include "VistaPublica.h"
 #include "analise/AnaliseJogo.h"
+#include "analise/ParJogo.h"
 #include "plan/LeitorPlano.h"
 #include "servidor/ChavesTurma.h"
 #include "turma/TabelaCsv.h"
@@ -314,6 +315,11 @@ TRespostaHttp TApiQuadro::GraficoJogo(const TPedidoQuadro& pedido, const std::st
         if (a.Existe && !a.Grafico) {
             try {
                 a.Analise = AnalisaPlano(c.Simulador(), LePlano(*bytes, QString(), c.Simulador()));
+                if (nome == QLatin1String("Par") && FOpcoes.Melhores) {
+                    // Worked out for this chart alone, then kept as its SVG.
+                    TComparadorPar par(*FOpcoes.Melhores);
+                    a.Analise->Par = par.ParDe(a.Analise->Capa.Rejogado, c.Simulador());
+                }
             } catch (const EPlano& e) {
                 a.Erro = e.mensagem;
             }

@@ -9,12 +9,14 @@
 #include "AcessoQuadro.h"
 #include "CacheSvg.h"
 #include "PedidoQuadro.h"
+#include "analise/FrentePar.h"
 #include "servidor/RespostaHttp.h"
 #include "turma/FrenteTurma.h"
 
 #include <QList>
 #include <QString>
 
+#include <memory>
 #include <string>
 
 class TDesenhistaQuadro;
@@ -24,6 +26,9 @@ struct TOpcoesQuadro {
     QString EnderecoEscuta; // the address the server listens on, for the class link
     QList<TReferenciaTurma> Referencias; // runs A and B, for the class chart
     QList<TPontoFrente> Frente;          // the best-known front, for the class chart
+    // The best known plans with their plans, for a game's Par chart; none
+    // (or one whose Erro says why) draws that chart without them.
+    std::shared_ptr<const TFrentePar> Melhores;
 };
 
 class TApiQuadro {

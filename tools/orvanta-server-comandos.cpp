@@ -1,5 +1,6 @@
 #include "orvanta-server-comandos.h"
 
+#include "analise/FrentePar.h"
 #include "model/mImagens.h"
 #include "plan/Plano.h"
 #include "quadro/ApiQuadro.h"
@@ -140,6 +141,9 @@ int Serve(const TOpcoesComando& opcoes) {
     quadro.EnderecoEscuta = opcoes.Servidor.Endereco;
     quadro.Referencias = ReferenciasTurma(*emUso.front());
     quadro.Frente = opcoes.Frente ? *opcoes.Frente : FrenteDoJogo();
+    // A game's Par chart: the shipped plans (a front named by --front has
+    // its points only).
+    quadro.Melhores = std::make_shared<const TFrentePar>(CarregaFrentePar(*emUso.front()));
     TPoolTrabalho pool(emUso, *endereco);
     // Made on this thread, the application's: the board's charts are drawn here.
     TDesenhistaQuadro desenhista;
