@@ -13,8 +13,11 @@
 
 #include <QList>
 #include <QString>
+#include <memory>
 
 class TSimuladorProjeto;
+struct TJogoOriginal;
+struct TParJogo;
 
 // A stretch of days [Inicio, Fim] in project days.
 struct TIntervaloDias {
@@ -110,6 +113,10 @@ struct TAnaliseJogo {
     QList<TMensagemDebrief> Mensagens;
     qsizetype MensagensOmitidas = 0; // beyond LimiteMensagens
     TResumoJogo Resumo;
+    // The best known plans beside the game (ParJogo.h); none until given.
+    std::shared_ptr<const TParJogo> Par;
+    // The game a practice game branched from; none for any other game.
+    std::shared_ptr<const TJogoOriginal> Original;
 
     static constexpr qsizetype LimiteMensagens = 20000;
 };

@@ -38,6 +38,10 @@ TCapaJogo CapaDoPlano(const TPlano& plano, const TResultadoPlano& rejogado) {
     capa.Gerente = Texto(meta, "manager");
     capa.Inicio = Texto(meta, "started");
     capa.Programa = Texto(meta, "program");
+    capa.Ramo = RamoDoMeta(meta);
+    if (capa.Ramo) {
+        capa.Ramo->Registro = EscapaControles(capa.Ramo->Registro).left(MaximoTexto);
+    }
     const double jogo = meta.value(QLatin1String("game")).toDouble(0.0);
     if (jogo >= 1.0 && jogo <= 2147483647.0 && std::floor(jogo) == jogo) {
         capa.Jogo = static_cast<int>(jogo);

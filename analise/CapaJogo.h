@@ -2,6 +2,7 @@
 #pragma once
 
 #include "plan/Plano.h"
+#include "plan/RamoJogo.h"
 
 #include <QString>
 #include <optional>
@@ -16,6 +17,7 @@ struct TCapaJogo {
     QString Inicio;   // "started", as written (ISO 8601)
     QString Fim;      // the last of "days_played_at", as written
     QString Programa; // "program"
+    std::optional<TRamoJogo> Ramo; // "branch_of": a practice game's origin
     std::optional<TResultadoPlano> Gravado; // "result"
     TResultadoPlano Rejogado;               // the replay's result
 

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QCustomPlot;
+class QMouseEvent;
 class QVBoxLayout;
 struct TAnaliseJogo;
 
@@ -34,6 +35,11 @@ signals:
     void DiaEscolhido(double dia);
     // ... and asked to see it there.
     void DiaPedido(double dia);
+    // The player clicked on a day of a chart that offers to play again from
+    // a day (Cost, Schedule) ...
+    void DiaClicado(int dia);
+    // ... or double-clicked on it: play from that day.
+    void JogoDoDiaPedido(int dia);
 };
 
 // A tab of one of the debrief's charts, with hover tips.
@@ -55,6 +61,7 @@ protected:
 
 private:
     void AplicaDia();
+    void Clique(QMouseEvent* evento, bool duplo);
 
     int FIndice;
     QCustomPlot* FGrafico;

@@ -8,6 +8,7 @@
 
 #include <qcustomplot.h>
 
+#include <QMouseEvent>
 #include <QVBoxLayout>
 
 TAbaGrafico::TAbaGrafico(int indice, QWidget* parent)
@@ -16,6 +17,28 @@ TAbaGrafico::TAbaGrafico(int indice, QWidget* parent)
     FColuna->setContentsMargins(0, 0, 0, 0);
     FColuna->addWidget(FGrafico, 1);
     InstalaDicas(*FGrafico);
+    // The charts a player reads a day to go back to off.
+    if (indice == GraficoCusto || indice == GraficoCronograma) {
+        connect(FGrafico, &QCustomPlot::mousePress, this,
+                [this](QMouseEvent* evento) { Clique(evento, false); });
+        connect(FGrafico, &QCustomPlot::mouseDoubleClick, this,
+                [this](QMouseEvent* evento) { Clique(evento, true); });
+    }
+}
+
+void TAbaGrafico::Clique(QMouseEvent* evento, bool duplo) {
+    if (evento->button() != Qt::LeftButton) {
+        return;
+    }
+    const int dia = DiaEm(*FGrafico, evento->position());
+    if (dia < 0) {
+        return;
+    }
+    if (duplo) {
+        emit JogoDoDiaPedido(dia);
+    } else {
+        emit DiaClicado(dia);
+    }
 }
 
 void TAbaGrafico::Mostra(const TAnaliseJogo& analise) {

@@ -230,6 +230,17 @@ void TracejadosDeTela(QCustomPlot& grafico) {
     }
 }
 
+int DiaEm(const QCustomPlot& grafico, const QPointF& pos) {
+    for (QCPAxisRect* area : grafico.axisRects()) {
+        if (!area->property(PropriedadeDias).toBool() || !area->rect().contains(pos.toPoint())) {
+            continue;
+        }
+        const double dia = area->axis(QCPAxis::atBottom)->pixelToCoord(pos.x());
+        return dia < -0.5 ? -1 : static_cast<int>(std::lround(std::max(dia, 0.0)));
+    }
+    return -1;
+}
+
 void MarcaDiaFoco(QCustomPlot& grafico, double dia, const QColor& cor) {
     for (int i = grafico.itemCount() - 1; i >= 0; --i) {
         if (grafico.item(i)->objectName() == QLatin1String(NomeFoco)) {

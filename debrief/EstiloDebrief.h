@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QList>
 #include <QPen>
+#include <QPointF>
 #include <QSharedPointer>
 #include <QString>
 #include <QStringList>
@@ -92,6 +93,10 @@ int CasasDe(const QCPAbstractPlottable& serie);
 // on the screen, smoothed dashes are most of the time a redraw takes (the
 // quality chart's from 18 ms to 5); files keep them smooth.
 void TracejadosDeTela(QCustomPlot& grafico);
+
+// The whole day under pos when it lies on one of grafico's plots over the
+// game's days (EixoDias); -1 elsewhere.
+int DiaEm(const QCustomPlot& grafico, const QPointF& pos);
 
 // Marks dia on every day axis of grafico with a line (none for a negative
 // dia): the day a message or decision chosen in the debrief names.

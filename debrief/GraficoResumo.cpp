@@ -2,6 +2,7 @@
 #include "debrief/MontagemGraficos.h"
 
 #include "analise/AnaliseJogo.h"
+#include "analise/ParJogo.h"
 #include "debrief/EstiloDebrief.h"
 #include "debrief/TabelaGrafico.h"
 #include "debrief/TextoCapa.h"
@@ -16,10 +17,20 @@ void Capa(QCustomPlot& grafico, const TAnaliseJogo& a, const TPaletaGrafico& pal
     const QString falta = QStringLiteral("not recorded");
     TTabelaGrafico tabela(grafico, paleta);
     tabela.Linha({QStringLiteral("Manager"), capa.Gerente.isEmpty() ? falta : capa.Gerente});
-    tabela.Linha({QStringLiteral("Game"), capa.Jogo > 0 ? QString::number(capa.Jogo) : falta});
+    if (capa.Ramo) {
+        tabela.Linha({QStringLiteral("Game"),
+                      QStringLiteral("%1 (not counted)").arg(TextoRamo(*capa.Ramo))});
+    } else {
+        tabela.Linha({QStringLiteral("Game"), capa.Jogo > 0 ? QString::number(capa.Jogo) : falta});
+    }
     const QString quando = TextoQuando(capa);
     tabela.Linha({QStringLiteral("Played"), quando.isEmpty() ? falta : quando});
     tabela.Linha({QStringLiteral("Result"), TextoResultado(capa.Rejogado)});
+    // A practice game beside the game it was played again from.
+    if (a.Original) {
+        tabela.Linha({QStringLiteral("Result of %1").arg(TextoOrigem(a.Original->Ramo)),
+                      TextoResultado(a.Original->Resultado)});
+    }
     tabela.Linha({QStringLiteral("Check"), TextoVerificacao(capa)});
     tabela.AlinhaEsquerda(1);
 }

@@ -29,7 +29,8 @@ constexpr TGraficoDebrief Graficos[] = {
     {"Cost", "cost", true, MontaGraficoCusto},
     {"Quality", "quality", true, MontaGraficoQualidade},
     {"Team", "team", true, MontaGraficoEquipe},
-    {"Schedule", "schedule", true, MontaGraficoCronograma}};
+    {"Schedule", "schedule", true, MontaGraficoCronograma},
+    {"Par", "par", false, MontaGraficoPar}};
 
 constexpr int NumeroGraficos = static_cast<int>(std::size(Graficos));
 

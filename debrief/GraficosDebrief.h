@@ -12,7 +12,7 @@ struct TPaletaGrafico;
 
 // The debrief's charts, in the order the window's tabs and the exported
 // pages show them: summary (the cover), decisions, cost, quality, team,
-// schedule. A new chart is one more entry in GraficosDebrief.cpp's table.
+// schedule, par. A new chart is one more entry in GraficosDebrief.cpp's table.
 QStringList NomesGraficosDebrief();
 enum EGraficoDebrief {
     GraficoResumo,
@@ -20,7 +20,8 @@ enum EGraficoDebrief {
     GraficoCusto,
     GraficoQualidade,
     GraficoEquipe,
-    GraficoCronograma
+    GraficoCronograma,
+    GraficoPar
 };
 // The word each chart's own file is named with: "summary", "cost", ...
 QStringList ArquivosGraficosDebrief();
@@ -40,7 +41,8 @@ inline constexpr int TodosGraficosDebrief = -1;
 
 // The files an export to caminho writes: caminho itself for a PDF or a
 // single chart; for every chart in SVG or PNG, one file per chart beside
-// it, named after it: NAME-summary.svg, NAME-decisions.svg, NAME-cost.svg...
+// it, named after it: NAME-summary.svg, NAME-decisions.svg, NAME-cost.svg,
+// ..., NAME-par.svg
 QStringList ArquivosExportacao(const QString& caminho, int grafico = TodosGraficosDebrief);
 
 // Draws the charts in the paper look and writes them as ArquivosExportacao

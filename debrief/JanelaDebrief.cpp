@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "debrief/JanelaDebrief.h"
 
+#include "analise/ParJogo.h"
 #include "debrief/AbaDebrief.h"
 #include "debrief/AbaDecisoes.h"
 #include "debrief/AbaMensagens.h"
@@ -17,13 +18,17 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 TJanelaDebrief::TJanelaDebrief(TFonte fonte, QWidget* parent)
     : QWidget(parent, Qt::Window), FFonte(std::move(fonte)),
       FSimulador(std::make_unique<TSimuladorProjeto>()),
+      FPar(std::make_unique<TComparadorPar>(CarregaFrentePar(*FSimulador))),
       FPastaExporta(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     setObjectName(QStringLiteral("JanelaDebrief"));
     setWindowTitle(QStringLiteral("Orvanta Debrief"));
@@ -37,9 +42,29 @@ TJanelaDebrief::TJanelaDebrief(TFonte fonte, QWidget* parent)
     }
     AdicionaAba(new TAbaMensagens, QStringLiteral("Messages"));
 
+    CriaBarra();
+    connect(FAbas, &QTabWidget::currentChanged, this, &TJanelaDebrief::MostraAba);
+    connect(FExportaGrafico, &QPushButton::clicked, this, [this] { ExportaPedido(false); });
+    connect(FExportaTudo, &QPushButton::clicked, this, [this] { ExportaPedido(true); });
+    Atualiza();
+}
+
+TJanelaDebrief::~TJanelaDebrief() = default;
+
+void TJanelaDebrief::CriaBarra() {
     FSituacao = new QLabel(this);
     FSituacao->setObjectName(QStringLiteral("SituacaoDebrief"));
     FSituacao->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    FDiaJogo = new QSpinBox(this);
+    FDiaJogo->setObjectName(QStringLiteral("DiaJogo"));
+    FDiaJogo->setPrefix(QStringLiteral("Day "));
+    FDiaJogo->setToolTip(QStringLiteral(
+        "The day to play again from (a click on a day of the Cost or Schedule chart chooses it)"));
+    FJogaDoDia = new QPushButton(this);
+    FJogaDoDia->setObjectName(QStringLiteral("BotaoJogaDoDia"));
+    FJogaDoDia->setToolTip(QStringLiteral(
+        "Restore the game in the main window as it stood on this day, before that day's "
+        "decisions, and play on from there as a practice game, which is not counted"));
     FExportaGrafico = new QPushButton(QStringLiteral("Export Chart..."), this);
     FExportaGrafico->setObjectName(QStringLiteral("BotaoExportaGrafico"));
     FExportaGrafico->setToolTip(QStringLiteral("Write the chart in view to a PDF, SVG or PNG file"));
@@ -49,18 +74,28 @@ TJanelaDebrief::TJanelaDebrief(TFonte fonte, QWidget* parent)
         "Write every chart: a PDF of one page each after the summary, or an SVG or PNG file each"));
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(FSituacao, 1);
+    botoes->addWidget(FDiaJogo);
+    botoes->addWidget(FJogaDoDia);
+    botoes->addSpacing(12);
     botoes->addWidget(FExportaGrafico);
     botoes->addWidget(FExportaTudo);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(FAbas);
     layout->addLayout(botoes);
-    connect(FAbas, &QTabWidget::currentChanged, this, &TJanelaDebrief::MostraAba);
-    connect(FExportaGrafico, &QPushButton::clicked, this, [this] { ExportaPedido(false); });
-    connect(FExportaTudo, &QPushButton::clicked, this, [this] { ExportaPedido(true); });
-    Atualiza();
+    connect(FDiaJogo, &QSpinBox::valueChanged, this, [this](int dia) {
+        FJogaDoDia->setText(QStringLiteral("Play from day %1").arg(dia));
+    });
+    connect(FJogaDoDia, &QPushButton::clicked, this, [this] { emit JogarDoDia(DiaJogo()); });
+    FJogaDoDia->setText(QStringLiteral("Play from day 0"));
 }
 
-TJanelaDebrief::~TJanelaDebrief() = default;
+int TJanelaDebrief::DiaJogo() const {
+    return FDiaJogo->value();
+}
+
+void TJanelaDebrief::DefineDiaJogo(int dia) {
+    FDiaJogo->setValue(dia);
+}
 
 void TJanelaDebrief::AdicionaAba(TAbaDebrief* aba, const QString& nome) {
     FListaAbas.append(aba);
@@ -68,6 +103,16 @@ void TJanelaDebrief::AdicionaAba(TAbaDebrief* aba, const QString& nome) {
     FAbas->addTab(aba, nome);
     connect(aba, &TAbaDebrief::DiaEscolhido, this, &TJanelaDebrief::MarcaDia);
     connect(aba, &TAbaDebrief::DiaPedido, this, &TJanelaDebrief::MostraDia);
+    connect(aba, &TAbaDebrief::DiaClicado, this, [this](int dia) {
+        DefineDiaJogo(dia);
+        MarcaDia(FDiaJogo->value());
+    });
+    connect(aba, &TAbaDebrief::JogoDoDiaPedido, this, [this](int dia) {
+        DefineDiaJogo(dia);
+        if (FJogaDoDia->isEnabled()) {
+            emit JogarDoDia(FDiaJogo->value());
+        }
+    });
 }
 
 QCustomPlot* TJanelaDebrief::Grafico(int i) const {
@@ -86,7 +131,23 @@ int TJanelaDebrief::NumeroGraficos() const {
 void TJanelaDebrief::Atualiza() {
     TPlano vazio;
     vazio.MaximoDias = 0;
-    TAnaliseJogo analise = AnalisaPlano(*FSimulador, FFonte ? FFonte() : vazio);
+    const TPlano plano = FFonte ? FFonte() : vazio;
+    TAnaliseJogo analise = AnalisaPlano(*FSimulador, plano);
+    analise.Par = FPar->ParDe(analise.Capa.Rejogado, *FSimulador);
+    if (analise.Capa.Ramo) {
+        AtualizaOriginal();
+        if (FOriginal) {
+            auto original = std::make_shared<TJogoOriginal>(*FOriginal);
+            original->Ramo = *analise.Capa.Ramo;
+            analise.Original = original;
+        }
+    }
+    // Any day played can be gone back to, and a game left unfinished can be
+    // taken up where it stopped; a concluded one has no turn after its last.
+    const int dias = analise.Capa.Rejogado.Dias;
+    FDiaJogo->setRange(0, std::max(analise.Capa.Rejogado.Concluido ? dias - 1 : dias, 0));
+    FDiaJogo->setEnabled(dias > 0);
+    FJogaDoDia->setEnabled(dias > 0);
     for (TAbaDebrief* aba : FListaAbas) {
         aba->Esquece();
     }
@@ -94,6 +155,21 @@ void TJanelaDebrief::Atualiza() {
     FDesatualizado.fill(true);
     // Only the tab in view is drawn now; the others when they are chosen.
     MostraAba(FAbas->currentIndex());
+}
+
+void TJanelaDebrief::AtualizaOriginal() {
+    std::optional<TPlano> original = FFonteOriginal ? FFonteOriginal() : std::nullopt;
+    if (!original) {
+        FPlanoOriginal.reset();
+        FOriginal.reset();
+        return;
+    }
+    // The original of a practice game stays as it was: analysed once.
+    if (FOriginal && FPlanoOriginal == original) {
+        return;
+    }
+    FOriginal = JogoOriginal(TRamoJogo(), AnalisaPlano(*FSimulador, *original));
+    FPlanoOriginal = std::move(original);
 }
 
 void TJanelaDebrief::MostraAba(int i) {

@@ -46,6 +46,16 @@ void MontaGraficoEquipe(QCustomPlot& grafico, const TAnaliseJogo& analise,
 void MontaGraficoCronograma(QCustomPlot& grafico, const TAnaliseJogo& analise,
                             const TPaletaGrafico& paleta);
 
+// The par chart: the game beside the best known plans (analise.Par): days
+// against cost with the front as a line, the game, runs A and B and the par
+// plan (the cheapest known plan that finishes in no more days than the
+// game, the fastest when none does); the two side by side (team and when
+// each joined, overtime, inspection hours, idle and exhausted
+// developer-days, errors that reached the tests); the par plan's Gantt
+// chart under the game's.
+void MontaGraficoPar(QCustomPlot& grafico, const TAnaliseJogo& analise,
+                     const TPaletaGrafico& paleta);
+
 // The list of decisions printed after the charts: LinhasPaginaDecisoes a
 // page, at most MaximoPaginasDecisoes pages (the last says how many more).
 inline constexpr int LinhasPaginaDecisoes = 30;

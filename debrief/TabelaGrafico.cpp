@@ -5,14 +5,29 @@
 
 #include <qcustomplot.h>
 
+namespace {
+
+QCPLayoutGrid* NovaGrade() {
+    auto* grade = new QCPLayoutGrid;
+    grade->setColumnSpacing(18);
+    grade->setRowSpacing(0);
+    grade->setMargins(QMargins(8, 0, 8, 0));
+    return grade;
+}
+
+} // namespace
+
 TTabelaGrafico::TTabelaGrafico(QCustomPlot& grafico, const TPaletaGrafico& paleta)
-    : FGrafico(grafico), FPaleta(paleta), FGrade(new QCPLayoutGrid) {
-    FGrade->setColumnSpacing(18);
-    FGrade->setRowSpacing(0);
-    FGrade->setMargins(QMargins(8, 0, 8, 0));
+    : FGrafico(grafico), FPaleta(paleta), FGrade(NovaGrade()) {
     // In the chart from the start: a grid adopted with empty cells in it
     // would have them dereferenced.
     LinhaGrafico(grafico, FGrade);
+}
+
+TTabelaGrafico::TTabelaGrafico(QCustomPlot& grafico, const TPaletaGrafico& paleta,
+                               QCPLayoutGrid& onde, int linha, int coluna)
+    : FGrafico(grafico), FPaleta(paleta), FGrade(NovaGrade()) {
+    onde.addElement(linha, coluna, FGrade);
 }
 
 void TTabelaGrafico::Linha(const QStringList& celulas, bool negrito) {

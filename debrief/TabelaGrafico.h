@@ -14,6 +14,9 @@ struct TPaletaGrafico;
 class TTabelaGrafico {
 public:
     TTabelaGrafico(QCustomPlot& grafico, const TPaletaGrafico& paleta);
+    // The table in cell (linha, coluna) of onde, a grid of the chart's layout.
+    TTabelaGrafico(QCustomPlot& grafico, const TPaletaGrafico& paleta, QCPLayoutGrid& onde,
+                   int linha, int coluna);
 
     // The grid, owned by the chart's layout.
     QCPLayoutGrid* Grade() const { return FGrade; }

@@ -68,11 +68,15 @@ QString TextoQuando(const TCapaJogo& capa) {
 }
 
 QString TextoIdentidade(const TCapaJogo& capa) {
-    if (capa.Jogo <= 0) {
+    if (capa.Jogo <= 0 && !capa.Ramo) {
         return capa.Gerente;
     }
-    const QString jogo = QStringLiteral("game %1").arg(capa.Jogo);
+    const QString jogo = capa.Ramo ? TextoRamo(*capa.Ramo) : QStringLiteral("game %1").arg(capa.Jogo);
     return capa.Gerente.isEmpty() ? jogo : QStringLiteral("%1, %2").arg(capa.Gerente, jogo);
+}
+
+QString TextoOrigem(const TRamoJogo& ramo) {
+    return ramo.Registro.isEmpty() ? QStringLiteral("game %1").arg(ramo.Jogo) : ramo.Registro;
 }
 
 QString NomeArquivoDebrief(const TCapaJogo& capa, const QString& sufixo) {
@@ -81,7 +85,12 @@ QString NomeArquivoDebrief(const TCapaJogo& capa, const QString& sufixo) {
     if (!gerente.isEmpty()) {
         nome += QLatin1Char('-') + gerente;
     }
-    nome += capa.Jogo > 0 ? QStringLiteral("-game-%1").arg(capa.Jogo)
-                          : (gerente.isEmpty() ? QStringLiteral("-debrief") : QString());
+    if (capa.Ramo) {
+        nome += QStringLiteral("-game-%1-practice-day-%2")
+                    .arg(QString::number(capa.Ramo->Jogo), QString::number(capa.Ramo->Dia));
+    } else {
+        nome += capa.Jogo > 0 ? QStringLiteral("-game-%1").arg(capa.Jogo)
+                              : (gerente.isEmpty() ? QStringLiteral("-debrief") : QString());
+    }
     return nome + QLatin1Char('.') + sufixo;
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 struct TCapaJogo;
+struct TRamoJogo;
 struct TResultadoPlano;
 
 // The cover's lines, as the Summary, the report's first page and the
@@ -20,10 +21,16 @@ QString TextoVerificacao(const TCapaJogo& capa);
 // record does not say.
 QString TextoQuando(const TCapaJogo& capa);
 
-// "Ana, game 3"; "game 3"; "Ana"; empty when the record names neither.
+// "Ana, game 3"; "game 3"; "Ana"; "Ana, practice from day 12 of game 3";
+// empty when the record names neither.
 QString TextoIdentidade(const TCapaJogo& capa);
 
-// The name the export proposes: orvanta-MANAGER-game-N.sufixo, the
+// The record a practice game was replayed from: "game 3", or the practice
+// record's file name.
+QString TextoOrigem(const TRamoJogo& ramo);
+
+// The name the export proposes: orvanta-MANAGER-game-N.sufixo (a practice
+// game's orvanta-MANAGER-game-N-practice-day-D.sufixo), the
 // manager's name kept to letters, digits, "-" and "_"; a part the record
 // does not hold is left out ("orvanta-game-3.pdf", "orvanta-debrief.pdf").
 QString NomeArquivoDebrief(const TCapaJogo& capa, const QString& sufixo);

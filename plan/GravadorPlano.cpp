@@ -7,6 +7,21 @@ void TGravadorPlano::Reinicia() {
     *this = TGravadorPlano();
 }
 
+void TGravadorPlano::Continua(const TPlano& historia, const TSimuladorProjeto& sim) {
+    Reinicia();
+    const TResultadoPlano agora = ResultadoAtual(sim);
+    FPassos = agora.Dias;
+    if (FPassos == 0) {
+        // Nothing played: the first step records the whole state.
+        return;
+    }
+    FPlano.Inicio = historia.Inicio;
+    FPlano.Eventos = historia.Eventos;
+    FPlano.MaximoDias = FPassos;
+    FPlano.Resultado = agora;
+    FDepoisDoUltimo = CapturaEstado(sim);
+}
+
 void TGravadorPlano::AntesDoPasso(const TSimuladorProjeto& sim) {
     const TEstadoJogador agora = CapturaEstado(sim);
     if (FPassos == 0) {

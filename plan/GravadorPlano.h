@@ -18,6 +18,12 @@ public:
     TGravadorPlano() { FPlano.MaximoDias = 0; }
 
     void Reinicia();
+    // Goes on with a game replayed from historia (a record cut to a day,
+    // PlanoAteODia) and played on sim up to there: the record holds
+    // historia's changes and steps, and the player's next changes are
+    // recorded against sim's state now, as if this recorder had seen every
+    // step.
+    void Continua(const TPlano& historia, const TSimuladorProjeto& sim);
     void AntesDoPasso(const TSimuladorProjeto& sim);
     void DepoisDoPasso(const TSimuladorProjeto& sim);
 

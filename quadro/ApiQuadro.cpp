@@ -2,6 +2,7 @@
 #include "quadro/ApiQuadro.h"
 
 #include "analise/AnaliseJogo.h"
+#include "analise/ParJogo.h"
 #include "plan/LeitorPlano.h"
 #include "quadro/DadosQuadro.h"
 #include "quadro/DesenhistaQuadro.h"
@@ -315,6 +316,11 @@ TRespostaHttp TApiQuadro::GraficoJogo(const TPedidoQuadro& pedido, const std::st
         if (a.Existe && !a.Grafico) {
             try {
                 a.Analise = AnalisaPlano(c.Simulador(), LePlano(*bytes, QString(), c.Simulador()));
+                if (nome == QLatin1String("Par") && FOpcoes.Melhores) {
+                    // Worked out for this chart alone, then kept as its SVG.
+                    TComparadorPar par(*FOpcoes.Melhores);
+                    a.Analise->Par = par.ParDe(a.Analise->Capa.Rejogado, c.Simulador());
+                }
             } catch (const EPlano& e) {
                 a.Erro = e.mensagem;
             }

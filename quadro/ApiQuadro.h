@@ -7,6 +7,7 @@
 // teacher (TAcessoQuadro); the public view is open while the teacher has
 // switched it on, and shows no names.
 
+#include "analise/FrentePar.h"
 #include "quadro/AcessoQuadro.h"
 #include "quadro/CacheSvg.h"
 #include "quadro/PedidoQuadro.h"
@@ -16,6 +17,7 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
 #include <string>
 
 class TDesenhistaQuadro;
@@ -25,6 +27,9 @@ struct TOpcoesQuadro {
     QString EnderecoEscuta; // the address the server listens on, for the class link
     QList<TReferenciaTurma> Referencias; // runs A and B, for the class chart
     QList<TPontoFrente> Frente;          // the best-known front, for the class chart
+    // The best known plans with their plans, for a game's Par chart; none
+    // (or one whose Erro says why) draws that chart without them.
+    std::shared_ptr<const TFrentePar> Melhores;
 };
 
 class TApiQuadro {

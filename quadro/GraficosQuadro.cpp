@@ -6,7 +6,6 @@
 #include "graficos/PaletaGrafico.h"
 #include "turma/GraficoTurma.h"
 
-#include <QFile>
 #include <qcustomplot.h>
 
 QByteArray SvgGraficoTurma(const QList<TLinhaTurma>& linhas,
@@ -29,10 +28,4 @@ QByteArray SvgGraficoJogo(const TAnaliseJogo& analise, const QString& nome) {
     QCustomPlot grafico;
     MontaGraficoDebrief(static_cast<int>(i), grafico, analise, TPaletaGrafico::Papel());
     return GraficosSvg({&grafico}, TamanhoGraficoDebrief);
-}
-
-QList<TPontoFrente> FrentePadrao() {
-    QFile arquivo(QStringLiteral(":/quadro/frente.json"));
-    arquivo.open(QIODevice::ReadOnly);
-    return LeFrente(arquivo.readAll(), arquivo.fileName());
 }

@@ -25,8 +25,3 @@ QStringList NomesGraficosJogo();
 
 // The debrief's chart of that name for analise; empty for an unknown name.
 QByteArray SvgGraficoJogo(const TAnaliseJogo& analise, const QString& nome);
-
-// The front the class chart shows when no other is given: the best plans
-// orvanta-best found with its defaults, kept with the server (each with its
-// plan, so that a test can replay them).
-QList<TPontoFrente> FrentePadrao();

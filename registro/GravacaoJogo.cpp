@@ -5,6 +5,7 @@
 #include "plan/EstadoJogador.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 TGravacaoJogo::TGravacaoJogo(const TSimuladorProjeto& sim, QObject* parent)
     : QObject(parent), FSim(sim), FRelogio([] { return QDateTime::currentDateTime(); }) {
@@ -13,12 +14,31 @@ TGravacaoJogo::TGravacaoJogo(const TSimuladorProjeto& sim, QObject* parent)
 
 void TGravacaoJogo::IniciaJogo(int numero, const QString& pastaRegistro, const QString& gerente) {
     FNumero = numero;
+    FRamo.reset();
     ++FJogo;
     FCaminho = CaminhoJogo(pastaRegistro, numero);
     FGerente = gerente;
     FInicio = TextoHorario(FRelogio());
     FInicioContado = MudancasCompletas(CapturaEstado(FSim));
     Grava();
+}
+
+void TGravacaoJogo::IniciaPratica(const TRamoJogo& ramo, const TPlano& historia,
+                                  const QString& pastaRegistro, const QString& gerente) {
+    // The name is chosen among the files on the disk: an earlier practice
+    // of this run must be there first.
+    FEscritor.Aguarda();
+    Reinicia();
+    FRamo = ramo;
+    ++FJogo;
+    FCaminho = CaminhoPratica(pastaRegistro, ramo);
+    FGerente = gerente;
+    FInicio = TextoHorario(FRelogio());
+    FInicioContado = MudancasCompletas(CapturaEstado(FSim));
+    FGravador.Continua(historia, FSim);
+    Grava();
+    // Written before the next practice looks for a free name.
+    FEscritor.Aguarda();
 }
 
 void TGravacaoJogo::DesfazInicio() {
@@ -47,12 +67,13 @@ void TGravacaoJogo::Reinicia() {
     FGravador.Reinicia();
     FHorariosDias = QJsonArray();
     FNumero = 0;
+    FRamo.reset();
     FCaminho.clear();
 }
 
 TPlano TGravacaoJogo::Plano() const {
     TPlano plano = FGravador.Plano();
-    if (FNumero > 0) {
+    if (!FCaminho.isEmpty()) {
         if (FGravador.Passos() == 0) {
             plano.Inicio = FInicioContado;
             plano.Resultado = TResultadoPlano();
@@ -63,11 +84,17 @@ TPlano TGravacaoJogo::Plano() const {
 }
 
 QJsonObject TGravacaoJogo::Meta() const {
-    return QJsonObject{{QLatin1String("program"), Programa()},
-                       {QLatin1String("manager"), FGerente},
-                       {QLatin1String("game"), FNumero},
-                       {QLatin1String("started"), FInicio},
-                       {QLatin1String("days_played_at"), FHorariosDias}};
+    QJsonObject meta{{QLatin1String("program"), Programa()},
+                     {QLatin1String("manager"), FGerente},
+                     {QLatin1String("started"), FInicio},
+                     {QLatin1String("days_played_at"), FHorariosDias}};
+    // A practice game is not counted: it has no number of its own.
+    if (FRamo) {
+        meta.insert(QLatin1String("branch_of"), RamoEmJson(*FRamo));
+    } else {
+        meta.insert(QLatin1String("game"), FNumero);
+    }
+    return meta;
 }
 
 QByteArray TGravacaoJogo::Dados() const {
@@ -75,7 +102,7 @@ QByteArray TGravacaoJogo::Dados() const {
 }
 
 void TGravacaoJogo::Grava() {
-    if (FNumero > 0) {
+    if (!FCaminho.isEmpty()) {
         FEscritor.Grava(FCaminho, Dados(), FJogo);
     }
 }
@@ -92,6 +119,18 @@ void TGravacaoJogo::Falhou(const QString& caminho, const QString& motivo) {
 
 QString TGravacaoJogo::CaminhoJogo(const QString& pastaRegistro, int numero) {
     return QDir(pastaRegistro).filePath(QStringLiteral("games/game-%1.json").arg(numero));
+}
+
+QString TGravacaoJogo::CaminhoPratica(const QString& pastaRegistro, const TRamoJogo& ramo) {
+    const QDir jogos(QDir(pastaRegistro).filePath(QStringLiteral("games")));
+    QString caminho;
+    for (int vez = 1;; ++vez) {
+        caminho = jogos.filePath(NomeRegistroPratica(ramo.Jogo, ramo.Dia, vez));
+        // A link to nowhere is in the way too.
+        if (!QFileInfo(caminho).exists() && !QFileInfo(caminho).isSymLink()) {
+            return caminho;
+        }
+    }
 }
 
 QString TGravacaoJogo::Programa() {

@@ -4,6 +4,7 @@
 #include "arquivos/EscritorArquivos.h"
 #include "plan/GravadorPlano.h"
 #include "plan/Plano.h"
+#include "plan/RamoJogo.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -30,6 +31,12 @@ class TSimuladorProjeto;
 // count, result 0 days and 0 cost). A file of that name that this game did
 // not write is kept as earlier-game-N.json. When a write fails the game goes
 // on; the first failure of the run is told to the player.
+//
+// A practice game (played again from a day of a recorded game, never
+// counted) is recorded the same way in games/practice-G-N.json, the first
+// of practice-G-N.json, practice-G-N-2.json, ... that is free; its record
+// begins with the replayed days and its "meta" has "branch_of" in place of
+// "game".
 class TGravacaoJogo : public QObject {
     Q_OBJECT
 public:
@@ -47,6 +54,12 @@ public:
     // The game about to be counted as number numero: its file goes to
     // pastaRegistro/games. Written at once.
     void IniciaJogo(int numero, const QString& pastaRegistro, const QString& gerente);
+    // A practice game from day ramo.Dia of game ramo.Jogo: historia is the
+    // record it was replayed from, cut to that day (PlanoAteODia), and the
+    // simulator stands where its replay left it. Its file goes to
+    // pastaRegistro/games under the first free name, written at once.
+    void IniciaPratica(const TRamoJogo& ramo, const TPlano& historia, const QString& pastaRegistro,
+                       const QString& gerente);
     // The count of the game just started could not be written: its file is
     // removed (when this game wrote it) and the game is not counted.
     void DesfazInicio();
@@ -66,7 +79,10 @@ public:
     // The bytes of the record's file as they are written now (Plano's).
     QByteArray Dados() const;
     // The current game's number and file; 0 and empty until it is counted.
+    // A practice game has no number, and a file.
     int Numero() const { return FNumero; }
+    // Where the current practice game branched from; none for a counted game.
+    const std::optional<TRamoJogo>& Ramo() const { return FRamo; }
     const QString& Caminho() const { return FCaminho; }
     // Returns once every write asked so far is made (or has failed; the
     // failure is told when the event loop next runs).
@@ -74,6 +90,9 @@ public:
 
     // pastaRegistro/games/game-N.json
     static QString CaminhoJogo(const QString& pastaRegistro, int numero);
+    // pastaRegistro/games/practice-G-N.json, or the first of -2, -3, ...
+    // that does not exist.
+    static QString CaminhoPratica(const QString& pastaRegistro, const TRamoJogo& ramo);
     // "Orvanta" and the version.
     static QString Programa();
     // The message a failed write shows.
@@ -95,6 +114,7 @@ private:
     TMudancasPlano FInicioContado;
     QJsonArray FHorariosDias;
     int FNumero = 0;
+    std::optional<TRamoJogo> FRamo;
     quint64 FJogo = 0; // one per counted game of the run: the files' owner
     QString FCaminho;
     QString FGerente;

@@ -27,10 +27,11 @@
 namespace {
 
 const char* const Uso =
-    "usage: orvanta-class [--csv FILE] [--plot FILE.svg|.pdf|.png] [--front FRONT.json] PATH...";
+    "usage: orvanta-class [--csv FILE] [--plot FILE.svg|.pdf|.png [--front FRONT.json|--no-front]] "
+    "PATH...";
 
 const char* const Ajuda =
-    R"(usage: orvanta-class [--csv FILE] [--plot FILE.svg|.pdf|.png] [--front FRONT.json] PATH...
+    R"(usage: orvanta-class [--csv FILE] [--plot FILE.svg|.pdf|.png [--front FRONT.json|--no-front]] PATH...
        orvanta-class --help
 
 Builds a class's results table from the students' game records (the
@@ -48,8 +49,10 @@ read once.
 Options:
   --csv FILE     write the table to FILE instead of standard output
   --plot FILE    draw days against cost to FILE (.svg, .pdf or .png)
-  --front FILE   with --plot: draw the best-known front of orvanta-best
-                 (its front.json: a list of {"plan", "days", "cost"})
+  --front FILE   with --plot: draw this best-known front of orvanta-best
+                 (its front.json: a list of {"plan", "days", "cost"});
+                 without it, the front shipped with the game is drawn
+  --no-front     with --plot: draw no front
   -h, --help     print this help
 
 The table (CSV, RFC 4180: fields with a comma, a double quote or a line break
@@ -60,7 +63,9 @@ value: game-2 before game-10), then game number:
   file       the PATH as given (cleaned of "." and ".." parts), followed for
              a file found in a folder by its path inside it; "/" separators
   manager    a record's "meta" "manager"; a record file's "Manager"
-  game       a record's "meta" "game"; the N of a record file's "#N" section
+  game       a record's "meta" "game"; the N of a record file's "#N" section;
+             empty for a practice game's record (games/practice-G-N.json,
+             whose "meta" has "branch_of": {"game": G, "day": N})
   concluded  true or false, as the record claims; a record file's game is
              true when its section holds both "Cost" and "Time"
   days       whole days, as claimed
@@ -89,7 +94,9 @@ section (none when it holds no game), its "Cost" and "Time" read with "." or
 concluded empty.
 
 Summary, on standard error: the count of games by check; over the verified
-games that concluded, the median and the least days and cost; the managers
+counted games that concluded, the median and the least days and cost (a
+practice game's record is checked and listed, but counted apart and left
+out of these and of the chart); the managers
 with more than one counted game (different game numbers among the rows that
 name manager and game); then one line per mismatch (both results) and per
 unreadable file (the reason).
@@ -97,10 +104,15 @@ unreadable file (the reason).
 The chart (--plot): days (x) against cost (y), one point per verified game
 that concluded, mismatching records apart at what they claim, reference runs
 A and B (Corvin alone on every activity at 8 and at 12 hours) marked, and
-with --front the front as a step line.
+the best-known front as a step line: the one --front names, or else the
+one shipped with the game (best/front.json beside the program, or
+../share/orvanta/best/front.json when installed); when that cannot be
+found or read, a line on standard error says so and the chart has no
+front.
 
 Exit status: 0 when no game is mismatch; 3 when any is; 2 for bad usage (an
-unknown option, no PATH, a PATH that does not exist, --front without --plot,
+unknown option, no PATH, a PATH that does not exist, --front or --no-front
+without --plot, both of them,
 a --plot name without a known extension, a front file that cannot be read,
 an output that is also an input or both outputs the same file), with one
 line on standard error and nothing written; 1 when an output cannot be
@@ -118,6 +130,7 @@ struct TOpcoes {
     QString csv;
     QString grafico;
     QString frente;
+    bool semFrente = false;
 };
 
 // The options, or the line that says what is wrong with them.
@@ -126,7 +139,8 @@ std::optional<TOpcoes> LeOpcoes(const QStringList& argumentos, bool& ajuda, QStr
     const QCommandLineOption opcaoCsv("csv", QString(), "FILE");
     const QCommandLineOption opcaoGrafico("plot", QString(), "FILE");
     const QCommandLineOption opcaoFrente("front", QString(), "FILE");
-    parser.addOptions({opcaoCsv, opcaoGrafico, opcaoFrente});
+    const QCommandLineOption opcaoSemFrente("no-front");
+    parser.addOptions({opcaoCsv, opcaoGrafico, opcaoFrente, opcaoSemFrente});
     if (!AnalisaArgumentos(parser, argumentos, QLatin1Char(' ') + QLatin1String(Uso), ajuda,
                            erro)) {
         return std::nullopt;
@@ -136,6 +150,7 @@ std::optional<TOpcoes> LeOpcoes(const QStringList& argumentos, bool& ajuda, QStr
     opcoes.csv = parser.value(opcaoCsv);
     opcoes.grafico = parser.value(opcaoGrafico);
     opcoes.frente = parser.value(opcaoFrente);
+    opcoes.semFrente = parser.isSet(opcaoSemFrente);
     const QList<std::pair<QCommandLineOption, QString>> arquivos{
         {opcaoCsv, opcoes.csv}, {opcaoGrafico, opcoes.grafico}, {opcaoFrente, opcoes.frente}};
     for (const auto& [opcao, valor] : arquivos) {
@@ -149,6 +164,10 @@ std::optional<TOpcoes> LeOpcoes(const QStringList& argumentos, bool& ajuda, QStr
         erro = QLatin1String(Uso);
     } else if (parser.isSet(opcaoFrente) && !parser.isSet(opcaoGrafico)) {
         erro = QStringLiteral("--front needs --plot; ") + QLatin1String(Uso);
+    } else if (opcoes.semFrente && !parser.isSet(opcaoGrafico)) {
+        erro = QStringLiteral("--no-front needs --plot; ") + QLatin1String(Uso);
+    } else if (opcoes.semFrente && parser.isSet(opcaoFrente)) {
+        erro = QStringLiteral("--front and --no-front together; ") + QLatin1String(Uso);
     } else if (parser.isSet(opcaoGrafico) && !FormatoPorNome(opcoes.grafico)) {
         erro = QStringLiteral("--plot %1: the name must end in .svg, .pdf or .png")
                    .arg(opcoes.grafico);
@@ -189,6 +208,17 @@ bool EscreveArquivo(const QString& caminho, const QByteArray& dados, QString& er
     return false;
 }
 
+// The front shipped with the game, for a chart whose user named none; none,
+// with a line saying why, when it cannot be found or read.
+QList<TPontoFrente> FrenteDoJogo() {
+    try {
+        return LeFrenteDoJogo();
+    } catch (const ETurma& e) {
+        EscreveErro(QStringLiteral("note: the chart has no front: ") + e.mensagem);
+        return {};
+    }
+}
+
 int Executa(const TOpcoes& opcoes) {
     QList<TArquivoTurma> arquivos;
     QList<TPontoFrente> frente;
@@ -201,6 +231,9 @@ int Executa(const TOpcoes& opcoes) {
     } catch (const ETurma& e) {
         EscreveErro(e.mensagem);
         return 2;
+    }
+    if (!opcoes.grafico.isEmpty() && opcoes.frente.isEmpty() && !opcoes.semFrente) {
+        frente = FrenteDoJogo();
     }
     TLeitorTurma leitor;
     const QList<TLinhaTurma> linhas = leitor.LeTodos(arquivos);

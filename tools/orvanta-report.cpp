@@ -3,6 +3,8 @@
 // PDF, SVG or PNG file without a window, for handouts and reviews.
 
 #include "analise/AnaliseJogo.h"
+#include "analise/FrentePar.h"
+#include "analise/ParJogo.h"
 #include "debrief/GraficosDebrief.h"
 #include "graficos/ExportaGraficos.h"
 #include "model/mSimulador.h"
@@ -11,7 +13,9 @@
 #include "tools/ExecucaoFerramenta.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <filesystem>
@@ -21,9 +25,9 @@
 namespace {
 
 const char* const Uso =
-    "usage: orvanta-report PLAN.json -o FILE.pdf|FILE.svg|FILE.png [--chart NAME]";
+    "usage: orvanta-report PLAN.json -o FILE.pdf|FILE.svg|FILE.png [--chart NAME] [--best DIR]";
 
-const char* const Ajuda = R"(usage: orvanta-report PLAN.json -o FILE.pdf|FILE.svg|FILE.png [--chart NAME]
+const char* const Ajuda = R"(usage: orvanta-report PLAN.json -o FILE.pdf|FILE.svg|FILE.png [--chart NAME] [--best DIR]
        orvanta-report --help
 
 Replays a plan of the Orvanta project game (a game record written by the
@@ -51,6 +55,21 @@ the NAME that chooses one:
              exhausted days shaded, and the hours of each day under it
   schedule   when each activity was worked on, by whom, the critical path
              as played, inspections skipped, and the idle team members
+  par        the game beside the best known plans: days against cost with
+             the front as a line, the game, runs A and B and the par plan
+             (the cheapest known plan that finishes in no more days than
+             the game, or the fastest when none does; a game not concluded
+             counts with the days played); the two side by side (team and
+             when each member joined, overtime hours, inspection hours,
+             idle and exhausted developer-days, errors that reached the
+             tests); the par plan's schedule under the game's
+
+The best known plans are those shipped with the game (best/ beside the
+program, or ../share/orvanta/best when installed), or the front of
+orvanta-best in DIR with --best DIR. A practice game's record (its "meta"
+has "branch_of") is drawn beside the game it was played again from, when
+that record lies beside it (game-G.json, or the practice record it names):
+its cost line under the practice's, and both results.
 
 The day charts mark the player's decisions and what followed on a strip
 above them. A game longer than a few thousand days is summarised: its
@@ -64,22 +83,28 @@ case) chooses its format:
          title and author name the game and its manager
   .svg   one drawing per chart, beside FILE: FILE-summary.svg,
          FILE-decisions.svg, FILE-cost.svg, FILE-quality.svg,
-         FILE-team.svg and FILE-schedule.svg
+         FILE-team.svg, FILE-schedule.svg and FILE-par.svg
   .png   one picture per chart (1920 x 1200 pixels), named as for .svg
 With --chart NAME, that chart alone is written, to FILE itself.
 
 Options:
   -o, --output FILE  the file to write (each replaced only once it is whole)
-  --chart NAME       one chart only: summary, decisions, cost, quality, team
-                     or schedule
+  --chart NAME       one chart only: summary, decisions, cost, quality, team,
+                     schedule or par
+  --best DIR         the best known plans to compare with: a folder
+                     orvanta-best wrote (front.json and its plans)
   -h, --help         print this help
 
+When the shipped plans cannot be found or read, the par page says so and
+one line on standard error tells it; the files are written all the same.
+
 Exit status: 0 when every file was written; 2 for bad arguments, an unknown
-extension or chart, a bad plan, an output that is the plan itself (also
-through a link) or an output that cannot be written, with one line on
-standard error and the output files left as they were (of several files,
-those written before the one that failed are kept). It reads no file but
-the plan: it needs none of the game's pictures.
+extension or chart, a bad plan, a --best DIR whose front cannot be read, an
+output that is the plan itself (also through a link) or an output that
+cannot be written, with one line on standard error and the output files
+left as they were (of several files, those written before the one that
+failed are kept). It reads no file but the plan and the best known plans:
+it needs none of the game's pictures.
 )";
 
 void EscreveErro(const QString& linha) {
@@ -90,23 +115,33 @@ struct TOpcoes {
     QString plano;
     QString saida;
     int grafico = TodosGraficosDebrief;
+    QString melhores; // --best DIR; empty for the shipped plans
 };
 
 std::optional<TOpcoes> LeOpcoes(const QStringList& argumentos, bool& ajuda, QString& erro) {
     QCommandLineParser parser;
     const QCommandLineOption opcaoSaida(QStringList{"o", "output"}, QString(), "FILE");
     const QCommandLineOption opcaoGrafico(QStringLiteral("chart"), QString(), "NAME");
-    parser.addOptions({opcaoSaida, opcaoGrafico});
+    const QCommandLineOption opcaoMelhores(QStringLiteral("best"), QString(), "DIR");
+    parser.addOptions({opcaoSaida, opcaoGrafico, opcaoMelhores});
     if (!AnalisaArgumentos(parser, argumentos, QLatin1Char(' ') + QLatin1String(Uso), ajuda,
                            erro)) {
         return std::nullopt;
     }
     if (parser.positionalArguments().size() != 1 || !parser.isSet(opcaoSaida) ||
-        parser.values(opcaoSaida).size() != 1 || parser.values(opcaoGrafico).size() > 1) {
+        parser.values(opcaoSaida).size() != 1 || parser.values(opcaoGrafico).size() > 1 ||
+        parser.values(opcaoMelhores).size() > 1) {
         erro = QLatin1String(Uso);
         return std::nullopt;
     }
-    TOpcoes opcoes{parser.positionalArguments().constFirst(), parser.value(opcaoSaida)};
+    TOpcoes opcoes;
+    opcoes.plano = parser.positionalArguments().constFirst();
+    opcoes.saida = parser.value(opcaoSaida);
+    opcoes.melhores = parser.value(opcaoMelhores);
+    if (parser.isSet(opcaoMelhores) && opcoes.melhores.isEmpty()) {
+        erro = QStringLiteral("--best needs a folder; ") + QLatin1String(Uso);
+        return std::nullopt;
+    }
     if (!FormatoPorNome(opcoes.saida)) {
         erro = QStringLiteral("unknown output extension (use .pdf, .svg or .png): ") + opcoes.saida;
         return std::nullopt;
@@ -133,6 +168,37 @@ bool MesmoArquivo(const QString& a, const QString& b) {
     return mesmo && !erro;
 }
 
+// The record a practice game was played again from, when it lies beside the
+// practice's own record: its analysis, or none.
+std::shared_ptr<const TJogoOriginal> Original(const TOpcoes& opcoes, const TCapaJogo& capa,
+                                              TSimuladorProjeto& sim) {
+    if (!capa.Ramo || opcoes.plano == QLatin1String("-")) {
+        return nullptr;
+    }
+    const TRamoJogo& ramo = *capa.Ramo;
+    const QString nome = ramo.Registro.isEmpty() ? QStringLiteral("game-%1.json").arg(ramo.Jogo)
+                                                 : ramo.Registro;
+    // Only a file of the same folder, whatever the record says.
+    if (nome.contains(QLatin1Char('/')) || nome.contains(QLatin1Char('\\')) ||
+        nome.startsWith(QLatin1Char('.'))) {
+        return nullptr;
+    }
+    const QString caminho = QFileInfo(opcoes.plano).dir().filePath(nome);
+    if (!QFileInfo(caminho).isFile()) {
+        EscreveErro(QStringLiteral("note: %1, the game this practice was played again from, is "
+                                   "not beside it; the practice is drawn alone")
+                        .arg(NomeArquivoPlano(caminho)));
+        return nullptr;
+    }
+    try {
+        const TPlano original = LePlano(LeArquivoPlano(caminho), NomeArquivoPlano(caminho), sim);
+        return JogoOriginal(ramo, AnalisaPlano(sim, original));
+    } catch (const EPlano& e) {
+        EscreveErro(QStringLiteral("note: the practice is drawn alone: ") + e.mensagem);
+        return nullptr;
+    }
+}
+
 int Executa(const TOpcoes& opcoes) {
     // A report written over the plan it reads would lose the student's record.
     if (opcoes.plano != QLatin1String("-")) {
@@ -145,6 +211,17 @@ int Executa(const TOpcoes& opcoes) {
         }
     }
     TSimuladorProjeto sim;
+    TFrentePar frente;
+    if (opcoes.melhores.isEmpty()) {
+        frente = CarregaFrentePar(sim);
+    } else {
+        try {
+            frente = LeFrentePar(opcoes.melhores, sim);
+        } catch (const EPlano& e) {
+            EscreveErro(e.mensagem);
+            return 2;
+        }
+    }
     TAnaliseJogo analise;
     try {
         const TPlano plano =
@@ -154,6 +231,12 @@ int Executa(const TOpcoes& opcoes) {
         EscreveErro(e.mensagem);
         return 2;
     }
+    if (!frente.Erro.isEmpty()) {
+        EscreveErro(QStringLiteral("note: the par page compares with nothing: ") + frente.Erro);
+    }
+    TComparadorPar comparador(std::move(frente));
+    analise.Par = comparador.ParDe(analise.Capa.Rejogado, sim);
+    analise.Original = Original(opcoes, analise.Capa, sim);
     QString erro;
     if (!ExportaDebrief(analise, opcoes.saida, erro, opcoes.grafico)) {
         EscreveErro(erro);

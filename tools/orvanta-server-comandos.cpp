@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/orvanta-server-comandos.h"
 
+#include "analise/FrentePar.h"
 #include "model/mSimulador.h"
 #include "plan/Plano.h"
 #include "quadro/ApiQuadro.h"
@@ -43,6 +44,18 @@ constexpr std::chrono::seconds PrazoParada{30};
 
 void EscreveErro(const QString& linha) {
     EscreveErroFerramenta(Ferramenta, linha);
+}
+
+// The front shipped with the game, for a board whose teacher named none;
+// none, with a line saying why, when it cannot be found or read: the board
+// serves on without it.
+QList<TPontoFrente> FrenteDoJogo() {
+    try {
+        return LeFrenteDoJogo();
+    } catch (const ETurma& e) {
+        EscreveErro(QStringLiteral("note: the class chart has no front: ") + e.mensagem);
+        return {};
+    }
 }
 
 void Escreve(const QString& texto) {
@@ -123,7 +136,10 @@ int Serve(const TOpcoesComando& opcoes) {
     quadro.Tls = !opcoes.Servidor.Certificado.isEmpty();
     quadro.EnderecoEscuta = opcoes.Servidor.Endereco;
     quadro.Referencias = ReferenciasTurma(*emUso.front());
-    quadro.Frente = opcoes.Frente.value_or(FrentePadrao());
+    quadro.Frente = opcoes.Frente ? *opcoes.Frente : FrenteDoJogo();
+    // A game's Par chart: the shipped plans (a front named by --front has
+    // its points only).
+    quadro.Melhores = std::make_shared<const TFrentePar>(CarregaFrentePar(*emUso.front()));
     TPoolTrabalho pool(emUso, *endereco);
     // Made on this thread, the application's: the board's charts are drawn here.
     TDesenhistaQuadro desenhista;

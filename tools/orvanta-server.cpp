@@ -71,7 +71,11 @@ Options:
   --tls-cert FILE     serve HTTPS with this certificate (PEM) ...
   --tls-key FILE      ... and its private key (PEM, unencrypted)
   --front FILE        the best-known front the class chart shows (orvanta-best's
-                      front.json) instead of the one kept with the server
+                      front.json) instead of the one shipped with the game
+                      (best/front.json beside the program, or
+                      ../share/orvanta/best/front.json when installed; when
+                      that cannot be read, a line on standard error says so
+                      and the chart has no front)
   --json              class commands: print JSON (class create:
                       {"class", "teacher_key", "name"})
   --class CODE        import: the class to store the records in

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "turma/FrenteTurma.h"
 
+#include "dados/LocalDados.h"
 #include "plan/JogoPlano.h"
 #include "plan/PlanoReferencia.h"
 #include "turma/LeitorTurma.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -63,6 +65,20 @@ QList<TPontoFrente> LeArquivoFrente(const QString& caminho) {
         throw ETurma{QStringLiteral("cannot read the front %1: %2").arg(caminho, erro)};
     }
     return LeFrente(*dados, caminho);
+}
+
+QList<TPontoFrente> LeFrenteDoJogo() {
+    const QString nome = QLatin1String(PastaMelhoresPlanos);
+    const QString pasta = LocalizaDados(nome);
+    if (pasta.isEmpty()) {
+        QStringList lugares = LugaresDados(nome, PastaDoPrograma());
+        for (QString& l : lugares) {
+            l = QDir::toNativeSeparators(l);
+        }
+        throw ETurma{QStringLiteral("the best known plans were not found (looked in %1)")
+                         .arg(lugares.join(QStringLiteral(" and ")))};
+    }
+    return LeArquivoFrente(QDir(pasta).filePath(QStringLiteral("front.json")));
 }
 
 QList<TReferenciaTurma> ReferenciasTurma(TSimuladorProjeto& sim) {

@@ -25,6 +25,12 @@ QList<TPontoFrente> LeFrente(const QByteArray& dados, const QString& nome);
 // The same, read from the file at caminho.
 QList<TPontoFrente> LeArquivoFrente(const QString& caminho);
 
+// The front shipped with the game (best/front.json beside the program, or
+// ../share/orvanta/best/front.json installed), for a chart whose user named
+// none. Throws ETurma, one line saying where it looked or why it cannot be
+// read, when there is none to draw.
+QList<TPontoFrente> LeFrenteDoJogo();
+
 // A reference run (PlanoReferencia) as played: its name, days and cost.
 struct TReferenciaTurma {
     QString Nome;

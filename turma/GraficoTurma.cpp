@@ -20,11 +20,13 @@ struct TSerie {
     }
 };
 
-// The games a point stands for: concluded, with days and cost read.
+// The games a point stands for: counted (no practice game), concluded, with
+// days and cost read.
 TSerie Pontos(const QList<TLinhaTurma>& linhas, EConferencia conferencia) {
     TSerie serie;
     for (const TLinhaTurma& l : linhas) {
-        if (l.Conferencia == conferencia && l.Concluido.value_or(false) && l.Dias && l.Custo) {
+        if (l.Conferencia == conferencia && l.Concluido.value_or(false) && l.Dias && l.Custo &&
+            !l.Pratica) {
             serie.Acrescenta(*l.Dias, *l.Custo);
         }
     }

@@ -3,6 +3,7 @@
 
 #include "plan/LeitorPlano.h"
 #include "plan/NumeroJson.h"
+#include "plan/RamoJogo.h"
 #include "plan/VerificacaoPlano.h"
 #include "texto/TextoEscapado.h"
 
@@ -47,6 +48,7 @@ void LeMetaRegistro(const QJsonObject& meta, TLinhaTurma& linha) {
         linha.Gerente = gerente.toString();
     }
     linha.Jogo = Inteiro(meta.value(QLatin1String("game")));
+    linha.Pratica = RamoDoMeta(meta).has_value();
 }
 
 QString NotaPlano(const QString& mensagem, const QString& nome) {

@@ -49,8 +49,9 @@ TResumoTurma ResumeTurma(const QList<TLinhaTurma>& linhas) {
             ++resumo.Ilegiveis;
             break;
         }
+        resumo.Praticas += linha.Pratica ? 1 : 0;
         if (linha.Conferencia == EConferencia::Verificado && linha.Concluido.value_or(false) &&
-            linha.Dias && linha.Custo) {
+            linha.Dias && linha.Custo && !linha.Pratica) {
             dias.append(*linha.Dias);
             custos.append(*linha.Custo);
         }
@@ -88,6 +89,11 @@ QString TextoResumo(const TResumoTurma& resumo, const QList<TLinhaTurma>& linhas
                           Custo(resumo.MelhorCusto));
     } else {
         texto += QStringLiteral("verified concluded games: 0\n");
+    }
+    if (resumo.Praticas > 0) {
+        texto += QStringLiteral("practice games: %1 (played again from a day of a counted game; "
+                                "not in the medians and bests, nor on the chart)\n")
+                     .arg(resumo.Praticas);
     }
     QStringList gerentes;
     for (const auto& [nome, jogos] : resumo.GerentesRepetidos) {

@@ -15,8 +15,13 @@ struct TResumoTurma {
     qsizetype NaoVerificados = 0;
     qsizetype Ilegiveis = 0;
 
-    // Over the verified games that concluded (an abandoned game's days and
-    // cost say nothing of how well it was managed); valid when Concluidos > 0.
+    // Practice games' records: shown in the table, left out of what follows
+    // (a game played again from a good day is not a counted game).
+    qsizetype Praticas = 0;
+
+    // Over the verified counted games that concluded (an abandoned game's
+    // days and cost say nothing of how well it was managed); valid when
+    // Concluidos > 0.
     qsizetype Concluidos = 0;
     double MedianaDias = 0.0;
     int MelhorDias = 0;

@@ -30,6 +30,9 @@ struct TLinhaTurma {
     QString Sha256; // the file's bytes, lower-case hex; empty when not read
     // Why the file is unreadable, or both results of a mismatch; one line.
     QString Nota;
+    // A practice game's record ("meta" "branch_of"): played again from a day
+    // of a counted game, never counted itself.
+    bool Pratica = false;
 
     bool operator==(const TLinhaTurma&) const = default;
 };

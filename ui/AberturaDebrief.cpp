@@ -11,6 +11,12 @@ void AbreDebrief(TMainWindow& janela, QPointer<TJanelaDebrief>& debrief,
         // A closed debrief stays made but does not replay the game every turn;
         // it catches up when it is opened again.
         TJanelaDebrief* aberta = debrief;
+        aberta->DefineOriginal([&janela] { return janela.PlanoOriginal(); });
+        if (janela.PlanoOriginal()) {
+            // Drawn before it knew a practice game's original: again with it.
+            aberta->Atualiza();
+        }
+        QObject::connect(aberta, &TJanelaDebrief::JogarDoDia, &janela, &TMainWindow::JogaDoDia);
         QObject::connect(&janela, &TMainWindow::JogoMudou, aberta, [aberta] {
             if (aberta->isVisible()) {
                 aberta->Atualiza();

@@ -294,6 +294,9 @@ void TMainWindow::ExecutaJogoRapido() {
 }
 
 void TMainWindow::Reinicia() {
+    // A practice game ends here too: the next game is counted.
+    setWindowTitle(QStringLiteral("Orvanta"));
+    FPlanoOriginal.reset();
     FSimulador->Reiniciar();
     FPainelMensagens->LimpaMensagens();
     AtualizaVariaveis();
@@ -361,7 +364,10 @@ void TMainWindow::VerificaGerente() {
 }
 
 void TMainWindow::RegistraResultado() {
-    FRegistro.RegistraResultado(Projeto()->Custo(), Projeto()->Tempo());
+    // The record file keeps the counted games only.
+    if (!FGravacao->Ramo()) {
+        FRegistro.RegistraResultado(Projeto()->Custo(), Projeto()->Tempo());
+    }
     FGravacao->RegistraResultado();
     EnviaResultado();
     emit JogoMudou();

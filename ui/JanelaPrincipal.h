@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -83,6 +84,20 @@ public:
     TPlano PlanoJogoAtual() const;
     TGravacaoJogo& Gravacao() { return *FGravacao; }
 
+    // Plays the current game again from day dia (PraticaJanela.cpp): the
+    // game is put back as its record stood before that day's step, and
+    // played on as a practice game, titled as one, never counted, recorded
+    // in games/practice-G-N.json. When the game in play is not concluded,
+    // the player is asked first (through the turn's question). Nothing
+    // happens before a game is counted; dia is kept within the days played
+    // (before the last one's step for a concluded game).
+    // An error it meets is reported by the general error handler.
+    void JogaDoDia(int dia);
+    // The record of the game the current practice game was played again
+    // from; none for a counted game.
+    const std::optional<TPlano>& PlanoOriginal() const { return FPlanoOriginal; }
+    // "Orvanta — practice from day 12 of game 3"
+    static QString TituloPratica(const TRamoJogo& ramo);
     // The class the game sends its records to (F9), beside the record file.
     TEnvioTurma& Envio() { return *FEnvio; }
     // Joins the class of the link as the Class dialog's Join does (the
@@ -134,6 +149,7 @@ private:
     void AtribuiPrimeiroDaEquipe();
     void ExecutaJogoRapido();
     void Reinicia();
+    void ComecaPratica(int dia);
 
     void IncrementaPartidas();
     void VerificaGerente();
@@ -188,6 +204,7 @@ private:
     std::unique_ptr<TGravacaoJogo> FGravacao;
     TDialogosJanela FDialogos;
     TSimuladorProjeto::TPergunta FPergunta;
+    std::optional<TPlano> FPlanoOriginal;
 
     QFrame* FPnComandos = nullptr;
     QFrame* FPnCentral = nullptr;

@@ -105,7 +105,7 @@ private slots:
             abas.append(Abas(janela)->tabText(i));
         }
         QCOMPARE(abas, (QStringList{"Summary", "Decisions", "Cost", "Quality", "Team", "Schedule",
-                                    "Messages"}));
+                                    "Par", "Messages"}));
         QCOMPARE(janela.Analise().Dias.size(), 10);
         plano.MaximoDias = 11;
         janela.Atualiza();
@@ -327,8 +327,8 @@ private slots:
         const QString pdf = FPasta.filePath("d.pdf");
         QVERIFY2(janela.Exporta(pdf, erro), qPrintable(erro));
         const QString info = Pdfinfo(pdf);
-        // Six charts and one page listing the decisions.
-        QVERIFY2(info.contains(QRegularExpression("\\bPages:\\s+7\\n")), qPrintable(info));
+        // Seven charts and one page listing the decisions.
+        QVERIFY2(info.contains(QRegularExpression("\\bPages:\\s+8\\n")), qPrintable(info));
         QVERIFY2(info.contains(QRegularExpression("Title:\\s+Orvanta debrief: Ana Souza, game 3\\n")),
                  qPrintable(info));
         QVERIFY2(info.contains(QRegularExpression("Author:\\s+Ana Souza\\n")), qPrintable(info));

@@ -4,11 +4,16 @@
 // and never writing over the plan it reads.
 #include "model/mSimulador.h"
 #include "plan/EscritorPlano.h"
+#include "plan/JogoPlano.h"
 #include "plan/PlanoReferencia.h"
+#include "plan/RamoJogo.h"
 #include "tests/tools/ExecucaoPrograma.h"
 
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -60,7 +65,8 @@ private slots:
 
         QCOMPARE(Relatorio({FPlano, "--output", FPasta.filePath("r.png")}).status, 0);
         QVERIFY(!QFile::exists(FPasta.filePath("r.png")));
-        for (const char* grafico : {"summary", "decisions", "cost", "quality", "team", "schedule"}) {
+        for (const char* grafico :
+             {"summary", "decisions", "cost", "quality", "team", "schedule", "par"}) {
             const QString png = FPasta.filePath(QStringLiteral("r-%1.png").arg(QLatin1String(grafico)));
             QCOMPARE(QImage(png).size(), QSize(1920, 1200));
         }
@@ -94,6 +100,60 @@ private slots:
         QFile custo(FPasta.filePath("sem-fim-cost.svg"));
         QVERIFY(custo.open(QIODevice::ReadOnly));
         QVERIFY(custo.readAll().contains("each point stands for 256 days"));
+    }
+
+    // Guards against a par page that ignores --best or the shipped plans,
+    // and a practice record drawn without the game it branched from.
+    void TheParPageAndAPracticesOriginalAreDrawn() {
+        // The shipped front: the par of run B, slower than all, is its
+        // cheapest plan, the last.
+        const QString par = FPasta.filePath("par.svg");
+        const TExecucao enviada = Relatorio({FPlano, "-o", par, "--chart", "par"});
+        QCOMPARE(enviada.status, 0);
+        QVERIFY2(enviada.erros.isEmpty(), enviada.erros.constData());
+        QFile arquivo(par);
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        QVERIFY(arquivo.readAll().contains("plan-013.json"));
+
+        // A front of one plan of its own.
+        QTemporaryDir melhores;
+        QVERIFY(QFile::copy(QStringLiteral(ORVANTA_BIN_DIR "/best/plan-004.json"),
+                            melhores.filePath("plan-004.json")));
+        QFile lista(QStringLiteral(ORVANTA_BIN_DIR "/best/front.json"));
+        QVERIFY(lista.open(QIODevice::ReadOnly));
+        const QJsonArray pontos = QJsonDocument::fromJson(lista.readAll()).array();
+        Grava(melhores.filePath("front.json"), QJsonDocument(QJsonArray{pontos.at(3)}).toJson());
+        QCOMPARE(Relatorio({FPlano, "-o", par, "--chart", "par", "--best", melhores.path()}).status,
+                 0);
+        arquivo.close();
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        const QByteArray svg = arquivo.readAll();
+        QVERIFY(svg.contains("plan-004.json"));
+        QVERIFY(!svg.contains("plan-013.json"));
+
+        // A practice of game 1 from day 20, beside game-1.json, and alone.
+        QTemporaryDir jogos;
+        TPlano jogo1 = PlanoReferencia(HorasReferenciaB);
+        jogo1.Resultado = JogaPlano(FSim, jogo1);
+        Grava(jogos.filePath("game-1.json"), EscrevePlano(jogo1, FSim));
+        TPlano pratica = PlanoReferencia(HorasReferenciaA);
+        pratica.Meta = QJsonObject{{"branch_of", RamoEmJson(TRamoJogo{1, 20, {}})}};
+        pratica.Resultado = JogaPlano(FSim, pratica);
+        Grava(jogos.filePath("practice-1-20.json"), EscrevePlano(pratica, FSim));
+        const QString custo = jogos.filePath("cost.svg");
+        const TExecucao lado = Relatorio(
+            {jogos.filePath("practice-1-20.json"), "-o", custo, "--chart", "cost"});
+        QCOMPARE(lado.status, 0);
+        QVERIFY2(lado.erros.isEmpty(), lado.erros.constData());
+        QFile grafico(custo);
+        QVERIFY(grafico.open(QIODevice::ReadOnly));
+        QVERIFY(grafico.readAll().contains("Practice from day 20 of game 1: 81 days"));
+        QVERIFY(QFile::remove(jogos.filePath("game-1.json")));
+        const TExecucao so = Relatorio(
+            {jogos.filePath("practice-1-20.json"), "-o", custo, "--chart", "cost"});
+        QCOMPARE(so.status, 0);
+        QVERIFY2(so.erros.contains("is not beside it; the practice is drawn alone"),
+                 so.erros.constData());
     }
 
     void AnOutputThatIsThePlanIsRefused_data() {
@@ -162,6 +222,10 @@ private slots:
         QTest::newRow("two plans") << QStringList{FPlano, FPlano, "-o", pdf} << pdf << "usage:";
         QTest::newRow("unknown option") << QStringList{"--pages", FPlano, "-o", pdf} << pdf
                                         << "pages";
+        QTest::newRow("best folder without a front")
+            << QStringList{FPlano, "-o", pdf, "--best", FPasta.path()} << pdf << "front.json";
+        QTest::newRow("best of no folder") << QStringList{FPlano, "-o", pdf, "--best", ""} << pdf
+                                           << "--best needs a folder";
         QTest::newRow("unknown chart") << QStringList{FPlano, "-o", pdf, "--chart", "money"} << pdf
                                        << "unknown chart (use summary, decisions, cost";
     }

@@ -112,6 +112,10 @@ private slots:
         for (const QString& nome : imagens.entryList({QStringLiteral("*.bmp")})) {
             QTest::newRow(qPrintable(nome)) << "share/orvanta/imagens/" + nome;
         }
+        const QDir melhores(QStringLiteral(ORVANTA_SOURCE_DIR "/best"));
+        for (const QString& nome : melhores.entryList({QStringLiteral("*.json")})) {
+            QTest::newRow(qPrintable(nome)) << "share/orvanta/best/" + nome;
+        }
         QTest::newRow("desktop entry") << "share/applications/" + Id + ".desktop";
         QTest::newRow("metadata") << "share/metainfo/" + Id + ".metainfo.xml";
         for (const int lado : {16, 24, 32, 48, 64, 128, 256}) {
@@ -185,6 +189,28 @@ private slots:
         QCOMPARE(r.erros, QByteArray());
         QVERIFY2(r.saida.contains(QLatin1String("Result: not concluded after 1 days")),
                  qPrintable(r.saida));
+    }
+
+    // Guards against the installed tools not finding the best known plans
+    // installed with them (the par page and the class chart without them).
+    void TheInstalledToolsFindTheInstalledBestPlans() {
+        QTemporaryDir trabalho;
+        const QString plano = trabalho.filePath(QStringLiteral("a.json"));
+        QFile arquivo(plano);
+        QVERIFY(arquivo.open(QIODevice::WriteOnly));
+        arquivo.write(R"({"team": ["Corvin"], "max_days": 3})");
+        arquivo.close();
+        const TExecucao relatorio =
+            Executa(Instalado("bin/orvanta-report"),
+                    {plano, "-o", trabalho.filePath(QStringLiteral("par.svg")), "--chart", "par"},
+                    trabalho.path());
+        QVERIFY2(relatorio.status == 0, relatorio.erros.constData());
+        QCOMPARE(relatorio.erros, QByteArray());
+        const TExecucao turma = Executa(
+            Instalado("bin/orvanta-class"),
+            {"--plot", trabalho.filePath(QStringLiteral("class.svg")), trabalho.path()},
+            trabalho.path());
+        QVERIFY2(!turma.erros.contains("note:"), turma.erros.constData());
     }
 
     // Guards against a package whose dependencies do not come from the

@@ -195,11 +195,11 @@ class TstNavegadorQuadro(unittest.TestCase):
         self.assertEqual(self.nav.find_element(By.ID, 'sha256').text, sha)
         carregados = espera(lambda: self.nav.execute_script(
             "const i = document.querySelectorAll('#charts img');"
-            'return i.length === 6 && Array.from(i).every((x) => x.complete && '
+            'return i.length === 7 && Array.from(i).every((x) => x.complete && '
             'x.naturalWidth > 0);'), 30.0)
-        self.assertTrue(carregados, 'the six charts did not load')
+        self.assertTrue(carregados, 'the seven charts did not load')
         nomes = [e.text for e in self.nav.find_elements(By.CSS_SELECTOR, '#charts figcaption')]
-        self.assertEqual(nomes, ['Summary', 'Decisions', 'Cost', 'Quality', 'Team', 'Schedule'])
+        self.assertEqual(nomes, ['Summary', 'Decisions', 'Cost', 'Quality', 'Team', 'Schedule', 'Par'])
         baixado = self.nav.execute_async_script(
             "const feito = arguments[0];"
             "fetch(document.getElementById('download').href).then((r) => r.text()).then(feito);")

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board's small parts: pseudonyms of the public view, the session
 // cookie and the same-origin check, the class link handed out, the charts
-// kept, the answers compressed, and the front kept with the server.
+// kept, and the answers compressed.
 
-#include "model/mSimulador.h"
-#include "plan/JogoPlano.h"
-#include "plan/LeitorPlano.h"
 #include "quadro/CacheSvg.h"
 #include "quadro/DadosQuadro.h"
 #include "quadro/GraficosQuadro.h"
@@ -13,8 +10,6 @@
 #include "quadro/SessaoQuadro.h"
 #include "quadro/VistaPublica.h"
 
-#include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QNetworkInterface>
 #include <QRegularExpression>
@@ -250,32 +245,6 @@ private slots:
         Comprime(simples, "gzip");
         QVERIFY(Cabecalho(simples, "Content-Encoding").isEmpty());
         QCOMPARE(QByteArray::fromStdString(simples.Corpo), json);
-    }
-
-    // Guards against a front kept with the server that the game no longer
-    // reaches (the model changed) or that is not a front at all.
-    void TheKeptFrontIsReachedByItsPlans() {
-        QFile arquivo(u":/quadro/frente.json"_s);
-        QVERIFY(arquivo.open(QIODevice::ReadOnly));
-        const QJsonArray pontos = QJsonDocument::fromJson(arquivo.readAll()).array();
-        const QList<TPontoFrente> frente = FrentePadrao();
-        QCOMPARE(frente.size(), pontos.size());
-        QVERIFY(frente.size() >= 5);
-        TSimuladorProjeto sim;
-        for (qsizetype i = 0; i < pontos.size(); ++i) {
-            const QJsonObject ponto = pontos.at(i).toObject();
-            const QByteArray plano = QJsonDocument(ponto.value("plan").toObject()).toJson();
-            const TResultadoPlano jogado = JogaPlano(sim, LePlano(plano, u"front"_s, sim));
-            QVERIFY(jogado.Concluido);
-            QCOMPARE(jogado.Dias, ponto.value("days").toInt());
-            QCOMPARE(jogado.Custo, ponto.value("cost").toDouble());
-            QCOMPARE(frente.at(i).Dias, ponto.value("days").toDouble());
-            if (i > 0) {
-                // Faster costs more: no point of a front beats another on both.
-                QVERIFY(frente.at(i).Dias > frente.at(i - 1).Dias);
-                QVERIFY(frente.at(i).Custo < frente.at(i - 1).Custo);
-            }
-        }
     }
 
     // Guards against a page with inline script, inline style or an event

@@ -353,7 +353,7 @@ private slots:
 
     // Guards against a board whose downloads differ from the server's own
     // (the CSV of the API, the record's bytes as sent), or a game page
-    // without the debrief's charts.
+    // without the debrief's charts, the Par chart without the best plans.
     void TheBoardsDownloadsAreTheServersOwn() {
         const std::string sessao = Sessao(FTurma);
         const httplib::Result csv = Get(Pagina(FTurma.codigo, "results.csv"), sessao);
@@ -379,6 +379,7 @@ private slots:
         QCOMPARE(j["started"].toString(), u"2024-03-01T09:00:00+01:00"_s);
         const QJsonArray graficos = j["charts"].toArray();
         QCOMPARE(graficos.size(), NomesGraficosJogo().size());
+        int pares = 0;
         for (const QJsonValue& g : graficos) {
             const httplib::Result svg =
                 Get(Pagina(FTurma.codigo, jogo + g["file"].toString().toStdString()), sessao);
@@ -387,7 +388,13 @@ private slots:
             QCOMPARE(Cabecalho(svg, "Content-Type"), u"image/svg+xml; charset=utf-8"_s);
             QVERIFY(svg->body.starts_with("<?xml"));
             QVERIFY(svg->body.find("</svg>") != std::string::npos);
+            // The shipped best plans: run A's par is their cheapest.
+            if (g["name"].toString() == u"Par"_s) {
+                QVERIFY(svg->body.find("Par plan plan-013.json") != std::string::npos);
+                ++pares;
+            }
         }
+        QCOMPARE(pares, 1);
         QCOMPARE(Get(Pagina(FTurma.codigo, jogo + "nothing.svg"), sessao)->status, 404);
         QCOMPARE(Get(Pagina(FTurma.codigo, "games/999999/game.json"), sessao)->status, 404);
         const httplib::Result turma = Get(Pagina(FTurma.codigo, "chart.svg"), sessao);

@@ -159,6 +159,24 @@ private slots:
         }
     }
 
+    // Guards against a class chart without the front the game ships (or
+    // with another), and a --no-front that still draws one.
+    void TheChartDrawsTheShippedFrontUnlessToldOtherwise() {
+        const QString enviada = QStringLiteral(ORVANTA_BIN_DIR "/best/front.json");
+        QVERIFY(QFileInfo::exists(enviada));
+        const TExecucao padrao = Executa(FPasta.path(), {u"--plot"_s, u"a.svg"_s, u"c/bo"_s});
+        const TExecucao nomeada = Executa(
+            FPasta.path(), {u"--plot"_s, u"b.svg"_s, u"--front"_s, enviada, u"c/bo"_s});
+        const TExecucao nenhuma =
+            Executa(FPasta.path(), {u"--plot"_s, u"n.svg"_s, u"--no-front"_s, u"c/bo"_s});
+        for (const TExecucao* r : {&padrao, &nomeada, &nenhuma}) {
+            QCOMPARE(r->status, 0);
+            QVERIFY2(!r->erros.contains("note:"), r->erros.constData());
+        }
+        QCOMPARE(Conteudo(Arquivo(u"a.svg"_s)), Conteudo(Arquivo(u"b.svg"_s)));
+        QVERIFY(Conteudo(Arquivo(u"a.svg"_s)) != Conteudo(Arquivo(u"n.svg"_s)));
+    }
+
     void BadUsageIsOneLineAndWritesNothing_data() {
         QTest::addColumn<QStringList>("argumentos");
         QTest::addColumn<int>("status");
@@ -167,6 +185,11 @@ private slots:
         QTest::newRow("missing path") << QStringList{u"c"_s, u"none\n"_s} << 2;
         QTest::newRow("Qt's own option") << QStringList{u"-platform"_s, u"c"_s} << 2;
         QTest::newRow("front without plot") << QStringList{u"--front"_s, u"f.json"_s, u"c"_s} << 2;
+        QTest::newRow("no-front without plot") << QStringList{u"--no-front"_s, u"c"_s} << 2;
+        QTest::newRow("front and no-front")
+            << QStringList{u"--plot"_s, u"x.png"_s, u"--front"_s, u"f.png"_s, u"--no-front"_s,
+                           u"c"_s}
+            << 2;
         QTest::newRow("unknown chart format") << QStringList{u"--plot"_s, u"x.jpg"_s, u"c"_s} << 2;
         QTest::newRow("bad front")
             << QStringList{u"--plot"_s, u"x.png"_s, u"--front"_s, u"c/junk/list.json"_s, u"c"_s}

@@ -5,6 +5,7 @@
 #include "turma/IniTurma.h"
 #include "turma/LeitorTurma.h"
 #include "turma/RegistroTurma.h"
+#include "turma/ResumoTurma.h"
 
 #include <QCryptographicHash>
 #include <QJsonDocument>
@@ -111,6 +112,39 @@ private slots:
         }
         QCOMPARE(linha.Nota.isEmpty(), conferencia == int(EConferencia::Verificado));
         QVERIFY(!linha.Nota.contains(u"x/r.json"_s));
+    }
+
+    void APracticeRecordIsMarkedAndHasNoGameNumber_data() {
+        QTest::addColumn<QJsonValue>("ramo");
+        QTest::addColumn<bool>("pratica");
+        QTest::newRow("practice") << QJsonValue(QJsonObject{{"game", 4}, {"day", 12}}) << true;
+        QTest::newRow("practice of a practice")
+            << QJsonValue(QJsonObject{{"game", 4}, {"day", 0}, {"record", "practice-4-9.json"}})
+            << true;
+        QTest::newRow("a branch of no game") << QJsonValue(QJsonObject{{"day", 12}}) << false;
+        QTest::newRow("a branch that is text") << QJsonValue(u"game 4"_s) << false;
+    }
+    // Guards against a practice game (played again from a day of a counted
+    // game) taken for a counted game in the class's counts and medians, or
+    // a malformed branch that hides a record from them.
+    void APracticeRecordIsMarkedAndHasNoGameNumber() {
+        QFETCH(QJsonValue, ramo);
+        QFETCH(bool, pratica);
+        QJsonObject meta = FJson.value(u"meta"_s).toObject();
+        meta.remove(u"game"_s);
+        meta.insert(u"branch_of"_s, ramo);
+        const TLinhaTurma linha = LinhaRegistro(Com(u"meta"_s, meta), u"practice-4-12.json"_s, FSim);
+        QCOMPARE(linha.Pratica, pratica);
+        QCOMPARE(linha.Jogo, std::optional<int>());
+        QCOMPARE(linha.Conferencia, EConferencia::Verificado);
+
+        TLinhaTurma contado = linha;
+        contado.Pratica = false;
+        contado.Jogo = 4;
+        const TResumoTurma r = ResumeTurma({linha, contado});
+        QCOMPARE(r.Praticas, pratica ? 1 : 0);
+        QCOMPARE(r.Concluidos, pratica ? 1 : 2);
+        QCOMPARE(TextoResumo(r, {linha, contado}).contains(u"practice games: 1"_s), pratica);
     }
 
     void RecordFileRowsAreItsGameSectionsInGameOrder_data() {
