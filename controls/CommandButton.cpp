@@ -1,6 +1,7 @@
 #include "controls/CommandButton.h"
 
 #include "controls/Cores.h"
+#include "controls/FiguraDensa.h"
 #include "controls/Fontes.h"
 
 #include <QEnterEvent>
@@ -12,14 +13,16 @@ TCommandButton::TCommandButton(QWidget* parent) : QWidget(parent) {
     resize(30, 30);
 }
 
-void TCommandButton::SetPictureBase(const QImage& imagem) {
+void TCommandButton::SetPictureBase(const QImage& imagem, const QString& arquivo) {
     FPictureBase = imagem.copy();
+    FArquivoBase = arquivo;
     FDesenhoBase = ComCorTransparente(FPictureBase, ColorToRGB(clGreen).rgb());
     repaint();
 }
 
-void TCommandButton::SetPictureDisable(const QImage& imagem) {
+void TCommandButton::SetPictureDisable(const QImage& imagem, const QString& arquivo) {
     FPictureDisable = imagem.copy();
+    FArquivoDisable = arquivo;
     FDesenhoDisable = ComCorTransparente(FPictureDisable, ColorToRGB(clGreen).rgb());
     repaint();
 }
@@ -44,8 +47,10 @@ void TCommandButton::paintEvent(QPaintEvent*) {
     const bool habilitado = isEnabled();
     const QImage& figura = habilitado ? FDesenhoBase : FDesenhoDisable;
     if (!figura.isNull()) {
-        canvas.drawImage((width() - figura.width()) / 2, (height() - 10 - figura.height()) / 2,
-                         figura);
+        DesenhaFigura(canvas,
+                      QPoint((width() - figura.width()) / 2, (height() - 10 - figura.height()) / 2),
+                      figura, habilitado ? FArquivoBase : FArquivoDisable,
+                      ColorToRGB(clGreen).rgb());
     }
 
     const QFont fonte = FonteTitulo(FDestacado && habilitado);

@@ -1,5 +1,7 @@
 #include "controls/Rotulos.h"
 
+#include "controls/FiguraDensa.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QFrame>
@@ -177,6 +179,11 @@ void MostraImagem(QLabel* imagem, const QImage& figura) {
         return;
     }
     imagem->setPixmap(QPixmap::fromImage(figura));
+    imagem->resize(figura.size());
+}
+
+void MostraImagem(QLabel* imagem, const QImage& figura, const QString& arquivo) {
+    MostraImagem(imagem, FiguraParaRazao(figura, arquivo, imagem->devicePixelRatioF()));
     imagem->resize(figura.size());
 }
 

@@ -2,6 +2,7 @@
 
 #include "BotaoRapido.h"
 #include "ResultadoModal.h"
+#include "controls/FiguraDensa.h"
 #include "controls/Rotulos.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
@@ -112,9 +113,9 @@ void TDlgDetalhesAtividade::DesenhaEstrela(QPainter& canvas, const QSize& area,
     canvas.setPen(QPen(CorLima, 2, Qt::SolidLine));
     const QPoint m(area.width() / 2, area.height() / 2);
 
-    QList<QImage> figuras;
+    QList<const TDesenvolvedor*> figuras;
     if (a && a->Desenvolvedor()) {
-        figuras.append(a->Desenvolvedor()->ImagemPequena());
+        figuras.append(a->Desenvolvedor());
     }
 
     const qsizetype n = figuras.size();
@@ -125,8 +126,9 @@ void TDlgDetalhesAtividade::DesenhaEstrela(QPainter& canvas, const QSize& area,
         const int dy = static_cast<int>(std::sin(t) * RaioEstrela);
         const QPoint q(m.x() - dx, m.y() - dy);
         canvas.drawLine(m, q);
-        const QImage& figura = figuras[i];
-        canvas.drawImage(QPoint(q.x() - figura.width() / 2, q.y() - figura.height() / 2), figura);
+        const QImage& figura = figuras[i]->ImagemPequena();
+        DesenhaRetrato(canvas, QPoint(q.x() - figura.width() / 2, q.y() - figura.height() / 2),
+                       figura, figuras[i]->Nome(), false);
     }
 
     canvas.setBrush(Qt::white);

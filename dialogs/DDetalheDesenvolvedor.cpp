@@ -2,6 +2,7 @@
 
 #include "BotaoRapido.h"
 #include "ResultadoModal.h"
+#include "controls/FiguraDensa.h"
 #include "controls/Rotulos.h"
 #include "model/mDesenvolvedor.h"
 
@@ -87,7 +88,7 @@ void TDlgDetalhesDesenvolvedor::MostraDesenvolvedor(const TDesenvolvedor* d) {
     if (!d) {
         return;
     }
-    MostraImagem(FImagem, d->ImagemGrande());
+    MostraImagem(FImagem, d->ImagemGrande(), ArquivoRetrato(d->Nome(), true));
     MostraTexto(FLbNome, d->Nome());
     MostraTexto(FLbCusto, FormataNumero(d->Custo(), 2));
     MostraTexto(FLbHorasTrabalho, FormataNumero(d->HorasTrabalho(), 0));

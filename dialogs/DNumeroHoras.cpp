@@ -3,6 +3,7 @@
 #include "BotaoRapido.h"
 #include "CamposHoras.h"
 #include "EdInteiro.h"
+#include "controls/FiguraDensa.h"
 #include "controls/Rotulos.h"
 #include "model/mDesenvolvedor.h"
 
@@ -37,7 +38,7 @@ void TDlgNumeroHorasDesenvolvedor::MostraDesenvolvedor(const TDesenvolvedor* d) 
         return;
     }
     MostraTexto(FLbNome, d->Nome());
-    MostraImagem(FImagem, d->ImagemGrande());
+    MostraImagem(FImagem, d->ImagemGrande(), ArquivoRetrato(d->Nome(), true));
     // NaN reads as the normal day, huge values as the bounds.
     FEdNumeroHoras->DefineValorTruncado(d->HorasTrabalho());
 }

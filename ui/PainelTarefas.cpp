@@ -2,6 +2,7 @@
 
 #include "controls/Backdrop.h"
 #include "controls/Cores.h"
+#include "controls/FiguraDensa.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 
@@ -244,7 +245,7 @@ void TPainelAtividades::DesenhaAtividade(QPainter& canvas, int deslocamento,
         const double meio = std::numbers::sqrt2 / 2.0;
         const int cx = x + int(std::trunc(Raio * meio));
         const int cy = y - int(std::trunc(Raio * meio));
-        canvas.drawImage(QRect(cx - 10, cy - 15, 20, 30), d->ImagemPequena());
+        DesenhaRetrato(canvas, QRect(cx - 10, cy - 15, 20, 30), d->ImagemPequena(), d->Nome(), false);
     }
 }
 
