@@ -47,10 +47,9 @@ void TCommandButton::paintEvent(QPaintEvent*) {
     const bool habilitado = isEnabled();
     const QImage& figura = habilitado ? FDesenhoBase : FDesenhoDisable;
     if (!figura.isNull()) {
-        DesenhaFigura(canvas,
-                      QPoint((width() - figura.width()) / 2, (height() - 10 - figura.height()) / 2),
-                      figura, habilitado ? FArquivoBase : FArquivoDisable,
-                      ColorToRGB(clGreen).rgb());
+        DesenhaFigura(
+            canvas, QPoint((width() - figura.width()) / 2, (height() - 10 - figura.height()) / 2),
+            figura, habilitado ? FArquivoBase : FArquivoDisable, ColorToRGB(clGreen).rgb());
     }
 
     const QFont fonte = FonteTitulo(FDestacado && habilitado);

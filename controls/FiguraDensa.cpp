@@ -37,8 +37,7 @@ QImage LeVariante(const QString& arquivo, qreal razao, std::optional<QRgb> trans
 // A variant drawn for another picture than base (a 1x picture replaced by
 // hand) would show another figure: it must have base's size times its ratio.
 bool Serve(const QImage& variante, const QImage& base, qreal razao) {
-    return !variante.isNull() &&
-           variante.width() == int(std::ceil(base.width() * razao - 1e-9)) &&
+    return !variante.isNull() && variante.width() == int(std::ceil(base.width() * razao - 1e-9)) &&
            variante.height() == int(std::ceil(base.height() * razao - 1e-9));
 }
 
@@ -55,6 +54,16 @@ QString ArquivoDenso(const QString& arquivo, qreal razao) {
 }
 
 qreal RazaoPixels(const QPainter& canvas) {
+    // The device's own ratio is not enough: a widget rendered into a denser
+    // picture (QWidget::render) paints on a painter whose device is still the
+    // widget. The painter's transform past the world's holds the true scale.
+    const double mundo = std::abs(canvas.worldTransform().determinant());
+    const double total = std::abs(canvas.combinedTransform().determinant());
+    if (mundo > 0 && std::isfinite(total / mundo)) {
+        const qreal razao = std::sqrt(total / mundo);
+        // Floating point must not turn a plain screen into a dense one.
+        return razao < 1.0 + 1e-6 ? 1.0 : razao;
+    }
     const QPaintDevice* dispositivo = canvas.device();
     return dispositivo ? dispositivo->devicePixelRatioF() : 1.0;
 }
@@ -66,7 +75,8 @@ QImage FiguraParaRazao(const QImage& base, const QString& arquivo, qreal razao,
     }
     // The nearest ratio at or above the device's first, then the other.
     const qreal preferida = razao <= RazoesDensas[0] ? RazoesDensas[0] : RazoesDensas[1];
-    for (const qreal r : {preferida, preferida == RazoesDensas[0] ? RazoesDensas[1] : RazoesDensas[0]}) {
+    for (const qreal r :
+         {preferida, preferida == RazoesDensas[0] ? RazoesDensas[1] : RazoesDensas[0]}) {
         const QImage variante = LeVariante(arquivo, r, transparente);
         if (Serve(variante, base, r)) {
             return variante;

@@ -20,7 +20,8 @@ inline constexpr qreal RazoesDensas[] = {1.5, 2.0};
 // "X.bmp" drawn for ratio 2 is "X@2x.bmp"; for 1.5, "X@1.5x.bmp".
 QString ArquivoDenso(const QString& arquivo, qreal razao);
 
-// The device pixel ratio the painter draws at.
+// The device pixels per logical pixel the painter draws at: the device
+// pixel ratio of the screen or picture the painting lands on.
 qreal RazaoPixels(const QPainter& canvas);
 
 // The picture to draw on a device of ratio `razao` in place of `base`, which
@@ -37,8 +38,7 @@ QImage FiguraParaRazao(const QImage& base, const QString& arquivo, qreal razao,
 void DesenhaFigura(QPainter& canvas, const QRect& alvo, const QImage& base, const QString& arquivo,
                    std::optional<QRgb> transparente = std::nullopt);
 inline void DesenhaFigura(QPainter& canvas, const QPoint& ponto, const QImage& base,
-                          const QString& arquivo,
-                          std::optional<QRgb> transparente = std::nullopt) {
+                          const QString& arquivo, std::optional<QRgb> transparente = std::nullopt) {
     DesenhaFigura(canvas, QRect(ponto, base.size()), base, arquivo, transparente);
 }
 

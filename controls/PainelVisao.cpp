@@ -238,7 +238,8 @@ void TPainelVisao::DesenhaDesenvolvedor(QPainter& canvas, int topo, const TDesen
     canvas.fillRect(QRect(l, topo + 79, w, 1), CorSombra);
     canvas.fillRect(QRect(l + w, topo + 6, 1, 74), CorSombra);
 
-    DesenhaRetrato(canvas, QPoint(l + 5, topo + 10), FControlador->ImagemObjeto(d), d->Nome(), false);
+    DesenhaRetrato(canvas, QPoint(l + 5, topo + 10), FControlador->ImagemObjeto(d), d->Nome(),
+                   false);
     DesenhaTermometros(canvas, l, topo, d);
     DesenhaBandeiras(canvas, l, topo, d);
 

@@ -22,6 +22,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QString>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -76,8 +78,15 @@ QColor corBandeira(char codigo) {
 // The flags drawn again for dense screens: the same figure in logical
 // pixels, its pole, cloth and chain traced along the middle of the 1x pixels.
 // Without smoothing, so that the ground stays pure black.
+// Lines a whole number of device pixels wide, as near one logical pixel as
+// can be: at 1.5 a pen of 1.5 pixels would come out 1 or 2 pixels by turns.
+qreal tracoBandeira(qreal escala) {
+    return std::max<qreal>(1, std::round(escala)) / escala;
+}
+
 QImage bandeiraDesenhada(qreal escala, char pano, char borda,
-                         const std::function<void(QPainter&)>& desenhoPano) {
+                         const std::function<void(QPainter&, qreal)>& desenhoPano) {
+    const qreal traco = tracoBandeira(escala);
     QImage imagem = novaImagemOpaca(14, 14, Qt::black, escala);
     QPainter p(&imagem);
     escalona(p, escala);
@@ -89,29 +98,32 @@ QImage bandeiraDesenhada(qreal escala, char pano, char borda,
     p.setBrush(corBandeira('k'));
     p.drawEllipse(QPointF(1.5, 0.6), 0.7, 0.6);
 
-    QPainterPath contornoPano;
-    contornoPano.moveTo(2, 1.5);
-    contornoPano.lineTo(9.5, 1.5);
-    contornoPano.cubicTo(11.5, 1.8, 12.5, 2.8, 12.5, 3.5);
-    contornoPano.lineTo(12.5, 6.5);
-    contornoPano.cubicTo(12.5, 7.2, 11.5, 8.2, 9.5, 8.5);
-    contornoPano.lineTo(2, 8.5);
+    // The hem along the top, the fly end and the bottom; the pole holds the
+    // cloth's fourth side.
+    QPainterPath bainha;
+    bainha.moveTo(2, 1.5);
+    bainha.lineTo(9.5, 1.5);
+    bainha.cubicTo(11.5, 1.8, 12.5, 2.8, 12.5, 3.5);
+    bainha.lineTo(12.5, 6.5);
+    bainha.cubicTo(12.5, 7.2, 11.5, 8.2, 9.5, 8.5);
+    bainha.lineTo(2, 8.5);
+    QPainterPath contornoPano = bainha;
     contornoPano.closeSubpath();
     p.setBrush(corBandeira(pano));
     p.drawPath(contornoPano);
     p.save();
     p.setClipPath(contornoPano);
-    desenhoPano(p);
+    desenhoPano(p, traco);
     p.restore();
-    p.setPen(QPen(corBandeira(borda), 1));
+    p.setPen(QPen(corBandeira(borda), traco));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(contornoPano);
+    p.drawPath(bainha);
     return imagem;
 }
 
 QImage bandeiraTrabalhoDuro(qreal escala) {
     if (escala != 1) {
-        return bandeiraDesenhada(escala, 'Y', 'o', [](QPainter& p) {
+        return bandeiraDesenhada(escala, 'Y', 'o', [](QPainter& p, qreal) {
             p.setPen(Qt::NoPen);
             p.setBrush(corBandeira('O'));
             p.drawRect(QRectF(2, 4, 11, 2));
@@ -139,8 +151,8 @@ QImage bandeiraTrabalhoDuro(qreal escala) {
 
 QImage bandeiraEscravidao(qreal escala) {
     if (escala != 1) {
-        QImage imagem = bandeiraDesenhada(escala, 'R', 'r', [](QPainter& p) {
-            p.setPen(QPen(corBandeira('W'), 1, Qt::SolidLine, Qt::RoundCap));
+        QImage imagem = bandeiraDesenhada(escala, 'R', 'r', [](QPainter& p, qreal traco) {
+            p.setPen(QPen(corBandeira('W'), traco, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(QPointF(5.5, 3.5), QPointF(8.5, 6.5));
             p.drawLine(QPointF(8.5, 3.5), QPointF(5.5, 6.5));
         });
@@ -148,7 +160,7 @@ QImage bandeiraEscravidao(qreal escala) {
         QPainter p(&imagem);
         escalona(p, escala);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(corBandeira('G'), 1));
+        p.setPen(QPen(corBandeira('G'), tracoBandeira(escala)));
         p.drawRoundedRect(QRectF(3.5, 10.5, 3, 2), 0.9, 0.9);
         p.drawRoundedRect(QRectF(9.5, 10.5, 3, 2), 0.9, 0.9);
         p.drawLine(QPointF(6.5, 11.5), QPointF(9.5, 11.5));

@@ -29,6 +29,17 @@ QImage imagemBotao(int largura, int altura, qreal escala = 1) {
     return novaImagemOpaca(largura, altura, verdeChao, escala);
 }
 
+// The scale for a command picture. Unsmoothed, a one-pixel line at 1x fills
+// the pixel right of and below its coordinate; a line the scale wide is
+// centred on it instead, so the figure is moved half a logical pixel to fill
+// the same place.
+void escalonaBotao(QPainter& p, qreal escala) {
+    if (escala != 1) {
+        escalona(p, escala);
+        p.translate(0.5, 0.5);
+    }
+}
+
 // Head and shoulders of a person; `x` is the centre line, `y` the top of the head.
 void silhueta(QPainter& p, int x, int y, QColor cor) {
     p.setPen(preto);
@@ -83,7 +94,7 @@ QImage glifo(const QPainterPath& traco, QColor cor, qreal escala) {
 QImage botaoDefineEquipe(qreal escala) {
     QImage imagem = imagemBotao(30, 30, escala);
     QPainter p(&imagem);
-    escalona(p, escala);
+    escalonaBotao(p, escala);
     silhueta(p, 19, 4, branco);
     silhueta(p, 11, 10, branco);
     return imagem;
@@ -92,7 +103,7 @@ QImage botaoDefineEquipe(qreal escala) {
 QImage botaoAumentaTrabalho(qreal escala) {
     QImage imagem = imagemBotao(30, 30, escala);
     QPainter p(&imagem);
-    escalona(p, escala);
+    escalonaBotao(p, escala);
     silhueta(p, 9, 6, branco);
     p.setPen(preto);
     p.setBrush(amarelo);
@@ -107,7 +118,7 @@ QImage botaoAumentaTrabalho(qreal escala) {
 QImage botaoTempoTarefa(qreal escala) {
     QImage imagem = imagemBotao(30, 30, escala);
     QPainter p(&imagem);
-    escalona(p, escala);
+    escalonaBotao(p, escala);
     engrenagem(p, QPointF(9.5, 22.5), 6.5, 4.8, 8, 0);
     engrenagem(p, QPointF(20.5, 22.5), 6.5, 4.8, 8, std::numbers::pi / 8);
     // Clock face with quarter marks, hands at three o'clock and a red second hand.
@@ -128,7 +139,7 @@ QImage botaoTempoTarefa(qreal escala) {
 QImage botaoPassaTempo(qreal escala) {
     QImage imagem = imagemBotao(35, 17, escala);
     QPainter p(&imagem);
-    escalona(p, escala);
+    escalonaBotao(p, escala);
     // Back sheet, then front sheet with its red header and a red 7.
     for (const QPoint origem : {QPoint(1, 0), QPoint(6, 3)}) {
         p.setPen(preto);

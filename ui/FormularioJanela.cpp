@@ -118,8 +118,8 @@ void TMainWindow::CriaBarraMensagens() {
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setScaledContents(true);
     const QString logo = QStringLiteral(":/Logo.png");
-    image1->setPixmap(QPixmap::fromImage(
-        FiguraParaRazao(QImage(logo), logo, image1->devicePixelRatioF())));
+    image1->setPixmap(
+        QPixmap::fromImage(FiguraParaRazao(QImage(logo), logo, image1->devicePixelRatioF())));
     image1->setGeometry(4, 4, 41, 49);
     CriaRotuloTexto(panel1, QStringLiteral("Label2"), QStringLiteral("Project"),
                     QRect(49, 13, 42, 13), Qt::white, 11);

@@ -245,7 +245,8 @@ void TPainelAtividades::DesenhaAtividade(QPainter& canvas, int deslocamento,
         const double meio = std::numbers::sqrt2 / 2.0;
         const int cx = x + int(std::trunc(Raio * meio));
         const int cy = y - int(std::trunc(Raio * meio));
-        DesenhaRetrato(canvas, QRect(cx - 10, cy - 15, 20, 30), d->ImagemPequena(), d->Nome(), false);
+        DesenhaRetrato(canvas, QRect(cx - 10, cy - 15, 20, 30), d->ImagemPequena(), d->Nome(),
+                       false);
     }
 }
 
