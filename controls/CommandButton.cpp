@@ -52,7 +52,12 @@ void TCommandButton::paintEvent(QPaintEvent*) {
             figura, habilitado ? FArquivoBase : FArquivoDisable, ColorToRGB(clGreen).rgb());
     }
 
-    const QFont fonte = FonteTitulo(FDestacado && habilitado);
+    QFont fonte = FonteTitulo(FDestacado && habilitado);
+    // The unblended title suits a plain screen's coarse pixels; on a dense
+    // screen it would step along every curve of the letters.
+    if (RazaoPixels(canvas) > 1) {
+        fonte.setStyleStrategy(QFont::PreferDefault);
+    }
     const QFontMetrics medidas(fonte);
     const int tw = medidas.horizontalAdvance(FTitle);
     const int th = medidas.height();

@@ -196,7 +196,11 @@ void TPainelVisao::IniciaArrasto() {
     if (FSelecionado && FControlador) {
         const QImage& imagem = FControlador->ImagemObjeto(FSelecionado);
         if (!imagem.isNull()) {
-            arrasto->setPixmap(QPixmap::fromImage(imagem));
+            // The hot spot is in logical pixels, the picture's 1x size.
+            arrasto->setPixmap(QPixmap::fromImage(FiguraParaRazao(
+                imagem,
+                devicePixelRatioF() > 1 ? ArquivoRetrato(FSelecionado->Nome(), false) : QString(),
+                devicePixelRatioF())));
             arrasto->setHotSpot(QPoint(imagem.width() / 2, imagem.height() / 2));
         }
     }

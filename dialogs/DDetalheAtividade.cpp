@@ -110,6 +110,10 @@ void TDlgDetalhesAtividade::MostraAtividade(TProjetoSoftware* projeto, TAtividad
 void TDlgDetalhesAtividade::DesenhaEstrela(QPainter& canvas, const QSize& area,
                                            const TAtividade* a) {
     canvas.save();
+    // Smoothed on a dense screen only: a plain one keeps its crisp edges.
+    if (RazaoPixels(canvas) > 1) {
+        canvas.setRenderHint(QPainter::Antialiasing);
+    }
     canvas.setPen(QPen(CorLima, 2, Qt::SolidLine));
     const QPoint m(area.width() / 2, area.height() / 2);
 

@@ -173,6 +173,12 @@ void TPainelAtividades::DesenhaConteudo(QPainter& canvas, int deslocamento) {
         FTextos[1].clear();
         FNomes.clear();
     }
+    // Unsmoothed, the circles, sectors and links keep the crisp edges of a
+    // plain screen, pixel for pixel; on a dense one the same edges drawn
+    // unsmoothed at its finer pixels would step, so they are smoothed there.
+    if (RazaoPixels(canvas) > 1) {
+        canvas.setRenderHint(QPainter::Antialiasing);
+    }
     // Percentages above 100 % (an inspection cut below its executed time) can
     // take many values: keep the layouts from piling up.
     if (FTextos[0].size() > LimiteTextos) {

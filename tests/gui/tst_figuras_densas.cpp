@@ -2,6 +2,7 @@
 // its 1.5x or 2x variant, where the 1x picture was, and keeps its look; the
 // choice of variant and its fall-backs.
 #include "JogoTeste.h"
+#include "controls/CommandButton.h"
 #include "controls/FiguraDensa.h"
 #include "controls/PainelVisao.h"
 #include "dialogs/BotaoRapido.h"
@@ -262,6 +263,46 @@ private slots:
             const double media = DiferencaAparencia(densa, simples);
             QVERIFY2(media < 14, qPrintable(nome + QStringLiteral(": ") + QString::number(media)));
         }
+    }
+
+    void TitlesAreSmoothedOnDenseScreensOnly_data() {
+        QTest::addColumn<qreal>("razao");
+        QTest::addColumn<bool>("suavizado");
+        QTest::newRow("plain screen") << 1.0 << false;
+        QTest::newRow("150 %") << 1.5 << true;
+        QTest::newRow("200 %") << 2.0 << true;
+    }
+
+    // A command button's title is pure white on a plain screen (its classic
+    // look) and smoothed on a dense one, whose finer pixels would otherwise
+    // step along every curve.
+    // guards against a title drawn unsmoothed at a dense screen's pixels, or
+    // the plain screen's title losing its look
+    void TitlesAreSmoothedOnDenseScreensOnly() {
+        QFETCH(qreal, razao);
+        QFETCH(bool, suavizado);
+        QWidget fundo;
+        fundo.resize(80, 56);
+        fundo.setAutoFillBackground(true);
+        QPalette paleta = fundo.palette();
+        paleta.setColor(QPalette::Window, Qt::black);
+        fundo.setPalette(paleta);
+        auto* botao = new TCommandButton(&fundo);
+        botao->setGeometry(0, 0, 80, 56);
+        botao->SetTitle(QStringLiteral("Define Team"));
+
+        const QImage imagem = Renderiza(&fundo, razao);
+        int brancos = 0;
+        int misturados = 0;
+        for (int y = 0; y < imagem.height(); ++y) {
+            for (int x = 0; x < imagem.width(); ++x) {
+                const QRgb cor = imagem.pixel(x, y) & RGB_MASK;
+                brancos += cor == 0xffffff;
+                misturados += cor != 0xffffff && cor != 0;
+            }
+        }
+        QVERIFY(brancos > 0);
+        QCOMPARE(misturados > 0, suavizado);
     }
 
     void TheVariantForTheRatio_data() {
