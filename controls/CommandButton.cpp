@@ -2,6 +2,7 @@
 #include "controls/CommandButton.h"
 
 #include "controls/Cores.h"
+#include "controls/FiguraDensa.h"
 #include "controls/Fontes.h"
 
 #include <QEnterEvent>
@@ -13,14 +14,16 @@ TCommandButton::TCommandButton(QWidget* parent) : QWidget(parent) {
     resize(30, 30);
 }
 
-void TCommandButton::SetPictureBase(const QImage& imagem) {
+void TCommandButton::SetPictureBase(const QImage& imagem, const QString& arquivo) {
     FPictureBase = imagem.copy();
+    FArquivoBase = arquivo;
     FDesenhoBase = ComCorTransparente(FPictureBase, ColorToRGB(clGreen).rgb());
     repaint();
 }
 
-void TCommandButton::SetPictureDisable(const QImage& imagem) {
+void TCommandButton::SetPictureDisable(const QImage& imagem, const QString& arquivo) {
     FPictureDisable = imagem.copy();
+    FArquivoDisable = arquivo;
     FDesenhoDisable = ComCorTransparente(FPictureDisable, ColorToRGB(clGreen).rgb());
     repaint();
 }
@@ -45,11 +48,17 @@ void TCommandButton::paintEvent(QPaintEvent*) {
     const bool habilitado = isEnabled();
     const QImage& figura = habilitado ? FDesenhoBase : FDesenhoDisable;
     if (!figura.isNull()) {
-        canvas.drawImage((width() - figura.width()) / 2, (height() - 10 - figura.height()) / 2,
-                         figura);
+        DesenhaFigura(
+            canvas, QPoint((width() - figura.width()) / 2, (height() - 10 - figura.height()) / 2),
+            figura, habilitado ? FArquivoBase : FArquivoDisable, ColorToRGB(clGreen).rgb());
     }
 
-    const QFont fonte = FonteTitulo(FDestacado && habilitado);
+    QFont fonte = FonteTitulo(FDestacado && habilitado);
+    // The unblended title suits a plain screen's coarse pixels; on a dense
+    // screen it would step along every curve of the letters.
+    if (RazaoPixels(canvas) > 1) {
+        fonte.setStyleStrategy(QFont::PreferDefault);
+    }
     const QFontMetrics medidas(fonte);
     const int tw = medidas.horizontalAdvance(FTitle);
     const int th = medidas.height();

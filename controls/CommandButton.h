@@ -20,8 +20,10 @@ public:
     const QString& Title() const { return FTitle; }
     bool Destacado() const { return FDestacado; }
 
-    void SetPictureBase(const QImage& imagem);
-    void SetPictureDisable(const QImage& imagem);
+    // `arquivo`, the file the picture was read from, gives the variants a dense
+    // screen draws (FiguraDensa.h); without it every screen draws the picture.
+    void SetPictureBase(const QImage& imagem, const QString& arquivo = QString());
+    void SetPictureDisable(const QImage& imagem, const QString& arquivo = QString());
     void SetTitle(const QString& titulo);
 
     // Raised by a completed left click while the button is enabled.
@@ -46,5 +48,7 @@ private:
     // The two pictures with their green ground made transparent, ready to draw.
     QImage FDesenhoBase;
     QImage FDesenhoDisable;
+    QString FArquivoBase;
+    QString FArquivoDisable;
     QString FTitle;
 };

@@ -2,6 +2,7 @@
 #include "controls/PainelDesenho.h"
 
 #include "controls/AlinhaCliente.h"
+#include "controls/FiguraDensa.h"
 
 #include <QBitmap>
 #include <QCursor>
@@ -33,7 +34,9 @@ public:
         QPixmap glifo(recurso);
         if (!glifo.isNull()) {
             glifo.setMask(glifo.createMaskFromColor(Qt::white));
-            setIcon(QIcon(glifo));
+            QIcon icone(glifo);
+            AdicionaVariantes(icone, QImage(recurso), recurso, qRgb(255, 255, 255));
+            setIcon(icone);
             setIconSize(glifo.size());
         }
     }

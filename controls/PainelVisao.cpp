@@ -3,9 +3,11 @@
 
 #include "controls/Backdrop.h"
 #include "controls/Cores.h"
+#include "controls/FiguraDensa.h"
 #include "controls/mControladorVisao.h"
 #include "controls/mVisaoBandeira.h"
 #include "controls/mVisaoTermometro.h"
+#include "model/mDesenvolvedor.h"
 
 #include <QDrag>
 #include <QMimeData>
@@ -182,7 +184,11 @@ void TPainelVisao::IniciaArrasto() {
     if (FSelecionado && FControlador) {
         const QImage& imagem = FControlador->ImagemObjeto(FSelecionado);
         if (!imagem.isNull()) {
-            arrasto->setPixmap(QPixmap::fromImage(imagem));
+            // The hot spot is in logical pixels, the picture's 1x size.
+            arrasto->setPixmap(QPixmap::fromImage(FiguraParaRazao(
+                imagem,
+                devicePixelRatioF() > 1 ? ArquivoRetrato(FSelecionado->Nome(), false) : QString(),
+                devicePixelRatioF())));
             arrasto->setHotSpot(QPoint(imagem.width() / 2, imagem.height() / 2));
         }
     }
@@ -224,7 +230,8 @@ void TPainelVisao::DesenhaDesenvolvedor(QPainter& canvas, int topo, const TDesen
     canvas.fillRect(QRect(l, topo + 79, w, 1), CorSombra);
     canvas.fillRect(QRect(l + w, topo + 6, 1, 74), CorSombra);
 
-    canvas.drawImage(QPoint(l + 5, topo + 10), FControlador->ImagemObjeto(d));
+    DesenhaRetrato(canvas, QPoint(l + 5, topo + 10), FControlador->ImagemObjeto(d), d->Nome(),
+                   false);
     DesenhaTermometros(canvas, l, topo, d);
     DesenhaBandeiras(canvas, l, topo, d);
 
@@ -256,7 +263,8 @@ void TPainelVisao::DesenhaBandeiras(QPainter& canvas, int esquerda, int topo,
     for (int k = 0; k < FControlador->NumeroBandeiras(); ++k) {
         const TVisaoBandeira* b = FControlador->Bandeira(k);
         if (b->Visivel(d)) {
-            canvas.drawImage(QPoint(esquerda + 5 + 14 * m, topo + 58), b->ImagemBandeira());
+            DesenhaFigura(canvas, QPoint(esquerda + 5 + 14 * m, topo + 58), b->ImagemBandeira(),
+                          b->ArquivoBandeira(), qRgb(0, 0, 0));
             ++m;
         }
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/Rotulos.h"
 
+#include "controls/FiguraDensa.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QFrame>
@@ -178,6 +180,11 @@ void MostraImagem(QLabel* imagem, const QImage& figura) {
         return;
     }
     imagem->setPixmap(QPixmap::fromImage(figura));
+    imagem->resize(figura.size());
+}
+
+void MostraImagem(QLabel* imagem, const QImage& figura, const QString& arquivo) {
+    MostraImagem(imagem, FiguraParaRazao(figura, arquivo, imagem->devicePixelRatioF()));
     imagem->resize(figura.size());
 }
 

@@ -68,6 +68,9 @@ void CentraNaTela(QWidget* janela);
 
 // A picture that sizes itself to its image; a null image leaves the box as it is.
 void MostraImagem(QLabel* imagem, const QImage& figura);
+// Shows figura, read from arquivo, in its variant for the label's screen
+// (FiguraDensa.h), at figura's size.
+void MostraImagem(QLabel* imagem, const QImage& figura, const QString& arquivo);
 
 // A number with exactly casas decimals, taken to the nearest value, with the
 // regional decimal separator and no thousands grouping ("0", "0.00").

@@ -18,11 +18,14 @@ public:
 
     // The picture, with its transparent colour turned into alpha 0.
     const QImage& ImagemBandeira() const { return FImagemBandeira; }
+    // The file the picture was read from, whose variants dense screens draw.
+    const QString& ArquivoBandeira() const { return FArquivoBandeira; }
 
     virtual bool Visivel(const void* objeto) const = 0;
 
 private:
     QImage FImagemBandeira;
+    QString FArquivoBandeira;
 };
 
 // Shown for more than 8 and at most 11 daily work hours (objects are TDesenvolvedor).

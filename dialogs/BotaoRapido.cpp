@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/BotaoRapido.h"
 
+#include "controls/FiguraDensa.h"
 #include "controls/Rotulos.h"
 
 #include <QKeyEvent>
@@ -32,7 +33,9 @@ TBotaoRapido::TBotaoRapido(const QString& caption, const QString& glyph, QWidget
 
     QPixmap imagem;
     if (!glyph.isEmpty() && imagem.load(glyph) && !imagem.isNull()) {
-        setIcon(QIcon(imagem));
+        QIcon icone(imagem);
+        AdicionaVariantes(icone, imagem.toImage(), glyph);
+        setIcon(icone);
     }
     // Sets the Alt+letter shortcut from the '&' of the caption.
     setText(caption);

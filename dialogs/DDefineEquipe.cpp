@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/DDefineEquipe.h"
 
+#include "controls/FiguraDensa.h"
 #include "controls/Rotulos.h"
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/ResultadoModal.h"
@@ -143,7 +144,7 @@ void TDlgDefinicaoEquipe::DesenhaCelula(QPainter& canvas, const QFont& fonte,
 
     const int x0 = r.left() + 120;
     const int y0 = r.top() + (altura - p.height() - 10) / 2;
-    canvas.drawImage(QPoint(x0, y0), p);
+    DesenhaRetrato(canvas, QPoint(x0, y0), p, d->Nome(), false);
 
     canvas.setPen(Qt::white);
     canvas.drawText(x0 + (p.width() - medida.horizontalAdvance(d->Nome())) / 2,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/DDetalheAtividade.h"
 
+#include "controls/FiguraDensa.h"
 #include "controls/Rotulos.h"
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/ResultadoModal.h"
@@ -110,12 +111,16 @@ void TDlgDetalhesAtividade::MostraAtividade(TProjetoSoftware* projeto, TAtividad
 void TDlgDetalhesAtividade::DesenhaEstrela(QPainter& canvas, const QSize& area,
                                            const TAtividade* a) {
     canvas.save();
+    // Smoothed on a dense screen only: a plain one keeps its crisp edges.
+    if (RazaoPixels(canvas) > 1) {
+        canvas.setRenderHint(QPainter::Antialiasing);
+    }
     canvas.setPen(QPen(CorLima, 2, Qt::SolidLine));
     const QPoint m(area.width() / 2, area.height() / 2);
 
-    QList<QImage> figuras;
+    QList<const TDesenvolvedor*> figuras;
     if (a && a->Desenvolvedor()) {
-        figuras.append(a->Desenvolvedor()->ImagemPequena());
+        figuras.append(a->Desenvolvedor());
     }
 
     const qsizetype n = figuras.size();
@@ -126,8 +131,9 @@ void TDlgDetalhesAtividade::DesenhaEstrela(QPainter& canvas, const QSize& area,
         const int dy = static_cast<int>(std::sin(t) * RaioEstrela);
         const QPoint q(m.x() - dx, m.y() - dy);
         canvas.drawLine(m, q);
-        const QImage& figura = figuras[i];
-        canvas.drawImage(QPoint(q.x() - figura.width() / 2, q.y() - figura.height() / 2), figura);
+        const QImage& figura = figuras[i]->ImagemPequena();
+        DesenhaRetrato(canvas, QPoint(q.x() - figura.width() / 2, q.y() - figura.height() / 2),
+                       figura, figuras[i]->Nome(), false);
     }
 
     canvas.setBrush(Qt::white);

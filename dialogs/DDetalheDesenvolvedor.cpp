@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/DDetalheDesenvolvedor.h"
 
+#include "controls/FiguraDensa.h"
 #include "controls/Rotulos.h"
 #include "dialogs/BotaoRapido.h"
 #include "dialogs/ResultadoModal.h"
@@ -88,7 +89,7 @@ void TDlgDetalhesDesenvolvedor::MostraDesenvolvedor(const TDesenvolvedor* d) {
     if (!d) {
         return;
     }
-    MostraImagem(FImagem, d->ImagemGrande());
+    MostraImagem(FImagem, d->ImagemGrande(), ArquivoRetrato(d->Nome(), true));
     MostraTexto(FLbNome, d->Nome());
     MostraTexto(FLbCusto, FormataNumero(d->Custo(), 2));
     MostraTexto(FLbHorasTrabalho, FormataNumero(d->HorasTrabalho(), 0));

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/DNumeroHoras.h"
 
+#include "controls/FiguraDensa.h"
 #include "controls/Rotulos.h"
+#include "dialogs/BotaoRapido.h"
 #include "dialogs/EdInteiro.h"
 #include "model/mDesenvolvedor.h"
 
@@ -28,7 +30,7 @@ void TDlgNumeroHorasDesenvolvedor::MostraDesenvolvedor(const TDesenvolvedor* d) 
         return;
     }
     MostraTexto(LbNome(), d->Nome());
-    MostraImagem(FImagem, d->ImagemGrande());
+    MostraImagem(FImagem, d->ImagemGrande(), ArquivoRetrato(d->Nome(), true));
     // NaN reads as the normal day, huge values as the bounds.
     EdNumeroHoras()->DefineValorTruncado(d->HorasTrabalho());
 }

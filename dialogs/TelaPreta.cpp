@@ -20,7 +20,7 @@ void TDlgTelaPreta::CriaImagem(const QRect& caixa, const QString& recurso) {
     FImage1 = new QLabel(FPainel);
     FImage1->setObjectName(QStringLiteral("Image1"));
     FImage1->setGeometry(caixa);
-    MostraImagem(FImage1, QImage(recurso));
+    MostraImagem(FImage1, QImage(recurso), recurso);
 }
 
 TBotaoRapido* TDlgTelaPreta::CriaBotaoFecha(const QString& nome, int x, int y) {

@@ -21,7 +21,11 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QString>
+#include <algorithm>
+#include <cmath>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -37,6 +41,11 @@ Redraws the game's pictures below SOURCE_ROOT, the root of the source tree:
 imagens/ (portraits and flags), resources/ (buttons, glyphs, logo, dialog
 pictures) and packaging/icons/ (the application icon). The same program
 always draws the same files.
+
+For high-density screens every picture in imagens/ and resources/ is drawn
+again with 1.5 and 2 times its pixels, beside it: X.bmp gets X@1.5x.bmp and
+X@2x.bmp (a size that is not whole is rounded up). The game draws the one the
+screen's device pixel ratio needs.
 
 Each picture is made in memory and replaces its file whole: a picture that
 cannot be written (a full disk) leaves the file that was there.
@@ -58,7 +67,69 @@ const std::vector<CorMapa> coresBandeira = {
     {'G', QColor(176, 176, 188)}, {'g', QColor(100, 100, 112)},
 };
 
-QImage bandeiraTrabalhoDuro() {
+QColor corBandeira(char codigo) {
+    for (const CorMapa& c : coresBandeira) {
+        if (c.codigo == codigo) {
+            return c.cor;
+        }
+    }
+    return Qt::black;
+}
+
+// The flags drawn again for dense screens: the same figure in logical
+// pixels, its pole, cloth and chain traced along the middle of the 1x pixels.
+// Without smoothing, so that the ground stays pure black.
+// Lines a whole number of device pixels wide, as near one logical pixel as
+// can be: at 1.5 a pen of 1.5 pixels would come out 1 or 2 pixels by turns.
+qreal tracoBandeira(qreal escala) {
+    return std::max<qreal>(1, std::round(escala)) / escala;
+}
+
+QImage bandeiraDesenhada(qreal escala, char pano, char borda,
+                         const std::function<void(QPainter&, qreal)>& desenhoPano) {
+    const qreal traco = tracoBandeira(escala);
+    QImage imagem = novaImagemOpaca(14, 14, Qt::black, escala);
+    QPainter p(&imagem);
+    escalona(p, escala);
+    p.setPen(Qt::NoPen);
+    p.setBrush(corBandeira('p'));
+    p.drawRect(QRectF(1, 1, 1, 12));
+    p.setBrush(corBandeira('q'));
+    p.drawRect(QRectF(1, 12.5, 1, 1.5));
+    p.setBrush(corBandeira('k'));
+    p.drawEllipse(QPointF(1.5, 0.6), 0.7, 0.6);
+
+    // The hem along the top, the fly end and the bottom; the pole holds the
+    // cloth's fourth side.
+    QPainterPath bainha;
+    bainha.moveTo(2, 1.5);
+    bainha.lineTo(9.5, 1.5);
+    bainha.cubicTo(11.5, 1.8, 12.5, 2.8, 12.5, 3.5);
+    bainha.lineTo(12.5, 6.5);
+    bainha.cubicTo(12.5, 7.2, 11.5, 8.2, 9.5, 8.5);
+    bainha.lineTo(2, 8.5);
+    QPainterPath contornoPano = bainha;
+    contornoPano.closeSubpath();
+    p.setBrush(corBandeira(pano));
+    p.drawPath(contornoPano);
+    p.save();
+    p.setClipPath(contornoPano);
+    desenhoPano(p, traco);
+    p.restore();
+    p.setPen(QPen(corBandeira(borda), traco));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(bainha);
+    return imagem;
+}
+
+QImage bandeiraTrabalhoDuro(qreal escala) {
+    if (escala != 1) {
+        return bandeiraDesenhada(escala, 'Y', 'o', [](QPainter& p, qreal) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(corBandeira('O'));
+            p.drawRect(QRectF(2, 4, 11, 2));
+        });
+    }
     return mapaPixels(
         {
             ".k............",
@@ -79,7 +150,23 @@ QImage bandeiraTrabalhoDuro() {
         coresBandeira, Qt::black);
 }
 
-QImage bandeiraEscravidao() {
+QImage bandeiraEscravidao(qreal escala) {
+    if (escala != 1) {
+        QImage imagem = bandeiraDesenhada(escala, 'R', 'r', [](QPainter& p, qreal traco) {
+            p.setPen(QPen(corBandeira('W'), traco, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(5.5, 3.5), QPointF(8.5, 6.5));
+            p.drawLine(QPointF(8.5, 3.5), QPointF(5.5, 6.5));
+        });
+        // Two links of a chain below the cloth.
+        QPainter p(&imagem);
+        escalona(p, escala);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(corBandeira('G'), tracoBandeira(escala)));
+        p.drawRoundedRect(QRectF(3.5, 10.5, 3, 2), 0.9, 0.9);
+        p.drawRoundedRect(QRectF(9.5, 10.5, 3, 2), 0.9, 0.9);
+        p.drawLine(QPointF(6.5, 11.5), QPointF(9.5, 11.5));
+        return imagem;
+    }
     return mapaPixels(
         {
             ".k............",
@@ -101,16 +188,17 @@ QImage bandeiraEscravidao() {
 }
 
 bool geraBandeiras(const QDir& imagens) {
-    bool ok = salvaBmp(bandeiraTrabalhoDuro(), imagens.filePath("bd_trabalhoduro.bmp"));
-    ok &= salvaBmp(bandeiraEscravidao(), imagens.filePath("bd_escravidao.bmp"));
+    bool ok = salvaBmpDensidades(bandeiraTrabalhoDuro, imagens.filePath("bd_trabalhoduro.bmp"));
+    ok &= salvaBmpDensidades(bandeiraEscravidao, imagens.filePath("bd_escravidao.bmp"));
     return ok;
 }
 
 // The status strip's logo: three nodes of a chart, further along one by one.
-QImage logotipo() {
-    QImage imagem = novaImagemOpaca(41, 49, Qt::black);
+QImage logotipo(qreal escala) {
+    QImage imagem = novaImagemOpaca(41, 49, Qt::black, escala);
     QPainter p(&imagem);
     p.setRenderHint(QPainter::Antialiasing);
+    escalona(p, escala);
     const QPointF nos[] = {{11, 10}, {30, 24}, {12, 39}};
     const QColor lima(120, 255, 40);
     p.setPen(QPen(lima, 2.2, Qt::SolidLine, Qt::RoundCap));
@@ -130,21 +218,22 @@ QImage logotipo() {
 }
 
 bool geraRecursos(const QDir& recursos) {
-    bool ok = salvaBmp(glifoSobe(), recursos.filePath("UP.bmp"));
-    ok &= salvaBmp(glifoDesce(), recursos.filePath("DOWN.bmp"));
-    ok &= salvaBmp(botaoDefineEquipe(), recursos.filePath("BtDefineEquipe.bmp"));
-    const QImage trabalho = botaoAumentaTrabalho();
-    ok &= salvaBmp(trabalho, recursos.filePath("BtAumentaTrabalho.bmp"));
-    ok &= salvaBmp(gravado(trabalho), recursos.filePath("BtAumentaTrabalhoDisable.bmp"));
-    const QImage tempo = botaoTempoTarefa();
-    ok &= salvaBmp(tempo, recursos.filePath("BtTempoTarefa.bmp"));
-    ok &= salvaBmp(gravado(tempo), recursos.filePath("BtTempoTarefaDisable.bmp"));
-    ok &= salvaBmp(botaoPassaTempo(), recursos.filePath("BtPassaTempo.bmp"));
-    ok &= salvaPng(logotipo(), recursos.filePath("Logo.png"));
-    ok &= salvaPng(apresentacao(), recursos.filePath("Apresentacao.png"));
-    ok &= salvaPng(projetoConcluido(), recursos.filePath("ProjetoConcluido.png"));
-    ok &= salvaPng(glifoOk(), recursos.filePath("GlyphOk.png"));
-    ok &= salvaPng(glifoFecha(), recursos.filePath("GlyphFecha.png"));
+    bool ok = salvaBmpDensidades(glifoSobe, recursos.filePath("UP.bmp"));
+    ok &= salvaBmpDensidades(glifoDesce, recursos.filePath("DOWN.bmp"));
+    ok &= salvaBmpDensidades(botaoDefineEquipe, recursos.filePath("BtDefineEquipe.bmp"));
+    ok &= salvaBmpDensidades(botaoAumentaTrabalho, recursos.filePath("BtAumentaTrabalho.bmp"));
+    ok &= salvaBmpDensidades(
+        [](qreal escala) { return gravado(botaoAumentaTrabalho(escala), escala); },
+        recursos.filePath("BtAumentaTrabalhoDisable.bmp"));
+    ok &= salvaBmpDensidades(botaoTempoTarefa, recursos.filePath("BtTempoTarefa.bmp"));
+    ok &= salvaBmpDensidades([](qreal escala) { return gravado(botaoTempoTarefa(escala), escala); },
+                             recursos.filePath("BtTempoTarefaDisable.bmp"));
+    ok &= salvaBmpDensidades(botaoPassaTempo, recursos.filePath("BtPassaTempo.bmp"));
+    ok &= salvaPngDensidades(logotipo, recursos.filePath("Logo.png"));
+    ok &= salvaPngDensidades(apresentacao, recursos.filePath("Apresentacao.png"));
+    ok &= salvaPngDensidades(projetoConcluido, recursos.filePath("ProjetoConcluido.png"));
+    ok &= salvaPngDensidades(glifoOk, recursos.filePath("GlyphOk.png"));
+    ok &= salvaPngDensidades(glifoFecha, recursos.filePath("GlyphFecha.png"));
     return ok;
 }
 

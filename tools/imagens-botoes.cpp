@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -25,8 +26,19 @@ const QColor ciano2(0, 128, 128);
 const QColor vermelho(255, 0, 0);
 const QColor limao(0, 255, 0);
 
-QImage imagemBotao(int largura, int altura) {
-    return novaImagemOpaca(largura, altura, verdeChao);
+QImage imagemBotao(int largura, int altura, qreal escala = 1) {
+    return novaImagemOpaca(largura, altura, verdeChao, escala);
+}
+
+// The scale for a command picture. Unsmoothed, a one-pixel line at 1x fills
+// the pixel right of and below its coordinate; a line the scale wide is
+// centred on it instead, so the figure is moved half a logical pixel to fill
+// the same place.
+void escalonaBotao(QPainter& p, qreal escala) {
+    if (escala != 1) {
+        escalona(p, escala);
+        p.translate(0.5, 0.5);
+    }
 }
 
 // Head and shoulders of a person; `x` is the centre line, `y` the top of the head.
@@ -65,10 +77,11 @@ void engrenagem(QPainter& p, QPointF centro, qreal externo, qreal interno, int d
     p.drawEllipse(centro, cubo, cubo);
 }
 
-QImage glifo(const QPainterPath& traco, QColor cor) {
-    QImage imagem = novaImagem(16, 16, Qt::transparent);
+QImage glifo(const QPainterPath& traco, QColor cor, qreal escala) {
+    QImage imagem = novaImagem(16, 16, Qt::transparent, escala);
     QPainter p(&imagem);
     p.setRenderHint(QPainter::Antialiasing);
+    escalona(p, escala);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(cor.darker(220), 4.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(traco);
@@ -79,17 +92,19 @@ QImage glifo(const QPainterPath& traco, QColor cor) {
 
 } // namespace
 
-QImage botaoDefineEquipe() {
-    QImage imagem = imagemBotao(30, 30);
+QImage botaoDefineEquipe(qreal escala) {
+    QImage imagem = imagemBotao(30, 30, escala);
     QPainter p(&imagem);
+    escalonaBotao(p, escala);
     silhueta(p, 19, 4, branco);
     silhueta(p, 11, 10, branco);
     return imagem;
 }
 
-QImage botaoAumentaTrabalho() {
-    QImage imagem = imagemBotao(30, 30);
+QImage botaoAumentaTrabalho(qreal escala) {
+    QImage imagem = imagemBotao(30, 30, escala);
     QPainter p(&imagem);
+    escalonaBotao(p, escala);
     silhueta(p, 9, 6, branco);
     p.setPen(preto);
     p.setBrush(amarelo);
@@ -101,9 +116,10 @@ QImage botaoAumentaTrabalho() {
     return imagem;
 }
 
-QImage botaoTempoTarefa() {
-    QImage imagem = imagemBotao(30, 30);
+QImage botaoTempoTarefa(qreal escala) {
+    QImage imagem = imagemBotao(30, 30, escala);
     QPainter p(&imagem);
+    escalonaBotao(p, escala);
     engrenagem(p, QPointF(9.5, 22.5), 6.5, 4.8, 8, 0);
     engrenagem(p, QPointF(20.5, 22.5), 6.5, 4.8, 8, std::numbers::pi / 8);
     // Clock face with quarter marks, hands at three o'clock and a red second hand.
@@ -121,9 +137,10 @@ QImage botaoTempoTarefa() {
     return imagem;
 }
 
-QImage botaoPassaTempo() {
-    QImage imagem = imagemBotao(35, 17);
+QImage botaoPassaTempo(qreal escala) {
+    QImage imagem = imagemBotao(35, 17, escala);
     QPainter p(&imagem);
+    escalonaBotao(p, escala);
     // Back sheet, then front sheet with its red header and a red 7.
     for (const QPoint origem : {QPoint(1, 0), QPoint(6, 3)}) {
         p.setPen(preto);
@@ -151,18 +168,27 @@ QImage botaoPassaTempo() {
 }
 
 // The disabled look: every colour of the figure turned to a grey, raised by a
-// white edge one pixel down and right.
-QImage gravado(const QImage& base) {
+// white edge one logical pixel down and right.
+QImage gravado(const QImage& base, qreal escala) {
     QImage imagem = imagemBotao(base.width(), base.height());
+    const int borda = std::max(1, int(escala));
     const auto figura = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x < base.width() && y < base.height() &&
-               base.pixelColor(x, y) != verdeChao;
+        for (int k = 1; k <= borda; ++k) {
+            const int xb = x - k;
+            const int yb = y - k;
+            if (xb >= 0 && yb >= 0 && xb < base.width() && yb < base.height() &&
+                base.pixelColor(xb, yb) != verdeChao) {
+                return true;
+            }
+        }
+        return false;
     };
+    const auto proprio = [&](int x, int y) { return base.pixelColor(x, y) != verdeChao; };
     for (int y = 0; y < base.height(); ++y) {
         for (int x = 0; x < base.width(); ++x) {
-            if (figura(x, y)) {
+            if (proprio(x, y)) {
                 imagem.setPixelColor(x, y, qGray(base.pixel(x, y)) >= 150 ? prata : cinza);
-            } else if (figura(x - 1, y - 1)) {
+            } else if (figura(x, y)) {
                 imagem.setPixelColor(x, y, branco);
             }
         }
@@ -170,7 +196,17 @@ QImage gravado(const QImage& base) {
     return imagem;
 }
 
-QImage glifoSobe() {
+QImage glifoSobe(qreal escala) {
+    if (escala != 1) {
+        // The same triangle, its edges stepped at the finer pixels.
+        QImage imagem = novaImagem(7, 4, Qt::white, escala);
+        QPainter p(&imagem);
+        escalona(p, escala);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::black);
+        p.drawPolygon(QPolygonF({QPointF(3.5, 0), QPointF(7.25, 4), QPointF(-0.25, 4)}));
+        return imagem;
+    }
     return mapaPixels(
         {
             "...X...",
@@ -181,23 +217,23 @@ QImage glifoSobe() {
         {{'X', Qt::black}}, Qt::white);
 }
 
-QImage glifoDesce() {
-    return glifoSobe().mirrored(false, true);
+QImage glifoDesce(qreal escala) {
+    return glifoSobe(escala).mirrored(false, true);
 }
 
-QImage glifoOk() {
+QImage glifoOk(qreal escala) {
     QPainterPath visto;
     visto.moveTo(3, 8.5);
     visto.lineTo(6.5, 12);
     visto.lineTo(13, 3.5);
-    return glifo(visto, QColor(40, 210, 40));
+    return glifo(visto, QColor(40, 210, 40), escala);
 }
 
-QImage glifoFecha() {
+QImage glifoFecha(qreal escala) {
     QPainterPath xis;
     xis.moveTo(4, 4);
     xis.lineTo(12, 12);
     xis.moveTo(12, 4);
     xis.lineTo(4, 12);
-    return glifo(xis, QColor(240, 40, 40));
+    return glifo(xis, QColor(240, 40, 40), escala);
 }

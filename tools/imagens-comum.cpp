@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QPen>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -36,14 +37,49 @@ bool salvaPng(const QImage& imagem, const QString& caminho) {
     return salva(imagem, caminho, "PNG");
 }
 
-QImage novaImagem(int largura, int altura, QColor fundo) {
-    QImage imagem(largura, altura, QImage::Format_ARGB32);
+QString arquivoDenso(const QString& caminho, qreal escala) {
+    QString denso = caminho;
+    const qsizetype ponto = denso.lastIndexOf(QLatin1Char('.'));
+    return denso.insert(ponto < 0 ? denso.size() : ponto,
+                        QLatin1Char('@') + QString::number(escala) + QLatin1Char('x'));
+}
+
+namespace {
+
+bool salvaDensidades(const Desenho& desenho, const QString& caminho,
+                     bool (*salvaUma)(const QImage&, const QString&)) {
+    bool ok = salvaUma(desenho(1), caminho);
+    for (const qreal escala : Densidades) {
+        ok &= salvaUma(desenho(escala), arquivoDenso(caminho, escala));
+    }
+    return ok;
+}
+
+} // namespace
+
+bool salvaBmpDensidades(const Desenho& desenho, const QString& caminho) {
+    return salvaDensidades(desenho, caminho, salvaBmp);
+}
+
+bool salvaPngDensidades(const Desenho& desenho, const QString& caminho) {
+    return salvaDensidades(desenho, caminho, salvaPng);
+}
+
+QImage novaImagem(int largura, int altura, QColor fundo, qreal escala) {
+    QImage imagem(int(std::ceil(largura * escala)), int(std::ceil(altura * escala)),
+                  QImage::Format_ARGB32);
     imagem.fill(fundo);
     return imagem;
 }
 
-QImage novaImagemOpaca(int largura, int altura, QColor fundo) {
-    return novaImagem(largura, altura, fundo).convertToFormat(QImage::Format_RGB32);
+QImage novaImagemOpaca(int largura, int altura, QColor fundo, qreal escala) {
+    return novaImagem(largura, altura, fundo, escala).convertToFormat(QImage::Format_RGB32);
+}
+
+void escalona(QPainter& p, qreal escala) {
+    if (escala != 1) {
+        p.scale(escala, escala);
+    }
 }
 
 QImage mapaPixels(const std::vector<const char*>& linhas, const std::vector<CorMapa>& cores,

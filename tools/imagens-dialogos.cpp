@@ -202,10 +202,11 @@ void pedestal(QPainter& p, const QLinearGradient& ouro) {
 
 } // namespace
 
-QImage apresentacao() {
-    QImage imagem = novaImagemOpaca(85, 127, Qt::black);
+QImage apresentacao(qreal escala) {
+    QImage imagem = novaImagemOpaca(85, 127, Qt::black, escala);
     QPainter p(&imagem);
     p.setRenderHint(QPainter::Antialiasing);
+    escalona(p, escala);
     quadro(p);
     corpoGerente(p);
     camisaGerente(p);
@@ -213,10 +214,11 @@ QImage apresentacao() {
     return imagem;
 }
 
-QImage projetoConcluido() {
-    QImage imagem = novaImagemOpaca(110, 135, Qt::black);
+QImage projetoConcluido(qreal escala) {
+    QImage imagem = novaImagemOpaca(110, 135, Qt::black, escala);
     QPainter p(&imagem);
     p.setRenderHint(QPainter::Antialiasing);
+    escalona(p, escala);
     confetes(p);
     const QLinearGradient dourado = ouro();
     alcas(p, dourado);

@@ -6,5 +6,6 @@
 
 #include <QImage>
 
-QImage apresentacao();
-QImage projetoConcluido();
+// Drawn at the scale (1, or a density of imagens-comum.h).
+QImage apresentacao(qreal escala = 1);
+QImage projetoConcluido(qreal escala = 1);

@@ -318,12 +318,13 @@ void rosto(QPainter& p, const Aparencia& a) {
     oculos(p, a);
 }
 
-// Draws one portrait; the logical picture is 100 x 110 and `vista` is the part
-// of it that fills the image.
-QImage retrato(const Aparencia& a, int largura, int altura, const QRectF& vista) {
-    QImage imagem = novaImagem(largura, altura, a.fundo);
+// Draws one portrait of largura x altura at the scale; the logical picture is
+// 100 x 110 and `vista` is the part of it that fills the image.
+QImage retrato(const Aparencia& a, int largura, int altura, const QRectF& vista, qreal escala) {
+    QImage imagem = novaImagem(largura, altura, a.fundo, escala);
     QPainter p(&imagem);
     p.setRenderHint(QPainter::Antialiasing);
+    escalona(p, escala);
     p.scale(largura / vista.width(), altura / vista.height());
     p.translate(-vista.left(), -vista.top());
     cabeloAtras(p, a);
@@ -350,10 +351,12 @@ bool geraRetratos(const QDir& imagens) {
     bool ok = true;
     for (const Aparencia& a : aparencias()) {
         const QString nome = QString::fromLatin1(a.nome);
-        ok &= salvaBmp(retrato(a, 130, 137, QRectF(0, 2, 100, 108)),
-                       imagens.filePath("Big" + nome + ".bmp"));
-        ok &= salvaBmp(retrato(a, 42, 48, QRectF(9, 8, 82, 96)),
-                       imagens.filePath("Sml" + nome + ".bmp"));
+        ok &= salvaBmpDensidades(
+            [&](qreal escala) { return retrato(a, 130, 137, QRectF(0, 2, 100, 108), escala); },
+            imagens.filePath("Big" + nome + ".bmp"));
+        ok &= salvaBmpDensidades(
+            [&](qreal escala) { return retrato(a, 42, 48, QRectF(9, 8, 82, 96), escala); },
+            imagens.filePath("Sml" + nome + ".bmp"));
     }
     return ok;
 }

@@ -5,6 +5,7 @@
 #include "controls/Bevel.h"
 #include "controls/CommandButton.h"
 #include "controls/Cores.h"
+#include "controls/FiguraDensa.h"
 #include "controls/PainelVisao.h"
 #include "controls/Rotulos.h"
 #include "ui/PainelMensagens.h"
@@ -56,9 +57,9 @@ TCommandButton* CriaBotao(QWidget* pai, const QString& nome, const QString& titu
     botao->setObjectName(nome);
     botao->setGeometry(caixa);
     botao->SetTitle(titulo);
-    botao->SetPictureBase(QImage(figura));
+    botao->SetPictureBase(QImage(figura), figura);
     if (!figuraDesabilitada.isEmpty()) {
-        botao->SetPictureDisable(QImage(figuraDesabilitada));
+        botao->SetPictureDisable(QImage(figuraDesabilitada), figuraDesabilitada);
     }
     return botao;
 }
@@ -117,7 +118,9 @@ void TMainWindow::CriaBarraMensagens() {
     auto* image1 = new QLabel(panel1);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setScaledContents(true);
-    image1->setPixmap(QPixmap(QStringLiteral(":/Logo.png")));
+    const QString logo = QStringLiteral(":/Logo.png");
+    image1->setPixmap(
+        QPixmap::fromImage(FiguraParaRazao(QImage(logo), logo, image1->devicePixelRatioF())));
     image1->setGeometry(4, 4, 41, 49);
     CriaRotuloTexto(panel1, QStringLiteral("Label2"), QStringLiteral("Project"),
                     QRect(49, 13, 42, 13), Qt::white, 11);

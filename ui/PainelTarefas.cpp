@@ -3,6 +3,7 @@
 
 #include "controls/Backdrop.h"
 #include "controls/Cores.h"
+#include "controls/FiguraDensa.h"
 #include "model/mAtividade.h"
 #include "model/mDesenvolvedor.h"
 
@@ -162,6 +163,12 @@ void TPainelAtividades::DesenhaConteudo(QPainter& canvas, int deslocamento) {
         FTextos[1].clear();
         FNomes.clear();
     }
+    // Unsmoothed, the circles, sectors and links keep the crisp edges of a
+    // plain screen, pixel for pixel; on a dense one the same edges drawn
+    // unsmoothed at its finer pixels would step, so they are smoothed there.
+    if (RazaoPixels(canvas) > 1) {
+        canvas.setRenderHint(QPainter::Antialiasing);
+    }
     // Percentages above 100 % (an inspection cut below its executed time) can
     // take many values: keep the layouts from piling up.
     if (FTextos[0].size() > LimiteTextos) {
@@ -234,7 +241,8 @@ void TPainelAtividades::DesenhaAtividade(QPainter& canvas, int deslocamento,
         const double meio = std::numbers::sqrt2 / 2.0;
         const int cx = x + int(std::trunc(Raio * meio));
         const int cy = y - int(std::trunc(Raio * meio));
-        canvas.drawImage(QRect(cx - 10, cy - 15, 20, 30), d->ImagemPequena());
+        DesenhaRetrato(canvas, QRect(cx - 10, cy - 15, 20, 30), d->ImagemPequena(), d->Nome(),
+                       false);
     }
 }
 

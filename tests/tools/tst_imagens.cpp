@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 
 namespace {
 
@@ -48,6 +49,21 @@ bool cabecalhoBmp(const QString& arquivo, int& bits, int& compressao) {
 
 const QString Gerador = QStringLiteral(ORVANTA_BIN_DIR "/orvanta-pictures");
 
+// Mean difference of the channels, alpha included, of two pictures of one
+// size (0 to 255).
+double DiferencaMedia(const QImage& a, const QImage& b) {
+    double soma = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            soma += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                    std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    }
+    return soma / (4.0 * a.width() * a.height());
+}
+
 // Every file below raiz, by its path inside it, with its bytes.
 QMap<QString, QByteArray> Arvore(const QString& raiz) {
     QMap<QString, QByteArray> arvore;
@@ -67,8 +83,10 @@ Q_DECLARE_METATYPE(Chao)
 class TstImagens : public QObject {
     Q_OBJECT
 
-private slots:
-    void EveryPictureHasItsSizeAndGround_data() {
+private:
+    // Every picture the game shows, with its size and its ground; the
+    // application's icons too when asked.
+    static void TabelaFiguras(bool icones) {
         QTest::addColumn<QString>("relativo");
         QTest::addColumn<QSize>("tamanho");
         QTest::addColumn<Chao>("chao");
@@ -102,11 +120,28 @@ private slots:
             << "resources/GlyphFecha.png" << QSize(16, 16) << Chao::Transparente;
         // The application icon, in every size installed into the icon theme.
         for (const int lado : {16, 24, 32, 48, 64, 128, 256}) {
+            if (!icones) {
+                break;
+            }
             QTest::newRow(qPrintable(QStringLiteral("icon %1").arg(lado)))
                 << QStringLiteral("packaging/icons/orvanta-%1.png").arg(lado) << QSize(lado, lado)
                 << Chao::Transparente;
         }
     }
+
+    // The 24-bit uncompressed bitmap the game's BMP pictures all are.
+    static void VerificaBmp(const QString& relativo) {
+        if (relativo.endsWith(".bmp")) {
+            int bits = 0;
+            int compressao = -1;
+            QVERIFY(cabecalhoBmp(caminho(relativo), bits, compressao));
+            QCOMPARE(bits, 24);
+            QCOMPARE(compressao, 0);
+        }
+    }
+
+private slots:
+    void EveryPictureHasItsSizeAndGround_data() { TabelaFiguras(true); }
 
     // guards against a picture missing, resized or drawn on another ground than its users expect
     void EveryPictureHasItsSizeAndGround() {
@@ -118,13 +153,10 @@ private slots:
         QVERIFY2(!imagem.isNull(), qPrintable(relativo));
         QCOMPARE(imagem.size(), tamanho);
 
-        if (relativo.endsWith(".bmp")) {
-            // Plain uncompressed 24-bit bitmaps: no palette, no alpha channel.
-            int bits = 0;
-            int compressao = -1;
-            QVERIFY(cabecalhoBmp(caminho(relativo), bits, compressao));
-            QCOMPARE(bits, 24);
-            QCOMPARE(compressao, 0);
+        // Plain uncompressed 24-bit bitmaps: no palette, no alpha channel.
+        VerificaBmp(relativo);
+        if (QTest::currentTestFailed()) {
+            return;
         }
 
         if (chao == Chao::Nenhum) {
@@ -147,6 +179,72 @@ private slots:
         }
         QVERIFY2(figura * 10 >= imagem.width() * imagem.height(),
                  qPrintable(QString::number(figura)));
+    }
+
+    void EveryPictureIsDrawnForDenseScreens_data() { TabelaFiguras(false); }
+
+    // Beside each picture, the same picture drawn with 1.5 and 2 times the
+    // pixels: of the size that gives, in the same file format, on the same
+    // ground, of the same look, and finer than the 1x pixels made bigger.
+    // guards against a dense screen given no variant, one of another size or
+    // ground (shown as a figure on a coloured box), another figure, or the 1x
+    // picture merely blown up
+    void EveryPictureIsDrawnForDenseScreens() {
+        QFETCH(QString, relativo);
+        QFETCH(QSize, tamanho);
+        QFETCH(Chao, chao);
+
+        const QImage base = QImage(caminho(relativo)).convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!base.isNull());
+        for (const qreal escala : {1.5, 2.0}) {
+            const int ponto = int(relativo.lastIndexOf(QLatin1Char('.')));
+            const QString denso =
+                QString(relativo).insert(ponto, QStringLiteral("@%1x").arg(escala));
+            const QImage variante = QImage(caminho(denso)).convertToFormat(QImage::Format_ARGB32);
+            QVERIFY2(!variante.isNull(), qPrintable(denso));
+            QCOMPARE(variante.size(), QSize(int(std::ceil(tamanho.width() * escala)),
+                                            int(std::ceil(tamanho.height() * escala))));
+            VerificaBmp(denso);
+            if (QTest::currentTestFailed()) {
+                return;
+            }
+            const int w = variante.width() - 1;
+            const int h = variante.height() - 1;
+            QCOMPARE(QImage(caminho(denso)).hasAlphaChannel(),
+                     QImage(caminho(relativo)).hasAlphaChannel());
+            for (const QPoint p : {QPoint(0, 0), QPoint(0, h), QPoint(w, 0), QPoint(w, h)}) {
+                if (chao != Chao::Nenhum) {
+                    QVERIFY2(
+                        ehChao(variante, p.x(), p.y(), chao),
+                        qPrintable(
+                            QStringLiteral("%1 pixel %2,%3").arg(denso).arg(p.x()).arg(p.y())));
+                }
+            }
+
+            // The look: both brought to half the 1x size, where the finer
+            // edges no longer count, the variant is nearly the 1x picture.
+            const QSize metade = (tamanho / 2).expandedTo(QSize(1, 1));
+            const auto reduz = [&](const QImage& i) {
+                return i.scaled(metade, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            };
+            const double aparencia = DiferencaMedia(reduz(variante), reduz(base));
+            QVERIFY2(aparencia < 16,
+                     qPrintable(denso + QStringLiteral(": ") + QString::number(aparencia)));
+
+            // Finer: the 1x pixels made bigger would give the same pixels.
+            const QImage ampliada = base.scaled(variante.size());
+            int novos = 0;
+            for (int y = 0; y <= h; ++y) {
+                for (int x = 0; x <= w; ++x) {
+                    novos +=
+                        DiferencaMedia(variante.copy(x, y, 1, 1), ampliada.copy(x, y, 1, 1)) > 40;
+                }
+            }
+            // Edges take a small share of a large picture: one pixel in a
+            // hundred of the 1x picture's.
+            QVERIFY2(novos * 100 > base.width() * base.height(),
+                     qPrintable(denso + QStringLiteral(": ") + QString::number(novos)));
+        }
     }
 
     void DisabledPicturesAreTheSameFigureInGreys_data() {
