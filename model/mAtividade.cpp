@@ -10,6 +10,13 @@
 
 namespace {
 
+// The game's calibration, as the records replay it. FatorQualidade: the share
+// of the injected error rate a test may leave in the product (0.05 of 2.4,
+// 0.12 errors per unit of size). FatorRegeneracaoErros: the share of inherited
+// errors that regenerate in the next phase's work. EscalaEsforcoDeteccao: the
+// effort per error found at full productivity (a day of testing finds P / 0.28
+// errors at high density). The two limits keep "started" and "planned"
+// messages from firing on rounding dust.
 constexpr double FatorQualidade = 0.05;
 constexpr double FatorRegeneracaoErros = 0.24;
 constexpr double EscalaEsforcoDeteccao = 0.28;

@@ -85,7 +85,14 @@ public:
         FCusto += custo;
     }
 
-    // Model constants.
+    // The game's calibration, fixed when the project was designed and never
+    // derived at run time: every stored record replays against these exact
+    // values. TamanhoTotal is the whole project's size, the sum of the three
+    // functional areas' sizes (19.71 + 20.44 + 23.36), which the architecture
+    // carries. The duration factors are days of work per unit of size for the
+    // shortest, expected (150/139) and longest estimate of an activity.
+    // TaxaErros are the errors a whole activity of type 0..3 injects per unit
+    // of size; they add up to 2.4.
     static constexpr double TamanhoTotal = 63.51;
     static constexpr double FatorDuracaoMinima = 0.74645434187608858;
     static constexpr double FatorDuracaoMedia = 1.0791366906474820;

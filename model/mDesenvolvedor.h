@@ -57,7 +57,11 @@ public:
     void AtualizarDia(bool naEquipe, bool trabalhando, TReceptorMensagens* painel, double dias,
                       double dia);
 
-    // Exhaustion levels and the daily recovery.
+    // Exhaustion levels and the daily recovery, the game's calibration: the
+    // warning at 25, exhausted above 50 (hours forced back to 8), rested again
+    // below 0.1, and 2.5 recovered a day while idle or exhausted. At 12 hours
+    // a fresh developer is warned on his 12th working day and exhausted on
+    // his 23rd.
     static constexpr double LimiteAviso = 25.0;
     static constexpr double LimiteExaustao = 50.0;
     static constexpr double LimiteDescanso = 0.1;

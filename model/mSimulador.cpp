@@ -13,6 +13,10 @@ const QString TSimuladorProjeto::TextoConfirmacao = QStringLiteral(
 
 namespace {
 
+// The scenario: the seven developers of the pool (daily cost and experience in
+// each kind of work) and the sixteen activities of the network (type, place on
+// the chart, share of the effort, size of their functional area) are the
+// game's fixed data, as designed; every record names them and replays them.
 struct TDadosDesenvolvedor {
     QStringView nome;
     double custo, analise, projeto, programacao, testes, qa;
