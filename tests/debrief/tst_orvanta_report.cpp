@@ -259,13 +259,15 @@ private slots:
         QCOMPARE(arquivo.readAll(), QByteArray("old report"));
     }
 
-    // Guards against a report that needs the game's pictures, or any file but its plan.
+    // Guards against a report that needs the game's pictures, or any file but
+    // its plan and the best known plans it is pointed at.
     void ACopyAloneInAFolderOfItsOwnWritesItsReport() {
         QTemporaryDir pasta;
         const QString copia = pasta.filePath("orvanta-report");
         QVERIFY(QFile::copy(QStringLiteral(ORVANTA_BIN_DIR "/orvanta-report"), copia));
-        const TExecucao r =
-            ExecutaPrograma(copia, {FPlano, "-o", pasta.filePath("b.svg")}, {}, pasta.path());
+        const TExecucao r = ExecutaPrograma(
+            copia, {FPlano, "-o", pasta.filePath("b.svg"), "--best", ORVANTA_BIN_DIR "/best"}, {},
+            pasta.path());
         QCOMPARE(r.status, 0);
         QCOMPARE(r.erros, QByteArray());
         // The team's chart, which names every developer, among the drawings.
