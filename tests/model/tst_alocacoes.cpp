@@ -27,7 +27,7 @@ namespace {
 std::atomic<bool> Contando{false};
 std::atomic<long> Alocacoes{0};
 
-void Conta() {
+[[maybe_unused]] void Conta() {
     if (Contando.load(std::memory_order_relaxed)) {
         Alocacoes.fetch_add(1, std::memory_order_relaxed);
     }
