@@ -42,8 +42,13 @@ public:
 
 private:
     TRoboModal FRobo{[this](QWidget* modal) {
-        modal->activateWindow();
-        if (!Fila.isEmpty() && QTest::qWaitForWindowActive(modal)) {
+        // A loaded machine may take more than one activation's wait.
+        bool ativa = false;
+        for (int vez = 0; vez < 4 && !ativa; ++vez) {
+            modal->activateWindow();
+            ativa = QTest::qWaitForWindowActive(modal);
+        }
+        if (!Fila.isEmpty() && ativa) {
             Fila.takeFirst()(modal);
         }
         if (modal->isVisible()) {
