@@ -15,10 +15,12 @@ constexpr int MaximoAnteriores = 1000;
 
 } // namespace
 
-TEscritorArquivos::TEscritorArquivos(QObject* parent)
-    : QObject(parent), FLinha([this] { Executa(); }) {}
+TEscritorArquivos::TEscritorArquivos(QObject* parent) : QObject(parent) {}
 
 TEscritorArquivos::~TEscritorArquivos() {
+    if (!FLinha.joinable()) {
+        return;
+    }
     {
         std::lock_guard<std::mutex> trava(FTrava);
         FParar = true;
@@ -27,18 +29,34 @@ TEscritorArquivos::~TEscritorArquivos() {
     FLinha.join();
 }
 
+void TEscritorArquivos::Enfileira(TPedido pedido) {
+    if (!FLinha.joinable()) {
+        FLinha = std::thread([this] { Executa(); });
+    }
+    auto igual = [&](const TPedido& p) {
+        return p.Caminho == pedido.Caminho && p.Dono == pedido.Dono && !p.Remove &&
+               p.Substitui == pedido.Substitui;
+    };
+    auto pendente = std::find_if(FFila.begin(), FFila.end(), igual);
+    if (!pedido.Remove && pendente != FFila.end()) {
+        pendente->Dados = std::move(pedido.Dados);
+    } else {
+        FFila.push_back(std::move(pedido));
+    }
+}
+
 void TEscritorArquivos::Grava(const QString& caminho, const QByteArray& dados, quint64 dono) {
     {
         std::lock_guard<std::mutex> trava(FTrava);
-        auto igual = [&](const TPedido& p) {
-            return p.Caminho == caminho && p.Dono == dono && !p.Remove;
-        };
-        auto pendente = std::find_if(FFila.begin(), FFila.end(), igual);
-        if (pendente != FFila.end()) {
-            pendente->Dados = dados;
-        } else {
-            FFila.push_back({caminho, dados, dono});
-        }
+        Enfileira({caminho, dados, dono});
+    }
+    FHaTrabalho.notify_one();
+}
+
+void TEscritorArquivos::Substitui(const QString& caminho, const QByteArray& dados) {
+    {
+        std::lock_guard<std::mutex> trava(FTrava);
+        Enfileira({caminho, dados, 0, false, true});
     }
     FHaTrabalho.notify_one();
 }
@@ -47,7 +65,7 @@ void TEscritorArquivos::Remove(const QString& caminho, quint64 dono) {
     {
         std::lock_guard<std::mutex> trava(FTrava);
         std::erase_if(FFila, [&](const TPedido& p) { return p.Caminho == caminho && p.Dono == dono; });
-        FFila.push_back({caminho, QByteArray(), dono, true});
+        Enfileira({caminho, QByteArray(), dono, true});
     }
     FHaTrabalho.notify_one();
 }
@@ -94,11 +112,15 @@ bool TEscritorArquivos::Escreve(const TPedido& pedido, QString& motivo) {
         motivo = QStringLiteral("the folder %1 cannot be made").arg(info.absolutePath());
         return false;
     }
-    if (FDonos.value(pedido.Caminho) != pedido.Dono && !AfastaAnterior(pedido.Caminho, motivo)) {
+    if (!pedido.Substitui && FDonos.value(pedido.Caminho) != pedido.Dono &&
+        !AfastaAnterior(pedido.Caminho, motivo)) {
         return false;
     }
     if (!GravaArquivoInteiro(pedido.Caminho, pedido.Dados, motivo)) {
         return false;
+    }
+    if (pedido.Substitui) {
+        return true;
     }
     FDonos.insert(pedido.Caminho, pedido.Dono);
     return true;

@@ -20,7 +20,12 @@
 // game). A file in the way that this writer has not written for the same
 // owner is never overwritten: it is first renamed, in its folder, to
 // "earlier-" + its name ("earlier-game-3.json", then "earlier-game-3-2.json",
-// ...); when that cannot be done the write fails.
+// ...); when that cannot be done the write fails. A file that is the
+// writer's own whatever was there before (a state file kept across runs) is
+// written with Substitui instead, and replaces what it finds.
+//
+// The thread starts with the first write asked: a writer never used costs
+// no thread.
 class TEscritorArquivos : public QObject {
     Q_OBJECT
 public:
@@ -30,6 +35,9 @@ public:
 
     // Asks for caminho to hold dados; makes the folder when missing.
     void Grava(const QString& caminho, const QByteArray& dados, quint64 dono);
+    // Asks for caminho to hold dados, replacing whatever file is there;
+    // makes the folder when missing.
+    void Substitui(const QString& caminho, const QByteArray& dados);
     // Asks for caminho to be removed if this writer wrote it for dono, after
     // the writes asked before (a write still waiting for it is dropped).
     void Remove(const QString& caminho, quint64 dono);
@@ -51,7 +59,13 @@ private:
         QByteArray Dados;
         quint64 Dono = 0;
         bool Remove = false;
+        bool Substitui = false;
     };
+
+    // Queues pedido, in place of a write of the same kind still waiting for
+    // the same file and owner; starts the thread when none runs yet. Called
+    // with FTrava held.
+    void Enfileira(TPedido pedido);
 
     void Executa();
     bool Escreve(const TPedido& pedido, QString& motivo);

@@ -30,7 +30,7 @@ QString Digesto(const QByteArray& dados) {
 TEnvioTurma::TEnvioTurma(QObject* parent) : QObject(parent), FPausa(FTempos.PrimeiraPausa) {
     FTemporizador.setSingleShot(true);
     connect(&FTemporizador, &QTimer::timeout, this, &TEnvioTurma::Tenta);
-    connect(&FGravador, &TGravadorFundo::Falhou, this, [this](const QString&, const QString& m) {
+    connect(&FGravador, &TEscritorArquivos::Falhou, this, [this](const QString&, const QString& m) {
         Erro(QStringLiteral("the sending state cannot be written: ") + m);
     });
 }
@@ -98,7 +98,7 @@ void TEnvioTurma::CarregaEstado() {
 
 void TEnvioTurma::SalvaEstado() {
     if (FEstadoValido && !FPasta.isEmpty()) {
-        FGravador.Grava(TEstadoEnvio::CaminhoEstado(FPasta), FEstado.Json());
+        FGravador.Substitui(TEstadoEnvio::CaminhoEstado(FPasta), FEstado.Json());
     }
 }
 

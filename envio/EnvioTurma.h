@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "arquivos/EscritorArquivos.h"
 #include "envio/EstadoEnvio.h"
-#include "envio/GravadorFundo.h"
 #include "envio/TurmaSalva.h"
 
 #include <QDateTime>
@@ -131,5 +131,5 @@ private:
     QString FMensagemEntrada;
     QString FUltimoErro;
     QDateTime FHoraUltimoErro;
-    TGravadorFundo FGravador;
+    TEscritorArquivos FGravador;
 };
