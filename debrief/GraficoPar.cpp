@@ -6,6 +6,7 @@
 #include "debrief/EstiloDebrief.h"
 #include "debrief/GanttDebrief.h"
 #include "debrief/TabelaGrafico.h"
+#include "graficos/FaixaGrafico.h"
 #include "graficos/PaletaGrafico.h"
 
 #include <qcustomplot.h>
@@ -74,20 +75,8 @@ void Rotulo(QCustomPlot& grafico, double x, double y, const QString& texto,
 
 // Room around the points, and on the right for the labels.
 void AjustaEixos(QCustomPlot& grafico) {
-    bool achou = false;
-    QCPRange x(0, 40);
-    QCPRange y(0, 10000);
-    for (int i = 0; i < grafico.graphCount(); ++i) {
-        bool ok = false;
-        const QCPRange gx = grafico.graph(i)->getKeyRange(ok);
-        if (!ok) {
-            continue;
-        }
-        const QCPRange gy = grafico.graph(i)->getValueRange(ok);
-        x = achou ? QCPRange(std::min(x.lower, gx.lower), std::max(x.upper, gx.upper)) : gx;
-        y = achou ? QCPRange(std::min(y.lower, gy.lower), std::max(y.upper, gy.upper)) : gy;
-        achou = true;
-    }
+    const auto [x, y] =
+        FaixaDosGraficos(grafico).value_or(std::pair(QCPRange(0, 40), QCPRange(0, 10000)));
     const double largura = std::max(x.size(), 10.0);
     const double altura = std::max(y.size(), 1000.0);
     grafico.xAxis->setRange(std::max(0.0, x.lower - 0.08 * largura), x.upper + 0.25 * largura);

@@ -2,6 +2,7 @@
 #include "turma/GraficoTurma.h"
 
 #include "graficos/ExportaGraficos.h"
+#include "graficos/FaixaGrafico.h"
 #include "graficos/PaletaGrafico.h"
 
 #include <qcustomplot.h>
@@ -74,20 +75,8 @@ void DesenhaReferencias(QCustomPlot& grafico, const QList<TReferenciaTurma>& ref
 
 // Room around the points, and on the right for the labels.
 void AjustaEixos(QCustomPlot& grafico) {
-    bool achou = false;
-    QCPRange x(0, 100);
-    QCPRange y(0, 1000);
-    for (int i = 0; i < grafico.graphCount(); ++i) {
-        bool ok = false;
-        const QCPRange gx = grafico.graph(i)->getKeyRange(ok);
-        if (!ok) {
-            continue;
-        }
-        const QCPRange gy = grafico.graph(i)->getValueRange(ok);
-        x = achou ? QCPRange(std::min(x.lower, gx.lower), std::max(x.upper, gx.upper)) : gx;
-        y = achou ? QCPRange(std::min(y.lower, gy.lower), std::max(y.upper, gy.upper)) : gy;
-        achou = true;
-    }
+    const auto [x, y] =
+        FaixaDosGraficos(grafico).value_or(std::pair(QCPRange(0, 100), QCPRange(0, 1000)));
     const double largura = std::max(x.size(), 10.0);
     const double altura = std::max(y.size(), 1000.0);
     grafico.xAxis->setRange(x.lower - 0.06 * largura, x.upper + 0.3 * largura);
