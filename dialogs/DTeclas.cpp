@@ -3,19 +3,12 @@
 
 #include "controls/Rotulos.h"
 #include "dialogs/BotaoRapido.h"
+#include "dialogs/PainelGrade.h"
 #include "dialogs/ResultadoModal.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QVBoxLayout>
-
-namespace {
-
-constexpr int Margem = 16;
-constexpr int EspacoColunas = 16;
-constexpr int EspacoLinhas = 4;
-
-} // namespace
 
 TDlgTeclas::TDlgTeclas(QWidget* parent)
     : TDialogoCentrado(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -24,20 +17,12 @@ TDlgTeclas::TDlgTeclas(QWidget* parent)
     setWindowTitle(QStringLiteral("Keys"));
     setFont(FonteJogo(11));
 
-    auto* fora = new QVBoxLayout(this);
-    fora->setContentsMargins(0, 0, 0, 0);
     // The dialog takes the size of its list, whatever the list.
-    fora->setSizeConstraint(QLayout::SetFixedSize);
-    FPainel = CriaPainel(this, QStringLiteral("Panel1"), Qt::black, 0, 0, 0, 0);
-    fora->addWidget(FPainel);
-
-    auto* dentro = new QVBoxLayout(FPainel);
-    dentro->setContentsMargins(Margem, Margem, Margem, Margem / 2);
-    FGrade = new QGridLayout;
-    FGrade->setHorizontalSpacing(EspacoColunas);
-    FGrade->setVerticalSpacing(EspacoLinhas);
-    dentro->addLayout(FGrade);
-    dentro->addSpacing(Margem / 2);
+    const TPainelGrade partes = CriaPainelGrade(this);
+    FPainel = partes.Painel;
+    FGrade = partes.Grade;
+    QVBoxLayout* dentro = partes.Coluna;
+    dentro->addSpacing(MargemPainelGrade / 2);
 
     FBtFecha = CriaBotaoRapido(FPainel, QStringLiteral("BtFecha"), QStringLiteral("&Close"),
                                TBotaoRapido::GlyphFecha, 0, 0);

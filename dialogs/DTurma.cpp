@@ -3,6 +3,7 @@
 
 #include "controls/Rotulos.h"
 #include "dialogs/BotaoRapido.h"
+#include "dialogs/PainelGrade.h"
 #include "dialogs/ResultadoModal.h"
 #include "envio/EnvioTurma.h"
 
@@ -15,9 +16,6 @@ namespace {
 
 using ESituacao = TRegistroEnvio::ESituacao;
 
-constexpr int Margem = 16;
-constexpr int EspacoColunas = 16;
-constexpr int EspacoLinhas = 4;
 constexpr int LarguraValores = 440;
 constexpr int AlturaTexto = 11;
 
@@ -35,17 +33,10 @@ TDlgTurma::TDlgTurma(TEnvioTurma& envio, QWidget* parent)
     setWindowTitle(QStringLiteral("Class"));
     setFont(FonteJogo(AlturaTexto));
 
-    auto* fora = new QVBoxLayout(this);
-    fora->setContentsMargins(0, 0, 0, 0);
-    fora->setSizeConstraint(QLayout::SetFixedSize);
-    FPainel = CriaPainel(this, QStringLiteral("Panel1"), Qt::black, 0, 0, 0, 0);
-    fora->addWidget(FPainel);
-    auto* dentro = new QVBoxLayout(FPainel);
-    dentro->setContentsMargins(Margem, Margem, Margem, Margem / 2);
-    FGrade = new QGridLayout;
-    FGrade->setHorizontalSpacing(EspacoColunas);
-    FGrade->setVerticalSpacing(EspacoLinhas);
-    dentro->addLayout(FGrade);
+    const TPainelGrade partes = CriaPainelGrade(this);
+    FPainel = partes.Painel;
+    FGrade = partes.Grade;
+    QVBoxLayout* dentro = partes.Coluna;
 
     FGrade->addWidget(CriaRotuloTexto(FPainel, QStringLiteral("LbLegendaLink"),
                                       QStringLiteral("Class link"), 0, 0, CorLima, AlturaTexto,
@@ -81,7 +72,7 @@ TDlgTurma::TDlgTurma(TEnvioTurma& envio, QWidget* parent)
     FLbUltimoErro = Valor(QStringLiteral("LbUltimoErro"), 8, QStringLiteral("Last error"));
     FLbProxima = Valor(QStringLiteral("LbProximaTentativa"), 9, QStringLiteral("Next try"));
 
-    dentro->addSpacing(Margem / 2);
+    dentro->addSpacing(MargemPainelGrade / 2);
     FBtFecha = CriaBotaoRapido(FPainel, QStringLiteral("BtFecha"), QStringLiteral("&Close"),
                                TBotaoRapido::GlyphFecha, 0, 0);
     FBtFecha->setFixedSize(FBtFecha->size());
