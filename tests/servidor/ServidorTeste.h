@@ -157,6 +157,8 @@ public:
         cliente->set_write_timeout(30);
         return cliente;
     }
+    // Uploads corpo as a game record of the class codigo.
+    httplib::Result EnviaRegistro(const QString& codigo, const QByteArray& corpo) const;
 
 private:
     QProcess FProcesso;
@@ -169,6 +171,11 @@ inline const std::string TipoJsonEsperado = "application/json; charset=utf-8";
 
 inline std::string Caminho(const QString& codigo, const char* resto = "") {
     return "/api/v1/classes/" + codigo.toStdString() + resto;
+}
+
+inline httplib::Result TServidorTeste::EnviaRegistro(const QString& codigo,
+                                                     const QByteArray& corpo) const {
+    return Cliente()->Post(Caminho(codigo, "/records"), corpo.toStdString(), "application/json");
 }
 
 inline httplib::Headers ComChave(const QString& chave) {

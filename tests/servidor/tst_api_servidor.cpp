@@ -54,11 +54,6 @@ class TstApiServidor : public QObject {
         return EscrevePlano(RegistroTurma(FSim, d, horas, gerente, jogo), FSim);
     }
 
-    httplib::Result Envia(const QString& codigo, const QByteArray& corpo) {
-        return FServidor->Cliente()->Post(Caminho(codigo, "/records"), corpo.toStdString(),
-                                          "application/json");
-    }
-
 private slots:
     void initTestCase() {
         QVERIFY2(FBanco.Valido(), "the PostgreSQL fixture's state file cannot be read");
@@ -96,7 +91,7 @@ private slots:
         QFETCH(int, dias);
         QFETCH(double, custo);
         const TTurmaTeste turma = CriaTurmaTeste(FBanco, u"Checks"_s);
-        const httplib::Result primeiro = Envia(turma.codigo, corpo);
+        const httplib::Result primeiro = FServidor->EnviaRegistro(turma.codigo, corpo);
         QVERIFY(primeiro);
         QCOMPARE(primeiro->status, 201);
         const QJsonObject recibo = ObjetoJson(primeiro->body);
@@ -108,7 +103,7 @@ private slots:
         QCOMPARE(recibo.value("cost").toDouble(), custo);
         QCOMPARE(recibo.value("sha256").toString(), Digesto(corpo));
 
-        const httplib::Result segundo = Envia(turma.codigo, corpo);
+        const httplib::Result segundo = FServidor->EnviaRegistro(turma.codigo, corpo);
         QVERIFY(segundo);
         QCOMPARE(segundo->status, 200);
         QCOMPARE(ObjetoJson(segundo->body), recibo);
@@ -130,20 +125,21 @@ private slots:
         QList<QByteArray> corpos;
         for (int i = 0; i < gerentes.size(); ++i) {
             corpos.append(Registro(i, 8 + i, gerentes.at(i), i + 1));
-            QVERIFY(Envia(turma.codigo, corpos.last()));
+            QVERIFY(FServidor->EnviaRegistro(turma.codigo, corpos.last()));
         }
         // The second record claims another result.
         TPlano falso = RegistroTurma(FSim, 3, 9, u"Di"_s, 7);
         falso.Resultado->Dias += 2;
         corpos.append(EscrevePlano(falso, FSim));
-        QVERIFY(Envia(turma.codigo, corpos.last()));
+        QVERIFY(FServidor->EnviaRegistro(turma.codigo, corpos.last()));
 
         const auto cliente = FServidor->Cliente();
         const httplib::Result lista =
             cliente->Get(Caminho(turma.codigo, "/results"), ComChave(turma.chave));
         QVERIFY(lista);
         QCOMPARE(lista->status, 200);
-        const QJsonArray linhas = QJsonDocument::fromJson(QByteArray::fromStdString(lista->body)).array();
+        const QJsonArray linhas =
+            QJsonDocument::fromJson(QByteArray::fromStdString(lista->body)).array();
         QCOMPARE(linhas.size(), corpos.size());
         const httplib::Result csv =
             cliente->Get(Caminho(turma.codigo, "/results.csv"), ComChave(turma.chave));
@@ -205,7 +201,8 @@ private slots:
         QFETCH(bool, turmaExiste);
         const TTurmaTeste turma = CriaTurmaTeste(FBanco, u"Keys"_s);
         const TTurmaTeste outra = CriaTurmaTeste(FBanco, u"Other"_s);
-        const httplib::Result enviado = Envia(turma.codigo, Registro(1, 8, u"Ana"_s, 1));
+        const httplib::Result enviado =
+            FServidor->EnviaRegistro(turma.codigo, Registro(1, 8, u"Ana"_s, 1));
         QVERIFY(enviado);
         const std::string id =
             QString::number(ObjetoJson(enviado->body).value("id").toInteger()).toStdString();
@@ -241,11 +238,13 @@ private slots:
         const TExecucaoServidor r = ExecutaServidor(
             QStringList{"class", "key", turma.codigo.toLower(), "--json"} + FBanco.Argumentos());
         QCOMPARE(r.status, 0);
-        const QString nova = QJsonDocument::fromJson(r.saida).object().value("teacher_key").toString();
+        const QString nova =
+            QJsonDocument::fromJson(r.saida).object().value("teacher_key").toString();
         QVERIFY(nova.size() >= 22 && nova != turma.chave);
         const auto cliente = FServidor->Cliente();
         const auto status = [&](const QString& chave) {
-            const httplib::Result g = cliente->Get(Caminho(turma.codigo, "/results"), ComChave(chave));
+            const httplib::Result g =
+                cliente->Get(Caminho(turma.codigo, "/results"), ComChave(chave));
             return g ? g->status : -1;
         };
         QCOMPARE(status(turma.chave), 401);
@@ -270,7 +269,8 @@ private slots:
             const httplib::Result get = cliente->Get(Caminho(codigo));
             QVERIFY(get);
             QCOMPARE(get->status, 404);
-            const httplib::Result post = Envia(codigo, Registro(0, 8, u"Ana"_s, 1));
+            const httplib::Result post =
+                FServidor->EnviaRegistro(codigo, Registro(0, 8, u"Ana"_s, 1));
             QVERIFY(post);
             QCOMPARE(post->status, 404);
             QCOMPARE(ErroJson(post->body), u"no class "_s + codigo);
@@ -304,7 +304,7 @@ private slots:
         const QString runner = MensagemDoRunner(plano);
         QVERIFY2(runner.contains(mensagem.section(u"standard input: "_s, -1)), qPrintable(runner));
         static const TTurmaTeste turma = CriaTurmaTeste(FBanco, u"Hostile"_s);
-        const httplib::Result r = Envia(turma.codigo, plano);
+        const httplib::Result r = FServidor->EnviaRegistro(turma.codigo, plano);
         QVERIFY(r);
         QCOMPARE(r->status, 400);
         QCOMPARE(ErroJson(r->body), runner);
@@ -318,7 +318,8 @@ private slots:
     void EveryAnswerNamesItsCharsetAndForbidsSniffing() {
         const TTurmaTeste turma = CriaTurmaTeste(FBanco, u"Headers"_s);
         const auto cliente = FServidor->Cliente();
-        const httplib::Result enviado = Envia(turma.codigo, Registro(6, 8, u"Ana"_s, 1));
+        const httplib::Result enviado =
+            FServidor->EnviaRegistro(turma.codigo, Registro(6, 8, u"Ana"_s, 1));
         QVERIFY(enviado);
         const std::string id =
             QString::number(ObjetoJson(enviado->body).value("id").toInteger()).toStdString();
@@ -327,13 +328,17 @@ private slots:
         respostas.push_back(cliente->Get(Caminho(turma.codigo)));
         respostas.push_back(cliente->Get(Caminho(turma.codigo, "/results")));
         respostas.push_back(cliente->Get(Caminho(turma.codigo, "/results"), ComChave(turma.chave)));
-        respostas.push_back(cliente->Get(Caminho(turma.codigo, "/results.csv"), ComChave(turma.chave)));
-        respostas.push_back(cliente->Get(Caminho(turma.codigo, "/records/") + id, ComChave(turma.chave)));
-        respostas.push_back(cliente->Post(Caminho(turma.codigo, "/records"), "{", "application/json"));
+        respostas.push_back(
+            cliente->Get(Caminho(turma.codigo, "/results.csv"), ComChave(turma.chave)));
+        respostas.push_back(
+            cliente->Get(Caminho(turma.codigo, "/records/") + id, ComChave(turma.chave)));
+        respostas.push_back(
+            cliente->Post(Caminho(turma.codigo, "/records"), "{", "application/json"));
         respostas.push_back(cliente->Delete(Caminho(turma.codigo)));
         for (const httplib::Result& r : respostas) {
             QVERIFY(r);
-            QVERIFY2(r->get_header_value("Content-Type").find("; charset=utf-8") != std::string::npos,
+            QVERIFY2(r->get_header_value("Content-Type").find("; charset=utf-8") !=
+                         std::string::npos,
                      r->get_header_value("Content-Type").c_str());
             QCOMPARE(r->get_header_value("X-Content-Type-Options"), std::string("nosniff"));
             if (r->status >= 400) {
@@ -341,7 +346,6 @@ private slots:
             }
         }
     }
-
 };
 
 QTEST_GUILESS_MAIN(TstApiServidor)

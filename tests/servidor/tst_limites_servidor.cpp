@@ -73,11 +73,6 @@ class TstLimitesServidor : public QObject {
         return EscrevePlano(RegistroTurma(FSim, d, horas, gerente, jogo), FSim);
     }
 
-    httplib::Result Envia(const QString& codigo, const QByteArray& corpo) {
-        return FServidor->Cliente()->Post(Caminho(codigo, "/records"), corpo.toStdString(),
-                                          "application/json");
-    }
-
 private slots:
     void initTestCase() {
         QVERIFY2(FBanco.Valido(), "the PostgreSQL fixture's state file cannot be read");
@@ -96,11 +91,11 @@ private slots:
         // JSON allows any white space after the value.
         corpo.append(QByteArray(1024 * 1024 - corpo.size(), ' '));
         QCOMPARE(corpo.size(), 1024 * 1024);
-        const httplib::Result demais = Envia(turma.codigo, corpo + ' ');
+        const httplib::Result demais = FServidor->EnviaRegistro(turma.codigo, corpo + ' ');
         QVERIFY(demais);
         QCOMPARE(demais->status, 413);
         QVERIFY(ErroJson(demais->body).contains(u"1 MiB"_s));
-        const httplib::Result limite = Envia(turma.codigo, corpo);
+        const httplib::Result limite = FServidor->EnviaRegistro(turma.codigo, corpo);
         QVERIFY(limite);
         QCOMPARE(limite->status, 201);
         QCOMPARE(ObjetoJson(limite->body).value("check").toString(), u"verified"_s);
@@ -123,8 +118,8 @@ private slots:
             // Half to each server.
             fios.emplace_back([&, i, cliente = (i % 2 ? FServidor.get() : &outro)->Cliente()] {
                 largada.arrive_and_wait();
-                if (const httplib::Result r =
-                        cliente->Post(Caminho(turma.codigo, "/records"), corpo, "application/json")) {
+                if (const httplib::Result r = cliente->Post(Caminho(turma.codigo, "/records"),
+                                                            corpo, "application/json")) {
                     status[i] = r->status;
                     respostas[i] = r->body;
                 }
@@ -143,11 +138,12 @@ private slots:
             const httplib::Result lista =
                 s->Cliente()->Get(Caminho(turma.codigo, "/results"), ComChave(turma.chave));
             QVERIFY(lista);
-            QCOMPARE(QJsonDocument::fromJson(QByteArray::fromStdString(lista->body)).array().size(), 1);
+            QCOMPARE(QJsonDocument::fromJson(QByteArray::fromStdString(lista->body)).array().size(),
+                     1);
         }
-        const httplib::Result viaOutro = outro.Cliente()->Post(
-            Caminho(turma.codigo, "/records"), Registro(5, 12, u"Bo"_s, 1).toStdString(),
-            "application/json");
+        const httplib::Result viaOutro =
+            outro.Cliente()->Post(Caminho(turma.codigo, "/records"),
+                                  Registro(5, 12, u"Bo"_s, 1).toStdString(), "application/json");
         QVERIFY(viaOutro);
         QCOMPARE(viaOutro->status, 201);
         const httplib::Result lista =
@@ -164,11 +160,13 @@ private slots:
         std::atomic<bool> parar{false};
         std::vector<std::unique_ptr<TClienteLento>> lentos;
         for (int i = 0; i < 16; ++i) {
-            lentos.push_back(std::make_unique<TClienteLento>(FServidor->Porta(), turma.codigo, parar));
+            lentos.push_back(
+                std::make_unique<TClienteLento>(FServidor->Porta(), turma.codigo, parar));
         }
         QTest::qWait(500);
         for (int jogo = 1; jogo <= 5; ++jogo) {
-            const httplib::Result r = Envia(turma.codigo, Registro(jogo, 8, u"Fast"_s, jogo));
+            const httplib::Result r =
+                FServidor->EnviaRegistro(turma.codigo, Registro(jogo, 8, u"Fast"_s, jogo));
             QVERIFY(r);
             QCOMPARE(r->status, 201);
         }
@@ -188,13 +186,15 @@ private slots:
         const TTurmaTeste turma = CriaTurmaTeste(FBanco, u"Limited"_s);
         const auto cliente = limitado.Cliente();
         for (int i = 0; i < 3; ++i) {
-            const httplib::Result r = cliente->Post(Caminho(turma.codigo, "/records"), "[]", "application/json");
+            const httplib::Result r =
+                cliente->Post(Caminho(turma.codigo, "/records"), "[]", "application/json");
             QVERIFY(r);
             QCOMPARE(r->status, 400);
             QVERIFY(cliente->Get(Caminho(turma.codigo)));
         }
-        const httplib::Result demais = cliente->Post(
-            Caminho(turma.codigo, "/records"), Registro(0, 8, u"Ana"_s, 9).toStdString(), "application/json");
+        const httplib::Result demais =
+            cliente->Post(Caminho(turma.codigo, "/records"),
+                          Registro(0, 8, u"Ana"_s, 9).toStdString(), "application/json");
         QVERIFY(demais);
         QCOMPARE(demais->status, 429);
         const int espera = std::stoi(demais->get_header_value("Retry-After"));
